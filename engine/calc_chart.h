@@ -1,0 +1,19 @@
+#pragma once
+
+#include "calc_request.h"
+#include "dates.h"
+#include "method_input_memory.h"
+#include "regional_settings.h"
+#include "result_sheet.h"
+
+namespace pecunor {
+
+inline constexpr std::string_view invalidInputMessage =
+    "Insufficient or incorrect input values! Check fields on left side.";
+
+// One recomputation: cleans and checks the entries, keeps the request in
+// the method's memory slot and fills the sheet. Never throws for any input.
+ResultSheet calcChart(const CalcRequest& request, DayNumber today, const RegionalSettings& regional,
+                      MethodInputMemory& memory);
+
+}  // namespace pecunor

@@ -1,0 +1,84 @@
+#pragma once
+
+// Shared by the method computations; not part of the engine's interface.
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "calc_types.h"
+#include "dates.h"
+#include "regional_settings.h"
+#include "result_sheet.h"
+
+namespace pecunor::detail {
+
+// Thrown inside a computation when a value leaves the number range; the
+// recomputation catches it and records the fault on the sheet.
+struct FaultSignal {
+    ArithmeticFault fault;
+};
+
+inline long double checked(long double value)
+{
+    if (std::isnan(value))
+        throw FaultSignal{ArithmeticFault::InvalidOperation};
+    if (std::isinf(value))
+        throw FaultSignal{ArithmeticFault::Overflow};
+    return value;
+}
+
+inline long double divide(long double dividend, long double divisor)
+{
+    if (divisor == 0.0L)
+        throw FaultSignal{dividend == 0.0L ? ArithmeticFault::InvalidOperation : ArithmeticFault::DivisionByZero};
+    return checked(dividend / divisor);
+}
+
+// The cleaned entries and what the recomputation derived from them.
+struct MethodInputs {
+    std::array<long double, 4> entries{};  // E1..E4
+    long double rate = 0;                  // percent per period
+    int count = 0;                         // whole periods
+    bool paymentsAtStart = false;
+    DayNumber start = 0;
+    DateStep step{1, StepKind::Years};
+    std::string unitWord;
+
+    long double e(int number) const { return entries[static_cast<std::size_t>(number - 1)]; }
+    long double r() const { return rate * 0.01L; }
+};
+
+// Writes the cells of one sheet in the regional formats.
+class SheetWriter {
+public:
+    SheetWriter(ResultSheet& sheet, const RegionalSettings& regional, const MethodInputs& inputs);
+
+    ResultSheet& sheet() { return sheet_; }
+    const RegionalSettings& regional() const { return regional_; }
+
+    // "#" and date cells of a schedule row, the date stepsFromStart steps on.
+    void rowHead(int row, int stepsFromStart);
+    void money(int column, int row, long double value);
+    void summary(std::string_view labelPattern, std::string values);
+
+private:
+    ResultSheet& sheet_;
+    const RegionalSettings& regional_;
+    const MethodInputs& inputs_;
+    DateFormat sheetDates_;
+    std::string scratch_;
+};
+
+void fillFutureValue(const MethodInputs& in, SheetWriter& out);
+void fillFutureValueAnnuity(const MethodInputs& in, SheetWriter& out);
+void fillFutureValueInvestment(const MethodInputs& in, SheetWriter& out);
+void fillPresentValue(const MethodInputs& in, SheetWriter& out);
+void fillPresentValueAnnuity(const MethodInputs& in, SheetWriter& out);
+void fillLoanPayment(const MethodInputs& in, SheetWriter& out);
+void fillStraightLine(const MethodInputs& in, SheetWriter& out);
+void fillSumOfYears(const MethodInputs& in, SheetWriter& out);
+void fillDoubleDeclining(const MethodInputs& in, SheetWriter& out);
+void fillRatio(CalcMethod method, const MethodInputs& in, SheetWriter& out);
+
+}  // namespace pecunor::detail

@@ -1,0 +1,180 @@
+#include "method_run.h"
+#include "number_format.h"
+#include "power.h"
+
+namespace pecunor::detail {
+
+namespace {
+
+constexpr std::string_view interestSummaryTail = "Total Interest : \nAverage Interest / %s : \n%% Interest / %s : ";
+
+std::string header(std::string_view prefix, const MethodInputs& in) { return std::string(prefix) + in.unitWord; }
+
+void shapeSchedule(SheetWriter& out, const MethodInputs& in, int rows, bool withPayment, std::string_view lastHeader)
+{
+    const std::string payment = header("Payment/", in);
+    const std::string interest = header("Interest/", in);
+    if (withPayment)
+        out.sheet().dimensionGrid(3, rows, 2, 1, {"#", "Date", payment, interest, lastHeader});
+    else
+        out.sheet().dimensionGrid(2, rows, 2, 1, {"#", "Date", interest, lastHeader, ""});
+}
+
+long double growth(const MethodInputs& in, long double exponent)
+{
+    return powerOrZero(false, 1.0L + in.r(), exponent);
+}
+
+}  // namespace
+
+void fillFutureValue(const MethodInputs& in, SheetWriter& out)
+{
+    const int n = in.count;
+    shapeSchedule(out, in, n, false, "Accumulated Total");
+    long double opening = in.e(1);
+    long double total = 0;
+    for (int k = 1; k <= n; ++k) {
+        const long double interest = checked((opening * in.rate) * 0.01L);
+        const long double closing = checked(opening + interest);
+        out.rowHead(k, k);
+        out.money(2, k, interest);
+        out.money(3, k, closing);
+        total = checked(total + interest);
+        opening = closing;
+    }
+    out.summary(std::string("Future Value : \n").append(interestSummaryTail),
+                formatValues("%m\n%m\n%m\n%n%%", {opening, total, divide(total, n), in.rate}, out.regional()));
+}
+
+void fillFutureValueAnnuity(const MethodInputs& in, SheetWriter& out)
+{
+    const int n = in.count;
+    const long double payment = in.e(3);
+    shapeSchedule(out, in, n, true, "Accumulated Total");
+    long double opening = in.e(1);
+    long double total = 0;
+    for (int k = 1; k <= n; ++k) {
+        const long double base = in.paymentsAtStart ? checked(opening + payment) : opening;
+        const long double interest = checked((base * in.rate) * 0.01L);
+        const long double closing = checked(opening + interest + payment);
+        out.rowHead(k, k);
+        out.money(2, k, payment);
+        out.money(3, k, interest);
+        out.money(4, k, closing);
+        total = checked(total + interest);
+        opening = closing;
+    }
+    out.summary(std::string("Future Value / Annuity : \nTotal Payments : \n").append(interestSummaryTail),
+                formatValues("%m\n%m\n%m\n%m\n%n%%",
+                             {opening, checked(n * payment), total, divide(total, n), in.rate}, out.regional()));
+}
+
+void fillFutureValueInvestment(const MethodInputs& in, SheetWriter& out)
+{
+    const int s = in.paymentsAtStart ? 1 : 0;
+    const int rows = in.count + s;
+    shapeSchedule(out, in, rows, true, "Accumulated Total");
+    // The exponent is the count entry itself, fraction included.
+    const long double annuityFactor = divide(checked(growth(in, in.e(3) + s) - 1.0L), in.r());
+    const long double payment = divide(in.e(1), annuityFactor);
+    long double closing = 0;
+    long double total = 0;
+    for (int k = 1; k <= rows; ++k) {
+        long double interest = 0;
+        if (!in.paymentsAtStart)
+            interest = checked(((0.0L * payment + closing) * in.rate) * 0.01L);
+        else if (k < rows)
+            interest = checked(((payment + closing) * in.rate) * 0.01L);
+        total = checked(total + interest);
+        closing = checked(closing + payment + interest);
+        out.rowHead(k, in.paymentsAtStart ? k - 1 : k);
+        out.money(2, k, payment);
+        out.money(3, k, interest);
+        out.money(4, k, closing);
+    }
+    out.summary(std::string("Total Payments : \n").append(interestSummaryTail),
+                formatValues("%m\n%m\n%m\n%n%%", {checked(rows * payment), total, divide(total, rows - s), in.rate},
+                             out.regional()));
+}
+
+void fillPresentValue(const MethodInputs& in, SheetWriter& out)
+{
+    const int n = in.count;
+    shapeSchedule(out, in, n + 1, false, "Accumulated Total");
+    const long double presentValue = divide(in.e(1), growth(in, n));
+    long double opening = presentValue;
+    long double total = 0;
+    for (int k = 1; k <= n + 1; ++k) {
+        long double interest = 0;
+        long double closing = presentValue;
+        if (k > 1) {
+            interest = checked((opening * in.rate) * 0.01L);
+            closing = checked(opening + interest);
+        }
+        out.rowHead(k, k - 1);
+        if (k > 1)
+            out.money(2, k, interest);
+        out.money(3, k, closing);
+        total = checked(total + interest);
+        opening = closing;
+    }
+    out.summary(std::string("Present Value : \n").append(interestSummaryTail),
+                formatValues("%m\n%m\n%m\n%n%%", {divide(in.e(1), growth(in, n)), total, divide(total, n), in.rate},
+                             out.regional()));
+}
+
+void fillPresentValueAnnuity(const MethodInputs& in, SheetWriter& out)
+{
+    const int n = in.count;
+    const long double payment = in.e(3);
+    const long double r = in.r();
+    shapeSchedule(out, in, n + 1, true, "Accumulated Total");
+    // Backward from the target in the last row to the amount needed now.
+    long double balance = in.e(1);
+    long double total = 0;
+    for (int k = n + 1; k >= 1; --k) {
+        if (k > 1) {
+            const long double earning = in.paymentsAtStart ? balance : checked(balance - payment);
+            const long double interest = checked(checked(r * earning) * divide(1.0L, checked(1.0L + r)));
+            out.rowHead(k, k - 1);
+            out.money(2, k, payment);
+            out.money(3, k, interest);
+            out.money(4, k, balance);
+            balance = checked(balance - interest - payment);
+            total = checked(total + interest);
+        } else {
+            out.rowHead(k, k - 1);
+            out.money(4, k, balance);
+        }
+    }
+    out.summary(std::string("Present Value Annuity : \nTotal Payments : \n").append(interestSummaryTail),
+                formatValues("%m\n%m\n%m\n%m\n%n%%",
+                             {balance, checked(n * payment), total, divide(total, n), in.rate}, out.regional()));
+}
+
+void fillLoanPayment(const MethodInputs& in, SheetWriter& out)
+{
+    const int n = in.count;
+    const long double r = in.r();
+    shapeSchedule(out, in, n, true, "Remaining Total");
+    const long double principal = checked(in.e(1) - in.e(3));
+    const long double annuityFactor = divide(checked(1.0L - growth(in, n)), r);
+    const long double payment = checked(std::fabs(divide(principal, annuityFactor)) + r * principal);
+    long double opening = principal;
+    long double total = 0;
+    for (int k = 1; k <= n; ++k) {
+        const long double interest = checked(r * opening);
+        const long double closing = checked(opening + interest - payment);
+        out.rowHead(k, k);
+        out.money(2, k, payment);
+        out.money(3, k, interest);
+        out.money(4, k, closing);
+        total = checked(total + interest);
+        opening = closing;
+    }
+    out.summary(std::string("Total Payments (Periods) : \n").append(interestSummaryTail),
+                formatValues("%m\n%m\n%m\n%n%%", {checked(n * payment), total, divide(total, n), in.rate},
+                             out.regional()));
+}
+
+}  // namespace pecunor::detail

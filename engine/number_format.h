@@ -1,0 +1,39 @@
+#pragma once
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "regional_settings.h"
+
+namespace pecunor {
+
+// Money: rounded to the currency decimals (halves away from zero), grouped
+// by threes, with the currency symbol placed as the settings say and
+// negative amounts in the chosen pattern. Amounts of 10^18 and more are
+// written in exponent form so that no cell grows without bound.
+void appendMoney(std::string& out, long double value, const RegionalSettings& regional);
+std::string formatMoney(long double value, const RegionalSettings& regional);
+
+// Number: two decimals, grouped by threes, a leading minus when negative.
+std::string formatNumber(long double value, const RegionalSettings& regional);
+
+// Reads digits with the regional decimal separator, an optional sign and
+// exponent, blanks around. nullopt when unreadable or beyond the range.
+std::optional<long double> readAmount(std::string_view text, std::string_view decimalSeparator);
+
+// readAmount; when that fails, once more after repairing a leading or
+// trailing separator or a missing one. Unreadable: 0, or
+// std::runtime_error("Invalid floating point value") when asked to raise.
+long double textToAmount(std::string_view text, bool raiseOnError, const RegionalSettings& regional);
+
+// readAmount without repair; the fallback when unreadable.
+long double textToAmountOr(std::string_view text, long double fallback, const RegionalSettings& regional);
+
+// Fills a summary value format: "%m" money, "%n" number, "%%" a percent
+// sign, every other character as it stands. Values are taken in order.
+std::string formatValues(std::string_view pattern, std::initializer_list<long double> values,
+                         const RegionalSettings& regional);
+
+}  // namespace pecunor

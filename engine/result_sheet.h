@@ -1,0 +1,86 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pecunor {
+
+enum class SheetKind { Schedule, Ratio };
+
+enum class ArithmeticFault { Overflow, DivisionByZero, InvalidOperation };
+std::string_view faultMessage(ArithmeticFault fault);
+
+// A rectangle of cells, inclusive, counted from 0 with the fixed cells.
+struct GridRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+    friend bool operator==(const GridRect&, const GridRect&) = default;
+};
+constexpr GridRect gridRect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+
+using HeaderTexts = std::array<std::string_view, 5>;
+
+// The outcome of one recomputation: the table's shape and cell texts, the
+// summary texts, and whether the input sufficed or arithmetic faulted.
+class ResultSheet {
+public:
+    explicit ResultSheet(SheetKind kind) : kind_(kind) {}
+
+    SheetKind kind() const { return kind_; }
+    bool valid() const { return valid_; }
+    void markInvalid();
+
+    int columnCount() const { return columns_; }
+    int rowCount() const { return rows_; }
+    int fixedColumns() const { return fixedColumns_; }
+    int fixedRows() const { return fixedRows_; }
+
+    // Shapes the table and writes the header texts into row 0 (an empty
+    // text clears a cell); every other cell starts empty.
+    void dimensionGrid(int valueColumns, int periodRows, int fixedColumns, int fixedRows, const HeaderTexts& headers);
+
+    std::string_view cell(int column, int row) const;
+    void setCell(int column, int row, std::string_view text);
+
+    const std::string& summaryLabels() const { return summaryLabels_; }
+    const std::string& summaryValues() const { return summaryValues_; }
+    void setSummary(std::string labels, std::string values);
+
+    const std::optional<GridRect>& selection() const { return selection_; }
+    void setSelection(GridRect rect) { selection_ = rect; }
+
+    // Set when arithmetic left the number range; the rows not reached stay
+    // empty and the summary texts are empty.
+    const std::optional<ArithmeticFault>& fault() const { return fault_; }
+    void setFault(ArithmeticFault fault);
+
+private:
+    struct Span {
+        std::uint32_t offset = 0;
+        std::uint32_t length = 0;
+    };
+    std::size_t indexOf(int column, int row) const;
+
+    SheetKind kind_;
+    bool valid_ = true;
+    int columns_ = 0;
+    int rows_ = 0;
+    int fixedColumns_ = 0;
+    int fixedRows_ = 0;
+    // Cell texts live end to end in one buffer: a 10,000-row table costs two
+    // allocations instead of one per cell.
+    std::string text_;
+    std::vector<Span> spans_;
+    std::string summaryLabels_;
+    std::string summaryValues_;
+    std::optional<GridRect> selection_;
+    std::optional<ArithmeticFault> fault_;
+};
+
+}  // namespace pecunor

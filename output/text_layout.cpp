@@ -1,0 +1,107 @@
+#include "text_layout.h"
+
+#include <algorithm>
+#include <array>
+
+#include "text_utils.h"
+
+namespace pecunor {
+
+namespace {
+
+constexpr std::string_view lineEnd = "\r\n";
+constexpr std::size_t maxWidthColumns = 5;
+constexpr std::size_t summaryRemainderLimit = 250;
+
+void appendInputLines(std::string& out, const std::vector<InputRowText>& inputRows)
+{
+    for (const InputRowText& row : inputRows) {
+        out.append(padLeft(filterCaption(row.caption), 25)).append(" : ");
+        out.append(row.isEditField ? padLeft(row.value, 15) : row.value);
+        out.append(lineEnd);
+    }
+}
+
+// Pairs the label lines with the value lines: "label :" right-aligned in 27
+// characters, then the value right-aligned in 16.
+void appendSummaryLines(std::string& out, std::string_view labels, std::string_view values)
+{
+    std::string left(labels);
+    std::string right(values);
+    for (std::size_t colon = left.find(':'); colon != std::string::npos; colon = left.find(':')) {
+        const std::size_t feed = right.find('\n');
+        out.append(padLeft(std::string_view(left).substr(0, colon + 1), 27));
+        out.append(padLeft(std::string_view(right).substr(0, feed), 16));
+        out.append(lineEnd);
+        // Past the colon, its blank and the line feed.
+        const std::string_view nextLeft = colon + 3 < left.size() ? std::string_view(left).substr(colon + 3) : "";
+        const std::string_view nextRight =
+            feed == std::string::npos ? std::string_view(right) : std::string_view(right).substr(feed + 1);
+        left = std::string(firstCharacters(nextLeft, summaryRemainderLimit));
+        right = std::string(firstCharacters(nextRight, summaryRemainderLimit));
+    }
+}
+
+std::array<std::size_t, maxWidthColumns> columnWidths(const ResultSheet& table)
+{
+    std::array<std::size_t, maxWidthColumns> widths{};
+    const int columns = std::min(table.columnCount(), static_cast<int>(maxWidthColumns));
+    for (int row = 0; row < table.rowCount(); ++row)
+        for (int column = 0; column < columns; ++column)
+            widths[static_cast<std::size_t>(column)] =
+                std::max(widths[static_cast<std::size_t>(column)], characterCount(table.cell(column, row)));
+    for (std::size_t& width : widths)
+        width += 2;
+    return widths;
+}
+
+void appendTable(std::string& out, TextLayout layout, const ResultSheet& table)
+{
+    const auto widths = columnWidths(table);
+    for (int row = 0; row < table.rowCount(); ++row) {
+        for (int column = 0; column < table.columnCount(); ++column) {
+            const std::string_view text = table.cell(column, row);
+            if (layout == TextLayout::ColumnAligned) {
+                const std::size_t width = column < static_cast<int>(maxWidthColumns)
+                                              ? widths[static_cast<std::size_t>(column)]
+                                              : 0;
+                out.append(padLeft(text, width));
+            } else {
+                out.append("\"").append(text).append("\"");
+                if (column + 1 < table.columnCount())
+                    out.push_back(',');
+            }
+        }
+        out.append(lineEnd);
+    }
+}
+
+}  // namespace
+
+std::string filterCaption(std::string_view caption)
+{
+    return keepChars(caption, " ABCDEFGHIJKLMNOPQRSTUVWXYZ/");
+}
+
+std::string layoutInputBlock(const std::vector<InputRowText>& inputRows)
+{
+    std::string out(lineEnd);
+    appendInputLines(out, inputRows);
+    out.append(lineEnd);
+    return out;
+}
+
+std::string layoutText(TextLayout layout, const std::vector<InputRowText>& inputRows,
+                       std::string_view summaryLabels, std::string_view summaryValues, const ResultSheet& table)
+{
+    std::string out;
+    if (layout == TextLayout::ColumnAligned) {
+        out = layoutInputBlock(inputRows);
+        appendSummaryLines(out, summaryLabels, summaryValues);
+        out.append(lineEnd).append(lineEnd).append(lineEnd);
+    }
+    appendTable(out, layout, table);
+    return out;
+}
+
+}  // namespace pecunor

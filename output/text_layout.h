@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "result_sheet.h"
+
+namespace pecunor {
+
+enum class TextLayout { ColumnAligned = 1, CommaDelimited = 2 };
+
+// One visible input row as the window shows it: the label's caption and the
+// control's text. Edit fields are right-aligned, drop-down texts are not.
+struct InputRowText {
+    std::string caption;
+    std::string value;
+    bool isEditField;
+};
+
+// Keeps blanks, the letters A to Z in either case and "/" of a caption.
+std::string filterCaption(std::string_view caption);
+
+// The text file of a result, CR LF after every line. The column-aligned
+// layout starts with the inputs and the summary; both layouts hold every
+// row of the table.
+std::string layoutText(TextLayout layout, const std::vector<InputRowText>& inputRows,
+                       std::string_view summaryLabels, std::string_view summaryValues, const ResultSheet& table);
+
+// Only the inputs: the block that opens a column-aligned file.
+std::string layoutInputBlock(const std::vector<InputRowText>& inputRows);
+
+}  // namespace pecunor
