@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include "engine_test_support.h"
+
+namespace pecunor::test {
+namespace {
+
+Inputs depreciation(CalcMethod method, std::vector<std::string> values)
+{
+    return {method, std::move(values), PeriodUnit::Years};
+}
+
+TEST(StraightLine, SpreadsCostLessSalvageEvenly)
+{
+    const ResultSheet sheet = calculate(depreciation(CalcMethod::StraightLineDepreciation, {"10000", "1000", "8"}));
+    ASSERT_TRUE(sheet.valid());
+    EXPECT_EQ(headerRow(sheet), (Texts{"#", "Date", "Depreciation/Year", "Book Value"}));
+    EXPECT_EQ(column(sheet, 2), Texts(8, "1,125.00"));
+    EXPECT_EQ(column(sheet, 3), (Texts{"8,875.00", "7,750.00", "6,625.00", "5,500.00", "4,375.00", "3,250.00",
+                                       "2,125.00", "1,000.00"}));
+    EXPECT_EQ(column(sheet, 1).front(), "1/15/2027");
+    EXPECT_EQ(sheet.summaryLabels(), "Remaining Book Value : \nTotal Depreciation : ");
+    EXPECT_EQ(sheet.summaryValues(), "1,000.00\n9,000.00");
+}
+
+TEST(StraightLine, FractionalLifeStopsAboveTheSalvageValue)
+{
+    const ResultSheet sheet = calculate(depreciation(CalcMethod::StraightLineDepreciation, {"10000", "1000", "8.5"}));
+    ASSERT_EQ(sheet.rowCount(), 9);
+    EXPECT_EQ(column(sheet, 2).front(), "1,058.82");
+    EXPECT_EQ(column(sheet, 3).back(), "1,529.41");
+}
+
+TEST(StraightLine, SalvageAboveCostRaisesTheBookValue)
+{
+    const ResultSheet sheet = calculate(depreciation(CalcMethod::StraightLineDepreciation, {"1000", "2000", "2"}));
+    ASSERT_TRUE(sheet.valid());
+    EXPECT_EQ(column(sheet, 2), (Texts{"-500.00", "-500.00"}));
+    EXPECT_EQ(column(sheet, 3), (Texts{"1,500.00", "2,000.00"}));
+}
+
+TEST(SumOfYears, DepreciatesMostInTheFirstYears)
+{
+    const ResultSheet sheet = calculate(depreciation(CalcMethod::SumOfYearsDepreciation, {"10000", "1000", "8"}));
+    EXPECT_EQ(column(sheet, 2), (Texts{"2,000.00", "1,750.00", "1,500.00", "1,250.00", "1,000.00", "750.00",
+                                       "500.00", "250.00"}));
+    EXPECT_EQ(column(sheet, 3), (Texts{"8,000.00", "6,250.00", "4,750.00", "3,500.00", "2,500.00", "1,750.00",
+                                       "1,250.00", "1,000.00"}));
+    EXPECT_EQ(sheet.summaryLabels(),
+              "Remaining Book Value : \nTotal Depreciation : \nAverage Depreciation / Year : ");
+    EXPECT_EQ(sheet.summaryValues(), "1,000.00\n9,000.00\n1,125.00");
+}
+
+TEST(DoubleDeclining, NeverSwitchesToStraightLine)
+{
+    const ResultSheet sheet =
+        calculate(depreciation(CalcMethod::DoubleDecliningDepreciation, {"10000", "1000", "8"}));
+    EXPECT_EQ(column(sheet, 2), (Texts{"2,500.00", "1,875.00", "1,406.25", "1,054.69", "791.02", "593.26",
+                                       "444.95", "333.71"}));
+    EXPECT_EQ(column(sheet, 3), (Texts{"7,500.00", "5,625.00", "4,218.75", "3,164.06", "2,373.05", "1,779.79",
+                                       "1,334.84", "1,001.13"}));
+    EXPECT_EQ(sheet.summaryValues(), "1,001.13\n8,998.87\n1,124.86");
+}
+
+TEST(DoubleDeclining, CutsThePeriodThatReachesTheSalvageValue)
+{
+    const ResultSheet sheet = calculate(depreciation(CalcMethod::DoubleDecliningDepreciation, {"1000", "400", "4"}));
+    EXPECT_EQ(column(sheet, 2), (Texts{"500.00", "100.00", "0.00", "0.00"}));
+    EXPECT_EQ(column(sheet, 3), (Texts{"500.00", "400.00", "400.00", "400.00"}));
+    EXPECT_EQ(sheet.summaryValues(), "400.00\n600.00\n150.00");
+}
+
+TEST(DoubleDeclining, SingleLifeEndsAtTheSalvageValue)
+{
+    const ResultSheet sheet = calculate(depreciation(CalcMethod::DoubleDecliningDepreciation, {"1000", "100", "1"}));
+    EXPECT_EQ(column(sheet, 2), (Texts{"900.00"}));
+    EXPECT_EQ(column(sheet, 3), (Texts{"100.00"}));
+}
+
+TEST(Depreciation, UnitWordFollowsThePeriods)
+{
+    Inputs in = depreciation(CalcMethod::SumOfYearsDepreciation, {"1000", "0", "4"});
+    in.unit = PeriodUnit::Quarters;
+    const ResultSheet sheet = calculate(in);
+    EXPECT_EQ(headerRow(sheet)[2], "Depreciation/Quarter");
+    EXPECT_EQ(sheet.summaryLabels(),
+              "Remaining Book Value : \nTotal Depreciation : \nAverage Depreciation / Quarter : ");
+    EXPECT_EQ(column(sheet, 1), (Texts{"4/15/2026", "7/15/2026", "10/15/2026", "1/15/2027"}));
+}
+
+TEST(Depreciation, LifeBelowOneIsInsufficient)
+{
+    for (CalcMethod method : {CalcMethod::StraightLineDepreciation, CalcMethod::SumOfYearsDepreciation,
+                              CalcMethod::DoubleDecliningDepreciation})
+        EXPECT_FALSE(calculate(depreciation(method, {"1000", "100", "0.5"})).valid());
+}
+
+TEST(ZeroCouponBonds, PriceGrowsToTheFaceValue)
+{
+    const ResultSheet sheet = calculate({CalcMethod::ZeroCouponBonds, {"1000", "5", "10"}});
+    ASSERT_TRUE(sheet.valid());
+    ASSERT_EQ(sheet.rowCount(), 12);
+    EXPECT_EQ(column(sheet, 3).front(), "613.91");
+    EXPECT_EQ(column(sheet, 2)[1], "30.70");
+    EXPECT_EQ(column(sheet, 3)[1], "644.61");
+    EXPECT_EQ(column(sheet, 3).back(), "1,000.00");
+    EXPECT_EQ(column(sheet, 1).back(), "1/15/2036");
+    EXPECT_EQ(sheet.summaryLabels(),
+              "Present Value : \nTotal Interest : \nAverage Interest / Year : \n% Interest / Year : ");
+    EXPECT_EQ(sheet.summaryValues(), "613.91\n386.09\n38.61\n5.00%");
+}
+
+TEST(ZeroCouponBonds, MonthlyPeriodsConvertTheYearlyRate)
+{
+    Inputs in{CalcMethod::ZeroCouponBonds, {"1000", "6", "3"}, PeriodUnit::Months};
+    const ResultSheet sheet = calculate(in);
+    EXPECT_EQ(column(sheet, 3).front(), "985.35");
+    EXPECT_EQ(sheet.summaryValues(), "985.35\n14.65\n4.88\n0.49%");
+}
+
+struct RatioCase {
+    const char* name;
+    CalcMethod method;
+    std::string first;
+    std::string second;
+    Texts labels;
+    Texts values;
+};
+
+class RatioMethods : public ::testing::TestWithParam<RatioCase> {};
+
+TEST_P(RatioMethods, ShowLabelsValuesAndSelectTheQuotient)
+{
+    const RatioCase& c = GetParam();
+    const ResultSheet sheet = calculate({c.method, {c.first, c.second}}, usRegional());
+    ASSERT_TRUE(sheet.valid());
+    EXPECT_EQ(sheet.kind(), SheetKind::Ratio);
+    EXPECT_EQ(sheet.columnCount(), 2);
+    EXPECT_EQ(sheet.rowCount(), 3);
+    EXPECT_EQ(sheet.fixedColumns(), 1);
+    EXPECT_EQ(sheet.fixedRows(), 0);
+    EXPECT_EQ(column(sheet, 0), c.labels);
+    EXPECT_EQ(column(sheet, 1), c.values);
+    EXPECT_EQ(sheet.selection(), gridRect(1, 2, 1, 2));
+    EXPECT_EQ(sheet.summaryLabels(), "");
+    EXPECT_EQ(sheet.summaryValues(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Quotients, RatioMethods,
+    ::testing::Values(
+        RatioCase{"BondYield", CalcMethod::BondYield, "8", "100", {"Coupon Rate", "Price", "Yield"},
+                  {"$8.00", "$100.00", "$0.08"}},
+        RatioCase{"BondPrice", CalcMethod::BondPrice, "8", "0.1", {"Coupon Rate", "Yield", "Price"},
+                  {"$8.00", "$0.10", "$80.00"}},
+        RatioCase{"PriceEarnings", CalcMethod::PriceEarnings, "50", "2.5",
+                  {"Closing Price", "Earnings per Share", "Price/Earnings Ratio"}, {"$50.00", "$2.50", "$20.00"}},
+        RatioCase{"EarningsPerShare", CalcMethod::EarningsPerShare, "50", "20",
+                  {"Closing Price", "Price/Earnings Ratio", "Earnings/Share"}, {"$50.00", "$20.00", "$2.50"}},
+        RatioCase{"PercentSignDropped", CalcMethod::BondYield, "8%", "100", {"Coupon Rate", "Price", "Yield"},
+                  {"$8.00", "$100.00", "$0.08"}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(RatioMethods, ZeroOrEmptySecondEntryIsInvalidWithoutSummary)
+{
+    for (const char* second : {"0", "", "abc"}) {
+        const ResultSheet sheet = calculate({CalcMethod::PriceEarnings, {"50", second}});
+        EXPECT_FALSE(sheet.valid()) << second;
+        EXPECT_EQ(sheet.summaryLabels(), "");
+        EXPECT_EQ(sheet.rowCount(), 0);
+    }
+}
+
+}  // namespace
+}  // namespace pecunor::test
