@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, testing, fuzzing and
+# benchmarking need; touches apt only when one of them is missing.
+set -euo pipefail
+
+readonly REQUIRED_PACKAGES=(
+    # build
+    cmake ninja-build g++ qt6-base-dev
+    # the libFuzzer target
+    clang libclang-rt-14-dev
+    # tests and benchmarks
+    libgtest-dev libgmock-dev libbenchmark-dev
+    # tests that draw text, need a real X server, read the clipboard, look at
+    # screenshots and print output, or check desktop entries
+    fonts-liberation2 xvfb xauth xclip imagemagick poppler-utils desktop-file-utils
+)
+
+is_installed() {
+    [[ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" == "install ok installed" ]]
+}
+
+missing=()
+for package in "${REQUIRED_PACKAGES[@]}"; do
+    is_installed "$package" || missing+=("$package")
+done
+
+if ((${#missing[@]} == 0)); then
+    echo "install-deps: all ${#REQUIRED_PACKAGES[@]} packages are installed"
+    exit 0
+fi
+if ((EUID != 0)); then
+    echo "install-deps: missing ${missing[*]}; run this script as root" >&2
+    exit 1
+fi
+
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q --no-install-recommends "${missing[@]}"
