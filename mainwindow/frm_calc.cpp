@@ -1,0 +1,695 @@
+#include "frm_calc.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFontDialog>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+#include "calc_chart.h"
+#include "font_record_qt.h"
+#include "local_date.h"
+#include "method_input_table.h"
+#include "product_constants.h"
+#include "wait_cursor.h"
+#include "window_layout.h"
+
+namespace pecunor {
+
+namespace {
+
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+constexpr int rowMethod = 0;
+constexpr int firstValueRow = 4;
+
+}  // namespace
+
+WindowServices WindowServices::desktop(const QString& programFolder)
+{
+    WindowServices services;
+    services.today = &platform::localToday;
+    services.showError = [](QWidget* parent, const QString& message) {
+        QMessageBox::critical(parent, fromView(Product.ProductName), message, QMessageBox::Ok);
+    };
+    services.chooseFont = [](QWidget* parent, const QFont& initial) -> std::optional<QFont> {
+        bool chosen = false;
+        const QFont font = QFontDialog::getFont(&chosen, initial, parent);
+        return chosen ? std::optional<QFont>(font) : std::nullopt;
+    };
+    services.saveSettings = [programFolder](const AppSettings& settings) {
+        return pecunor::saveSettings(settings, programFolder);
+    };
+    return services;
+}
+
+TfrmCalc::TfrmCalc(AppSettings& settings, RegionalSettings regional, WindowServices services)
+    : settings_(settings), regional_(std::move(regional)), services_(std::move(services))
+{
+    setObjectName(QStringLiteral("frmCalc"));
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPixelSize(12);
+    setFont(windowFont);
+    setCentralWidget(new QWidget(this));
+    createInputPanel();
+    createResultPages();
+    createMenu();
+    setTabOrder();
+    connectInputs();
+    qApp->installEventFilter(this);
+    FormCreate();
+}
+
+TfrmCalc::~TfrmCalc() { qApp->removeEventFilter(this); }
+
+void TfrmCalc::createInputPanel()
+{
+    QWidget* client = centralWidget();
+    tabLeft = new QFrame(client);
+    tabLeft->setObjectName(QStringLiteral("tabLeft"));
+    tabLeft->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+
+    auto label = [this](const char* name, const QString& caption) {
+        auto* created = new QLabel(caption, tabLeft);
+        created->setObjectName(QLatin1String(name));
+        created->installEventFilter(this);
+        return created;
+    };
+    auto list = [this](const char* name, auto texts) {
+        auto* box = new QComboBox(tabLeft);
+        box->setObjectName(QLatin1String(name));
+        for (std::string_view text : texts)
+            box->addItem(fromView(text));
+        return box;
+    };
+
+    std::array<std::string_view, methodCount> methods{};
+    for (int m = 0; m < methodCount; ++m)
+        methods[static_cast<std::size_t>(m)] = methodListText(*methodFromIndex(m));
+    std::array<std::string_view, periodUnitCount> units{};
+    std::array<std::string_view, periodUnitCount> perUnits{};
+    for (int u = 0; u < periodUnitCount; ++u) {
+        units[static_cast<std::size_t>(u)] = periodUnitInfo(*periodUnitFromIndex(u)).listText;
+        perUnits[static_cast<std::size_t>(u)] = periodUnitInfo(*periodUnitFromIndex(u)).interestPerText;
+    }
+
+    lblMethod = label("lblMethod", QStringLiteral("&Method"));
+    cboMethod = list("cboMethod", methods);
+    cboMethod->setMaxVisibleItems(methodCount);
+    lblStartDate = label("lblStartDate", QStringLiteral("Start &Date"));
+    cboStartDate = new StartDateBox(tabLeft);
+    cboStartDate->setObjectName(QStringLiteral("cboStartDate"));
+    cboStartDate->onDropDown = [this] {
+        if (services_.openDatePicker)
+            services_.openDatePicker(cboStartDate, cboStartDate->mapToGlobal(QPoint(0, 0)));
+    };
+    lblPeriodsAre = label("lblPeriodsAre", QStringLiteral("&Periods are"));
+    cboPeriodsAre = list("cboPeriodsAre", units);
+    lblPaymentsDue = label("lblPaymentsDue", QStringLiteral("P&ayments Due at"));
+    cboPaymentsDue = list("cboPaymentsDue", std::array{paymentTimingText(PaymentTiming::StartOfPeriod),
+                                                       paymentTimingText(PaymentTiming::EndOfPeriod)});
+    for (int i = 0; i < 4; ++i) {
+        const QByteArray suffix = QByteArray::number(i + 1);
+        lblValue[static_cast<std::size_t>(i)] = label(("lblValue" + suffix).constData(), QString());
+        auto* edit = new QLineEdit(tabLeft);
+        edit->setObjectName(QString::fromLatin1("txtValue" + suffix));
+        edit->setValidator(new NoBarValidator(edit));
+        edit->setMaxLength(valueFieldLength);
+        txtValue[static_cast<std::size_t>(i)] = edit;
+    }
+    cboInterestPer = list("cboInterestPer", perUnits);
+
+    lblMethod->setBuddy(cboMethod);
+    lblStartDate->setBuddy(cboStartDate);
+    lblPeriodsAre->setBuddy(cboPeriodsAre);
+    lblPaymentsDue->setBuddy(cboPaymentsDue);
+    for (int i = 0; i < 4; ++i)
+        lblValue[static_cast<std::size_t>(i)]->setBuddy(txtValue[static_cast<std::size_t>(i)]);
+    cboStartDate->resize(cboStartDate->sizeHint());
+
+    panDiv = new SplitterBar(client);
+    panDiv->setObjectName(QStringLiteral("panDiv"));
+    panDiv->onPress = [this] { panDivMouseDown(); };
+    panDiv->onDrag = [this](int dx) { panDivMouseMove(dx); };
+    panDiv->onRelease = [this] { panDivMouseUp(); };
+}
+
+void TfrmCalc::createResultPages()
+{
+    pagRight = new QTabWidget(centralWidget());
+    pagRight->setObjectName(QStringLiteral("pagRight"));
+    tabCalc = new QWidget;
+    tabCalc->setObjectName(QStringLiteral("tabCalc"));
+    tabExplain = new QWidget;
+    tabExplain->setObjectName(QStringLiteral("tabExplain"));
+    pagRight->addTab(tabCalc, QStringLiteral("&Calculator"));
+    pagRight->addTab(tabExplain, QStringLiteral("E&xplanation"));
+    pagRight->setCurrentWidget(tabExplain);
+
+    lblError = new QLabel(QString::fromUtf8(invalidInputMessage.data(), invalidInputMessage.size()), tabCalc);
+    lblError->setObjectName(QStringLiteral("lblError"));
+    lblError->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblError->hide();
+    lblLeft = new QLabel(tabCalc);
+    lblLeft->setObjectName(QStringLiteral("lblLeft"));
+    lblLeft->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lblRight = new QLabel(tabCalc);
+    lblRight->setObjectName(QStringLiteral("lblRight"));
+    lblRight->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    sgrFin = new ResultGrid(tabCalc);
+    lblLeft->hide();
+    lblRight->hide();
+    sgrFin->hide();
+
+    rtfExplain = new QTextBrowser(tabExplain);
+    rtfExplain->setObjectName(QStringLiteral("rtfExplain"));
+    rtfExplain->setReadOnly(true);
+    rtfExplain->setOpenLinks(false);
+    rtfExplain->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette white = rtfExplain->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    rtfExplain->setPalette(white);
+    auto* fill = new QVBoxLayout(tabExplain);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(rtfExplain);
+}
+
+void TfrmCalc::createMenu()
+{
+    auto item = [this](QMenu* menu, const char* name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuSaveAsText = item(file, "mnuSaveAsText", QStringLiteral("Save As &Text"));
+    mnuSaveAsBitmap = item(file, "mnuSaveAsBitmap", QStringLiteral("Save As &Bitmap"));
+    file->addSeparator();
+    mnuPrint = item(file, "mnuPrint", QStringLiteral("P&rint"));
+    file->addSeparator();
+    mnuSetAsWallpaperTiled = item(file, "mnuSetAsWallpaperTiled", QStringLiteral("Set As &Wallpaper (Tiled)"));
+    mnuSetAsWallpaperCentered =
+        item(file, "mnuSetAsWallpaperCentered", QStringLiteral("Set As Wa&llpaper (Centered)"));
+    file->addSeparator();
+    mnuExit = item(file, "mnuExit", QStringLiteral("E&xit"));
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuCut = item(edit, "mnuCut", QStringLiteral("Cu&t"));
+    mnuCut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuCopy = item(edit, "mnuCopy", QStringLiteral("&Copy"));
+    mnuCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuPaste = item(edit, "mnuPaste", QStringLiteral("&Paste"));
+    mnuPaste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    edit->addSeparator();
+    mnuSelectAll = item(edit, "mnuSelectAll", QStringLiteral("Select &All"));
+
+    QMenu* setup = menuBar()->addMenu(QStringLiteral("&Setup"));
+    setup->setObjectName(QStringLiteral("mnuSetup"));
+    mnuHorGridlines = item(setup, "mnuHorGridlines", QStringLiteral("&Horizontal Gridlines"));
+    mnuVerGridlines = item(setup, "mnuVerGridlines", QStringLiteral("&Vertical Gridlines"));
+    mnuStretched = item(setup, "mnuStretched", QStringLiteral("&Stretch Cells Vertically"));
+    mnuHideAbout = item(setup, "mnuHideAbout", QStringLiteral("Hide &About Window on Startup"));
+    setup->addSeparator();
+    mnuChartFont = item(setup, "mnuChartFont", QStringLiteral("Table &Font ..."));
+    for (QAction* check : {mnuHorGridlines, mnuVerGridlines, mnuStretched, mnuHideAbout})
+        check->setCheckable(true);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpContents = item(help, "mnuHelpContents", QStringLiteral("&Help"));
+    mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
+    help->addSeparator();
+    mnuProducts = item(help, "mnuProducts", QStringLiteral("&Latest Brackwell Products"));
+    mnuCopyProgram = item(help, "mnuCopyProgram", QStringLiteral("&Copy Program for a Friend"));
+    help->addSeparator();
+    mnuAbout = item(help, "mnuAbout", QStringLiteral("&About"));
+
+    // These commands arrive with the output, help and distribution features.
+    for (QAction* later : {mnuSaveAsText, mnuSaveAsBitmap, mnuPrint, mnuSetAsWallpaperTiled,
+                           mnuSetAsWallpaperCentered, mnuCut, mnuCopy, mnuPaste, mnuSelectAll, mnuHelpContents,
+                           mnuProducts, mnuCopyProgram, mnuAbout})
+        later->setEnabled(false);
+}
+
+void TfrmCalc::connectInputs()
+{
+    connect(cboMethod, &QComboBox::currentIndexChanged, this, [this] { cboMethodChange(); });
+    connect(cboStartDate, &QComboBox::editTextChanged, this, [this] { txtValue1Change(cboStartDate); });
+    for (QComboBox* box : {cboPeriodsAre, cboPaymentsDue, cboInterestPer})
+        connect(box, &QComboBox::currentIndexChanged, this, [this, box] { txtValue1Change(box); });
+    for (QLineEdit* edit : txtValue)
+        connect(edit, &QLineEdit::textChanged, this, [this, edit] { txtValue1Change(edit); });
+    connect(pagRight, &QTabWidget::currentChanged, this, [this] {
+        if (pagRight->currentWidget() == tabExplain)
+            loadExplanation();
+    });
+    for (QAction* item : {mnuHorGridlines, mnuVerGridlines, mnuStretched, mnuHideAbout, mnuChartFont})
+        connect(item, &QAction::triggered, this, [this, item] { setupChanged(item); });
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+}
+
+void TfrmCalc::setTabOrder()
+{
+    QWidget* previous = cboMethod;
+    for (QWidget* next : std::initializer_list<QWidget*>{cboStartDate, cboPeriodsAre, cboPaymentsDue, txtValue[0],
+                                                         txtValue[1], cboInterestPer, txtValue[2], txtValue[3],
+                                                         pagRight}) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void TfrmCalc::FormCreate()
+{
+    formStarting_ = true;
+    inputsReady_ = false;
+    setWindowTitle(fromView(Product.ProductName));
+    move(settings_.Left, settings_.Top);
+    resize(std::max(settings_.Right - settings_.Left, 1), std::max(settings_.Bottom - settings_.Top, 1));
+    iniSettings();
+    mnuExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    mnuHorGridlines->setChecked(settings_.HorGridlines);
+    mnuVerGridlines->setChecked(settings_.VerGridlines);
+    mnuStretched->setChecked(settings_.Stretched);
+    mnuHideAbout->setChecked(settings_.HideAbout);
+    cboMethod->setFocus();
+}
+
+void TfrmCalc::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TfrmCalc::FormShow()
+{
+    inputsReady_ = true;
+    panDiv->move(splitterLeftFromPercent(frameGeometry().width(), settings_.DivLeft), panDiv->y());
+    {
+        const QSignalBlocker quiet(cboMethod);
+        cboMethod->setCurrentIndex(settings_.Page < methodCount ? settings_.Page : 0);
+    }
+    cboMethodChange();
+    prepEdits(this);
+    formStarting_ = false;
+    FormResize();
+}
+
+void TfrmCalc::closeEvent(QCloseEvent* event)
+{
+    if (FormClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TfrmCalc::FormClose()
+{
+    if (!isMinimized() && !isMaximized()) {
+        const QRect outer = frameGeometry();
+        settings_.Left = outer.left();
+        settings_.Top = outer.top();
+        settings_.Right = outer.left() + width();
+        settings_.Bottom = outer.top() + height();
+    }
+    settings_.WindowState = isMinimized() ? 1 : (isMaximized() ? 2 : 0);
+    settings_.Page = static_cast<std::uint8_t>(std::max(cboMethod->currentIndex(), 0));
+    settings_.DivLeft = static_cast<std::uint8_t>(splitterPercent(panDiv->x(), frameGeometry().width()) & 0xFF);
+    const SaveResult saved = services_.saveSettings(settings_);
+    if (saved.succeeded())
+        return true;
+    services_.showError(this, saved.message());
+    return false;
+}
+
+CalcMethod TfrmCalc::currentMethod() const
+{
+    return methodFromIndex(cboMethod->currentIndex()).value_or(CalcMethod::FutureValue);
+}
+
+void TfrmCalc::cboMethodChange()
+{
+    if (!inputsReady_)
+        return;
+    inputsReady_ = false;
+    settings_.Page = static_cast<std::uint8_t>(std::max(cboMethod->currentIndex(), 0));
+    restoreMethodInputs(currentMethod());
+    inputsReady_ = true;
+    lblLeft->hide();
+    lblRight->hide();
+    sgrFin->hide();
+    prepEdits(cboMethod);
+    calcChart();
+    if (sgrFin->sheet().columnCount() > 1)
+        sgrFin->remeasure();
+    if (pagRight->currentWidget() == tabExplain)
+        loadExplanation();
+}
+
+void TfrmCalc::restoreMethodInputs(CalcMethod method)
+{
+    const MethodInput& stored = settings_.MethodInputs.slot(method);
+    const DateFormat shortDates(regional_.shortDateFormat, regional_.dateSeparator);
+    const bool dateInRange = stored.startDate >= firstDayNumber && stored.startDate <= lastDayNumber;
+    cboStartDate->setEditText(dateInRange ? QString::fromStdString(shortDates.format(stored.startDate)) : QString());
+    cboPeriodsAre->setCurrentIndex(periodUnitFromIndex(stored.periodUnit) ? stored.periodUnit : 0);
+    cboPaymentsDue->setCurrentIndex(paymentTimingFromIndex(stored.paymentTiming) ? stored.paymentTiming : 0);
+    for (std::size_t i = 0; i < txtValue.size(); ++i) {
+        // The longest length first, so that restoring never cuts a text.
+        txtValue[i]->setMaxLength(valueFieldLength);
+        txtValue[i]->setText(QString::fromStdString(stored.valueTexts[i]));
+    }
+    cboInterestPer->setCurrentIndex(periodUnitFromIndex(stored.interestPer) ? stored.interestPer : 0);
+}
+
+void TfrmCalc::txtValue1Change(QObject* sender)
+{
+    if (!inputsReady_)
+        return;
+    prepEdits(sender);
+    calcChart();
+    if (sgrFin->sheet().columnCount() > 1)
+        sgrFin->remeasure();
+}
+
+void TfrmCalc::prepEdits(QObject* caller)
+{
+    inputsReady_ = false;
+    unitText_ = cboPeriodsAre->currentText();
+    unitWord_ = unitText_.left(unitText_.size() - 1);
+    const CalcMethod method = currentMethod();
+    const MethodInputRow& row = methodInputRow(method);
+    const PeriodUnit unit = periodUnitFromIndex(cboPeriodsAre->currentIndex()).value_or(PeriodUnit::Years);
+    for (int i = 0; i < 4; ++i)
+        lblValue[static_cast<std::size_t>(i)]->setText(QString::fromStdString(valueLabel(method, i + 1, unit)));
+
+    if (caller == this || caller == cboMethod) {
+        for (QWidget* child : tabLeft->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child != lblMethod && child != cboMethod)
+                child->hide();
+        const int labelHeight = QFontMetrics(font()).height();
+        const InputPanelPlacement placement =
+            placeInputPanel(row, tabLeft->width(), labelHeight, cboStartDate->height());
+        for (int i = 0; i < inputRowCount; ++i) {
+            const InputRowPlacement& where = placement.rows[static_cast<std::size_t>(i)];
+            rowLabel(i)->setGeometry(where.label);
+            rowControl(i)->setGeometry(where.control);
+            rowLabel(i)->setVisible(where.visible);
+            rowControl(i)->setVisible(where.visible);
+        }
+        if (placement.interestPer) {
+            cboInterestPer->setGeometry(*placement.interestPer);
+            cboInterestPer->show();
+        }
+    }
+
+    for (int i = 0; i < 4; ++i)
+        txtValue[static_cast<std::size_t>(i)]->setMaxLength(valueFieldMaxLength(method, i + 1));
+    inputsReady_ = true;
+}
+
+QLabel* TfrmCalc::rowLabel(int row) const
+{
+    switch (row) {
+    case 0: return lblMethod;
+    case 1: return lblStartDate;
+    case 2: return lblPeriodsAre;
+    case 3: return lblPaymentsDue;
+    default: return lblValue.at(static_cast<std::size_t>(row - firstValueRow));
+    }
+}
+
+QWidget* TfrmCalc::rowControl(int row) const
+{
+    switch (row) {
+    case 0: return cboMethod;
+    case 1: return cboStartDate;
+    case 2: return cboPeriodsAre;
+    case 3: return cboPaymentsDue;
+    default: return txtValue.at(static_cast<std::size_t>(row - firstValueRow));
+    }
+}
+
+CalcRequest TfrmCalc::requestFromControls() const
+{
+    CalcRequest request;
+    request.method = currentMethod();
+    request.startDateText = cboStartDate->currentText().toStdString();
+    request.periodUnit = periodUnitFromIndex(cboPeriodsAre->currentIndex()).value_or(PeriodUnit::Years);
+    request.paymentTiming =
+        paymentTimingFromIndex(cboPaymentsDue->currentIndex()).value_or(PaymentTiming::StartOfPeriod);
+    for (std::size_t i = 0; i < txtValue.size(); ++i)
+        request.valueTexts[i] = txtValue[i]->text().toStdString();
+    request.interestPer = periodUnitFromIndex(cboInterestPer->currentIndex()).value_or(PeriodUnit::Years);
+    return request;
+}
+
+void TfrmCalc::calcChart()
+{
+    if (!inputsReady_)
+        return;
+    ++calculationCount_;
+    std::optional<ArithmeticFault> fault;
+    {
+        const platform::WaitCursor busy;
+        ResultSheet sheet = pecunor::calcChart(requestFromControls(), services_.today(), regional_,
+                                               settings_.MethodInputs);
+        const bool valid = sheet.valid();
+        fault = sheet.fault();
+        if (valid) {
+            lblLeft->setText(QString::fromStdString(sheet.summaryLabels()));
+            lblRight->setText(QString::fromStdString(sheet.summaryValues()));
+            lblLeft->adjustSize();
+            lblRight->adjustSize();
+            sgrFin->setSheet(std::move(sheet));
+        }
+        showResult(valid);
+    }
+    if (fault)
+        services_.showError(this, fromView(faultMessage(*fault)));
+}
+
+void TfrmCalc::showResult(bool succeeded)
+{
+    const QSize page = tabCalc->size();
+    if (succeeded) {
+        lblError->hide();
+        const ResultPlacement place = placeResultAfterCalculation(page, lblLeft->size(), lblRight->size());
+        lblLeft->move(place.summaryLabels);
+        lblRight->move(place.summaryValues);
+        sgrFin->setGeometry(place.table);
+        lblLeft->show();
+        lblRight->show();
+        sgrFin->show();
+        return;
+    }
+    lblLeft->hide();
+    lblRight->hide();
+    sgrFin->hide();
+    lblError->setGeometry(placeErrorLine(page, lblError->sizeHint().height()));
+    lblError->show();
+}
+
+void TfrmCalc::applyTableFont()
+{
+    const QFont tableFont = fontFromRecord(settings_.TableFont);
+    lblLeft->setFont(tableFont);
+    lblRight->setFont(tableFont);
+    lblLeft->adjustSize();
+    lblRight->adjustSize();
+}
+
+void TfrmCalc::iniSettings()
+{
+    ResultGridOptions options = sgrFin->options();
+    options.horGridlines = settings_.HorGridlines;
+    options.verGridlines = settings_.VerGridlines;
+    options.stretched = settings_.Stretched;
+    options.font = settings_.TableFont;
+    const DateFormat sheetDates(sheetDateFormat(regional_.shortDateFormat), regional_.dateSeparator);
+    options.dateSample = QString::fromStdString(sheetDates.format(*dayNumberOf(2000, 10, 30)));
+    sgrFin->setOptions(options);
+    applyTableFont();
+    FormResize();
+}
+
+void TfrmCalc::setupChanged(QAction* item)
+{
+    if (!inputsReady_) {
+        if (item->isCheckable())
+            item->setChecked(!item->isChecked());  // the click already flipped it
+        return;
+    }
+    if (item == mnuChartFont) {
+        if (const auto chosen = services_.chooseFont(this, fontFromRecord(settings_.TableFont))) {
+            settings_.TableFont = recordFromFont(*chosen);
+            applyTableFont();
+        }
+    }
+    settings_.HorGridlines = mnuHorGridlines->isChecked();
+    settings_.VerGridlines = mnuVerGridlines->isChecked();
+    settings_.Stretched = mnuStretched->isChecked();
+    settings_.HideAbout = mnuHideAbout->isChecked();
+    iniSettings();
+}
+
+void TfrmCalc::loadExplanation()
+{
+    if (!services_.explanation)
+        return;
+    try {
+        rtfExplain->setHtml(services_.explanation(currentMethod()));
+    } catch (const std::exception& error) {
+        services_.showError(this, QString::fromUtf8(error.what()));
+    }
+}
+
+QSize TfrmCalc::clientSize() const { return centralWidget()->size(); }
+
+void TfrmCalc::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TfrmCalc::FormResize()
+{
+    if (formStarting_ || !inputsReady_)
+        return;
+    if (!isMinimized() && !isMaximized()) {
+        const QRect outer = frameGeometry();
+        settings_.Left = outer.left();
+        settings_.Top = outer.top();
+        settings_.Right = outer.left() + width();
+        settings_.Bottom = outer.top() + height();
+    }
+    const RegionPlacement regions = placeRegions(clientSize(), panDiv->x());
+    tabLeft->setGeometry(regions.inputPanel);
+    panDiv->setGeometry(regions.splitter);
+    pagRight->setGeometry(regions.pages);
+    const ResultPlacement place =
+        placeResultAfterResize(tabCalc->size(), pagRight->width(), lblLeft->size(), lblRight->size());
+    lblLeft->move(place.summaryLabels);
+    lblRight->move(place.summaryValues);
+    sgrFin->setGeometry(place.table);
+    prepEdits(this);
+    if (sgrFin->sheet().columnCount() > 1)
+        sgrFin->remeasure();
+}
+
+void TfrmCalc::panDivMouseDown()
+{
+    panDiv->setHeld(true);
+    panDiv->setGeometry(panDiv->x(), panDiv->y() + 2, panDiv->width(), panDiv->height() - 4);
+}
+
+void TfrmCalc::panDivMouseMove(int dx)
+{
+    panDiv->move(dragSplitter(panDiv->x(), dx, tabLeft->width(), pagRight->width()), panDiv->y());
+    panDiv->raise();
+}
+
+void TfrmCalc::panDivMouseUp()
+{
+    panDiv->setHeld(false);
+    FormResize();
+}
+
+bool TfrmCalc::isInputControl(QObject* object) const
+{
+    for (int row = rowMethod; row < inputRowCount; ++row)
+        if (object == rowControl(row) || object->parent() == rowControl(row))
+            return true;
+    return object == cboInterestPer || object->parent() == cboInterestPer;
+}
+
+bool TfrmCalc::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+        // Alt+C and Alt+X belong to the window, not to the page tabs' mnemonics.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::AltModifier && (key->key() == Qt::Key_C || key->key() == Qt::Key_X)) {
+            event->accept();
+            return true;
+        }
+        break;
+    }
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (isInputControl(watched) && (!inputsReady_ || formStarting_))
+            return true;
+        if (FormKeyDown(key) || FormKeyPress(key))
+            return true;
+        break;
+    }
+    case QEvent::MouseButtonRelease:
+        if (auto* label = qobject_cast<QLabel*>(watched); label && label->parent() == tabLeft) {
+            labelClick(label);
+            return true;
+        }
+        break;
+    default: break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TfrmCalc::FormKeyDown(QKeyEvent* event)
+{
+    if (event->modifiers() != Qt::AltModifier)
+        return false;
+    const int key = event->key();
+    if (key == Qt::Key_Alt || key == Qt::Key_Meta || key == Qt::Key_Shift || key == Qt::Key_Control)
+        return false;
+    if (key == Qt::Key_C) {
+        const QSignalBlocker quiet(pagRight);
+        pagRight->setCurrentWidget(tabCalc);
+    } else if (key == Qt::Key_X) {
+        {
+            const QSignalBlocker quiet(pagRight);
+            pagRight->setCurrentWidget(tabExplain);
+        }
+        loadExplanation();
+    }
+    return true;  // no Alt+letter reaches a control
+}
+
+bool TfrmCalc::FormKeyPress(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused)
+        return false;
+    QWidget* owner = qobject_cast<QComboBox*>(focused->parentWidget()) ? focused->parentWidget() : focused;
+    const bool walks = qobject_cast<QLineEdit*>(owner) || qobject_cast<QComboBox*>(owner) ||
+                       qobject_cast<QCheckBox*>(owner) || qobject_cast<QRadioButton*>(owner);
+    if (!walks)
+        return false;
+    focusNextChild();
+    return true;
+}
+
+void TfrmCalc::labelClick(QLabel* label)
+{
+    QWidget* target = label->buddy();
+    if (target && target->isVisible() && target->isEnabled())
+        target->setFocus(Qt::MouseFocusReason);
+}
+
+}  // namespace pecunor

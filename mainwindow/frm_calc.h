@@ -1,0 +1,151 @@
+#pragma once
+
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QTabWidget>
+#include <QTextBrowser>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "app_settings.h"
+#include "calc_types.h"
+#include "input_controls.h"
+#include "regional_settings.h"
+#include "result_grid.h"
+#include "splitter_bar.h"
+
+namespace pecunor {
+
+// What the window asks of the desktop, replaceable so that tests never
+// block on a modal dialog or touch the real settings file.
+struct WindowServices {
+    std::function<DayNumber()> today;
+    std::function<void(QWidget* parent, const QString& message)> showError;
+    std::function<std::optional<QFont>(QWidget* parent, const QFont& initial)> chooseFont;
+    std::function<SaveResult(const AppSettings& settings)> saveSettings;
+    std::function<void(QComboBox* box, QPoint screenTopLeft)> openDatePicker;
+    std::function<QString(CalcMethod method)> explanation;
+
+    // The desktop's own: today's local date, message boxes, the font dialog,
+    // the user's settings file; no date picker and no explanations.
+    static WindowServices desktop(const QString& programFolder);
+};
+
+// The main window: the input panel on the left, the result table and the
+// explanation on the right, recalculated on every change of an input.
+class TfrmCalc : public QMainWindow {
+    Q_OBJECT
+
+public:
+    TfrmCalc(AppSettings& settings, RegionalSettings regional, WindowServices services);
+    ~TfrmCalc() override;
+
+    // Input panel.
+    QFrame* tabLeft;
+    QLabel* lblMethod;
+    QComboBox* cboMethod;
+    QLabel* lblStartDate;
+    StartDateBox* cboStartDate;
+    QLabel* lblPeriodsAre;
+    QComboBox* cboPeriodsAre;
+    QLabel* lblPaymentsDue;
+    QComboBox* cboPaymentsDue;
+    std::array<QLabel*, 4> lblValue;
+    std::array<QLineEdit*, 4> txtValue;
+    QComboBox* cboInterestPer;
+    SplitterBar* panDiv;
+    // Results and explanation.
+    QTabWidget* pagRight;
+    QWidget* tabCalc;
+    QWidget* tabExplain;
+    QLabel* lblError;
+    QLabel* lblLeft;
+    QLabel* lblRight;
+    ResultGrid* sgrFin;
+    QTextBrowser* rtfExplain;
+    // Menu.
+    QAction* mnuSaveAsText;
+    QAction* mnuSaveAsBitmap;
+    QAction* mnuPrint;
+    QAction* mnuSetAsWallpaperTiled;
+    QAction* mnuSetAsWallpaperCentered;
+    QAction* mnuExit;
+    QAction* mnuCut;
+    QAction* mnuCopy;
+    QAction* mnuPaste;
+    QAction* mnuSelectAll;
+    QAction* mnuHorGridlines;
+    QAction* mnuVerGridlines;
+    QAction* mnuStretched;
+    QAction* mnuHideAbout;
+    QAction* mnuChartFont;
+    QAction* mnuHelpContents;
+    QAction* mnuProducts;
+    QAction* mnuCopyProgram;
+    QAction* mnuAbout;
+
+    bool inputsReady() const { return inputsReady_; }
+    bool formStarting() const { return formStarting_; }
+    int calculationCount() const { return calculationCount_; }
+    CalcMethod currentMethod() const;
+    // The eight input rows by suffix ("Method", ..., "Value4"): label and value control.
+    QLabel* rowLabel(int row) const;
+    QWidget* rowControl(int row) const;
+
+    // The handlers, named after their controls and events.
+    void cboMethodChange();
+    void txtValue1Change(QObject* sender);
+    void prepEdits(QObject* caller);
+    void calcChart();
+    void iniSettings();
+    void setupChanged(QAction* item);
+    void loadExplanation();
+    void FormResize();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    bool FormClose();
+    bool FormKeyDown(QKeyEvent* event);
+    bool FormKeyPress(QKeyEvent* event);
+    void labelClick(QLabel* label);
+    void panDivMouseDown();
+    void panDivMouseMove(int dx);
+    void panDivMouseUp();
+
+    void createInputPanel();
+    void createResultPages();
+    void createMenu();
+    void connectInputs();
+    void setTabOrder();
+    void restoreMethodInputs(CalcMethod method);
+    CalcRequest requestFromControls() const;
+    void showResult(bool succeeded);
+    void applyTableFont();
+    bool isInputControl(QObject* object) const;
+    QSize clientSize() const;
+
+    AppSettings& settings_;
+    RegionalSettings regional_;
+    WindowServices services_;
+    bool inputsReady_ = false;
+    bool formStarting_ = true;
+    bool shown_ = false;
+    int calculationCount_ = 0;
+    QString unitText_;
+    QString unitWord_;
+};
+
+}  // namespace pecunor

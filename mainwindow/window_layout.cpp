@@ -1,0 +1,98 @@
+#include "window_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pecunor {
+
+namespace {
+
+constexpr int panelMargin = 9;
+constexpr int rowGap = 3;
+
+int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+}  // namespace
+
+InputPanelPlacement placeInputPanel(const MethodInputRow& method, int panelClientWidth, int labelHeight,
+                                    int boxHeight)
+{
+    InputPanelPlacement placement;
+    const int width = panelClientWidth - 2 * panelMargin;
+    const bool hasInterestRow = method.interestPerOffered;
+    int y = panelMargin;
+    for (int i = 0; i < inputRowCount; ++i) {
+        InputRowPlacement& row = placement.rows[static_cast<std::size_t>(i)];
+        const InputRow which = static_cast<InputRow>(i);
+        row.visible = method.shows(which);
+        row.label = QRect(panelMargin, y, width, labelHeight);
+        if (row.visible)
+            y += labelHeight + rowGap;
+        if (hasInterestRow && which == InputRow::Value2) {
+            row.control = QRect(panelMargin, y, width / 3, boxHeight);
+            placement.interestPer = QRect(width / 3 + 11, y, 2 * (width / 3) - 2, boxHeight);
+        } else {
+            row.control = QRect(panelMargin, y, width, boxHeight);
+        }
+        if (row.visible)
+            y += boxHeight + rowGap;
+    }
+    return placement;
+}
+
+RegionPlacement placeRegions(QSize client, int splitterLeft)
+{
+    RegionPlacement regions;
+    const int panelWidth = std::max(paneMinWidth, splitterLeft - 6);
+    regions.inputPanel = QRect(6, 4, panelWidth, client.height() - 10);
+    regions.splitter = QRect(panelWidth + 6, 6, splitterWidth, client.height() - 12);
+    const int pagesWidth = std::max(paneMinWidth, client.width() - 12 - panelWidth - splitterWidth);
+    regions.pages = QRect(panelWidth + splitterWidth + 6, 4, pagesWidth, client.height() - 10);
+    return regions;
+}
+
+ResultPlacement placeResultAfterCalculation(QSize page, QSize labels, QSize values)
+{
+    ResultPlacement placement;
+    const int left = (page.width() - labels.width() - values.width()) / 2;
+    placement.summaryLabels = QPoint(left, 18);
+    placement.summaryValues = QPoint(left + labels.width(), 18);
+    placement.table = QRect(9, labels.height() + 27, page.width() - 18, page.height() - 36 - labels.height());
+    return placement;
+}
+
+ResultPlacement placeResultAfterResize(QSize page, int pageControlWidth, QSize labels, QSize values)
+{
+    ResultPlacement placement;
+    const int left = (pageControlWidth - labels.width() - values.width()) / 2;
+    placement.summaryLabels = QPoint(left, 18);
+    placement.summaryValues = QPoint(left + labels.width(), 18);
+    placement.table = QRect(4, labels.height() + 27, page.width() - 9, page.height() - 31 - labels.height());
+    return placement;
+}
+
+QRect placeErrorLine(QSize page, int errorHeight)
+{
+    return QRect(9, 27, page.width() - 18, errorHeight);
+}
+
+int dragSplitter(int splitterLeft, int dx, int inputPanelWidth, int pagesWidth)
+{
+    if (dx < 0)
+        return std::max(splitterLeft + dx, paneMinWidth + 6);
+    return std::min(splitterLeft + dx, inputPanelWidth + 6 + pagesWidth - paneMinWidth);
+}
+
+int splitterLeftFromPercent(int outerWidth, int percent)
+{
+    return roundHalfEven(outerWidth * 0.01 * percent);
+}
+
+int splitterPercent(int splitterLeft, int outerWidth)
+{
+    if (outerWidth <= 0)
+        return 0;
+    return roundHalfEven(static_cast<double>(splitterLeft) / outerWidth * 100.0);
+}
+
+}  // namespace pecunor

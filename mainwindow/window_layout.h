@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+#include <array>
+#include <optional>
+
+#include "method_input_table.h"
+
+namespace pecunor {
+
+// Where the input rows go inside the input panel.
+struct InputRowPlacement {
+    QRect label;
+    QRect control;
+    bool visible = false;
+};
+
+struct InputPanelPlacement {
+    std::array<InputRowPlacement, inputRowCount> rows;
+    // The interest unit box beside the rate field, when the method offers it.
+    std::optional<QRect> interestPer;
+};
+
+// Rows stack from y = 9, each visible label and control taking its height
+// plus 3; the rate field of an interest method shares its line with the
+// interest unit box (a third and two thirds of the width).
+InputPanelPlacement placeInputPanel(const MethodInputRow& method, int panelClientWidth, int labelHeight,
+                                    int boxHeight);
+
+// The three regions side by side, from the splitter's left edge.
+struct RegionPlacement {
+    QRect inputPanel;
+    QRect splitter;
+    QRect pages;
+};
+inline constexpr int splitterWidth = 6;
+inline constexpr int paneMinWidth = 0;
+RegionPlacement placeRegions(QSize client, int splitterLeft);
+
+// The summary labels side by side, centred as one block, and the table below.
+struct ResultPlacement {
+    QPoint summaryLabels;
+    QPoint summaryValues;
+    QRect table;
+};
+// After a calculation: within the Calculator page.
+ResultPlacement placeResultAfterCalculation(QSize page, QSize labels, QSize values);
+// After a resize: the labels centred in the page control's width.
+ResultPlacement placeResultAfterResize(QSize page, int pageControlWidth, QSize labels, QSize values);
+QRect placeErrorLine(QSize page, int errorHeight);
+
+// The splitter's next left edge while it is dragged by dx pixels.
+int dragSplitter(int splitterLeft, int dx, int inputPanelWidth, int pagesWidth);
+
+// Splitter position and window width as a percentage and back, rounding
+// halves to even.
+int splitterLeftFromPercent(int outerWidth, int percent);
+int splitterPercent(int splitterLeft, int outerWidth);
+
+}  // namespace pecunor

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "dates.h"
+
+namespace pecunor::platform {
+
+// The current local date as a day number.
+DayNumber localToday();
+
+}  // namespace pecunor::platform
