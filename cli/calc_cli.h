@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calc_request.h"
+#include "command_line.h"
+#include "result_sheet.h"
+#include "text_layout.h"
+
+namespace pecunor::cli {
+
+enum ExitStatus { exitValidSheet = 0, exitNoValidSheet = 1, exitUsageError = 2 };
+
+// What one run prints and how it ends.
+struct CliOutput {
+    std::string out;
+    std::string err;
+    int exitStatus = exitValidSheet;
+};
+
+// The visible input rows as the window shows them for the request.
+std::vector<InputRowText> inputRowTexts(const CalcRequest& request);
+
+// The sheet in the chosen format; an invalid sheet or a fault adds its
+// message on the error stream and exit status 1.
+CliOutput renderSheet(const CalcRequest& request, const ResultSheet& sheet, OutputFormat format);
+
+// One whole run: reads the arguments (after the program name), takes the
+// regional settings of the named or the system's locale, calculates and renders.
+CliOutput runCommandLine(const std::vector<std::string>& arguments);
+
+}  // namespace pecunor::cli

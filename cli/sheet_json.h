@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "result_sheet.h"
+
+namespace pecunor::cli {
+
+// A JSON string literal of a UTF-8 text: quotes, backslashes and control
+// characters escaped, other characters as they stand; a byte that starts
+// no valid UTF-8 sequence becomes U+FFFD so that the output stays valid.
+void appendJsonString(std::string& out, std::string_view text);
+
+// The whole sheet as one JSON object on one line, keys in a fixed order:
+// valid, kind, columnCount, rowCount, fixedColumns, fixedRows, cells (row
+// by row), summaryLabels, summaryValues, selection, fault.
+std::string sheetJson(const ResultSheet& sheet);
+
+}  // namespace pecunor::cli

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "calc_chart.h"
+#include "calc_cli.h"
+
+namespace pecunor::cli {
+namespace {
+
+std::vector<std::string> described(const std::vector<InputRowText>& rows)
+{
+    std::vector<std::string> lines;
+    for (const InputRowText& row : rows)
+        lines.push_back(row.caption + " | " + row.value + (row.isEditField ? " | edit" : " | box"));
+    return lines;
+}
+
+std::string right(std::string_view text, std::size_t width)
+{
+    return std::string(width > text.size() ? width - text.size() : 0, ' ') + std::string(text);
+}
+
+RegionalSettings dollarSettings()
+{
+    RegionalSettings regional;
+    regional.decimalSeparator = ".";
+    regional.thousandsSeparator = ",";
+    regional.currencySymbol = "$";
+    regional.currencyPlacement = 0;
+    regional.negativeCurrencyPattern = 0;
+    regional.currencyDecimals = 2;
+    regional.shortDateFormat = "M/d/yy";
+    regional.dateSeparator = "/";
+    return regional;
+}
+
+ResultSheet calculated(const CalcRequest& request)
+{
+    const DayNumber today = *dayNumberOf(2024, 1, 15);
+    MethodInputMemory memory(today);
+    return calcChart(request, today, dollarSettings(), memory);
+}
+
+TEST(InputRowTextsTest, ShowsTheRowsOfTheMethodsMaskWithComposedLabels)
+{
+    CalcRequest request;
+    request.method = CalcMethod::FutureValue;
+    request.startDateText = "1/31/2024";
+    request.periodUnit = PeriodUnit::Months;
+    request.valueTexts = {"1000", "12", "24", "ignored"};
+    EXPECT_EQ(described(inputRowTexts(request)), (std::vector<std::string>{
+                                                     "&Method | Future Value | box",
+                                                     "Start &Date | 1/31/2024 | box",
+                                                     "&Periods are | Months | box",
+                                                     "Present Value | 1000 | edit",
+                                                     "% Interest | 12 | edit",
+                                                     "Number of Months | 24 | edit",
+                                                 }));
+}
+
+TEST(InputRowTextsTest, ShowsAllEightRowsWithTheTimingText)
+{
+    CalcRequest request;
+    request.method = CalcMethod::FutureValueAnnuity;
+    request.periodUnit = PeriodUnit::Quarters;
+    request.paymentTiming = PaymentTiming::EndOfPeriod;
+    request.valueTexts = {"500", "4", "-50", "8"};
+    EXPECT_EQ(described(inputRowTexts(request)), (std::vector<std::string>{
+                                                     "&Method | Future Value Annuity | box",
+                                                     "Start &Date |  | box",
+                                                     "&Periods are | Quarters | box",
+                                                     "P&ayments Due at | End of Period | box",
+                                                     "Principal | 500 | edit",
+                                                     "% Interest | 4 | edit",
+                                                     "Payment/Quarter | -50 | edit",
+                                                     "Number of Quarters | 8 | edit",
+                                                 }));
+}
+
+TEST(InputRowTextsTest, RatioMethodsShowTheMethodAndTwoValues)
+{
+    CalcRequest request;
+    request.method = CalcMethod::PriceEarnings;
+    request.startDateText = "not shown";
+    request.valueTexts = {"50", "2.5", "", ""};
+    EXPECT_EQ(described(inputRowTexts(request)), (std::vector<std::string>{
+                                                     "&Method | Price / Earnings (Stocks) | box",
+                                                     "Closing Price | 50 | edit",
+                                                     "Earnings per Share | 2.5 | edit",
+                                                 }));
+}
+
+TEST(RenderSheetTest, InvalidSheetPrintsOnlyTheInputBlockWhenAligned)
+{
+    CalcRequest request;
+    request.valueTexts = {"", "10", "3", ""};
+    const ResultSheet sheet = calculated(request);
+    const CliOutput output = renderSheet(request, sheet, OutputFormat::Aligned);
+    EXPECT_EQ(output.out, "\r\n" + right("Method", 25) + " : Future Value\r\n" + right("Start Date", 25) +
+                              " : \r\n" + right("Periods are", 25) + " : Years\r\n" + right("Present Value", 25) +
+                              " : " + right("", 15) + "\r\n" + right(" Interest", 25) + " : " + right("10", 15) +
+                              "\r\n" + right("Number of Years", 25) + " : " + right("3", 15) + "\r\n\r\n");
+    EXPECT_EQ(output.err, "Insufficient or incorrect input values! Check fields on left side.\n");
+    EXPECT_EQ(output.exitStatus, 1);
+}
+
+TEST(RenderSheetTest, FaultPrintsTheSheetAndTheFaultMessage)
+{
+    CalcRequest request;
+    request.valueTexts = {"1000", "1000", "5000", ""};
+    const CliOutput output = renderSheet(request, calculated(request), OutputFormat::Aligned);
+    EXPECT_TRUE(output.out.starts_with("\r\n" + right("Method", 25) + " : Future Value\r\n"));
+    // No summary: the input block is followed directly by the three empty lines and the table.
+    EXPECT_NE(output.out.find(right("5000", 15) + "\r\n\r\n\r\n\r\n\r\n     #"), std::string::npos);
+    EXPECT_EQ(output.err, "Floating point overflow\n");
+    EXPECT_EQ(output.exitStatus, 1);
+}
+
+}  // namespace
+}  // namespace pecunor::cli

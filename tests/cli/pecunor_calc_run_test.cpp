@@ -1,0 +1,342 @@
+// Runs the built pecunor-calc and checks what it prints and how it ends.
+
+#include <gtest/gtest.h>
+
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <memory>
+#include <sstream>
+
+#include <QDate>
+
+extern char** environ;
+
+namespace {
+
+struct ProgramRun {
+    std::string out;
+    std::string err;
+    int exitStatus = -1;
+    long peakResidentKb = 0;
+};
+
+using TempFile = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+std::string contentsOf(std::FILE* file)
+{
+    std::rewind(file);
+    std::string text;
+    char buffer[65536];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        text.append(buffer, n);
+    return text;
+}
+
+// The environment of this process with the given "NAME=value" entries in
+// place of any of the same name.
+std::vector<std::string> environmentWith(const std::vector<std::string>& overrides)
+{
+    std::vector<std::string> entries;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string text(*entry);
+        bool replaced = false;
+        for (const std::string& o : overrides)
+            replaced = replaced || text.starts_with(o.substr(0, o.find('=') + 1));
+        if (!replaced)
+            entries.push_back(text);
+    }
+    entries.insert(entries.end(), overrides.begin(), overrides.end());
+    return entries;
+}
+
+std::vector<char*> pointersTo(std::vector<std::string>& texts)
+{
+    std::vector<char*> pointers;
+    for (std::string& text : texts)
+        pointers.push_back(text.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+ProgramRun runCalc(const std::vector<std::string>& arguments, const std::vector<std::string>& environment = {})
+{
+    TempFile out(std::tmpfile(), std::fclose);
+    TempFile err(std::tmpfile(), std::fclose);
+    if (!out || !err)
+        throw std::runtime_error("no temporary file");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fileno(out.get()), 1);
+    posix_spawn_file_actions_adddup2(&actions, fileno(err.get()), 2);
+    std::vector<std::string> argv{PECUNOR_CALC};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    std::vector<std::string> envp = environmentWith(environment);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, PECUNOR_CALC, &actions, nullptr, pointersTo(argv).data(),
+                                    pointersTo(envp).data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        throw std::runtime_error("cannot start " PECUNOR_CALC);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    ProgramRun run;
+    run.out = contentsOf(out.get());
+    run.err = contentsOf(err.get());
+    run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.peakResidentKb = usage.ru_maxrss;
+    return run;
+}
+
+std::vector<std::string> linesOf(const std::string& text, const std::string& end)
+{
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t stop = text.find(end, at);
+        if (stop == std::string::npos) {
+            lines.push_back(text.substr(at) + "(unterminated)");
+            break;
+        }
+        lines.push_back(text.substr(at, stop - at));
+        at = stop + end.size();
+    }
+    return lines;
+}
+
+std::string right(std::string_view text, std::size_t width)
+{
+    return std::string(width > text.size() ? width - text.size() : 0, ' ') + std::string(text);
+}
+
+// 1000 at 10 % a year for 3 years, dated from 15 January 2024.
+const std::vector<std::string> futureValueExample = {"--v1", "1000", "--v2",    "10",
+                                                     "--v3", "3",    "--today", "2024-01-15"};
+
+std::vector<std::string> with(std::vector<std::string> arguments, const std::vector<std::string>& more)
+{
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return arguments;
+}
+
+TEST(PecunorCalcRunTest, FutureValueExampleAsJsonInEnUs)
+{
+    const ProgramRun run = runCalc(with(futureValueExample, {"--locale", "en_US", "--format", "json"}));
+    EXPECT_EQ(run.out,
+              R"({"valid": true, "kind": "schedule", "columnCount": 4, "rowCount": 4, "fixedColumns": 2, )"
+              R"("fixedRows": 1, "cells": [["#", "Date", "Interest/Year", "Accumulated Total"], )"
+              R"(["1", "1/15/2025", "$100.00", "$1,100.00"], ["2", "1/15/2026", "$110.00", "$1,210.00"], )"
+              R"(["3", "1/15/2027", "$121.00", "$1,331.00"]], )"
+              R"("summaryLabels": "Future Value : \nTotal Interest : \nAverage Interest / Year : )"
+              R"(\n% Interest / Year : ", )"
+              R"("summaryValues": "$1,331.00\n$331.00\n$110.33\n10.00%", "selection": null, "fault": null})"
+              "\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.exitStatus, 0);
+}
+
+TEST(PecunorCalcRunTest, FutureValueExampleAsJsonInDeDe)
+{
+    // Euro after the amount with a blank, "." between thousands, day-first dates.
+    const ProgramRun run = runCalc(with(futureValueExample, {"--locale", "de_DE", "--format", "json"}));
+    EXPECT_EQ(run.out,
+              R"({"valid": true, "kind": "schedule", "columnCount": 4, "rowCount": 4, "fixedColumns": 2, )"
+              R"("fixedRows": 1, "cells": [["#", "Date", "Interest/Year", "Accumulated Total"], )"
+              "[\"1\", \"15.01.2025\", \"100,00 \u20AC\", \"1.100,00 \u20AC\"], "
+              "[\"2\", \"15.01.2026\", \"110,00 \u20AC\", \"1.210,00 \u20AC\"], "
+              "[\"3\", \"15.01.2027\", \"121,00 \u20AC\", \"1.331,00 \u20AC\"]], "
+              R"("summaryLabels": "Future Value : \nTotal Interest : \nAverage Interest / Year : )"
+              R"(\n% Interest / Year : ", )"
+              "\"summaryValues\": \"1.331,00 \u20AC\\n331,00 \u20AC\\n110,33 \u20AC\\n10,00%\", "
+              R"("selection": null, "fault": null})"
+              "\n");
+    EXPECT_EQ(run.exitStatus, 0);
+}
+
+TEST(PecunorCalcRunTest, ReadsMinusValuesAndEqualsForms)
+{
+    // Entries lose their minus sign, so -1000 calculates as 1000.
+    const ProgramRun plain = runCalc(with(futureValueExample, {"--locale", "en_US", "--format", "csv"}));
+    const ProgramRun spelled = runCalc({"--v1", "-1000", "--v2=10", "--v3=3", "--today=2024-01-15",
+                                       "--locale=en_US", "--format=csv", "--method=Future Value"});
+    EXPECT_EQ(spelled.out, plain.out);
+    EXPECT_EQ(spelled.exitStatus, 0);
+}
+
+TEST(PecunorCalcRunTest, RatioMethodSelectsTheResultCell)
+{
+    const ProgramRun run =
+        runCalc({"--method", "Bond Yield", "--v1", "8", "--v2", "100", "--locale", "en_US", "--format", "json"});
+    EXPECT_EQ(run.out,
+              R"({"valid": true, "kind": "ratio", "columnCount": 2, "rowCount": 3, "fixedColumns": 1, )"
+              R"("fixedRows": 0, "cells": [["Coupon Rate", "$8.00"], ["Price", "$100.00"], ["Yield", "$0.08"]], )"
+              R"("summaryLabels": "", "summaryValues": "", "selection": [1, 2, 1, 2], "fault": null})"
+              "\n");
+    EXPECT_EQ(run.exitStatus, 0);
+}
+
+TEST(PecunorCalcRunTest, InvalidRequestPrintsAnEmptySheetAndTheErrorLine)
+{
+    const ProgramRun run = runCalc({"--v2", "10", "--v3", "3", "--locale", "en_US", "--format", "json"});
+    EXPECT_EQ(run.out,
+              R"({"valid": false, "kind": "schedule", "columnCount": 0, "rowCount": 0, "fixedColumns": 0, )"
+              R"("fixedRows": 0, "cells": [], "summaryLabels": "", "summaryValues": "", "selection": null, )"
+              R"("fault": null})"
+              "\n");
+    EXPECT_EQ(run.err, "Insufficient or incorrect input values! Check fields on left side.\n");
+    EXPECT_EQ(run.exitStatus, 1);
+
+    const ProgramRun csv = runCalc({"--method", "13", "--v1", "40", "--locale", "en_US", "--format", "csv"});
+    EXPECT_EQ(csv.out, "");
+    EXPECT_EQ(csv.err, "Insufficient or incorrect input values! Check fields on left side.\n");
+    EXPECT_EQ(csv.exitStatus, 1);
+
+}
+
+TEST(PecunorCalcRunTest, OverflowKeepsTheRowsFilledSoFar)
+{
+    const std::vector<std::string> overflowing = {"--v1", "1000", "--v2", "1000", "--v3", "5000", "--locale", "en_US"};
+    const ProgramRun json = runCalc(with(overflowing, {"--format", "json"}));
+    EXPECT_TRUE(json.out.starts_with(R"({"valid": true, "kind": "schedule", "columnCount": 4, "rowCount": 5001, )"));
+    EXPECT_TRUE(json.out.ends_with(
+        R"("summaryLabels": "", "summaryValues": "", "selection": null, "fault": "Floating point overflow"})"
+        "\n"));
+    EXPECT_EQ(json.err, "Floating point overflow\n");
+    EXPECT_EQ(json.exitStatus, 1);
+
+    const ProgramRun csv = runCalc(with(overflowing, {"--format", "csv"}));
+    const std::vector<std::string> lines = linesOf(csv.out, "\r\n");
+    ASSERT_EQ(lines.size(), 5001u);
+    std::size_t filled = 1;
+    while (filled < lines.size() && lines[filled].starts_with("\"" + std::to_string(filled) + "\",\""))
+        ++filled;
+    // Growth by 11 times a period leaves the number range after some 4,700 periods.
+    EXPECT_GT(filled, 4000u);
+    EXPECT_LT(filled, 5001u);
+    for (std::size_t row = filled; row < lines.size(); ++row)
+        ASSERT_EQ(lines[row], R"("","","","")") << "row " << row;
+    EXPECT_EQ(csv.err, "Floating point overflow\n");
+    EXPECT_EQ(csv.exitStatus, 1);
+}
+
+TEST(PecunorCalcRunTest, CsvQuotesEveryCellWithCrLf)
+{
+    const ProgramRun run = runCalc(with(futureValueExample, {"--locale", "en_US", "--format", "csv"}));
+    EXPECT_EQ(run.out,
+              "\"#\",\"Date\",\"Interest/Year\",\"Accumulated Total\"\r\n"
+              "\"1\",\"1/15/2025\",\"$100.00\",\"$1,100.00\"\r\n"
+              "\"2\",\"1/15/2026\",\"$110.00\",\"$1,210.00\"\r\n"
+              "\"3\",\"1/15/2027\",\"$121.00\",\"$1,331.00\"\r\n");
+    EXPECT_EQ(run.exitStatus, 0);
+}
+
+TEST(PecunorCalcRunTest, AlignedWritesInputsSummaryAndPaddedTable)
+{
+    const ProgramRun run = runCalc(with(futureValueExample, {"--start", "1/15/2024", "--locale", "en_US"}));
+    const auto row = [](std::string_view a, std::string_view b, std::string_view c, std::string_view d) {
+        // Widths: longest cell plus two; "Accumulated Total" makes 19.
+        return right(a, 3) + right(b, 11) + right(c, 15) + right(d, 19) + "\r\n";
+    };
+    EXPECT_EQ(run.out, "\r\n" + right("Method", 25) + " : Future Value\r\n" +          //
+                           right("Start Date", 25) + " : 1/15/2024\r\n" +             //
+                           right("Periods are", 25) + " : Years\r\n" +                //
+                           right("Present Value", 25) + " : " + right("1000", 15) + "\r\n" +
+                           right(" Interest", 25) + " : " + right("10", 15) + "\r\n" +
+                           right("Number of Years", 25) + " : " + right("3", 15) + "\r\n" + "\r\n" +
+                           right("Future Value :", 27) + right("$1,331.00", 16) + "\r\n" +
+                           right("Total Interest :", 27) + right("$331.00", 16) + "\r\n" +
+                           right("Average Interest / Year :", 27) + right("$110.33", 16) + "\r\n" +
+                           right("% Interest / Year :", 27) + right("10.00%", 16) + "\r\n" + "\r\n\r\n\r\n" +
+                           row("#", "Date", "Interest/Year", "Accumulated Total") +
+                           row("1", "1/15/2025", "$100.00", "$1,100.00") +
+                           row("2", "1/15/2026", "$110.00", "$1,210.00") +
+                           row("3", "1/15/2027", "$121.00", "$1,331.00"));
+    EXPECT_EQ(run.exitStatus, 0);
+}
+
+TEST(PecunorCalcRunTest, UsageErrorsNameTheFaultAndShowTheUsage)
+{
+    const struct {
+        std::vector<std::string> arguments;
+        const char* named;
+    } cases[] = {
+        {{"--bogus"}, "--bogus"},
+        {{"--v1"}, "--v1"},
+        {{"--v1", "5", "stray"}, "stray"},
+        {{"--method", "x"}, "--method"},
+        {{"--method", "14"}, "--method"},
+        {{"--periods", "9"}, "--periods"},
+        {{"--timing", "-1"}, "--timing"},
+        {{"--interest-per", "six"}, "--interest-per"},
+        {{"--today", "2024-02-30"}, "--today"},
+        {{"--locale", "xx_YY"}, "xx_YY"},
+        {{"--locale", "garbage"}, "garbage"},
+        {{"--format", "xml"}, "--format"},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = runCalc(c.arguments);
+        const std::string firstLine = run.err.substr(0, run.err.find('\n'));
+        EXPECT_EQ(run.exitStatus, 2) << firstLine;
+        EXPECT_EQ(run.out, "") << firstLine;
+        EXPECT_TRUE(firstLine.starts_with("pecunor-calc: ")) << firstLine;
+        EXPECT_NE(firstLine.find(c.named), std::string::npos) << firstLine;
+        EXPECT_NE(run.err.find("\nUsage: pecunor-calc "), std::string::npos) << firstLine;
+    }
+}
+
+TEST(PecunorCalcRunTest, HelpPrintsTheUsage)
+{
+    const ProgramRun run = runCalc({"--help"});
+    EXPECT_TRUE(run.out.starts_with("Usage: pecunor-calc [--method N|\"LIST TEXT\"]"));
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.exitStatus, 0);
+}
+
+TEST(PecunorCalcRunTest, TakesTheSystemLocaleWithoutLocaleOption)
+{
+    const std::vector<std::string> request = with(futureValueExample, {"--format", "csv"});
+    const ProgramRun german = runCalc(request, {"LC_ALL=de_DE.UTF-8"});
+    EXPECT_EQ(german.out, runCalc(with(request, {"--locale", "de_DE"})).out);
+    EXPECT_NE(german.out.find("\"1.331,00 \u20AC\""), std::string::npos);
+
+    // The C locale: no currency symbol, month-first dates.
+    const ProgramRun plain = runCalc(request, {"LC_ALL=C", "LANG=C"});
+    EXPECT_EQ(plain.out,
+              "\"#\",\"Date\",\"Interest/Year\",\"Accumulated Total\"\r\n"
+              "\"1\",\"1/15/2025\",\"100.00\",\"1,100.00\"\r\n"
+              "\"2\",\"1/15/2026\",\"110.00\",\"1,210.00\"\r\n"
+              "\"3\",\"1/15/2027\",\"121.00\",\"1,331.00\"\r\n");
+}
+
+TEST(PecunorCalcRunTest, DatesRowsFromTheLocalDateByDefault)
+{
+    const QDate today = QDate::currentDate();
+    const ProgramRun run = runCalc({"--v1", "1000", "--v2", "10", "--v3", "1", "--locale", "en_US", "--format", "csv"});
+    const std::vector<std::string> lines = linesOf(run.out, "\r\n");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_TRUE(lines[1].starts_with("\"1\",\"" + today.addYears(1).toString("M/d/yyyy").toStdString() + "\""))
+        << lines[1];
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool sanitized = true;
+#else
+constexpr bool sanitized = false;
+#endif
+
+TEST(PecunorCalcRunTest, LongestScheduleStaysWithinTwentyMegabytes)
+{
+    if (sanitized)
+        GTEST_SKIP() << "the sanitizers' shadow memory outweighs the program";
+    for (const char* format : {"json", "aligned", "csv"}) {
+        const ProgramRun run = runCalc({"--method", "4", "--v1", "1000000", "--v2", "1", "--v3", "250", "--v4",
+                                        "9999", "--locale", "de_DE", "--format", format});
+        EXPECT_EQ(run.exitStatus, 0) << format;
+        EXPECT_GT(run.out.size(), 500000u) << format;
+        EXPECT_LE(run.peakResidentKb, 20 * 1024) << format;
+    }
+}
+
+}  // namespace
