@@ -1,0 +1,154 @@
+#include "app_settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+
+#include <unistd.h>
+
+#include "ini_text.h"
+#include "method_lists.h"
+#include "product_constants.h"
+#include "settings_readers.h"
+
+namespace pecunor {
+
+namespace {
+
+std::uint8_t lowByte(std::int32_t value)
+{
+    return static_cast<std::uint8_t>(value);
+}
+
+QString flagText(bool flag)
+{
+    return flag ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// The program folder without its trailing separator, unless it is the root.
+QString appPathOf(const QString& programFolder)
+{
+    if (programFolder.size() > 1 && programFolder.endsWith(u'/'))
+        return programFolder.chopped(1);
+    return programFolder;
+}
+
+void createIfMissing(const QString& filePath)
+{
+    if (QFileInfo::exists(filePath))
+        return;
+    QDir().mkpath(QFileInfo(filePath).absolutePath());
+    // Loading reports nothing, so a store that cannot be created stays missing.
+    QFile(filePath).open(QIODevice::WriteOnly | QIODevice::NewOnly);
+}
+
+}  // namespace
+
+AppSettings::AppSettings(DayNumber today, const QString& programFolder)
+    : MethodInputs(today),
+      TXTFileName(programFolder + QStringLiteral("Pecunor.txt")),
+      BMPFileName(programFolder + QStringLiteral("Pecunor.bmp"))
+{
+}
+
+QString SaveResult::message() const
+{
+    return QString::asprintf("Failed to set data for '%s'", failedValue.toUtf8().constData());
+}
+
+QString userSettingsFilePath()
+{
+    // Software\<organisation>\<application>, as QSettings maps them into the registry.
+    const QString key = QString::fromUtf8(Product.ProductRegistryKey);
+    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, key.section(u'\\', 1, 1),
+                          key.section(u'\\', 2, 2));
+    return store.fileName();
+}
+
+AppSettings loadSettings(DayNumber today, const RegionalSettings& regional, const QString& programFolder,
+                         const QString& filePath)
+{
+    createIfMissing(filePath);
+    const QSettings store(filePath, QSettings::IniFormat);
+    AppSettings settings(today, programFolder);
+    // No ranges are checked here: the users of Page and of the indexes bound them.
+    settings.Left = readIntOr(store, "Left", settings.Left);
+    settings.Top = readIntOr(store, "Top", settings.Top);
+    settings.Right = readIntOr(store, "Right", settings.Right);
+    settings.Bottom = readIntOr(store, "Bottom", settings.Bottom);
+    settings.WindowState = lowByte(readIntOr(store, "WindowState", settings.WindowState));
+    settings.Page = lowByte(readIntOr(store, "Page", settings.Page));
+    settings.HorGridlines = readBoolOr(store, "HorGridlines", settings.HorGridlines);
+    settings.VerGridlines = readBoolOr(store, "VerGridlines", settings.VerGridlines);
+    settings.Stretched = readBoolOr(store, "Stretched", settings.Stretched);
+    settings.HideAbout = readBoolOr(store, "HideAbout", settings.HideAbout);
+    FontRecord& font = settings.TableFont;
+    font.faceName = readTextOr(store, "FontName", QString::fromStdString(font.faceName)).toStdString();
+    font.sizePoints = readIntOr(store, "FontSize", font.sizePoints);
+    font.bold = readBoolOr(store, "FontBold", font.bold);
+    font.italic = readBoolOr(store, "FontItalic", font.italic);
+    settings.DivLeft = lowByte(readIntOr(store, "DivLeft", settings.DivLeft));
+    for (const MethodList list : methodLists) {
+        const QString text = readTextOr(store, QString::fromLatin1(methodListName(list)), QString());
+        restoreMethodList(list, text.toStdString(), settings.MethodInputs, today, regional);
+    }
+    settings.TXTFileName = readTextOr(store, "TXTFileName", settings.TXTFileName);
+    settings.TXTFilterIndex = lowByte(readIntOr(store, "TXTFilterIndex", settings.TXTFilterIndex));
+    settings.BMPFileName = readTextOr(store, "BMPFileName", settings.BMPFileName);
+    settings.BMPFilterIndex = lowByte(readIntOr(store, "BMPFilterIndex", settings.BMPFilterIndex));
+    return settings;
+}
+
+QByteArray settingsFileText(const AppSettings& settings, const QString& programFolder)
+{
+    const FontRecord& font = settings.TableFont;
+    std::vector<IniValue> values{
+        {"AppPath", appPathOf(programFolder)},
+        {"Version", QString::fromUtf8(Product.ProductVersion)},
+        {"Left", QString::number(settings.Left)},
+        {"Top", QString::number(settings.Top)},
+        {"Right", QString::number(settings.Right)},
+        {"Bottom", QString::number(settings.Bottom)},
+        {"WindowState", QString::number(settings.WindowState)},
+        {"Page", QString::number(settings.Page)},
+        {"HorGridlines", flagText(settings.HorGridlines)},
+        {"VerGridlines", flagText(settings.VerGridlines)},
+        {"Stretched", flagText(settings.Stretched)},
+        {"HideAbout", flagText(settings.HideAbout)},
+        {"FontName", QString::fromStdString(font.faceName)},
+        {"FontSize", QString::number(font.sizePoints)},
+        {"FontBold", flagText(font.bold)},
+        {"FontItalic", flagText(font.italic)},
+        {"DivLeft", QString::number(settings.DivLeft)},
+    };
+    for (const MethodList list : methodLists)
+        values.push_back({QString::fromLatin1(methodListName(list)),
+                          QString::fromStdString(methodListText(list, settings.MethodInputs))});
+    values.push_back({"TXTFileName", settings.TXTFileName});
+    values.push_back({"TXTFilterIndex", QString::number(settings.TXTFilterIndex)});
+    values.push_back({"BMPFileName", settings.BMPFileName});
+    values.push_back({"BMPFilterIndex", QString::number(settings.BMPFilterIndex)});
+    return iniFileText(values);
+}
+
+SaveResult saveSettings(const AppSettings& settings, const QString& programFolder, const QString& filePath)
+{
+    const QByteArray text = settingsFileText(settings, programFolder);
+    QDir().mkpath(QFileInfo(filePath).absolutePath());
+    // Written to a temporary file and renamed over the old one only when
+    // complete, so a failed or interrupted save leaves the last good file.
+    QSaveFile file(filePath);
+    file.setDirectWriteFallback(false);
+    // commit() overlooks a failure of its final flush and of its sync to disk
+    // (it would put an empty file in place on a full disk), so both are
+    // checked first; without a commit the temporary file is discarded.
+    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush()
+        && ::fsync(file.handle()) == 0 && file.commit())
+        return {};
+    // Nothing is stored unless everything is, so the first value is the one that failed.
+    return SaveResult{QStringLiteral("AppPath")};
+}
+
+}  // namespace pecunor

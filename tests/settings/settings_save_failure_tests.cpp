@@ -1,0 +1,194 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <linux/capability.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include "app_settings.h"
+#include "settings_test_support.h"
+
+namespace pecunor::test {
+namespace {
+
+// Root writes into read-only folders by its capability to override access
+// rights; without it the folder's mode applies to root as well.
+class WithoutAccessOverride {
+public:
+    WithoutAccessOverride() { setEffective(false); }
+    ~WithoutAccessOverride() { setEffective(true); }
+    WithoutAccessOverride(const WithoutAccessOverride&) = delete;
+    WithoutAccessOverride& operator=(const WithoutAccessOverride&) = delete;
+
+private:
+    static void setEffective(bool on)
+    {
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct data[2]{};
+        if (syscall(SYS_capget, &header, data) != 0)
+            return;
+        const unsigned bit = 1u << CAP_DAC_OVERRIDE;
+        if (!(data[0].permitted & bit))
+            return;
+        data[0].effective = on ? data[0].effective | bit : data[0].effective & ~bit;
+        syscall(SYS_capset, &header, data);
+    }
+};
+
+// Files of the process cannot grow past the limit: a write stops part way.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = SIG_DFL;
+};
+
+class SaveFailure : public SettingsFileTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(saveSettings(previous, programFolder, settingsPath()).succeeded());
+        previousBytes = readBytes(settingsPath());
+        ASSERT_FALSE(previousBytes.isEmpty());
+        changed.Page = 3;
+        changed.MethodInputs.slot(CalcMethod::ZeroCouponBonds).valueTexts[0] = std::string(4000, '9');
+    }
+
+    void expectReportedAndPreviousFileKept(const SaveResult& result) const
+    {
+        EXPECT_FALSE(result.succeeded());
+        EXPECT_EQ(result.message(), "Failed to set data for 'AppPath'");
+        EXPECT_EQ(readBytes(settingsPath()), previousBytes);
+        // No half-written temporary file is left beside it.
+        EXPECT_EQ(QDir(QFileInfo(settingsPath()).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QFileInfo(settingsPath()).fileName()});
+        const AppSettings loaded = loadSettings(today, RegionalSettings{}, programFolder, settingsPath());
+        expectSameSettings(previous, loaded);
+    }
+
+    AppSettings previous = sampleSettings();
+    AppSettings changed = sampleSettings();
+    QByteArray previousBytes;
+};
+
+TEST_F(SaveFailure, IntoAReadOnlyFolder)
+{
+    const QString folder = QFileInfo(settingsPath()).absolutePath();
+    ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    SaveResult result;
+    {
+        const WithoutAccessOverride asOrdinaryUser;
+        result = saveSettings(changed, programFolder, settingsPath());
+    }
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    expectReportedAndPreviousFileKept(result);
+}
+
+TEST_F(SaveFailure, CutShortPartWayThroughTheFile)
+{
+    SaveResult result;
+    {
+        const FileSizeLimit limit(static_cast<rlim_t>(previousBytes.size() / 2));
+        result = saveSettings(changed, programFolder, settingsPath());
+    }
+
+    expectReportedAndPreviousFileKept(result);
+}
+
+// A small tmpfs, mounted in a mount namespace of this process alone, filled up.
+class FullDisk : public SaveFailure {
+protected:
+    void SetUp() override
+    {
+        if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            GTEST_SKIP() << "mounting a file system needs privileges this test run does not have";
+        disk_ = pathOf(QStringLiteral("disk"));
+        QDir().mkpath(disk_);
+        ASSERT_EQ(mount("tmpfs", QFile::encodeName(disk_).constData(), "tmpfs", 0, "size=64k"), 0);
+        SaveFailure::SetUp();
+    }
+    void TearDown() override
+    {
+        if (!disk_.isEmpty())
+            umount2(QFile::encodeName(disk_).constData(), MNT_DETACH);
+    }
+
+    QString settingsPath() const override { return disk_ + QStringLiteral("/Brackwell/Pecunor 97.conf"); }
+
+    // Writes until the disk refuses another byte.
+    void fillDisk() const
+    {
+        const int fd = ::open(QFile::encodeName(fillerPath()).constData(), O_WRONLY | O_CREAT, 0600);
+        ASSERT_GE(fd, 0);
+        const std::string block(4096, 'x');
+        while (::write(fd, block.data(), block.size()) > 0) {
+        }
+        ::close(fd);
+    }
+    QString fillerPath() const { return disk_ + QStringLiteral("/filler"); }
+
+private:
+    QString disk_;
+};
+
+TEST_F(FullDisk, OntoAFullDisk)
+{
+    fillDisk();
+
+    expectReportedAndPreviousFileKept(saveSettings(changed, programFolder, settingsPath()));
+
+    // With room again the same save goes through.
+    QFile::remove(fillerPath());
+    EXPECT_TRUE(saveSettings(changed, programFolder, settingsPath()).succeeded());
+    EXPECT_EQ(loadSettings(today, RegionalSettings{}, programFolder, settingsPath()).Page, 3);
+}
+
+TEST_F(SettingsFileTest, SaveWhereTheFolderWouldBeAFileFails)
+{
+    writeBytes(pathOf("config"), "not a folder");
+
+    const SaveResult result = saveSettings(sampleSettings(), programFolder, pathOf("config/Brackwell/Pecunor 97.conf"));
+
+    EXPECT_FALSE(result.succeeded());
+    EXPECT_EQ(result.message(), "Failed to set data for 'AppPath'");
+    EXPECT_EQ(readBytes(pathOf("config")), "not a folder");
+}
+
+TEST_F(SettingsFileTest, SaveOverAFolderOfTheSameNameFails)
+{
+    QDir().mkpath(settingsPath());
+
+    const SaveResult result = saveSettings(sampleSettings(), programFolder, settingsPath());
+
+    EXPECT_FALSE(result.succeeded());
+    EXPECT_EQ(result.message(), "Failed to set data for 'AppPath'");
+    EXPECT_TRUE(QFileInfo(settingsPath()).isDir());
+}
+
+}  // namespace
+}  // namespace pecunor::test

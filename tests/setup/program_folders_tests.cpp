@@ -1,0 +1,98 @@
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "program_folders.h"
+
+namespace pecunor {
+namespace {
+
+TEST(WithTrailingSeparator, AddsOneSeparatorUnlessTheFolderEndsInOne)
+{
+    const std::vector<std::pair<QString, QString>> cases{
+        {"/home/anna/.local/share", "/home/anna/.local/share/"},
+        {"/home/anna/.local/share/", "/home/anna/.local/share/"},
+        {"/", "/"},
+        {"relative", "relative/"},
+        {"", "/"},
+    };
+    for (const auto& [folder, expected] : cases)
+        EXPECT_EQ(withTrailingSeparator(folder), expected) << '"' << folder.toStdString() << '"';
+}
+
+// Sets an environment variable for one test and puts back what was there.
+class EnvironmentVariable {
+public:
+    explicit EnvironmentVariable(const char* name) : name_(name)
+    {
+        if (qEnvironmentVariableIsSet(name))
+            saved_ = qgetenv(name);
+    }
+    ~EnvironmentVariable()
+    {
+        if (saved_)
+            qputenv(name_, *saved_);
+        else
+            qunsetenv(name_);
+    }
+    EnvironmentVariable(const EnvironmentVariable&) = delete;
+    EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
+
+    void set(const char* value) { qputenv(name_, value); }
+    void unset() { qunsetenv(name_); }
+
+private:
+    const char* name_;
+    std::optional<QByteArray> saved_;
+};
+
+class ProgramFoldersTest : public ::testing::Test {
+protected:
+    ProgramFoldersTest() { home.set("/home/anna"); }
+
+    EnvironmentVariable home{"HOME"};
+    EnvironmentVariable dataHome{"XDG_DATA_HOME"};
+};
+
+TEST_F(ProgramFoldersTest, TheWindowsFolderIsXdgDataHome)
+{
+    dataHome.set("/srv/data");
+    EXPECT_EQ(discoverProgramFolders().WindowsFolder, "/srv/data/");
+    dataHome.set("/srv/data/");
+    EXPECT_EQ(discoverProgramFolders().WindowsFolder, "/srv/data/");
+    dataHome.set("/");
+    EXPECT_EQ(discoverProgramFolders().WindowsFolder, "/");
+}
+
+TEST_F(ProgramFoldersTest, WithoutXdgDataHomeTheWindowsFolderIsInHome)
+{
+    dataHome.unset();
+    EXPECT_EQ(discoverProgramFolders().WindowsFolder, "/home/anna/.local/share/");
+}
+
+TEST_F(ProgramFoldersTest, TheSystemFolderIsInHome)
+{
+    EXPECT_EQ(discoverProgramFolders().SystemFolder, "/home/anna/.local/lib/");
+}
+
+TEST_F(ProgramFoldersTest, TheProgramFolderHoldsTheRunningProgram)
+{
+    const QString expected = QFileInfo(QStringLiteral(SETUP_TESTS_FOLDER)).canonicalFilePath() + '/';
+    EXPECT_EQ(discoverProgramFolders().ProgramFolder, expected);
+}
+
+TEST_F(ProgramFoldersTest, TheFoldersAreWorkedOutOnceOnly)
+{
+    dataHome.set("/first");
+    const ProgramFolders first = programFolders();
+    dataHome.set("/second");
+
+    EXPECT_EQ(programFolders(), first);
+    EXPECT_EQ(discoverProgramFolders().WindowsFolder, "/second/");
+}
+
+}  // namespace
+}  // namespace pecunor
