@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include "calc_types.h"
+
+namespace pecunor {
+
+// Number of the raw-data resource that holds a method's explanation.
+constexpr int explanationResourceId(CalcMethod method) { return indexOf(method) + 5; }
+
+// The method's explanation as Qt rich text, read from the program's resources
+// on every call so that nothing stale is ever shown. Throws MissingResource
+// (rcdata.h) when the program lacks the document; the caller reports it
+// and keeps what it showed before.
+QString explanationDocument(CalcMethod method);
+
+}  // namespace pecunor

@@ -1,0 +1,145 @@
+#include "help_viewer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QSet>
+#include <QSplitter>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include <algorithm>
+#include <utility>
+
+namespace pecunor {
+namespace {
+
+constexpr int anchorRole = Qt::UserRole;
+
+QSet<QString> anchorNames(const QTextDocument& document)
+{
+    QSet<QString> names;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            for (const QString& name : fragment.fragment().charFormat().anchorNames())
+                names.insert(name);
+        }
+    }
+    return names;
+}
+
+void showMessageBox(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox::warning(parent, title, text);
+}
+
+HelpMessageHook& messageHook()
+{
+    static HelpMessageHook hook = showMessageBox;
+    return hook;
+}
+
+}  // namespace
+
+HelpViewer::HelpViewer(const QString& productName, QWidget* parent)
+    : QWidget(parent, Qt::Window), topics_(new QTreeWidget), page_(new QTextBrowser)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("%1 Help").arg(productName));
+
+    auto* splitter = new QSplitter(Qt::Horizontal);
+    splitter->addWidget(topics_);
+    splitter->addWidget(page_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({290, 510});
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+    resize(800, 540);
+
+    connect(topics_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { topicChosen(item); });
+    // A click on the current topic brings it back after the text was scrolled away.
+    connect(topics_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { topicChosen(item); });
+}
+
+void HelpViewer::setHelp(const HelpContents& contents, const QString& helpHtml)
+{
+    page_->setHtml(helpHtml);
+    const QSet<QString> anchors = anchorNames(*page_->document());
+
+    topics_->clear();
+    topics_->setHeaderLabel(contents.title.isEmpty() ? QStringLiteral("Contents") : contents.title);
+    // lastAtDepth[d] is the latest item of depth d + 1; a deeper entry hangs under it.
+    QList<QTreeWidgetItem*> lastAtDepth;
+    for (const HelpContentsEntry& entry : contents.entries) {
+        const auto depth = std::min<qsizetype>(entry.level, lastAtDepth.size() + 1);
+        lastAtDepth.resize(depth - 1);
+        auto* item = lastAtDepth.isEmpty() ? new QTreeWidgetItem(topics_) : new QTreeWidgetItem(lastAtDepth.last());
+        item->setText(0, entry.title);
+        if (!entry.anchor.isEmpty()) {
+            item->setData(0, anchorRole, entry.anchor);
+            item->setDisabled(!anchors.contains(entry.anchor));
+        }
+        lastAtDepth.append(item);
+    }
+    topics_->expandAll();
+}
+
+void HelpViewer::showTopic(const QString& anchor)
+{
+    for (QTreeWidgetItemIterator it(topics_); *it; ++it) {
+        if ((*it)->data(0, anchorRole).toString() == anchor) {
+            topics_->setCurrentItem(*it);
+            break;
+        }
+    }
+    page_->scrollToAnchor(anchor);
+}
+
+void HelpViewer::topicChosen(QTreeWidgetItem* item)
+{
+    if (item == nullptr || item->isDisabled())
+        return;
+    const QString anchor = item->data(0, anchorRole).toString();
+    if (!anchor.isEmpty())
+        page_->scrollToAnchor(anchor);
+}
+
+HelpMessageHook setHelpMessageHook(HelpMessageHook hook)
+{
+    return std::exchange(messageHook(), hook ? std::move(hook) : HelpMessageHook(showMessageBox));
+}
+
+HelpViewer* openHelp(const QString& programFolder, QWidget* parent)
+{
+    const QDir folder(programFolder);
+    const QString productName = QGuiApplication::applicationDisplayName();
+
+    QFile helpFile(folder.filePath(QString::fromLatin1(helpFileName)));
+    if (!helpFile.open(QIODevice::ReadOnly)) {
+        messageHook()(parent, productName,
+                      QStringLiteral("Cannot open the help file\n%1\n%2")
+                          .arg(QDir::toNativeSeparators(helpFile.fileName()), helpFile.errorString()));
+        return nullptr;
+    }
+    HelpContents contents;
+    QFile contentsFile(folder.filePath(QString::fromLatin1(helpContentsFileName)));
+    if (contentsFile.open(QIODevice::ReadOnly))
+        contents = parseHelpContents(QString::fromUtf8(contentsFile.readAll()));
+
+    auto* viewer = parent ? parent->findChild<HelpViewer*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (viewer == nullptr)
+        viewer = new HelpViewer(productName, parent);
+    viewer->setHelp(contents, QString::fromUtf8(helpFile.readAll()));
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return viewer;
+}
+
+}  // namespace pecunor

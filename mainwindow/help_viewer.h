@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+#include "help_contents.h"
+
+class QTextBrowser;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace pecunor {
+
+inline constexpr auto helpFileName = "OPecu97.hlp";
+inline constexpr auto helpContentsFileName = "OPecu97.cnt";
+
+// The program's help window: the topics of the contents file on the left, the
+// help text on the right, scrolled to the chosen topic. Topics whose anchor
+// the help text lacks are shown greyed.
+class HelpViewer : public QWidget {
+    Q_OBJECT
+
+public:
+    HelpViewer(const QString& productName, QWidget* parent = nullptr);
+
+    void setHelp(const HelpContents& contents, const QString& helpHtml);
+    // Selects the topic of that anchor and scrolls the text to it.
+    void showTopic(const QString& anchor);
+
+    QTreeWidget* topicTree() const { return topics_; }
+    QTextBrowser* helpPage() const { return page_; }
+
+private:
+    void topicChosen(QTreeWidgetItem* item);
+
+    QTreeWidget* topics_;
+    QTextBrowser* page_;
+};
+
+// Shows a message with a single OK button.
+using HelpMessageHook = std::function<void(QWidget* parent, const QString& title, const QString& text)>;
+// Replaces how openHelp reports a missing help file (tests keep modal boxes
+// away this way); an empty hook restores the message box. Returns the
+// previous hook.
+HelpMessageHook setHelpMessageHook(HelpMessageHook hook);
+
+// Opens the help file of the program folder with its contents file as the
+// list of topics, reusing the parent's help window when it has one. The
+// window title names the application's display name. A help file that cannot
+// be read is reported through the message hook and gives nullptr; a missing
+// contents file only leaves the list of topics empty.
+HelpViewer* openHelp(const QString& programFolder, QWidget* parent);
+
+}  // namespace pecunor

@@ -1,0 +1,22 @@
+#include "rcdata.h"
+
+#include <QFile>
+
+#include <string>
+
+namespace pecunor {
+
+MissingResource::MissingResource(int identifier)
+    : std::runtime_error("Resource " + std::to_string(identifier) + " not found"), identifier_(identifier)
+{
+}
+
+QByteArray readRcdata(int identifier)
+{
+    QFile resource(QStringLiteral(":/rcdata/%1").arg(identifier));
+    if (!resource.open(QIODevice::ReadOnly))
+        throw MissingResource(identifier);
+    return resource.readAll();
+}
+
+}  // namespace pecunor

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <stdexcept>
+
+namespace pecunor {
+
+// The program carries no resource of the asked number.
+class MissingResource : public std::runtime_error {
+public:
+    explicit MissingResource(int identifier);
+    int identifier() const { return identifier_; }
+
+private:
+    int identifier_;
+};
+
+// Numbered raw-data resources compiled into the program, addressed as
+// ":/rcdata/<identifier>". Read afresh on every call; throws MissingResource.
+QByteArray readRcdata(int identifier);
+
+}  // namespace pecunor

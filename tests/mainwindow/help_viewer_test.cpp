@@ -1,0 +1,188 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "help_viewer.h"
+
+static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace pecunor {
+namespace {
+
+// The help files as they ship, beside the sources.
+QString shippedHelpFolder()
+{
+    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../resources/help");
+}
+
+struct Message {
+    QWidget* parent = nullptr;
+    QString title;
+    QString text;
+};
+
+// Catches what openHelp reports instead of a modal box, for one test.
+class CapturedMessages {
+public:
+    CapturedMessages()
+        : previous_(setHelpMessageHook([this](QWidget* parent, const QString& title, const QString& text) {
+              messages.push_back({parent, title, text});
+          }))
+    {
+    }
+    ~CapturedMessages() { setHelpMessageHook(previous_); }
+
+    std::vector<Message> messages;
+
+private:
+    HelpMessageHook previous_;
+};
+
+class HelpViewerTest : public ::testing::Test {
+protected:
+    void SetUp() override { QGuiApplication::setApplicationDisplayName(QStringLiteral("Ostrel Pecunor 97")); }
+
+    static void writeFile(const QTemporaryDir& dir, const char* name, const QByteArray& content)
+    {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    static QTreeWidgetItem* topicItem(const HelpViewer& viewer, const QString& title)
+    {
+        for (QTreeWidgetItemIterator it(viewer.topicTree()); *it; ++it) {
+            if ((*it)->text(0) == title)
+                return *it;
+        }
+        return nullptr;
+    }
+
+    // The text of the block at the top of the help page's view.
+    static QString topLine(const HelpViewer& viewer)
+    {
+        return viewer.helpPage()->cursorForPosition(QPoint(20, 10)).block().text();
+    }
+
+    static void clickTopic(const HelpViewer& viewer, QTreeWidgetItem* item)
+    {
+        QTreeWidget* tree = viewer.topicTree();
+        tree->scrollToItem(item);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+    }
+
+    QWidget mainWindow;
+    CapturedMessages captured;
+};
+
+TEST_F(HelpViewerTest, ShippedHelpOffersEveryTopicItsContentsList)
+{
+    HelpViewer* viewer = openHelp(shippedHelpFolder(), &mainWindow);
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(captured.messages.empty());
+    EXPECT_EQ(viewer->windowTitle(), "Ostrel Pecunor 97 Help");
+
+    const QStringList methodTitles = {"Future Value", "Future Value Annuity", "Future Value Investment",
+                                      "Present Value", "Present Value Annuity", "Present Loan Payment",
+                                      "Straight Line Depreciation", "Sum of Years Depreciation",
+                                      "Double-Declining-Balance Depreciation", "Zero Coupon Bonds", "Bond Yield",
+                                      "Bond Price", "Price / Earnings", "Earnings / Share"};
+    for (const QString& title : methodTitles + QStringList{"Menus, Keys and the Date Picker"}) {
+        QTreeWidgetItem* item = topicItem(*viewer, title);
+        ASSERT_NE(item, nullptr) << title.toStdString();
+        EXPECT_FALSE(item->data(0, Qt::UserRole).toString().isEmpty()) << title.toStdString();
+    }
+    for (QTreeWidgetItemIterator it(viewer->topicTree()); *it; ++it)
+        EXPECT_FALSE((*it)->isDisabled()) << "no such anchor: " << (*it)->text(0).toStdString();
+}
+
+TEST_F(HelpViewerTest, ChoosingATopicScrollsItsHeadingToTheTop)
+{
+    HelpViewer* viewer = openHelp(shippedHelpFolder(), &mainWindow);
+    ASSERT_NE(viewer, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer));
+    ASSERT_EQ(viewer->helpPage()->verticalScrollBar()->value(), 0);
+
+    // Topics far enough from the end for the page to scroll them to the top.
+    const QStringList titles = {"Present Loan Payment", "Menus, Keys and the Date Picker", "Future Value Annuity"};
+    for (const QString& title : titles) {
+        clickTopic(*viewer, topicItem(*viewer, title));
+        EXPECT_EQ(viewer->topicTree()->currentItem()->text(0), title);
+        EXPECT_EQ(topLine(*viewer), title);
+    }
+
+    viewer->showTopic(QStringLiteral("present_value"));
+    EXPECT_EQ(topLine(*viewer), "Present Value");
+    EXPECT_EQ(viewer->topicTree()->currentItem()->text(0), "Present Value");
+}
+
+TEST_F(HelpViewerTest, ATopicWithoutItsAnchorIsGreyedAndGoesNowhere)
+{
+    QTemporaryDir folder;
+    writeFile(folder, helpFileName, "<h1><a name=\"here\">Here</a></h1>" + QByteArray("<p>Text</p>").repeated(200));
+    writeFile(folder, helpContentsFileName, "1 Here=here\n1 Nowhere=nowhere\n");
+    HelpViewer* viewer = openHelp(folder.path(), &mainWindow);
+    ASSERT_NE(viewer, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer));
+    QScrollBar* scrollBar = viewer->helpPage()->verticalScrollBar();
+    scrollBar->setValue(scrollBar->maximum() / 2);
+
+    QTreeWidgetItem* nowhere = topicItem(*viewer, "Nowhere");
+    ASSERT_NE(nowhere, nullptr);
+    EXPECT_TRUE(nowhere->isDisabled());
+    EXPECT_FALSE(topicItem(*viewer, "Here")->isDisabled());
+    clickTopic(*viewer, nowhere);
+    EXPECT_EQ(scrollBar->value(), scrollBar->maximum() / 2);
+}
+
+TEST_F(HelpViewerTest, AMissingHelpFileIsReportedAndOpensNothing)
+{
+    QTemporaryDir emptyFolder;
+    EXPECT_EQ(openHelp(emptyFolder.path(), &mainWindow), nullptr);
+
+    ASSERT_EQ(captured.messages.size(), 1U);
+    EXPECT_EQ(captured.messages[0].parent, &mainWindow);
+    EXPECT_EQ(captured.messages[0].title, "Ostrel Pecunor 97");
+    EXPECT_TRUE(captured.messages[0].text.startsWith("Cannot open the help file\n"));
+    EXPECT_TRUE(captured.messages[0].text.contains(QDir(emptyFolder.path()).filePath("OPecu97.hlp")));
+    EXPECT_EQ(mainWindow.findChild<HelpViewer*>(), nullptr);
+}
+
+TEST_F(HelpViewerTest, AMissingContentsFileLeavesOnlyTheTopicListEmpty)
+{
+    QTemporaryDir folder;
+    writeFile(folder, helpFileName, "<p>Only text</p>");
+    HelpViewer* viewer = openHelp(folder.path(), &mainWindow);
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(captured.messages.empty());
+    EXPECT_EQ(viewer->topicTree()->topLevelItemCount(), 0);
+    EXPECT_EQ(viewer->helpPage()->toPlainText(), "Only text");
+}
+
+TEST_F(HelpViewerTest, OpeningAgainReusesTheWindowWithTheFileAsItIsNow)
+{
+    QTemporaryDir folder;
+    writeFile(folder, helpFileName, "<p>First</p>");
+    HelpViewer* first = openHelp(folder.path(), &mainWindow);
+    writeFile(folder, helpFileName, "<p>Second</p>");
+    HelpViewer* second = openHelp(folder.path(), &mainWindow);
+
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(mainWindow.findChildren<HelpViewer*>().size(), 1);
+    EXPECT_EQ(second->helpPage()->toPlainText(), "Second");
+}
+
+}  // namespace
+}  // namespace pecunor
