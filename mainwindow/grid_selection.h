@@ -1,0 +1,62 @@
+#pragma once
+
+#include <optional>
+
+#include "result_sheet.h"
+
+namespace pecunor {
+
+struct GridShape {
+    int columns = 0;
+    int rows = 0;
+    int fixedColumns = 0;
+    int fixedRows = 0;
+
+    bool hasDataRows() const { return rows > fixedRows; }
+    bool hasDataColumns() const { return columns > fixedColumns; }
+};
+
+// The result table's selection in cell coordinates, fixed cells included.
+// Value cells are picked as whole rows (click, keys, drag); header cells pick
+// whole rows or columns and remember where they began, so that a drag can
+// extend from there.
+class GridSelection {
+public:
+    // A new table: its own selection if it brings one, else its first data row.
+    void reset(const GridShape& shape, const std::optional<GridRect>& initial);
+
+    const GridRect& rect() const { return rect_; }
+    void set(const GridRect& rect);
+    bool contains(int column, int row) const;
+
+    int currentRow() const { return currentRow_; }
+    // The row or column on whose header the last header selection began.
+    int selectionAnchor() const { return selectionAnchor_; }
+
+    // Mouse down on a fixed cell, with any button.
+    void pressHeader(int column, int row);
+    // Mouse down on a value cell; Shift extends from the last unshifted row.
+    void pressDataRow(int row, bool extend);
+    // The pointer moved over (column, row) with the left button held.
+    void dragTo(int column, int row);
+    void release() { drag_ = Drag::None; }
+
+    // Keyboard: the current row moves to row (clamped to the data rows).
+    void moveCurrentRow(int row, bool extend);
+
+private:
+    enum class Drag { None, DataRows, HeaderRows, HeaderColumns };
+
+    void toggleCorner();
+    void selectDataRows(int row, bool extend);
+    int clampToDataRows(int row) const;
+
+    GridShape shape_;
+    GridRect rect_{};
+    int currentRow_ = 0;
+    int rowAnchor_ = 0;
+    int selectionAnchor_ = 0;
+    Drag drag_ = Drag::None;
+};
+
+}  // namespace pecunor

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+#include "font_record.h"
+#include "grid_selection.h"
+#include "result_sheet.h"
+
+namespace pecunor {
+
+struct ResultGridOptions {
+    bool horGridlines = true;
+    bool verGridlines = true;
+    bool stretched = false;
+    FontRecord font;
+    // 30 October 2000 in the sheet date format: the date column is as wide as this text.
+    QString dateSample = QStringLiteral("10/30/2000");
+};
+
+// The result table. It keeps the sheet it shows and paints only the visible
+// cells straight from it, so a 10,000-row table costs no more than a short one.
+// Value cells are selected as whole rows; header cells select rows or columns.
+class ResultGrid : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    explicit ResultGrid(QWidget* parent = nullptr);
+
+    // A new sheet starts scrolled to the top with its own selection, or else
+    // with its first data row selected.
+    void setSheet(ResultSheet sheet);
+    const ResultSheet& sheet() const { return sheet_; }
+
+    // Gridlines show at once; font, stretching and widths at the next remeasure().
+    void setOptions(const ResultGridOptions& options);
+    const ResultGridOptions& options() const { return options_; }
+
+    // Applies the font and measures the row height and the column widths for
+    // the current sheet and size.
+    void remeasure();
+
+    GridRect selection() const { return selection_.rect(); }
+    void setSelection(const GridRect& rect);
+    int selectionAnchor() const { return selection_.selectionAnchor(); }
+
+    // In viewport coordinates, without the gridline; empty for a cell that is
+    // scrolled out of view or does not exist.
+    QRect cellRect(int column, int row) const;
+    const std::vector<int>& columnWidths() const { return columnWidths_; }
+    int rowHeight() const { return rowHeight_; }
+    // The first non-fixed row in view.
+    int topRow() const;
+    // Non-fixed rows that fit completely in view.
+    int visibleRowCount() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    struct Cell {
+        int column;
+        int row;
+    };
+
+    GridShape shape() const;
+    int verticalLineWidth() const { return options_.verGridlines ? 1 : 0; }
+    int horizontalLineWidth() const { return options_.horGridlines ? 1 : 0; }
+    int rowPitch() const { return rowHeight_ + horizontalLineWidth(); }
+    int fixedRowsHeight() const { return sheet_.fixedRows() * rowPitch(); }
+    int columnLeft(int column) const;
+    bool isFixed(const Cell& cell) const;
+
+    void measureColumns(const QFontMetrics& metrics);
+    void updateScrollRange();
+    void layoutViewport();
+    void setTopRow(int row);
+    void scrollRowIntoView(int row);
+    void autoScroll(int pointerRow);
+
+    // The cell under a point, or nothing outside the cells.
+    std::optional<Cell> cellAt(QPoint point) const;
+    // The cell nearest to a point, also beyond the viewport, for drags.
+    Cell nearestCell(QPoint point) const;
+    void updateCursor(QPoint point);
+
+    void paintCell(QPainter& painter, const Cell& cell, const QRect& rect) const;
+    void paintRaisedEdge(QPainter& painter, const QRect& rect) const;
+    void paintGridlines(QPainter& painter, const QRect& rect) const;
+
+    ResultSheet sheet_{SheetKind::Schedule};
+    ResultGridOptions options_;
+    GridSelection selection_;
+    std::vector<int> columnWidths_;
+    int rowHeight_ = 0;
+    bool upArrowShown_ = false;
+};
+
+}  // namespace pecunor
