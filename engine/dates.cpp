@@ -139,6 +139,11 @@ CivilDate civilDateOf(DayNumber dayNumber)
 
 DayNumber addPeriods(long long n, StepKind kind, DayNumber date)
 {
+    // More steps than the calendar has days leave it whatever the kind; the
+    // guard also keeps the arithmetic below far from overflowing.
+    constexpr long long calendarSpan = 4'000'000;
+    if (n > calendarSpan || n < -calendarSpan)
+        return firstDayNumber;
     if (kind == StepKind::Days) {
         const long long moved = static_cast<long long>(date) + n;
         return (moved < firstDayNumber || moved > lastDayNumber) ? firstDayNumber : static_cast<DayNumber>(moved);

@@ -5,8 +5,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <stdexcept>
+#include <vector>
 
 namespace pecunor {
 
@@ -19,17 +19,54 @@ constexpr std::array<long double, 10> powersOfTen = {1e0L, 1e1L, 1e2L, 1e3L, 1e4
 
 int clampDecimals(int decimals) { return decimals < 0 ? 0 : (decimals > 9 ? 9 : decimals); }
 
-// |value| scaled by 10^decimals and rounded, halves away from zero. A
-// fraction within the last decimal digit of the value's precision of a half
-// counts as a half, as if the value had first been written with 18
-// significant digits.
-long double roundedScaled(long double magnitude, int decimals)
+// An amount rounded for showing: fixed digits, or too large for them.
+struct RoundedAmount {
+    bool exponentForm = false;
+    std::uint64_t scaled = 0;  // |value| times 10^decimals, rounded
+    long double magnitude = 0;
+    bool negative = false;     // the shown amount is below zero
+};
+
+// Rounds |value| to the decimals, halves away from zero. A fraction within
+// the last digit of the value's precision of a half counts as a half, as if
+// the value had first been written with 18 significant digits. Rounds with
+// the current (nearest) mode and corrects, which avoids switching the
+// floating-point unit's rounding mode for every amount.
+RoundedAmount roundAmount(long double value, int decimals)
 {
-    const long double scaled = magnitude * powersOfTen[static_cast<std::size_t>(decimals)];
-    long double whole = std::floor(scaled);
-    if (scaled - whole >= 0.5L - scaled * 1e-18L)
-        whole += 1.0L;
-    return whole;
+    RoundedAmount amount;
+    amount.magnitude = std::fabs(value);
+    const long double scaled = amount.magnitude * powersOfTen[static_cast<std::size_t>(decimals)];
+    if (!(scaled < 9.0e18L) || amount.magnitude >= exponentFormThreshold) {
+        amount.exponentForm = amount.magnitude >= exponentFormThreshold;
+        if (amount.exponentForm) {
+            amount.negative = value < 0;
+            return amount;
+        }
+    }
+    if (scaled < 9.0e18L) {
+        long long whole = std::llrint(scaled);
+        long double fraction = scaled - static_cast<long double>(whole);
+        if (fraction < 0) {
+            --whole;
+            fraction += 1.0L;
+        }
+        if (fraction >= 0.5L - scaled * 1e-18L)
+            ++whole;
+        amount.scaled = static_cast<std::uint64_t>(whole);
+    } else {
+        long double whole = std::floor(scaled);
+        if (scaled - whole >= 0.5L - scaled * 1e-18L)
+            whole += 1.0L;
+        if (whole >= 1.8e19L) {
+            amount.exponentForm = true;
+            amount.negative = value < 0;
+            return amount;
+        }
+        amount.scaled = static_cast<std::uint64_t>(whole);
+    }
+    amount.negative = value < 0 && amount.scaled != 0;
+    return amount;
 }
 
 void appendGrouped(std::string& out, std::uint64_t scaled, int decimals, const RegionalSettings& regional)
@@ -43,11 +80,22 @@ void appendGrouped(std::string& out, std::uint64_t scaled, int decimals, const R
     while (count <= decimals)
         digits[count++] = '0';
     const int integerDigits = count - decimals;
+    const std::string_view thousands = regional.thousandsSeparator;
+    char grouped[48];
+    int length = 0;
     for (int i = integerDigits - 1; i >= 0; --i) {
-        out.push_back(digits[i + decimals]);
-        if (i > 0 && i % 3 == 0)
-            out.append(regional.thousandsSeparator);
+        grouped[length++] = digits[i + decimals];
+        if (i > 0 && i % 3 == 0) {
+            if (thousands.size() == 1) {
+                grouped[length++] = thousands.front();
+            } else {
+                out.append(grouped, static_cast<std::size_t>(length));
+                out.append(thousands);
+                length = 0;
+            }
+        }
     }
+    out.append(grouped, static_cast<std::size_t>(length));
     if (decimals > 0) {
         out.append(regional.decimalSeparator);
         for (int i = decimals - 1; i >= 0; --i)
@@ -55,77 +103,88 @@ void appendGrouped(std::string& out, std::uint64_t scaled, int decimals, const R
     }
 }
 
-// Exponent form, for instance 1.23456789012346E+21, with the regional separator.
+// 10^k for every exponent a long double can reach, worked out once.
+const long double* powersOfTenUpToMax()
+{
+    static const std::vector<long double> table = [] {
+        std::vector<long double> powers(4933);
+        for (std::size_t k = 0; k < powers.size(); ++k)
+            powers[k] = std::pow(10.0L, static_cast<long double>(k));
+        return powers;
+    }();
+    return table.data();
+}
+
+// Exponent form with 15 significant digits, for instance 1.23456789012346E+21,
+// with the regional separator. Only for magnitudes of 10^18 and more.
 void appendExponentForm(std::string& out, long double magnitude, const RegionalSettings& regional)
 {
-    char buffer[64];
-    const int length = std::snprintf(buffer, sizeof buffer, "%.14Le", magnitude);
-    const std::string_view text(buffer, static_cast<std::size_t>(length));
-    const std::size_t e = text.find('e');
-    std::string_view mantissa = text.substr(0, e);
-    while (mantissa.back() == '0')
-        mantissa.remove_suffix(1);
-    if (mantissa.back() == '.')
-        mantissa.remove_suffix(1);
-    const std::size_t point = mantissa.find('.');
-    out.append(mantissa.substr(0, point));
-    if (point != std::string_view::npos) {
+    constexpr int significant = 15;
+    constexpr std::uint64_t digitsLimit = 1'000'000'000'000'000ULL;  // 10^15
+    const long double* powers = powersOfTenUpToMax();
+    int binaryExponent = 0;
+    std::frexp(magnitude, &binaryExponent);
+    // log10(2) is close to 1233 / 4096; the estimate is corrected below.
+    int exponent = std::clamp(((binaryExponent - 1) * 1233) >> 12, significant - 1, 4932);
+    auto mantissaFor = [&](int e) { return magnitude / powers[e - (significant - 1)]; };
+    long double mantissa = mantissaFor(exponent);
+    if (mantissa >= static_cast<long double>(digitsLimit) && exponent < 4932)
+        mantissa = mantissaFor(++exponent);
+    else if (mantissa < static_cast<long double>(digitsLimit / 10) && exponent > significant - 1)
+        mantissa = mantissaFor(--exponent);
+    auto digits = static_cast<std::uint64_t>(std::llrint(mantissa));
+    if (digits >= digitsLimit) {
+        digits /= 10;
+        ++exponent;
+    }
+    char text[significant];
+    for (int i = significant - 1; i >= 0; --i) {
+        text[i] = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    }
+    int last = significant - 1;
+    while (last > 0 && text[last] == '0')
+        --last;
+    out.push_back(text[0]);
+    if (last > 0) {
         out.append(regional.decimalSeparator);
-        out.append(mantissa.substr(point + 1));
+        out.append(text + 1, static_cast<std::size_t>(last));
     }
-    out.push_back('E');
-    std::string_view exponent = text.substr(e + 1);
-    out.push_back(exponent.front());
-    exponent.remove_prefix(1);
-    while (exponent.size() > 2 && exponent.front() == '0')
-        exponent.remove_prefix(1);
-    out.append(exponent);
+    out.append("E+");
+    char exponentDigits[6];
+    int count = 0;
+    do {
+        exponentDigits[count++] = static_cast<char>('0' + exponent % 10);
+        exponent /= 10;
+    } while (exponent > 0 || count < 2);
+    while (count > 0)
+        out.push_back(exponentDigits[--count]);
 }
 
-// Appends |value| as digits; returns whether the shown amount is below zero.
-bool appendMagnitude(std::string& out, long double value, int decimals, const RegionalSettings& regional)
+void appendAmount(std::string& out, const RoundedAmount& amount, int decimals, const RegionalSettings& regional)
 {
-    const long double magnitude = std::fabs(value);
-    const long double scaled = roundedScaled(magnitude, decimals);
-    if (scaled < exponentFormThreshold * powersOfTen[static_cast<std::size_t>(decimals)] &&
-        scaled < 1.8e19L) {
-        const auto whole = static_cast<std::uint64_t>(scaled);
-        appendGrouped(out, whole, decimals, regional);
-        return value < 0 && whole != 0;
-    }
-    appendExponentForm(out, magnitude, regional);
-    return value < 0;
+    if (amount.exponentForm)
+        appendExponentForm(out, amount.magnitude, regional);
+    else
+        appendGrouped(out, amount.scaled, decimals, regional);
 }
 
-// Places the currency symbol S around the amount A: 0 "SA", 1 "AS", 2 "S A", 3 "A S".
-void appendPositiveMoney(std::string& out, std::string_view amount, const RegionalSettings& regional)
-{
-    const std::string_view symbol = regional.currencySymbol;
-    switch (regional.currencyPlacement) {
-    case 1: out.append(amount).append(symbol); break;
-    case 2: out.append(symbol).append(" ").append(amount); break;
-    case 3: out.append(amount).append(" ").append(symbol); break;
-    default: out.append(symbol).append(amount); break;
-    }
-}
+// "$" stands for the currency symbol and "1" for the amount: the four
+// placements of positive amounts, then the sixteen negative patterns.
+constexpr std::array<std::string_view, 4> positivePatterns = {"$1", "1$", "$ 1", "1 $"};
+constexpr std::array<std::string_view, 16> negativePatterns = {
+    "($1)", "-$1", "$-1", "$1-", "(1$)", "-1$", "1-$", "1$-",
+    "-1 $", "-$ 1", "1 $-", "$ 1-", "$ -1", "1- $", "($ 1)", "(1 $)",
+};
 
-void appendNegativeMoney(std::string& out, std::string_view amount, const RegionalSettings& regional)
+std::string_view moneyPattern(bool negative, const RegionalSettings& regional)
 {
-    // "$" stands for the symbol and "1" for the amount.
-    static constexpr std::array<std::string_view, 16> patterns = {
-        "($1)", "-$1", "$-1", "$1-", "(1$)", "-1$", "1-$", "1$-",
-        "-1 $", "-$ 1", "1 $-", "$ 1-", "$ -1", "1- $", "($ 1)", "(1 $)",
-    };
-    const int index = regional.negativeCurrencyPattern;
-    const std::string_view pattern = patterns[static_cast<std::size_t>(index >= 0 && index < 16 ? index : 0)];
-    for (char c : pattern) {
-        if (c == '$')
-            out.append(regional.currencySymbol);
-        else if (c == '1')
-            out.append(amount);
-        else
-            out.push_back(c);
+    if (negative) {
+        const int index = regional.negativeCurrencyPattern;
+        return negativePatterns[static_cast<std::size_t>(index >= 0 && index < 16 ? index : 0)];
     }
+    const int placement = regional.currencyPlacement;
+    return positivePatterns[static_cast<std::size_t>(placement >= 0 && placement < 4 ? placement : 0)];
 }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -136,12 +195,16 @@ void appendMoney(std::string& out, long double value, const RegionalSettings& re
 {
     if (!std::isfinite(value))
         return;  // never shown: faults stop a calculation before such a value
-    std::string amount;
-    const bool negative = appendMagnitude(amount, value, clampDecimals(regional.currencyDecimals), regional);
-    if (negative)
-        appendNegativeMoney(out, amount, regional);
-    else
-        appendPositiveMoney(out, amount, regional);
+    const int decimals = clampDecimals(regional.currencyDecimals);
+    const RoundedAmount amount = roundAmount(value, decimals);
+    for (char c : moneyPattern(amount.negative, regional)) {
+        if (c == '$')
+            out.append(regional.currencySymbol);
+        else if (c == '1')
+            appendAmount(out, amount, decimals, regional);
+        else
+            out.push_back(c);
+    }
 }
 
 std::string formatMoney(long double value, const RegionalSettings& regional)
@@ -156,10 +219,10 @@ std::string formatNumber(long double value, const RegionalSettings& regional)
     std::string out;
     if (!std::isfinite(value))
         return out;
-    std::string amount;
-    if (appendMagnitude(amount, value, 2, regional))
+    const RoundedAmount amount = roundAmount(value, 2);
+    if (amount.negative)
         out.push_back('-');
-    out.append(amount);
+    appendAmount(out, amount, 2, regional);
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <stdexcept>
 
 #include "engine_test_support.h"
@@ -63,7 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
                       StepCase{"BeyondYear9999", 9000, StepKind::Years, {1999, 6, 1}, {1, 1, 1}},
                       StepCase{"MonthsBeyond9999", 12, StepKind::Months, {9999, 6, 1}, {1, 1, 1}},
                       StepCase{"DaysBeyond9999", 1, StepKind::Days, {9999, 12, 31}, {1, 1, 1}},
-                      StepCase{"BeforeYear1", -1, StepKind::Months, {1, 1, 15}, {1, 1, 1}}),
+                      StepCase{"BeforeYear1", -1, StepKind::Months, {1, 1, 15}, {1, 1, 1}},
+                      StepCase{"HugeDays", LLONG_MIN, StepKind::Days, {1, 1, 1}, {1, 1, 1}},
+                      StepCase{"HugeMonths", LLONG_MAX, StepKind::Months, {2000, 1, 1}, {1, 1, 1}},
+                      StepCase{"HugeYearsBack", LLONG_MIN, StepKind::Years, {2000, 1, 1}, {1, 1, 1}}),
     [](const auto& info) { return info.param.name; });
 
 RegionalSettings monthFirst() { return usRegional(); }

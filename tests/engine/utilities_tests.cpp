@@ -147,7 +147,11 @@ INSTANTIATE_TEST_SUITE_P(
                       MoneyCase{"Millions", 0, 1, 1234567.891L, "$1,234,567.89"},
                       MoneyCase{"CarryIntoNewGroup", 0, 1, 999999.999L, "$1,000,000.00"},
                       MoneyCase{"ExponentForm", 0, 1, 1.5e21L, "$1.5E+21"},
-                      MoneyCase{"NegativeExponentForm", 0, 1, -2.25e300L, "-$2.25E+300"}),
+                      MoneyCase{"NegativeExponentForm", 0, 1, -2.25e300L, "-$2.25E+300"},
+                      MoneyCase{"ExponentFormJustAboveTheThreshold", 0, 1, 1e18L, "$1E+18"},
+                      MoneyCase{"FifteenSignificantDigits", 0, 1, 1.23456789012345678e25L, "$1.23456789012346E+25"},
+                      MoneyCase{"RoundsIntoTheNextExponent", 0, 1, 9.9999999999999999e20L, "$1E+21"},
+                      MoneyCase{"NearTheTopOfTheRange", 0, 1, 1.5e4931L, "$1.5E+4931"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(MoneyFormat, CurrencyDecimalsAndSeparators)
