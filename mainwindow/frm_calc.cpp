@@ -13,11 +13,15 @@
 
 #include <stdexcept>
 
+#include "about_window.h"
 #include "calc_chart.h"
+#include "explanation.h"
 #include "font_record_qt.h"
 #include "local_date.h"
 #include "method_input_table.h"
+#include "help_viewer.h"
 #include "product_constants.h"
+#include "url_opener.h"
 #include "wait_cursor.h"
 #include "window_layout.h"
 
@@ -47,6 +51,10 @@ WindowServices WindowServices::desktop(const QString& programFolder)
     services.saveSettings = [programFolder](const AppSettings& settings) {
         return pecunor::saveSettings(settings, programFolder);
     };
+    services.explanation = &explanationDocument;
+    services.showHelp = [programFolder](QWidget* parent) { openHelp(programFolder, parent); };
+    services.showAbout = &showModalAbout;
+    services.showProducts = [] { openExternalUrl(QUrl(fromView(Product.MakerWebAddress))); };
     return services;
 }
 
@@ -233,10 +241,9 @@ void TfrmCalc::createMenu()
     help->addSeparator();
     mnuAbout = item(help, "mnuAbout", QStringLiteral("&About"));
 
-    // These commands arrive with the output, help and distribution features.
+    // These commands arrive with the output and distribution features.
     for (QAction* later : {mnuSaveAsText, mnuSaveAsBitmap, mnuPrint, mnuSetAsWallpaperTiled,
-                           mnuSetAsWallpaperCentered, mnuCut, mnuCopy, mnuPaste, mnuSelectAll, mnuHelpContents,
-                           mnuProducts, mnuCopyProgram, mnuAbout})
+                           mnuSetAsWallpaperCentered, mnuCut, mnuCopy, mnuPaste, mnuSelectAll, mnuCopyProgram})
         later->setEnabled(false);
 }
 
@@ -255,6 +262,15 @@ void TfrmCalc::connectInputs()
     for (QAction* item : {mnuHorGridlines, mnuVerGridlines, mnuStretched, mnuHideAbout, mnuChartFont})
         connect(item, &QAction::triggered, this, [this, item] { setupChanged(item); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContentsClick(); });
+    connect(mnuAbout, &QAction::triggered, this, [this] {
+        if (services_.showAbout)
+            services_.showAbout(this);
+    });
+    connect(mnuProducts, &QAction::triggered, this, [this] {
+        if (services_.showProducts)
+            services_.showProducts();
+    });
 }
 
 void TfrmCalc::setTabOrder()
@@ -554,6 +570,12 @@ void TfrmCalc::loadExplanation()
     } catch (const std::exception& error) {
         services_.showError(this, QString::fromUtf8(error.what()));
     }
+}
+
+void TfrmCalc::mnuHelpContentsClick()
+{
+    if (services_.showHelp)
+        services_.showHelp(this);
 }
 
 QSize TfrmCalc::clientSize() const { return centralWidget()->size(); }

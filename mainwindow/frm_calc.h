@@ -31,9 +31,13 @@ struct WindowServices {
     std::function<SaveResult(const AppSettings& settings)> saveSettings;
     std::function<void(QComboBox* box, QPoint screenTopLeft)> openDatePicker;
     std::function<QString(CalcMethod method)> explanation;
+    std::function<void(QWidget* parent)> showHelp;
+    std::function<void(QWidget* parent)> showAbout;
+    std::function<void()> showProducts;
 
     // The desktop's own: today's local date, message boxes, the font dialog,
-    // the user's settings file; no date picker and no explanations.
+    // the user's settings file, the compiled-in explanations, the help
+    // viewer, the About box and the browser; no date picker.
     static WindowServices desktop(const QString& programFolder);
 };
 
@@ -106,6 +110,7 @@ public:
     void iniSettings();
     void setupChanged(QAction* item);
     void loadExplanation();
+    void mnuHelpContentsClick();
     void FormResize();
 
 protected:

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "about_window.h"
 #include "app_settings.h"
 #include "date_picker.h"
 #include "frm_calc.h"
@@ -28,9 +29,7 @@ ProgramMode programMode(const QStringList& arguments)
     return ProgramMode::Calculator;
 }
 
-namespace {
-
-void applyStartupShowState(TfrmCalc& window)
+void applyStartupShowState(QWidget& window)
 {
     switch (platform::startupShowState()) {
     case platform::showMinimizedNoActive: window.showMinimized(); break;
@@ -39,12 +38,12 @@ void applyStartupShowState(TfrmCalc& window)
     }
 }
 
-}  // namespace
-
 int runProgram(const QStringList& arguments)
 {
     const QString programFolder = programFolders().ProgramFolder;
-    QApplication::setApplicationName(QString::fromUtf8(Product.ProductName.data(), Product.ProductName.size()));
+    const QString productName = QString::fromUtf8(Product.ProductName.data(), Product.ProductName.size());
+    QApplication::setApplicationName(productName);
+    QApplication::setApplicationDisplayName(productName);
     const RegionalSettings regional = platform::systemRegionalSettings();
     AppSettings settings = loadSettings(platform::localToday(), regional, programFolder);
 
@@ -54,6 +53,8 @@ int runProgram(const QStringList& arguments)
         return 1;
     }
 
+    if (!settings.HideAbout)
+        showSplash();
     WindowServices services = WindowServices::desktop(programFolder);
     std::unique_ptr<TfrmCal> frmCal;
     services.openDatePicker = [&frmCal](QComboBox* box, QPoint origin) {
@@ -64,7 +65,10 @@ int runProgram(const QStringList& arguments)
     frmCal = std::make_unique<TfrmCal>(regional, services.today);
     frmCal->onDateChosen = [window = frmCalc.get()] { window->txtValue1Change(window->cboStartDate); };
     QCoreApplication::processEvents();
+    // Shown before the splash closes, so that closing it never leaves the
+    // application without a window.
     applyStartupShowState(*frmCalc);
+    closeSplash();
     return QApplication::exec();
 }
 

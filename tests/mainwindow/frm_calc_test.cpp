@@ -1,0 +1,406 @@
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "frm_calc.h"
+#include "window_layout.h"
+
+namespace pecunor {
+namespace {
+
+RegionalSettings usRegional()
+{
+    RegionalSettings regional;
+    regional.currencySymbol = "$";
+    regional.negativeCurrencyPattern = 1;
+    regional.currencyDecimals = 2;
+    regional.shortDateFormat = "M/d/yy";
+    return regional;
+}
+
+const DayNumber today = *dayNumberOf(2026, 12, 7);
+
+// A main window on throw-away settings; dialogs and the settings file are
+// replaced by recorders.
+class MainWindowTest : public ::testing::Test {
+protected:
+    AppSettings settings{today, QStringLiteral("/opt/pecunor/")};
+    std::vector<QString> errors;
+    std::vector<AppSettings> saved;
+    SaveResult nextSave;
+    std::optional<QFont> nextFont;
+    int explanationsLoaded = 0;
+    std::unique_ptr<TfrmCalc> window;
+
+    WindowServices services()
+    {
+        WindowServices s;
+        s.today = [] { return today; };
+        s.showError = [this](QWidget*, const QString& message) { errors.push_back(message); };
+        s.chooseFont = [this](QWidget*, const QFont&) { return nextFont; };
+        s.saveSettings = [this](const AppSettings& written) {
+            saved.push_back(written);
+            return nextSave;
+        };
+        s.explanation = [this](CalcMethod method) {
+            ++explanationsLoaded;
+            return QString::fromStdString("<p>" + std::string(methodListText(method)) + "</p>");
+        };
+        return s;
+    }
+
+    TfrmCalc& open()
+    {
+        window = std::make_unique<TfrmCalc>(settings, usRegional(), services());
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        return *window;
+    }
+
+    void TearDown() override
+    {
+        if (window) {
+            nextSave = {};
+            window->close();
+        }
+    }
+
+    void selectMethod(CalcMethod method) { window->cboMethod->setCurrentIndex(indexOf(method)); }
+
+    void type(QLineEdit* edit, const QString& text)
+    {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+    std::string cell(int column, int row) const { return std::string(window->sgrFin->sheet().cell(column, row)); }
+};
+
+TEST_F(MainWindowTest, FirstStartShowsFutureValueTodayAndTheErrorLine)
+{
+    TfrmCalc& w = open();
+    EXPECT_EQ(w.size(), QSize(640, 480));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Ostrel Pecunor 97"));
+    EXPECT_EQ(w.cboMethod->currentText(), QStringLiteral("Future Value"));
+    EXPECT_EQ(w.cboStartDate->currentText(), QStringLiteral("12/7/26"));
+    for (QLineEdit* edit : w.txtValue)
+        EXPECT_TRUE(edit->text().isEmpty());
+    EXPECT_EQ(w.pagRight->currentWidget(), w.tabExplain);
+    EXPECT_TRUE(w.lblError->isVisibleTo(w.tabCalc));
+    EXPECT_FALSE(w.sgrFin->isVisibleTo(w.tabCalc));
+    EXPECT_EQ(w.rtfExplain->toPlainText(), QStringLiteral("Future Value"));
+    EXPECT_EQ(w.cboMethod->count(), 14);
+    EXPECT_EQ(w.cboMethod->maxVisibleItems(), 14);
+}
+
+TEST_F(MainWindowTest, EveryKeystrokeRecalculates)
+{
+    TfrmCalc& w = open();
+    type(w.txtValue[0], "1000");
+    type(w.txtValue[1], "10");
+    const int before = w.calculationCount();
+    type(w.txtValue[2], "3");
+    EXPECT_EQ(w.calculationCount(), before + 1);
+    EXPECT_TRUE(w.sgrFin->isVisibleTo(w.tabCalc));
+    EXPECT_FALSE(w.lblError->isVisibleTo(w.tabCalc));
+    EXPECT_EQ(cell(3, 3), "$1,331.00");
+    EXPECT_EQ(w.lblRight->text(), QStringLiteral("$1,331.00\n$331.00\n$110.33\n10.00%"));
+    QTest::keyClick(w.txtValue[2], Qt::Key_Backspace);
+    EXPECT_TRUE(w.lblError->isVisibleTo(w.tabCalc));
+    EXPECT_FALSE(w.sgrFin->isVisibleTo(w.tabCalc));
+    // The hidden table keeps the last result.
+    EXPECT_EQ(cell(3, 3), "$1,331.00");
+}
+
+TEST_F(MainWindowTest, SwitchingMethodsAndBackRestoresTheInputs)
+{
+    TfrmCalc& w = open();
+    selectMethod(CalcMethod::FutureValueAnnuity);
+    w.cboStartDate->setEditText(QStringLiteral("3/1/27"));
+    w.cboPeriodsAre->setCurrentIndex(indexOf(PeriodUnit::Quarters));
+    w.cboPaymentsDue->setCurrentIndex(indexOf(PaymentTiming::EndOfPeriod));
+    w.cboInterestPer->setCurrentIndex(indexOf(PeriodUnit::Months));
+    type(w.txtValue[0], "500");
+    type(w.txtValue[1], "4.5");
+    type(w.txtValue[2], "100");
+    type(w.txtValue[3], "12");
+
+    selectMethod(CalcMethod::StraightLineDepreciation);
+    EXPECT_EQ(w.txtValue[0]->text(), QString());
+    EXPECT_EQ(w.cboPeriodsAre->currentIndex(), 0);
+    selectMethod(CalcMethod::FutureValueAnnuity);
+
+    EXPECT_EQ(w.cboStartDate->currentText(), QStringLiteral("3/1/27"));
+    EXPECT_EQ(w.cboPeriodsAre->currentIndex(), indexOf(PeriodUnit::Quarters));
+    EXPECT_EQ(w.cboPaymentsDue->currentIndex(), indexOf(PaymentTiming::EndOfPeriod));
+    EXPECT_EQ(w.cboInterestPer->currentIndex(), indexOf(PeriodUnit::Months));
+    EXPECT_EQ(w.txtValue[0]->text(), QStringLiteral("500"));
+    EXPECT_EQ(w.txtValue[1]->text(), QStringLiteral("4.5"));
+    EXPECT_EQ(w.txtValue[2]->text(), QStringLiteral("100"));
+    EXPECT_EQ(w.txtValue[3]->text(), QStringLiteral("12"));
+    EXPECT_TRUE(w.sgrFin->isVisibleTo(w.tabCalc));
+    EXPECT_EQ(w.sgrFin->sheet().rowCount(), 13);
+}
+
+TEST_F(MainWindowTest, EachMethodChangeCalculatesExactlyOnce)
+{
+    TfrmCalc& w = open();
+    for (int method = 1; method < methodCount; ++method) {
+        const int before = w.calculationCount();
+        w.cboMethod->setCurrentIndex(method);
+        EXPECT_EQ(w.calculationCount(), before + 1) << method;
+    }
+}
+
+TEST_F(MainWindowTest, PeriodUnitChangesCaptionsWithoutMovingControls)
+{
+    TfrmCalc& w = open();
+    std::vector<QRect> before;
+    for (int row = 0; row < inputRowCount; ++row)
+        before.push_back(w.rowControl(row)->geometry());
+    const int calculations = w.calculationCount();
+    w.cboPeriodsAre->setCurrentIndex(indexOf(PeriodUnit::Months));
+    EXPECT_EQ(w.lblValue[2]->text(), QStringLiteral("Number of Months"));
+    EXPECT_EQ(w.calculationCount(), calculations + 1);
+    for (int row = 0; row < inputRowCount; ++row)
+        EXPECT_EQ(w.rowControl(row)->geometry(), before[static_cast<std::size_t>(row)]) << row;
+}
+
+TEST_F(MainWindowTest, InterestUnitOnlyBesideRates)
+{
+    TfrmCalc& w = open();
+    for (int m = 0; m < methodCount; ++m) {
+        const CalcMethod method = *methodFromIndex(m);
+        selectMethod(method);
+        const bool offered = methodInputRow(method).interestPerOffered;
+        EXPECT_EQ(w.cboInterestPer->isVisibleTo(w.tabLeft), offered) << m;
+        const int fullWidth = w.tabLeft->width() - 18;
+        EXPECT_EQ(w.txtValue[1]->width(), offered ? fullWidth / 3 : fullWidth) << m;
+        for (int row = 0; row < inputRowCount; ++row)
+            EXPECT_EQ(w.rowControl(row)->isVisibleTo(w.tabLeft),
+                      methodInputRow(method).shows(static_cast<InputRow>(row)))
+                << m << " row " << row;
+    }
+}
+
+TEST_F(MainWindowTest, CountFieldsTakeFourCharactersOthersSeventeen)
+{
+    TfrmCalc& w = open();
+    selectMethod(CalcMethod::PresentLoanPayment);
+    EXPECT_EQ(w.txtValue[3]->maxLength(), 4);
+    EXPECT_EQ(w.txtValue[2]->maxLength(), 17);
+    selectMethod(CalcMethod::FutureValue);
+    EXPECT_EQ(w.txtValue[2]->maxLength(), 4);
+    type(w.txtValue[2], "123456");
+    EXPECT_EQ(w.txtValue[2]->text(), QStringLiteral("1234"));
+    type(w.txtValue[0], QString(20, QLatin1Char('9')));
+    EXPECT_EQ(w.txtValue[0]->text().size(), 17);
+}
+
+TEST_F(MainWindowTest, ValueFieldsRefuseTheListSeparator)
+{
+    TfrmCalc& w = open();
+    type(w.txtValue[0], "12|34");
+    EXPECT_EQ(w.txtValue[0]->text(), QStringLiteral("1234"));
+}
+
+TEST_F(MainWindowTest, ArithmeticFaultShowsTheFilledTableAndOneMessage)
+{
+    TfrmCalc& w = open();
+    type(w.txtValue[0], "1000");
+    type(w.txtValue[1], "1000");
+    type(w.txtValue[2], "5000");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors.front(), QStringLiteral("Floating point overflow"));
+    EXPECT_TRUE(w.sgrFin->isVisibleTo(w.tabCalc));
+    EXPECT_TRUE(w.lblLeft->text().isEmpty());
+    EXPECT_EQ(cell(0, 5000), "");
+    EXPECT_EQ(cell(0, 1), "1");
+}
+
+TEST_F(MainWindowTest, AltLettersNeverReachTheFields)
+{
+    TfrmCalc& w = open();
+    w.txtValue[0]->setFocus();
+    QTest::keyClick(w.txtValue[0], Qt::Key_Q, Qt::AltModifier);
+    EXPECT_TRUE(w.txtValue[0]->text().isEmpty());
+    QTest::keyClick(w.txtValue[0], Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(w.pagRight->currentWidget(), w.tabCalc);
+    EXPECT_TRUE(w.txtValue[0]->text().isEmpty());
+    const int loads = explanationsLoaded;
+    QTest::keyClick(w.txtValue[0], Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(w.pagRight->currentWidget(), w.tabExplain);
+    EXPECT_EQ(explanationsLoaded, loads + 1);
+    QTest::keyClick(w.txtValue[0], Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(explanationsLoaded, loads + 2);  // reloads while already shown
+}
+
+TEST_F(MainWindowTest, ExplanationFollowsThePageInFront)
+{
+    TfrmCalc& w = open();
+    w.pagRight->setCurrentWidget(w.tabCalc);
+    const int loads = explanationsLoaded;
+    selectMethod(CalcMethod::BondPrice);
+    EXPECT_EQ(explanationsLoaded, loads);
+    w.pagRight->setCurrentWidget(w.tabExplain);
+    EXPECT_EQ(explanationsLoaded, loads + 1);
+    EXPECT_EQ(w.rtfExplain->toPlainText(), QStringLiteral("Bond Price"));
+}
+
+TEST_F(MainWindowTest, EnterWalksTheFields)
+{
+    TfrmCalc& w = open();
+    w.txtValue[0]->setFocus();
+    QTest::keyClick(w.txtValue[0], Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), w.txtValue[1]);
+    QTest::keyClick(w.txtValue[1], Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), w.cboInterestPer);
+    QTest::keyClick(w.cboInterestPer, Qt::Key_Enter);
+    EXPECT_EQ(QApplication::focusWidget(), w.txtValue[2]);
+}
+
+TEST_F(MainWindowTest, LabelClickFocusesItsControl)
+{
+    TfrmCalc& w = open();
+    QTest::mouseClick(w.lblPeriodsAre, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), w.cboPeriodsAre);
+    QTest::mouseClick(w.lblValue[1], Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), w.txtValue[1]);
+}
+
+// The bar follows the pointer's x within it: pressing at its left edge and
+// moving dx pixels moves it by dx.
+void drag(QWidget* bar, int dx)
+{
+    const QPointF inside(0, 10);
+    QMouseEvent press(QEvent::MouseButtonPress, inside, bar->mapToGlobal(inside), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(bar, &press);
+    const QPointF moved(dx, 10);
+    QMouseEvent move(QEvent::MouseMove, moved, bar->mapToGlobal(moved), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(bar, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, moved, bar->mapToGlobal(moved), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(bar, &release);
+}
+
+TEST_F(MainWindowTest, SplitterClosesEitherPaneAndComesBack)
+{
+    TfrmCalc& w = open();
+    const int start = w.panDiv->x();
+    EXPECT_EQ(start, splitterLeftFromPercent(w.frameGeometry().width(), 30));
+    drag(w.panDiv, -1000);
+    EXPECT_EQ(w.tabLeft->width(), 0);
+    EXPECT_EQ(w.panDiv->x(), 6);
+    drag(w.panDiv, 2000);
+    EXPECT_EQ(w.pagRight->width(), 0);
+    drag(w.panDiv, start - w.panDiv->x());
+    EXPECT_EQ(w.panDiv->x(), start);
+    EXPECT_EQ(w.tabLeft->width(), start - 6);
+    EXPECT_TRUE(w.txtValue[0]->isVisible());
+    EXPECT_EQ(w.txtValue[0]->width(), w.tabLeft->width() - 18);
+}
+
+TEST_F(MainWindowTest, ResizeKeepsTheSplitterPixelPosition)
+{
+    TfrmCalc& w = open();
+    const int start = w.panDiv->x();
+    w.resize(900, 600);
+    EXPECT_EQ(w.panDiv->x(), start);
+    EXPECT_EQ(w.pagRight->geometry().right(), w.centralWidget()->width() - 7);
+}
+
+TEST_F(MainWindowTest, CloseWritesTheWindowStateAndSettingsComeBack)
+{
+    settings.Left = 20;
+    settings.Top = 30;
+    settings.Right = 820;
+    settings.Bottom = 630;
+    TfrmCalc& w = open();
+    selectMethod(CalcMethod::ZeroCouponBonds);
+    type(w.txtValue[0], "1000");
+    EXPECT_TRUE(w.close());
+    ASSERT_EQ(saved.size(), 1u);
+    const AppSettings& kept = saved.back();
+    EXPECT_EQ(kept.Page, indexOf(CalcMethod::ZeroCouponBonds));
+    EXPECT_EQ(kept.DivLeft, 30);
+    EXPECT_EQ(kept.WindowState, 0);
+    EXPECT_EQ(kept.Right - kept.Left, 800);
+    EXPECT_EQ(kept.Bottom - kept.Top, 600);
+    EXPECT_EQ(kept.MethodInputs.slot(CalcMethod::ZeroCouponBonds).valueTexts[0], "1000");
+    window.reset();
+
+    TfrmCalc& again = open();
+    EXPECT_EQ(again.cboMethod->currentIndex(), indexOf(CalcMethod::ZeroCouponBonds));
+    EXPECT_EQ(again.txtValue[0]->text(), QStringLiteral("1000"));
+}
+
+TEST_F(MainWindowTest, ClosingMaximisedKeepsTheLastNormalRectangle)
+{
+    TfrmCalc& w = open();
+    w.resize(700, 500);
+    const int right = settings.Right;
+    const int bottom = settings.Bottom;
+    w.showMaximized();
+    QApplication::processEvents();
+    w.close();
+    ASSERT_FALSE(saved.empty());
+    EXPECT_EQ(saved.back().WindowState, 2);
+    EXPECT_EQ(saved.back().Right, right);
+    EXPECT_EQ(saved.back().Bottom, bottom);
+}
+
+TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen)
+{
+    TfrmCalc& w = open();
+    nextSave.failedValue = QStringLiteral("AppPath");
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors.front(), QStringLiteral("Failed to set data for 'AppPath'"));
+}
+
+TEST_F(MainWindowTest, SetupMenuSwitchesGridlinesAndFont)
+{
+    TfrmCalc& w = open();
+    w.mnuVerGridlines->trigger();
+    EXPECT_FALSE(settings.VerGridlines);
+    EXPECT_FALSE(w.sgrFin->options().verGridlines);
+    w.mnuHideAbout->trigger();
+    EXPECT_TRUE(settings.HideAbout);
+    QFont chosen(QStringLiteral("Liberation Mono"));
+    chosen.setPointSize(14);
+    chosen.setBold(true);
+    chosen.setUnderline(true);
+    nextFont = chosen;
+    w.mnuChartFont->trigger();
+    EXPECT_EQ(settings.TableFont.faceName, "Liberation Mono");
+    EXPECT_EQ(settings.TableFont.sizePoints, 14);
+    EXPECT_TRUE(settings.TableFont.bold);
+    EXPECT_EQ(w.lblLeft->font().pointSize(), 14);
+    nextFont.reset();
+    w.mnuChartFont->trigger();
+    EXPECT_EQ(settings.TableFont.sizePoints, 14);
+}
+
+TEST_F(MainWindowTest, StoredIndexesOutOfRangeRestoreTheFirstItem)
+{
+    settings.Page = 20;
+    settings.MethodInputs.slot(CalcMethod::FutureValue).periodUnit = 9;
+    settings.MethodInputs.slot(CalcMethod::FutureValue).paymentTiming = -1;
+    settings.MethodInputs.slot(CalcMethod::FutureValue).interestPer = 200;
+    TfrmCalc& w = open();
+    EXPECT_EQ(w.cboMethod->currentIndex(), 0);
+    EXPECT_EQ(w.cboPeriodsAre->currentIndex(), 0);
+    EXPECT_EQ(w.cboPaymentsDue->currentIndex(), 0);
+    EXPECT_EQ(w.cboInterestPer->currentIndex(), 0);
+}
+
+}  // namespace
+}  // namespace pecunor
