@@ -31,6 +31,17 @@ namespace {
 
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+// A blank that ends a line vanishes in a label; a fixed blank keeps the gap
+// between each summary label and its value.
+QString summaryLabelText(const std::string& labels)
+{
+    QString text = QString::fromStdString(labels);
+    text.replace(QStringLiteral(" \n"), QStringLiteral("\u00a0\n"));
+    if (text.endsWith(QLatin1Char(' ')))
+        text.back() = QChar(0x00a0);
+    return text;
+}
+
 constexpr int rowMethod = 0;
 constexpr int firstValueRow = 4;
 
@@ -485,7 +496,7 @@ void TfrmCalc::calcChart()
         const bool valid = sheet.valid();
         fault = sheet.fault();
         if (valid) {
-            lblLeft->setText(QString::fromStdString(sheet.summaryLabels()));
+            lblLeft->setText(summaryLabelText(sheet.summaryLabels()));
             lblRight->setText(QString::fromStdString(sheet.summaryValues()));
             lblLeft->adjustSize();
             lblRight->adjustSize();

@@ -356,6 +356,20 @@ TEST_F(MainWindowTest, ClosingMaximisedKeepsTheLastNormalRectangle)
     EXPECT_EQ(saved.back().Bottom, bottom);
 }
 
+TEST_F(MainWindowTest, AltF4AndFileExitClose)
+{
+    TfrmCalc& w = open();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(w.cboMethod, Qt::Key_F4, Qt::AltModifier);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(saved.size(), 1u);
+    w.show();
+    w.mnuExit->trigger();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(saved.size(), 2u);
+}
+
 TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen)
 {
     TfrmCalc& w = open();
