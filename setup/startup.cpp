@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTextStream>
 
 #include <memory>
@@ -38,6 +39,31 @@ void applyStartupShowState(QWidget& window)
     }
 }
 
+CalculatorWindows startCalculator(AppSettings& settings, const RegionalSettings& regional, WindowServices services)
+{
+    if (!settings.HideAbout)
+        showSplash();
+    // The picker comes after the main window, which already needs a way to open it.
+    const auto picker = std::make_shared<QPointer<TfrmCal>>();
+    services.openDatePicker = [picker](QComboBox* box, QPoint origin) {
+        if (*picker)
+            (*picker)->execute(box, origin);
+    };
+    CalculatorWindows windows;
+    windows.frmCalc = std::make_unique<TfrmCalc>(settings, regional, services);
+    windows.frmCal = std::make_unique<TfrmCal>(regional, services.today);
+    *picker = windows.frmCal.get();
+    windows.frmCal->onDateChosen = [window = windows.frmCalc.get()] {
+        window->txtValue1Change(window->cboStartDate);
+    };
+    QCoreApplication::processEvents();
+    // Shown before the splash closes, so that closing it never leaves the
+    // application without a window.
+    applyStartupShowState(*windows.frmCalc);
+    closeSplash();
+    return windows;
+}
+
 int runProgram(const QStringList& arguments)
 {
     const QString programFolder = programFolders().ProgramFolder;
@@ -53,22 +79,8 @@ int runProgram(const QStringList& arguments)
         return 1;
     }
 
-    if (!settings.HideAbout)
-        showSplash();
-    WindowServices services = WindowServices::desktop(programFolder);
-    std::unique_ptr<TfrmCal> frmCal;
-    services.openDatePicker = [&frmCal](QComboBox* box, QPoint origin) {
-        if (frmCal)
-            frmCal->execute(box, origin);
-    };
-    const auto frmCalc = std::make_unique<TfrmCalc>(settings, regional, services);
-    frmCal = std::make_unique<TfrmCal>(regional, services.today);
-    frmCal->onDateChosen = [window = frmCalc.get()] { window->txtValue1Change(window->cboStartDate); };
-    QCoreApplication::processEvents();
-    // Shown before the splash closes, so that closing it never leaves the
-    // application without a window.
-    applyStartupShowState(*frmCalc);
-    closeSplash();
+    const CalculatorWindows windows =
+        startCalculator(settings, regional, WindowServices::desktop(programFolder));
     return QApplication::exec();
 }
 

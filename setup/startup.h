@@ -2,6 +2,13 @@
 
 #include <QStringList>
 
+#include <memory>
+
+#include "app_settings.h"
+#include "date_picker.h"
+#include "frm_calc.h"
+#include "regional_settings.h"
+
 class QWidget;
 
 namespace pecunor {
@@ -12,6 +19,18 @@ ProgramMode programMode(const QStringList& arguments);
 
 // Minimised, maximised or normal, as the starting process asked.
 void applyStartupShowState(QWidget& window);
+
+// The calculator's windows, in the order of their creation; the picker is
+// declared first so that it outlives the main window that opens it.
+struct CalculatorWindows {
+    std::unique_ptr<TfrmCal> frmCal;
+    std::unique_ptr<TfrmCalc> frmCalc;
+};
+
+// A normal run up to the message loop: the About window as a splash unless
+// it is switched off, the main window, the date picker, the show state, and
+// the splash closed again.
+CalculatorWindows startCalculator(AppSettings& settings, const RegionalSettings& regional, WindowServices services);
 
 // The whole run after the application object exists: settings, windows,
 // the requested show state and the message loop. Returns the exit code.

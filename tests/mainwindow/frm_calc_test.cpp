@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -339,6 +340,37 @@ TEST_F(MainWindowTest, CloseWritesTheWindowStateAndSettingsComeBack)
     TfrmCalc& again = open();
     EXPECT_EQ(again.cboMethod->currentIndex(), indexOf(CalcMethod::ZeroCouponBonds));
     EXPECT_EQ(again.txtValue[0]->text(), QStringLiteral("1000"));
+}
+
+TEST(MainWindowSettingsFile, WrittenAtCloseAndReadAtTheNextStart)
+{
+    QTemporaryDir config;
+    const QString file = config.filePath(QStringLiteral("Brackwell/Pecunor 97.conf"));
+    const QString programFolder = QStringLiteral("/opt/pecunor/");
+    WindowServices services;
+    services.today = [] { return today; };
+    services.showError = [](QWidget*, const QString& message) { ADD_FAILURE() << message.toStdString(); };
+    services.saveSettings = [&](const AppSettings& settings) { return saveSettings(settings, programFolder, file); };
+
+    AppSettings first = loadSettings(today, usRegional(), programFolder, file);
+    {
+        TfrmCalc window(first, usRegional(), services);
+        window.show();
+        window.cboMethod->setCurrentIndex(indexOf(CalcMethod::PresentLoanPayment));
+        window.cboPeriodsAre->setCurrentIndex(indexOf(PeriodUnit::Months));
+        window.txtValue[0]->setText(QStringLiteral("250,000"));
+        window.mnuStretched->trigger();
+        ASSERT_TRUE(window.close());
+    }
+    AppSettings second = loadSettings(today, usRegional(), programFolder, file);
+    TfrmCalc again(second, usRegional(), services);
+    again.show();
+    EXPECT_EQ(again.cboMethod->currentIndex(), indexOf(CalcMethod::PresentLoanPayment));
+    EXPECT_EQ(again.cboPeriodsAre->currentIndex(), indexOf(PeriodUnit::Months));
+    EXPECT_EQ(again.txtValue[0]->text(), QStringLiteral("250,000"));
+    EXPECT_FALSE(again.mnuStretched->isChecked());
+    EXPECT_EQ(again.size(), QSize(640, 480));
+    again.close();
 }
 
 TEST_F(MainWindowTest, ClosingMaximisedKeepsTheLastNormalRectangle)

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QTest>
 #include <QWidget>
 
@@ -50,6 +51,45 @@ TEST_F(ShowState, FollowsWhatTheStartingProcessAsked)
     applyStartupShowState(minimised);
     EXPECT_TRUE(minimised.windowState().testFlag(Qt::WindowMinimized));
 }
+
+// Notes every About window that was shown while it watched.
+class SplashWatcher : public QObject {
+public:
+    int aboutWindowsShown = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("frmAbout"))
+            ++aboutWindowsShown;
+        return false;
+    }
+};
+
+class StartCalculator : public ::testing::TestWithParam<bool> {};
+
+TEST_P(StartCalculator, ShowsTheSplashUnlessHiddenAndClosesIt)
+{
+    const bool hideAbout = GetParam();
+    const DayNumber today = *dayNumberOf(2026, 12, 7);
+    AppSettings settings(today, QStringLiteral("/opt/pecunor/"));
+    settings.HideAbout = hideAbout;
+    WindowServices services;
+    services.today = [today] { return today; };
+    services.saveSettings = [](const AppSettings&) { return SaveResult{}; };
+    SplashWatcher watcher;
+    qApp->installEventFilter(&watcher);
+    CalculatorWindows windows = startCalculator(settings, RegionalSettings{}, services);
+    qApp->removeEventFilter(&watcher);
+
+    EXPECT_EQ(watcher.aboutWindowsShown, hideAbout ? 0 : 1);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(window->objectName() == QLatin1String("frmAbout") && window->isVisible());
+    EXPECT_TRUE(windows.frmCalc->isVisible());
+    EXPECT_FALSE(windows.frmCal->isVisible());
+    EXPECT_EQ(windows.frmCal->objectName(), QStringLiteral("frmCal"));
+    windows.frmCalc->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(HideAbout, StartCalculator, ::testing::Bool());
 
 }  // namespace
 }  // namespace pecunor
