@@ -4,7 +4,7 @@ namespace pecunor {
 
 namespace {
 
-const std::array<MethodInputRow, methodCount> table = {{
+const MethodInputTable table = {{
     {"11101110", {"Present Value", "% Interest", "Number of {P}", ""}, 3, true},
     {"11111111", {"Principal", "% Interest", "Payment/{U}", "Number of {P}"}, 4, true},
     {"11111110", {"Future Value", "% Interest", "Number of {P}", ""}, 3, true},
@@ -28,6 +28,8 @@ void replaceAll(std::string& text, std::string_view token, std::string_view by)
 }
 
 }  // namespace
+
+const MethodInputTable& methodInputTable() { return table; }
 
 const MethodInputRow& methodInputRow(CalcMethod m)
 {

@@ -23,6 +23,9 @@ struct MethodInputRow {
     bool shows(InputRow row) const { return mask[static_cast<std::size_t>(row)] == '1'; }
 };
 
+// One row per method, in method order.
+using MethodInputTable = std::array<MethodInputRow, methodCount>;
+const MethodInputTable& methodInputTable();
 const MethodInputRow& methodInputRow(CalcMethod m);
 
 // Caption of lblValue1..4 for the method and period unit (empty when unused).
