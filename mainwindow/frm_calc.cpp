@@ -342,15 +342,20 @@ void TfrmCalc::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
+void TfrmCalc::recordNormalRectangle()
+{
+    if (isMinimized() || isMaximized())
+        return;
+    const QRect outer = frameGeometry();
+    settings_.Left = outer.left();
+    settings_.Top = outer.top();
+    settings_.Right = outer.left() + width();
+    settings_.Bottom = outer.top() + height();
+}
+
 bool TfrmCalc::FormClose()
 {
-    if (!isMinimized() && !isMaximized()) {
-        const QRect outer = frameGeometry();
-        settings_.Left = outer.left();
-        settings_.Top = outer.top();
-        settings_.Right = outer.left() + width();
-        settings_.Bottom = outer.top() + height();
-    }
+    recordNormalRectangle();
     settings_.WindowState = isMinimized() ? 1 : (isMaximized() ? 2 : 0);
     settings_.Page = static_cast<std::uint8_t>(std::max(cboMethod->currentIndex(), 0));
     settings_.DivLeft = static_cast<std::uint8_t>(splitterPercent(panDiv->x(), frameGeometry().width()) & 0xFF);
@@ -601,13 +606,7 @@ void TfrmCalc::FormResize()
 {
     if (formStarting_ || !inputsReady_)
         return;
-    if (!isMinimized() && !isMaximized()) {
-        const QRect outer = frameGeometry();
-        settings_.Left = outer.left();
-        settings_.Top = outer.top();
-        settings_.Right = outer.left() + width();
-        settings_.Bottom = outer.top() + height();
-    }
+    recordNormalRectangle();
     const RegionPlacement regions = placeRegions(clientSize(), panDiv->x());
     tabLeft->setGeometry(regions.inputPanel);
     panDiv->setGeometry(regions.splitter);

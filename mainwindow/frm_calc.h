@@ -136,6 +136,8 @@ private:
     void connectInputs();
     void setTabOrder();
     void restoreMethodInputs(CalcMethod method);
+    // Left, Top, Right and Bottom while the window is neither minimised nor maximised.
+    void recordNormalRectangle();
     CalcRequest requestFromControls() const;
     void showResult(bool succeeded);
     void applyTableFont();
