@@ -4,6 +4,8 @@
 #include <cctype>
 #include <stdexcept>
 
+#include "digit_text.h"
+
 namespace pecunor {
 
 namespace {
@@ -23,18 +25,15 @@ constexpr long long epochOffset = daysFromCivil(1899, 12, 30);
 
 constexpr char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-void appendNumber(std::string& out, int value, int minDigits)
+// A number below 100 from the table of digit pairs; a leading zero only
+// when asked for.
+char* putBelowHundred(char* out, unsigned value, bool leadingZero)
 {
-    char buffer[12];
-    int length = 0;
-    do {
-        buffer[length++] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value > 0);
-    while (length < minDigits)
-        buffer[length++] = '0';
-    while (length > 0)
-        out.push_back(buffer[--length]);
+    const char* pair = &digit_text::digitPairs[value * 2];
+    if (leadingZero || value >= 10)
+        *out++ = pair[0];
+    *out++ = pair[1];
+    return out;
 }
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
@@ -137,18 +136,29 @@ CivilDate civilDateOf(DayNumber dayNumber)
     return {static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d)};
 }
 
+// More steps than the calendar has days leave it whatever the kind; the
+// guard also keeps the arithmetic below far from overflowing.
+constexpr long long calendarSpan = 4'000'000;
+
 DayNumber addPeriods(long long n, StepKind kind, DayNumber date)
 {
-    // More steps than the calendar has days leave it whatever the kind; the
-    // guard also keeps the arithmetic below far from overflowing.
-    constexpr long long calendarSpan = 4'000'000;
     if (n > calendarSpan || n < -calendarSpan)
         return firstDayNumber;
     if (kind == StepKind::Days) {
         const long long moved = static_cast<long long>(date) + n;
         return (moved < firstDayNumber || moved > lastDayNumber) ? firstDayNumber : static_cast<DayNumber>(moved);
     }
-    const CivilDate from = civilDateOf(date);
+    const CivilDate moved = addPeriods(n, kind, civilDateOf(date));
+    return *dayNumberOf(moved.year, moved.month, moved.day);
+}
+
+CivilDate addPeriods(long long n, StepKind kind, CivilDate from)
+{
+    constexpr CivilDate firstDate{1, 1, 1};
+    if (kind == StepKind::Days)
+        return civilDateOf(addPeriods(n, kind, *dayNumberOf(from.year, from.month, from.day)));
+    if (n > calendarSpan || n < -calendarSpan)
+        return firstDate;
     long long year = from.year;
     long long month = from.month;
     if (kind == StepKind::Months) {
@@ -170,10 +180,10 @@ DayNumber addPeriods(long long n, StepKind kind, DayNumber date)
         year += n;
     }
     if (year < 1 || year > 9999)
-        return firstDayNumber;
+        return firstDate;
     const int y = static_cast<int>(year);
     const int mo = static_cast<int>(month);
-    return *dayNumberOf(y, mo, std::min(from.day, monthLength(y, mo)));
+    return {y, mo, std::min(from.day, monthLength(y, mo))};
 }
 
 DateFormat::DateFormat(std::string_view format, std::string_view dateSeparator)
@@ -209,22 +219,47 @@ DateFormat::DateFormat(std::string_view format, std::string_view dateSeparator)
             ++at;
         }
     }
+    for (const Token& token : tokens_) {
+        if (token.field == Field::Literal)
+            maxLength_ += token.literal.size();
+        else
+            maxLength_ += token.field == Field::Year4 ? 4 : 2;
+    }
 }
 
 void DateFormat::appendTo(std::string& out, DayNumber day) const
 {
-    const CivilDate date = civilDateOf(day);
+    const std::size_t start = out.size();
+    out.resize(start + maxLength_);
+    char* const end = writeTo(out.data() + start, day);
+    out.resize(static_cast<std::size_t>(end - out.data()));
+}
+
+char* DateFormat::writeTo(char* out, DayNumber day) const
+{
+    return writeTo(out, civilDateOf(day));
+}
+
+char* DateFormat::writeTo(char* out, CivilDate date) const
+{
+    const auto day = static_cast<unsigned>(date.day);
+    const auto month = static_cast<unsigned>(date.month);
+    const auto year = static_cast<unsigned>(date.year) % 10000;  // four digits within the calendar
     for (const Token& token : tokens_) {
         switch (token.field) {
-        case Field::Literal: out.append(token.literal); break;
-        case Field::Day: appendNumber(out, date.day, 1); break;
-        case Field::Day2: appendNumber(out, date.day, 2); break;
-        case Field::Month: appendNumber(out, date.month, 1); break;
-        case Field::Month2: appendNumber(out, date.month, 2); break;
-        case Field::Year2: appendNumber(out, date.year % 100, 2); break;
-        case Field::Year4: appendNumber(out, date.year, 4); break;
+        case Field::Literal: out = digit_text::putText(out, token.literal); break;
+        case Field::Day: out = putBelowHundred(out, day, false); break;
+        case Field::Day2: out = putBelowHundred(out, day, true); break;
+        case Field::Month: out = putBelowHundred(out, month, false); break;
+        case Field::Month2: out = putBelowHundred(out, month, true); break;
+        case Field::Year2: out = putBelowHundred(out, year % 100, true); break;
+        case Field::Year4:
+            out = putBelowHundred(out, year / 100, true);
+            out = putBelowHundred(out, year % 100, true);
+            break;
         }
     }
+    return out;
 }
 
 std::string DateFormat::format(DayNumber day) const

@@ -36,15 +36,26 @@ extern const DayNumber lastDayNumber;   // 31 December 9999
 // month where the target month has it, else its last day. A result outside
 // the years 1 to 9999 is 1 January of the year 1.
 DayNumber addPeriods(long long n, StepKind kind, DayNumber date);
+// The same on a date of the years 1 to 9999, without the way through day
+// numbers when stepping by months or years.
+CivilDate addPeriods(long long n, StepKind kind, CivilDate date);
 
 // A date format compiled once: runs of d, m and y (any case) are day, month
 // and year ("yyyy" four digits, "yy" two), "/" is the date separator, text in
-// quotes is literal, every other character stands for itself.
+// quotes is literal, every other character stands for itself. Days within
+// firstDayNumber..lastDayNumber.
 class DateFormat {
 public:
     DateFormat(std::string_view format, std::string_view dateSeparator);
     void appendTo(std::string& out, DayNumber day) const;
     std::string format(DayNumber day) const;
+
+    // The longest text writeTo gives.
+    std::size_t maxLength() const { return maxLength_; }
+    // Writes the date from out on, which needs room for maxLength() bytes,
+    // and returns its end.
+    char* writeTo(char* out, DayNumber day) const;
+    char* writeTo(char* out, CivilDate date) const;
 
 private:
     enum class Field { Literal, Day, Day2, Month, Month2, Year2, Year4 };
@@ -53,6 +64,7 @@ private:
         std::string literal;
     };
     std::vector<Token> tokens_;
+    std::size_t maxLength_ = 0;
 };
 
 // Reads a typed date in the order of the short date format: two or three

@@ -8,6 +8,7 @@
 
 #include "calc_types.h"
 #include "dates.h"
+#include "number_format.h"
 #include "regional_settings.h"
 #include "result_sheet.h"
 
@@ -59,7 +60,12 @@ public:
 
     // "#" and date cells of a schedule row, the date stepsFromStart steps on.
     void rowHead(int row, int stepsFromStart);
-    void money(int column, int row, long double value);
+    // Inline: the fill loops hand the value over in registers this way;
+    // through a call each long double goes through memory.
+    void money(int column, int row, long double value)
+    {
+        sheet_.writeCell(column, row, money_.maxLength(), [&](char* room) { return money_.writeTo(room, value); });
+    }
     void summary(std::string_view labelPattern, std::string values);
 
 private:
@@ -67,7 +73,8 @@ private:
     const RegionalSettings& regional_;
     const MethodInputs& inputs_;
     DateFormat sheetDates_;
-    std::string scratch_;
+    CivilDate startDate_;
+    AmountFormat money_;
 };
 
 void fillFutureValue(const MethodInputs& in, SheetWriter& out);

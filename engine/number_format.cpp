@@ -2,104 +2,77 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <limits>
 #include <stdexcept>
 #include <vector>
+
+#include "digit_text.h"
 
 namespace pecunor {
 
 namespace {
 
+using digit_text::digitCount;
+using digit_text::powersOfTen;
+using digit_text::putDigitsBefore;
+using digit_text::putNumber;
+using digit_text::putText;
+using digit_text::putTextBefore;
+using digit_text::takeDigitsBefore;
+
 constexpr long double exponentFormThreshold = 1e18L;
 
-constexpr std::array<long double, 10> powersOfTen = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L,
-                                                     1e5L, 1e6L, 1e7L, 1e8L, 1e9L};
+constexpr std::array<long double, 10> decimalScales = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L,
+                                                       1e5L, 1e6L, 1e7L, 1e8L, 1e9L};
 
 int clampDecimals(int decimals) { return decimals < 0 ? 0 : (decimals > 9 ? 9 : decimals); }
 
-// An amount rounded for showing: fixed digits, or too large for them.
-struct RoundedAmount {
-    bool exponentForm = false;
-    std::uint64_t scaled = 0;  // |value| times 10^decimals, rounded
-    long double magnitude = 0;
-    bool negative = false;     // the shown amount is below zero
+// Whether the platform's long double is the x87 extended format, whose
+// bits some hot paths below read directly.
+constexpr bool extendedFormat =
+    std::numeric_limits<long double>::digits == 64 && std::endian::native == std::endian::little;
+
+// A value split at its nearest integer (ties to even, as std::llrint).
+struct NearestSplit {
+    long long whole;
+    long double fraction;  // value - whole, within -0.5..0.5
 };
 
-// Rounds |value| to the decimals, halves away from zero. A fraction within
-// the last digit of the value's precision of a half counts as a half, as if
-// the value had first been written with 18 significant digits. Rounds with
-// the current (nearest) mode and corrects, which avoids switching the
-// floating-point unit's rounding mode for every amount.
-RoundedAmount roundAmount(long double value, int decimals)
+// For 0 <= value < 2^63. In the extended format, adding 2^63 leaves no
+// fraction bits, so the sum less 2^63 is the nearest integer and its low
+// mantissa bits are that integer: no library call (which takes the value
+// through memory), no rounding-mode switch, no integer-to-float conversion.
+NearestSplit splitAtNearest(long double value)
 {
-    RoundedAmount amount;
-    amount.magnitude = std::fabs(value);
-    const long double scaled = amount.magnitude * powersOfTen[static_cast<std::size_t>(decimals)];
-    if (!(scaled < 9.0e18L) || amount.magnitude >= exponentFormThreshold) {
-        amount.exponentForm = amount.magnitude >= exponentFormThreshold;
-        if (amount.exponentForm) {
-            amount.negative = value < 0;
-            return amount;
-        }
-    }
-    if (scaled < 9.0e18L) {
-        long long whole = std::llrint(scaled);
-        long double fraction = scaled - static_cast<long double>(whole);
-        if (fraction < 0) {
-            --whole;
-            fraction += 1.0L;
-        }
-        if (fraction >= 0.5L - scaled * 1e-18L)
-            ++whole;
-        amount.scaled = static_cast<std::uint64_t>(whole);
+    if constexpr (extendedFormat) {
+        const long double shifted = value + 0x1p63L;
+        std::uint64_t mantissa = 0;
+        std::memcpy(&mantissa, &shifted, sizeof mantissa);
+        return {static_cast<long long>(mantissa - (1ULL << 63)), value - (shifted - 0x1p63L)};
     } else {
-        long double whole = std::floor(scaled);
-        if (scaled - whole >= 0.5L - scaled * 1e-18L)
-            whole += 1.0L;
-        if (whole >= 1.8e19L) {
-            amount.exponentForm = true;
-            amount.negative = value < 0;
-            return amount;
-        }
-        amount.scaled = static_cast<std::uint64_t>(whole);
+        const long long whole = std::llrint(value);
+        return {whole, value - static_cast<long double>(whole)};
     }
-    amount.negative = value < 0 && amount.scaled != 0;
-    return amount;
 }
 
-void appendGrouped(std::string& out, std::uint64_t scaled, int decimals, const RegionalSettings& regional)
+// The exponent std::frexp gives for a normal value, read from the bits in
+// the extended format (without the sign): frexpl is a library call.
+int binaryExponentOf(long double value)
 {
-    char digits[24];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + scaled % 10);
-        scaled /= 10;
-    } while (scaled > 0);
-    while (count <= decimals)
-        digits[count++] = '0';
-    const int integerDigits = count - decimals;
-    const std::string_view thousands = regional.thousandsSeparator;
-    char grouped[48];
-    int length = 0;
-    for (int i = integerDigits - 1; i >= 0; --i) {
-        grouped[length++] = digits[i + decimals];
-        if (i > 0 && i % 3 == 0) {
-            if (thousands.size() == 1) {
-                grouped[length++] = thousands.front();
-            } else {
-                out.append(grouped, static_cast<std::size_t>(length));
-                out.append(thousands);
-                length = 0;
-            }
-        }
-    }
-    out.append(grouped, static_cast<std::size_t>(length));
-    if (decimals > 0) {
-        out.append(regional.decimalSeparator);
-        for (int i = decimals - 1; i >= 0; --i)
-            out.push_back(digits[i]);
+    if constexpr (extendedFormat) {
+        std::array<unsigned char, sizeof(long double)> bytes{};
+        std::memcpy(bytes.data(), &value, sizeof value);
+        const int biasedExponent = (bytes[9] & 0x7f) << 8 | bytes[8];
+        return biasedExponent - 16382;
+    } else {
+        int exponent = 0;
+        std::frexp(value, &exponent);
+        return exponent;
     }
 }
 
@@ -115,58 +88,82 @@ const long double* powersOfTenUpToMax()
     return table.data();
 }
 
-// Exponent form with 15 significant digits, for instance 1.23456789012346E+21,
-// with the regional separator. Only for magnitudes of 10^18 and more.
-void appendExponentForm(std::string& out, long double magnitude, const RegionalSettings& regional)
+constexpr int significantDigits = 15;
+
+// An amount rounded for showing, as whole numbers only: once rounded, the
+// writing needs no floating point.
+struct RoundedAmount {
+    enum class Form { Fixed, Exponent, Nothing };
+    Form form = Form::Nothing;
+    // Fixed: |value| times 10^decimals. Exponent form: 15 significant
+    // digits, the first of them standing for 10^exponent.
+    std::uint64_t digits = 0;
+    int exponent = 0;
+    bool negative = false;  // the shown amount is below zero
+};
+
+// Exponent form with 15 significant digits, for magnitudes of 10^18 and more.
+RoundedAmount roundToSignificantDigits(long double value)
 {
-    constexpr int significant = 15;
-    constexpr std::uint64_t digitsLimit = 1'000'000'000'000'000ULL;  // 10^15
+    const long double magnitude = std::fabs(value);
+    constexpr std::uint64_t digitsLimit = powersOfTen[significantDigits];
     const long double* powers = powersOfTenUpToMax();
-    int binaryExponent = 0;
-    std::frexp(magnitude, &binaryExponent);
     // log10(2) is close to 1233 / 4096; the estimate is corrected below.
-    int exponent = std::clamp(((binaryExponent - 1) * 1233) >> 12, significant - 1, 4932);
-    auto mantissaFor = [&](int e) { return magnitude / powers[e - (significant - 1)]; };
+    int exponent = std::clamp(((binaryExponentOf(value) - 1) * 1233) >> 12, significantDigits - 1, 4932);
+    auto mantissaFor = [&](int e) { return magnitude / powers[e - (significantDigits - 1)]; };
     long double mantissa = mantissaFor(exponent);
     if (mantissa >= static_cast<long double>(digitsLimit) && exponent < 4932)
         mantissa = mantissaFor(++exponent);
-    else if (mantissa < static_cast<long double>(digitsLimit / 10) && exponent > significant - 1)
+    else if (mantissa < static_cast<long double>(digitsLimit / 10) && exponent > significantDigits - 1)
         mantissa = mantissaFor(--exponent);
-    auto digits = static_cast<std::uint64_t>(std::llrint(mantissa));
+    auto digits = static_cast<std::uint64_t>(splitAtNearest(mantissa).whole);
     if (digits >= digitsLimit) {
         digits /= 10;
         ++exponent;
     }
-    char text[significant];
-    for (int i = significant - 1; i >= 0; --i) {
-        text[i] = static_cast<char>('0' + digits % 10);
-        digits /= 10;
-    }
-    int last = significant - 1;
-    while (last > 0 && text[last] == '0')
-        --last;
-    out.push_back(text[0]);
-    if (last > 0) {
-        out.append(regional.decimalSeparator);
-        out.append(text + 1, static_cast<std::size_t>(last));
-    }
-    out.append("E+");
-    char exponentDigits[6];
-    int count = 0;
-    do {
-        exponentDigits[count++] = static_cast<char>('0' + exponent % 10);
-        exponent /= 10;
-    } while (exponent > 0 || count < 2);
-    while (count > 0)
-        out.push_back(exponentDigits[--count]);
+    return {RoundedAmount::Form::Exponent, digits, exponent, value < 0};
 }
 
-void appendAmount(std::string& out, const RoundedAmount& amount, int decimals, const RegionalSettings& regional)
+// |value| times 10^decimals rounded, halves away from zero; nullopt when
+// that does not fit in 64 bits. A fraction within the last digit of the
+// value's precision of a half counts as a half, as if the value had first
+// been written with 18 significant digits. Rounds with the current
+// (nearest) mode and corrects, which avoids switching the floating-point
+// unit's rounding mode for every amount.
+std::optional<std::uint64_t> roundToDecimals(long double magnitude, int decimals)
 {
-    if (amount.exponentForm)
-        appendExponentForm(out, amount.magnitude, regional);
-    else
-        appendGrouped(out, amount.scaled, decimals, regional);
+    const long double scaled = magnitude * decimalScales[static_cast<std::size_t>(decimals)];
+    if (scaled < 9.0e18L) {
+        auto [nearest, fraction] = splitAtNearest(scaled);
+        if (fraction < 0) {
+            --nearest;
+            fraction += 1.0L;
+        }
+        if (fraction >= 0.5L - scaled * 1e-18L)
+            ++nearest;
+        return static_cast<std::uint64_t>(nearest);
+    }
+    long double floored = std::floor(scaled);
+    if (scaled - floored >= 0.5L - scaled * 1e-18L)
+        floored += 1.0L;
+    if (floored >= 1.8e19L)
+        return std::nullopt;
+    return static_cast<std::uint64_t>(floored);
+}
+
+// Amounts of 10^18 and more, and those whose digits would not fit, take
+// the exponent form. Each helper is called once, so that all of this is
+// one function: a long double handed to a call goes through memory.
+RoundedAmount roundAmount(long double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return {};  // never shown: faults stop a calculation before such a value
+    const long double magnitude = std::fabs(value);
+    if (magnitude < exponentFormThreshold) {
+        if (const auto scaled = roundToDecimals(magnitude, decimals))
+            return {RoundedAmount::Form::Fixed, *scaled, 0, value < 0 && *scaled != 0};
+    }
+    return roundToSignificantDigits(value);
 }
 
 // "$" stands for the currency symbol and "1" for the amount: the four
@@ -191,20 +188,118 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
+AmountFormat::AmountFormat(const RegionalSettings& regional, int decimals, Affixes positive, Affixes negative)
+    : decimals_(decimals),
+      decimalSeparator_(regional.decimalSeparator),
+      thousandsSeparator_(regional.thousandsSeparator),
+      positive_(std::move(positive)),
+      negative_(std::move(negative))
+{
+    // Fixed form: at most 20 digits (the scaled amount stays below 1.8e19)
+    // in at most 7 groups. Exponent form: 15 digits, "E+" and 4 digits.
+    const std::size_t fixedLength = 20 + 6 * thousandsSeparator_.size();
+    const std::size_t exponentLength = 21;
+    const std::size_t amountLength = std::max(fixedLength, exponentLength) + decimalSeparator_.size();
+    const std::size_t affixLength = std::max(positive_.before.size() + positive_.after.size(),
+                                             negative_.before.size() + negative_.after.size());
+    maxLength_ = amountLength + affixLength;
+}
+
+AmountFormat AmountFormat::money(const RegionalSettings& regional)
+{
+    auto affixesOf = [&](std::string_view pattern) {
+        Affixes affixes;
+        std::string* into = &affixes.before;
+        for (char c : pattern) {
+            if (c == '1')
+                into = &affixes.after;
+            else if (c == '$')
+                into->append(regional.currencySymbol);
+            else
+                into->push_back(c);
+        }
+        return affixes;
+    };
+    return AmountFormat(regional, clampDecimals(regional.currencyDecimals), affixesOf(moneyPattern(false, regional)),
+                        affixesOf(moneyPattern(true, regional)));
+}
+
+AmountFormat AmountFormat::number(const RegionalSettings& regional)
+{
+    return AmountFormat(regional, 2, Affixes{}, Affixes{"-", ""});
+}
+
+char* AmountFormat::writeTo(char* out, long double value) const
+{
+    // Rounded first, so that the value is only read once: each hand-over of
+    // a long double goes through memory.
+    const RoundedAmount amount = roundAmount(value, decimals_);
+    if (amount.form == RoundedAmount::Form::Nothing)
+        return out;
+    const Affixes& affixes = amount.negative ? negative_ : positive_;
+    out = putText(out, affixes.before);
+    if (amount.form == RoundedAmount::Form::Fixed)
+        out = writeFixed(out, amount.digits);
+    else
+        out = writeExponentForm(out, amount.digits, amount.exponent);
+    return putText(out, affixes.after);
+}
+
+void AmountFormat::appendTo(std::string& out, long double value) const
+{
+    const std::size_t start = out.size();
+    out.resize(start + maxLength_);
+    char* const end = writeTo(out.data() + start, value);
+    out.resize(static_cast<std::size_t>(end - out.data()));
+}
+
+// Grouped by threes with the decimals after the separator. The length is
+// known beforehand, so the digits go in from the right.
+char* AmountFormat::writeFixed(char* out, std::uint64_t scaled) const
+{
+    const int integerDigits = std::max(digitCount(scaled) - decimals_, 1);
+    const auto groupSeparators = static_cast<std::size_t>((integerDigits - 1) / 3);
+    std::size_t length = static_cast<std::size_t>(integerDigits) + groupSeparators * thousandsSeparator_.size();
+    if (decimals_ > 0)
+        length += decimalSeparator_.size() + static_cast<std::size_t>(decimals_);
+    char* const end = out + length;
+    char* at = end;
+    std::uint64_t whole = scaled;
+    if (decimals_ > 0) {
+        at = takeDigitsBefore(at, whole, decimals_);
+        at = putTextBefore(at, decimalSeparator_);
+    }
+    for (; whole >= 1000; whole /= 1000) {
+        at = putDigitsBefore(at, static_cast<std::uint32_t>(whole % 1000), 3);
+        at = putTextBefore(at, thousandsSeparator_);
+    }
+    putDigitsBefore(at, static_cast<std::uint32_t>(whole), digitCount(whole));
+    return end;
+}
+
+// Exponent form, for instance 1.23456789012346E+21 with the regional
+// separator: the 15 significant digits without trailing zeros.
+char* AmountFormat::writeExponentForm(char* out, std::uint64_t digits, int exponent) const
+{
+    constexpr std::uint64_t leadingUnit = powersOfTen[significantDigits - 1];
+    *out++ = static_cast<char>('0' + digits / leadingUnit);
+    // All fourteen others after the separator, then the text ends before
+    // their trailing zeros, and before the separator if nothing is left.
+    char* const fraction = putText(out, decimalSeparator_);
+    char* end = fraction + (significantDigits - 1);
+    putDigitsBefore(end, digits % leadingUnit, significantDigits - 1);
+    while (end > fraction && end[-1] == '0')
+        --end;
+    if (end == fraction)
+        end = out;
+    *end++ = 'E';
+    *end++ = '+';
+    return putNumber(end, static_cast<std::uint64_t>(exponent), 2);
+}
+
 void appendMoney(std::string& out, long double value, const RegionalSettings& regional)
 {
-    if (!std::isfinite(value))
-        return;  // never shown: faults stop a calculation before such a value
-    const int decimals = clampDecimals(regional.currencyDecimals);
-    const RoundedAmount amount = roundAmount(value, decimals);
-    for (char c : moneyPattern(amount.negative, regional)) {
-        if (c == '$')
-            out.append(regional.currencySymbol);
-        else if (c == '1')
-            appendAmount(out, amount, decimals, regional);
-        else
-            out.push_back(c);
-    }
+    AmountFormat::money(regional).appendTo(out, value);
 }
 
 std::string formatMoney(long double value, const RegionalSettings& regional)
@@ -217,12 +312,7 @@ std::string formatMoney(long double value, const RegionalSettings& regional)
 std::string formatNumber(long double value, const RegionalSettings& regional)
 {
     std::string out;
-    if (!std::isfinite(value))
-        return out;
-    const RoundedAmount amount = roundAmount(value, 2);
-    if (amount.negative)
-        out.push_back('-');
-    appendAmount(out, amount, 2, regional);
+    AmountFormat::number(regional).appendTo(out, value);
     return out;
 }
 
@@ -330,6 +420,8 @@ long double textToAmountOr(std::string_view text, long double fallback, const Re
 std::string formatValues(std::string_view pattern, std::initializer_list<long double> values,
                          const RegionalSettings& regional)
 {
+    const AmountFormat money = AmountFormat::money(regional);
+    const AmountFormat number = AmountFormat::number(regional);
     std::string out;
     const long double* next = values.begin();
     for (std::size_t at = 0; at < pattern.size(); ++at) {
@@ -341,11 +433,7 @@ std::string formatValues(std::string_view pattern, std::initializer_list<long do
         if (code == '%') {
             out.push_back('%');
         } else if ((code == 'm' || code == 'n') && next != values.end()) {
-            const long double value = *next++;
-            if (code == 'm')
-                appendMoney(out, value, regional);
-            else
-                out.append(formatNumber(value, regional));
+            (code == 'm' ? money : number).appendTo(out, *next++);
         }
     }
     return out;

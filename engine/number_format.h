@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -18,6 +20,40 @@ std::string formatMoney(long double value, const RegionalSettings& regional);
 
 // Number: two decimals, grouped by threes, a leading minus when negative.
 std::string formatNumber(long double value, const RegionalSettings& regional);
+
+// The money or number format of the settings, worked out once for writing
+// many amounts: symbol placement, sign pattern and separators are looked up
+// here rather than for every amount, and each amount is written in one pass
+// into the caller's buffer.
+class AmountFormat {
+public:
+    static AmountFormat money(const RegionalSettings& regional);   // as appendMoney
+    static AmountFormat number(const RegionalSettings& regional);  // as formatNumber
+
+    // The longest text writeTo gives for any value.
+    std::size_t maxLength() const { return maxLength_; }
+    // Writes the text of value from out on, which needs room for
+    // maxLength() bytes, and returns its end; nothing for a non-finite value.
+    char* writeTo(char* out, long double value) const;
+    void appendTo(std::string& out, long double value) const;
+
+private:
+    // The texts before and after the amount.
+    struct Affixes {
+        std::string before;
+        std::string after;
+    };
+    AmountFormat(const RegionalSettings& regional, int decimals, Affixes positive, Affixes negative);
+    char* writeFixed(char* out, std::uint64_t scaled) const;
+    char* writeExponentForm(char* out, std::uint64_t digits, int exponent) const;
+
+    int decimals_;
+    std::string decimalSeparator_;
+    std::string thousandsSeparator_;
+    Affixes positive_;
+    Affixes negative_;
+    std::size_t maxLength_;
+};
 
 // Reads digits with the regional decimal separator, an optional sign and
 // exponent, blanks around. nullopt when unreadable or beyond the range.

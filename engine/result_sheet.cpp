@@ -1,5 +1,6 @@
 #include "result_sheet.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace pecunor {
@@ -19,6 +20,7 @@ void ResultSheet::markInvalid()
     valid_ = false;
     columns_ = rows_ = fixedColumns_ = fixedRows_ = 0;
     text_.clear();
+    textLength_ = 0;
     spans_.clear();
     summaryLabels_.clear();
     summaryValues_.clear();
@@ -33,33 +35,34 @@ void ResultSheet::dimensionGrid(int valueColumns, int periodRows, int fixedColum
     fixedColumns_ = fixedColumns;
     fixedRows_ = fixedRows;
     spans_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), Span{});
-    text_.clear();
-    text_.reserve(spans_.size() * 12);
+    textLength_ = 0;
+    // Room for a schedule's usual texts, so that the buffer rarely grows.
+    text_.resize(spans_.size() * 16);
     if (rows_ == 0)
         return;
     for (int column = 0; column < columns_ && column < static_cast<int>(headers.size()); ++column)
         setCell(column, 0, headers[static_cast<std::size_t>(column)]);
 }
 
-std::size_t ResultSheet::indexOf(int column, int row) const
+void ResultSheet::throwOutside()
 {
-    if (column < 0 || column >= columns_ || row < 0 || row >= rows_)
-        throw std::out_of_range("cell outside the sheet");
-    return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column);
+    throw std::out_of_range("cell outside the sheet");
 }
 
 std::string_view ResultSheet::cell(int column, int row) const
 {
     const Span span = spans_[indexOf(column, row)];
-    return std::string_view(text_).substr(span.offset, span.length);
+    return std::string_view(text_.data() + span.offset, span.length);
 }
 
 void ResultSheet::setCell(int column, int row, std::string_view text)
 {
-    Span& span = spans_[indexOf(column, row)];
-    span.offset = static_cast<std::uint32_t>(text_.size());
-    span.length = static_cast<std::uint32_t>(text.size());
-    text_.append(text);
+    writeCell(column, row, text.size(), [text](char* room) { return std::copy(text.begin(), text.end(), room); });
+}
+
+void ResultSheet::growText(std::size_t maxLength)
+{
+    text_.resize(std::max(text_.size() * 2, textLength_ + maxLength));
 }
 
 void ResultSheet::setSummary(std::string labels, std::string values)

@@ -1,6 +1,6 @@
 #include "method_run.h"
 
-#include "number_format.h"
+#include "digit_text.h"
 
 namespace pecunor::detail {
 
@@ -8,24 +8,21 @@ SheetWriter::SheetWriter(ResultSheet& sheet, const RegionalSettings& regional, c
     : sheet_(sheet),
       regional_(regional),
       inputs_(inputs),
-      sheetDates_(sheetDateFormat(regional.shortDateFormat), regional.dateSeparator)
+      sheetDates_(sheetDateFormat(regional.shortDateFormat), regional.dateSeparator),
+      startDate_(civilDateOf(inputs.start)),
+      money_(AmountFormat::money(regional))
 {
 }
 
 void SheetWriter::rowHead(int row, int stepsFromStart)
 {
-    sheet_.setCell(0, row, std::to_string(row));
-    scratch_.clear();
+    constexpr std::size_t rowNumberLength = 10;  // the digits of any 32-bit number
+    sheet_.writeCell(0, row, rowNumberLength, [row](char* room) {
+        return digit_text::putNumber(room, static_cast<std::uint32_t>(row));
+    });
     const long long steps = static_cast<long long>(stepsFromStart) * inputs_.step.count;
-    sheetDates_.appendTo(scratch_, addPeriods(steps, inputs_.step.kind, inputs_.start));
-    sheet_.setCell(1, row, scratch_);
-}
-
-void SheetWriter::money(int column, int row, long double value)
-{
-    scratch_.clear();
-    appendMoney(scratch_, value, regional_);
-    sheet_.setCell(column, row, scratch_);
+    const CivilDate date = addPeriods(steps, inputs_.step.kind, startDate_);
+    sheet_.writeCell(1, row, sheetDates_.maxLength(), [&](char* room) { return sheetDates_.writeTo(room, date); });
 }
 
 void SheetWriter::summary(std::string_view labelPattern, std::string values)
