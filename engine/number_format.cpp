@@ -127,32 +127,34 @@ RoundedAmount roundToSignificantDigits(long double value)
 // |value| times 10^decimals rounded, halves away from zero; nullopt when
 // that does not fit in 64 bits. A fraction within the last digit of the
 // value's precision of a half counts as a half, as if the value had first
-// been written with 18 significant digits. Rounds with the current
+// been written with 18 significant digits; from 10^17 on those digits end
+// at the units, so plain rounding applies. Rounds with the current
 // (nearest) mode and corrects, which avoids switching the floating-point
 // unit's rounding mode for every amount.
 std::optional<std::uint64_t> roundToDecimals(long double magnitude, int decimals)
 {
     const long double scaled = magnitude * decimalScales[static_cast<std::size_t>(decimals)];
+    const long double half = scaled < 1e17L ? 0.5L - scaled * 1e-18L : 0.5L;
     if (scaled < 9.0e18L) {
         auto [nearest, fraction] = splitAtNearest(scaled);
         if (fraction < 0) {
             --nearest;
             fraction += 1.0L;
         }
-        if (fraction >= 0.5L - scaled * 1e-18L)
+        if (fraction >= half)
             ++nearest;
         return static_cast<std::uint64_t>(nearest);
     }
     long double floored = std::floor(scaled);
-    if (scaled - floored >= 0.5L - scaled * 1e-18L)
+    if (scaled - floored >= half)
         floored += 1.0L;
     if (floored >= 1.8e19L)
         return std::nullopt;
     return static_cast<std::uint64_t>(floored);
 }
 
-// Amounts of 10^18 and more, and those whose digits would not fit, take
-// the exponent form. Each helper is called once, so that all of this is
+// Amounts of 10^18 and more, and those whose digits with their decimals
+// would pass 19 digits (more than 18 significant ones), take the exponent form. Each helper is called once, so that all of this is
 // one function: a long double handed to a call goes through memory.
 RoundedAmount roundAmount(long double value, int decimals)
 {

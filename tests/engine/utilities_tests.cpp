@@ -151,7 +151,10 @@ INSTANTIATE_TEST_SUITE_P(
                       MoneyCase{"ExponentFormJustAboveTheThreshold", 0, 1, 1e18L, "$1E+18"},
                       MoneyCase{"FifteenSignificantDigits", 0, 1, 1.23456789012345678e25L, "$1.23456789012346E+25"},
                       MoneyCase{"RoundsIntoTheNextExponent", 0, 1, 9.9999999999999999e20L, "$1E+21"},
-                      MoneyCase{"NearTheTopOfTheRange", 0, 1, 1.5e4931L, "$1.5E+4931"}),
+                      MoneyCase{"NearTheTopOfTheRange", 0, 1, 1.5e4931L, "$1.5E+4931"},
+                      MoneyCase{"LargeWholeAmountKeepsItsLastDigit", 0, 1, 5e15L, "$5,000,000,000,000,000.00"},
+                      MoneyCase{"LargeAmountRoundsToNearest", 0, 1, 4e16L + 0.125L, "$40,000,000,000,000,000.13"},
+                      MoneyCase{"TwentyDigitsTakeTheExponentForm", 0, 1, 5e17L, "$5E+17"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(MoneyFormat, CurrencyDecimalsAndSeparators)
@@ -160,6 +163,7 @@ TEST(MoneyFormat, CurrencyDecimalsAndSeparators)
     yen.currencySymbol = "¥";
     yen.currencyDecimals = 0;
     EXPECT_EQ(formatMoney(1234.5L, yen), "¥1,235");
+    EXPECT_EQ(formatMoney(6e17L, yen), "¥600,000,000,000,000,000");
     RegionalSettings euro = usRegional();
     euro.currencySymbol = "€";
     euro.decimalSeparator = ",";
