@@ -66,6 +66,14 @@ public:
     {
         sheet_.writeCell(column, row, money_.maxLength(), [&](char* room) { return money_.writeTo(room, value); });
     }
+    // A schedule row of a payment method: "#", date, payment, interest and balance.
+    void paymentRow(int row, int stepsFromStart, long double payment, long double interest, long double balance)
+    {
+        rowHead(row, stepsFromStart);
+        money(2, row, payment);
+        money(3, row, interest);
+        money(4, row, balance);
+    }
     void summary(std::string_view labelPattern, std::string values);
 
 private:

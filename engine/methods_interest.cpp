@@ -57,10 +57,7 @@ void fillFutureValueAnnuity(const MethodInputs& in, SheetWriter& out)
         const long double base = in.paymentsAtStart ? checked(opening + payment) : opening;
         const long double interest = checked((base * in.rate) * 0.01L);
         const long double closing = checked(opening + interest + payment);
-        out.rowHead(k, k);
-        out.money(2, k, payment);
-        out.money(3, k, interest);
-        out.money(4, k, closing);
+        out.paymentRow(k, k, payment, interest, closing);
         total = checked(total + interest);
         opening = closing;
     }
@@ -87,10 +84,7 @@ void fillFutureValueInvestment(const MethodInputs& in, SheetWriter& out)
             interest = checked(((payment + closing) * in.rate) * 0.01L);
         total = checked(total + interest);
         closing = checked(closing + payment + interest);
-        out.rowHead(k, in.paymentsAtStart ? k - 1 : k);
-        out.money(2, k, payment);
-        out.money(3, k, interest);
-        out.money(4, k, closing);
+        out.paymentRow(k, in.paymentsAtStart ? k - 1 : k, payment, interest, closing);
     }
     out.summary(std::string("Total Payments : \n").append(interestSummaryTail),
                 formatValues("%m\n%m\n%m\n%n%%", {checked(rows * payment), total, divide(total, rows - s), in.rate},
@@ -136,10 +130,7 @@ void fillPresentValueAnnuity(const MethodInputs& in, SheetWriter& out)
         if (k > 1) {
             const long double earning = in.paymentsAtStart ? balance : checked(balance - payment);
             const long double interest = checked(checked(r * earning) * divide(1.0L, checked(1.0L + r)));
-            out.rowHead(k, k - 1);
-            out.money(2, k, payment);
-            out.money(3, k, interest);
-            out.money(4, k, balance);
+            out.paymentRow(k, k - 1, payment, interest, balance);
             balance = checked(balance - interest - payment);
             total = checked(total + interest);
         } else {
@@ -165,10 +156,7 @@ void fillLoanPayment(const MethodInputs& in, SheetWriter& out)
     for (int k = 1; k <= n; ++k) {
         const long double interest = checked(r * opening);
         const long double closing = checked(opening + interest - payment);
-        out.rowHead(k, k);
-        out.money(2, k, payment);
-        out.money(3, k, interest);
-        out.money(4, k, closing);
+        out.paymentRow(k, k, payment, interest, closing);
         total = checked(total + interest);
         opening = closing;
     }
