@@ -506,6 +506,10 @@ void TfrmCalc::calcChart()
             lblLeft->adjustSize();
             lblRight->adjustSize();
             sgrFin->setSheet(std::move(sheet));
+        } else if (sheet.kind() == SheetKind::Ratio) {
+            // The quotients empty their summary before checking the entries.
+            lblLeft->clear();
+            lblRight->clear();
         }
         showResult(valid);
     }

@@ -118,6 +118,24 @@ TEST_F(MainWindowTest, EveryKeystrokeRecalculates)
     EXPECT_EQ(cell(3, 3), "$1,331.00");
 }
 
+TEST_F(MainWindowTest, InvalidQuotientLeavesNoSummaryBehind)
+{
+    TfrmCalc& w = open();
+    type(w.txtValue[0], "1000");
+    type(w.txtValue[1], "10");
+    type(w.txtValue[2], "3");
+    ASSERT_FALSE(w.lblLeft->text().isEmpty());
+    selectMethod(CalcMethod::BondYield);
+    EXPECT_TRUE(w.lblError->isVisibleTo(w.tabCalc));
+    EXPECT_TRUE(w.lblLeft->text().isEmpty());
+    EXPECT_TRUE(w.lblRight->text().isEmpty());
+    selectMethod(CalcMethod::FutureValue);
+    type(w.txtValue[2], "");
+    QTest::keyClick(w.txtValue[2], Qt::Key_Backspace);
+    // A schedule's hidden summary stays as it was.
+    EXPECT_EQ(w.lblRight->text(), QStringLiteral("$1,331.00\n$331.00\n$110.33\n10.00%"));
+}
+
 TEST_F(MainWindowTest, SwitchingMethodsAndBackRestoresTheInputs)
 {
     TfrmCalc& w = open();
