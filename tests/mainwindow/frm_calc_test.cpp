@@ -259,6 +259,20 @@ TEST_F(MainWindowTest, AltLettersNeverReachTheFields)
     EXPECT_EQ(explanationsLoaded, loads + 2);  // reloads while already shown
 }
 
+TEST_F(MainWindowTest, DropDownOfTheStartDateAsksForThePicker)
+{
+    QComboBox* openedFor = nullptr;
+    window = std::make_unique<TfrmCalc>(settings, usRegional(), [&] {
+        WindowServices s = services();
+        s.openDatePicker = [&](QComboBox* box, QPoint) { openedFor = box; };
+        return s;
+    }());
+    window->show();
+    window->cboStartDate->setFocus();
+    QTest::keyClick(window->cboStartDate, Qt::Key_F4);
+    EXPECT_EQ(openedFor, window->cboStartDate);
+}
+
 TEST_F(MainWindowTest, ExplanationFollowsThePageInFront)
 {
     TfrmCalc& w = open();
