@@ -1,12 +1,20 @@
 #include "explanation.h"
 
+#include <QFile>
+
+#include <stdexcept>
+
 #include "rcdata.h"
 
 namespace pecunor {
 
 QString explanationDocument(CalcMethod method)
 {
-    return QString::fromUtf8(readRcdata(explanationResourceId(method)));
+    // The documents hold their bodies only; the styles are theirs in common.
+    QFile head(QStringLiteral(":/explanations/page-head.html"));
+    if (!head.open(QIODevice::ReadOnly))
+        throw std::runtime_error("Resource page-head.html not found");
+    return QString::fromUtf8(head.readAll() + readRcdata(explanationResourceId(method)) + "</body>\n</html>\n");
 }
 
 }  // namespace pecunor
