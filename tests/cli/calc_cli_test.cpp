@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../engine/engine_test_support.h"
 #include "calc_chart.h"
 #include "calc_cli.h"
 
@@ -19,17 +20,11 @@ std::string right(std::string_view text, std::size_t width)
     return std::string(width > text.size() ? width - text.size() : 0, ' ') + std::string(text);
 }
 
+// Negative amounts in parentheses.
 RegionalSettings dollarSettings()
 {
-    RegionalSettings regional;
-    regional.decimalSeparator = ".";
-    regional.thousandsSeparator = ",";
-    regional.currencySymbol = "$";
-    regional.currencyPlacement = 0;
+    RegionalSettings regional = test::usRegional();
     regional.negativeCurrencyPattern = 0;
-    regional.currencyDecimals = 2;
-    regional.shortDateFormat = "M/d/yy";
-    regional.dateSeparator = "/";
     return regional;
 }
 

@@ -7,21 +7,14 @@
 
 #include <memory>
 
+#include "../engine/engine_test_support.h"
 #include "frm_calc.h"
 #include "window_layout.h"
 
 namespace pecunor {
 namespace {
 
-RegionalSettings usRegional()
-{
-    RegionalSettings regional;
-    regional.currencySymbol = "$";
-    regional.negativeCurrencyPattern = 1;
-    regional.currencyDecimals = 2;
-    regional.shortDateFormat = "M/d/yy";
-    return regional;
-}
+using test::usRegional;
 
 const DayNumber today = *dayNumberOf(2026, 12, 7);
 
