@@ -13,6 +13,9 @@ readonly REQUIRED_PACKAGES=(
     # tests that draw text, need a real X server, read the clipboard, look at
     # screenshots and print output, or check desktop entries
     fonts-liberation2 xvfb xauth xclip imagemagick poppler-utils desktop-file-utils
+    # GIO marks the installed desktop launcher trusted; xdotool drives the
+    # setup wizard under a real X server
+    libglib2.0-dev xdotool
 )
 
 is_installed() {
