@@ -1,0 +1,172 @@
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+#include "setup_utilities.h"
+
+namespace pecunor {
+namespace {
+
+QByteArray patternBytes(qsizetype size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xff);
+    return bytes;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes, const QDateTime& modified = {})
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+    if (modified.isValid()) {
+        ASSERT_TRUE(file.flush());
+        ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    }
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+const QDateTime sourceDate = QDateTime(QDate(1997, 8, 15), QTime(10, 30, 0), Qt::UTC);
+
+class CopyFileKeepDate : public ::testing::TestWithParam<qsizetype> {
+protected:
+    QString pathOf(const QString& name) const { return folder.filePath(name); }
+    QTemporaryDir folder;
+};
+
+// Sizes around the block length, and a longer file already in the way.
+TEST_P(CopyFileKeepDate, CopiesEveryByteAndTheDate)
+{
+    const QByteArray bytes = patternBytes(GetParam());
+    writeFile(pathOf("source"), bytes, sourceDate);
+    writeFile(pathOf("destination"), patternBytes(30000));
+
+    copyFileKeepDate(pathOf("source"), pathOf("destination"));
+
+    EXPECT_EQ(readFile(pathOf("destination")), bytes);
+    EXPECT_EQ(QFileInfo(pathOf("destination")).lastModified().toUTC(), sourceDate);
+}
+INSTANTIATE_TEST_SUITE_P(Sizes, CopyFileKeepDate, ::testing::Values(0, 1, 8191, 8192, 8193, 16384, 20000));
+
+// Files of the process cannot grow past the limit: a write stops part way.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = SIG_DFL;
+};
+
+TEST(CopyFileKeepDateFailure, AWriteCutShortThrowsNamingTheFileAndStillSetsTheDate)
+{
+    QTemporaryDir folder;
+    const QString source = folder.filePath("source");
+    const QString destination = folder.filePath("destination");
+    writeFile(source, patternBytes(40000), sourceDate);
+
+    std::string message;
+    {
+        const FileSizeLimit limit(10000);
+        try {
+            copyFileKeepDate(source, destination);
+        } catch (const FileCopyError& error) {
+            message = error.what();
+        }
+    }
+
+    EXPECT_NE(message.find(destination.toStdString()), std::string::npos) << message;
+    EXPECT_LT(QFileInfo(destination).size(), 40000);
+    EXPECT_EQ(QFileInfo(destination).lastModified().toUTC(), sourceDate);
+}
+
+struct FailingCopy {
+    const char* name;
+    // Relative to a folder holding the files "present" and "existing" and the folder "folder".
+    const char* source;
+    const char* destination;
+    const char* namedInMessage;
+};
+
+class CopyFileKeepDateFails : public ::testing::TestWithParam<FailingCopy> {};
+
+TEST_P(CopyFileKeepDateFails, ThrowsNamingTheFile)
+{
+    QTemporaryDir folder;
+    writeFile(folder.filePath("present"), "shipped");
+    writeFile(folder.filePath("existing"), "left alone");
+    ASSERT_TRUE(QDir(folder.path()).mkdir("folder"));
+    const FailingCopy& copy = GetParam();
+
+    try {
+        copyFileKeepDate(folder.filePath(copy.source), folder.filePath(copy.destination));
+        FAIL() << "no error";
+    } catch (const FileCopyError& error) {
+        EXPECT_NE(std::string(error.what()).find(folder.filePath(copy.namedInMessage).toStdString()), std::string::npos)
+            << error.what();
+    }
+    EXPECT_EQ(readFile(folder.filePath("existing")), "left alone");
+}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CopyFileKeepDateFails,
+    ::testing::Values(FailingCopy{"MissingSource", "absent", "existing", "absent"},
+                      FailingCopy{"SourceIsAFolder", "folder", "existing", "folder"},
+                      FailingCopy{"DestinationFolderMissing", "present", "nowhere/file", "nowhere/file"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WaitSeconds, WaitsTheTimeWhileHandlingEvents)
+{
+    int argc = 0;
+    QCoreApplication application(argc, nullptr);
+    bool timerFired = false;
+    QTimer::singleShot(100, [&] { timerFired = true; });
+    QElapsedTimer clock;
+    clock.start();
+
+    waitSeconds(0.4);
+
+    EXPECT_GE(clock.elapsed(), 400);
+    EXPECT_LT(clock.elapsed(), 1500);
+    EXPECT_TRUE(timerFired);
+}
+
+TEST(WindowsVersionNumber, PassesTheInstallersCheckUnlessATestSaysOtherwise)
+{
+    EXPECT_GE(windowsVersionNumber(), 390);
+    setWindowsVersionNumberForTesting(351);
+    EXPECT_EQ(windowsVersionNumber(), 351);
+    setWindowsVersionNumberForTesting(400);
+}
+
+}  // namespace
+}  // namespace pecunor
