@@ -384,8 +384,6 @@ void TfrmCalc::cboMethodChange()
     sgrFin->hide();
     prepEdits(cboMethod);
     calcChart();
-    if (sgrFin->sheet().columnCount() > 1)
-        sgrFin->remeasure();
     if (pagRight->currentWidget() == tabExplain)
         loadExplanation();
 }
@@ -412,8 +410,6 @@ void TfrmCalc::txtValue1Change(QObject* sender)
         return;
     prepEdits(sender);
     calcChart();
-    if (sgrFin->sheet().columnCount() > 1)
-        sgrFin->remeasure();
 }
 
 void TfrmCalc::prepEdits(QObject* caller)
@@ -519,8 +515,16 @@ void TfrmCalc::calcChart()
 
 void TfrmCalc::showResult(bool succeeded)
 {
+    resultSucceeded_ = succeeded;
+    placeResultArea();
+}
+
+void TfrmCalc::placeResultArea()
+{
+    if (!resultSucceeded_)
+        return;
     const QSize page = tabCalc->size();
-    if (succeeded) {
+    if (*resultSucceeded_) {
         lblError->hide();
         const ResultPlacement place = placeResultAfterCalculation(page, lblLeft->size(), lblRight->size());
         lblLeft->move(place.summaryLabels);
@@ -529,6 +533,8 @@ void TfrmCalc::showResult(bool succeeded)
         lblLeft->show();
         lblRight->show();
         sgrFin->show();
+        if (sgrFin->sheet().columnCount() > 1)
+            sgrFin->remeasure();
         return;
     }
     lblLeft->hide();
@@ -599,133 +605,5 @@ void TfrmCalc::mnuHelpContentsClick()
 }
 
 QSize TfrmCalc::clientSize() const { return centralWidget()->size(); }
-
-void TfrmCalc::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    FormResize();
-}
-
-void TfrmCalc::FormResize()
-{
-    if (formStarting_ || !inputsReady_)
-        return;
-    recordNormalRectangle();
-    const RegionPlacement regions = placeRegions(clientSize(), panDiv->x());
-    tabLeft->setGeometry(regions.inputPanel);
-    panDiv->setGeometry(regions.splitter);
-    pagRight->setGeometry(regions.pages);
-    const ResultPlacement place =
-        placeResultAfterResize(tabCalc->size(), pagRight->width(), lblLeft->size(), lblRight->size());
-    lblLeft->move(place.summaryLabels);
-    lblRight->move(place.summaryValues);
-    sgrFin->setGeometry(place.table);
-    prepEdits(this);
-    if (sgrFin->sheet().columnCount() > 1)
-        sgrFin->remeasure();
-}
-
-void TfrmCalc::panDivMouseDown()
-{
-    panDiv->setHeld(true);
-    panDiv->setGeometry(panDiv->x(), panDiv->y() + 2, panDiv->width(), panDiv->height() - 4);
-}
-
-void TfrmCalc::panDivMouseMove(int dx)
-{
-    panDiv->move(dragSplitter(panDiv->x(), dx, tabLeft->width(), pagRight->width()), panDiv->y());
-    panDiv->raise();
-}
-
-void TfrmCalc::panDivMouseUp()
-{
-    panDiv->setHeld(false);
-    FormResize();
-}
-
-bool TfrmCalc::isInputControl(QObject* object) const
-{
-    for (int row = rowMethod; row < inputRowCount; ++row)
-        if (object == rowControl(row) || object->parent() == rowControl(row))
-            return true;
-    return object == cboInterestPer || object->parent() == cboInterestPer;
-}
-
-bool TfrmCalc::eventFilter(QObject* watched, QEvent* event)
-{
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != this)
-        return QMainWindow::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::ShortcutOverride: {
-        // Alt+C and Alt+X belong to the window, not to the page tabs' mnemonics.
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() == Qt::AltModifier && (key->key() == Qt::Key_C || key->key() == Qt::Key_X)) {
-            event->accept();
-            return true;
-        }
-        break;
-    }
-    case QEvent::KeyPress: {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (isInputControl(watched) && (!inputsReady_ || formStarting_))
-            return true;
-        if (FormKeyDown(key) || FormKeyPress(key))
-            return true;
-        break;
-    }
-    case QEvent::MouseButtonRelease:
-        if (auto* label = qobject_cast<QLabel*>(watched); label && label->parent() == tabLeft) {
-            labelClick(label);
-            return true;
-        }
-        break;
-    default: break;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-bool TfrmCalc::FormKeyDown(QKeyEvent* event)
-{
-    if (event->modifiers() != Qt::AltModifier)
-        return false;
-    const int key = event->key();
-    if (key == Qt::Key_Alt || key == Qt::Key_Meta || key == Qt::Key_Shift || key == Qt::Key_Control)
-        return false;
-    if (key == Qt::Key_C) {
-        const QSignalBlocker quiet(pagRight);
-        pagRight->setCurrentWidget(tabCalc);
-    } else if (key == Qt::Key_X) {
-        {
-            const QSignalBlocker quiet(pagRight);
-            pagRight->setCurrentWidget(tabExplain);
-        }
-        loadExplanation();
-    }
-    return true;  // no Alt+letter reaches a control
-}
-
-bool TfrmCalc::FormKeyPress(QKeyEvent* event)
-{
-    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
-        return false;
-    QWidget* focused = QApplication::focusWidget();
-    if (!focused)
-        return false;
-    QWidget* owner = qobject_cast<QComboBox*>(focused->parentWidget()) ? focused->parentWidget() : focused;
-    const bool walks = qobject_cast<QLineEdit*>(owner) || qobject_cast<QComboBox*>(owner) ||
-                       qobject_cast<QCheckBox*>(owner) || qobject_cast<QRadioButton*>(owner);
-    if (!walks)
-        return false;
-    focusNextChild();
-    return true;
-}
-
-void TfrmCalc::labelClick(QLabel* label)
-{
-    QWidget* target = label->buddy();
-    if (target && target->isVisible() && target->isEnabled())
-        target->setFocus(Qt::MouseFocusReason);
-}
 
 }  // namespace pecunor

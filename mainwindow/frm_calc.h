@@ -140,6 +140,8 @@ private:
     void recordNormalRectangle();
     CalcRequest requestFromControls() const;
     void showResult(bool succeeded);
+    // The summary and table, or the error line, for the Calculator page's present size.
+    void placeResultArea();
     void applyTableFont();
     bool isInputControl(QObject* object) const;
     QSize clientSize() const;
@@ -151,6 +153,8 @@ private:
     bool formStarting_ = true;
     bool shown_ = false;
     int calculationCount_ = 0;
+    // Whether the last calculation showed a table; none yet before the first.
+    std::optional<bool> resultSucceeded_;
     QString unitText_;
     QString unitWord_;
 };

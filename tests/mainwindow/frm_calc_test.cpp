@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -157,6 +158,49 @@ TEST_F(MainWindowTest, SwitchingMethodsAndBackRestoresTheInputs)
     EXPECT_EQ(w.txtValue[3]->text(), QStringLiteral("12"));
     EXPECT_TRUE(w.sgrFin->isVisibleTo(w.tabCalc));
     EXPECT_EQ(w.sgrFin->sheet().rowCount(), 13);
+}
+
+// The Calculator page lies hidden behind the Explanation page at the start:
+// brought to the front without a keystroke it must look as after one.
+TEST_F(MainWindowTest, CalculatorPageIsPlacedForItsOwnSizeWhenBroughtToTheFront)
+{
+    const struct {
+        const char* name;
+        std::array<std::string, 4> values;
+        bool table;
+    } cases[] = {
+        {"stored future value", {"1000", "10", "36", ""}, true},
+        {"first start", {"", "", "", ""}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MethodInput& stored = settings.MethodInputs.slot(CalcMethod::FutureValue);
+        stored.valueTexts = c.values;
+        stored.periodUnit = 3;  // months
+        TfrmCalc& w = open();
+        ASSERT_EQ(w.pagRight->currentWidget(), w.tabExplain);
+        const int calculations = w.calculationCount();
+        QTest::keyClick(w.cboMethod, Qt::Key_C, Qt::AltModifier);
+        ASSERT_EQ(w.pagRight->currentWidget(), w.tabCalc);
+        EXPECT_EQ(w.calculationCount(), calculations);
+        const int pageWidth = w.tabCalc->width();
+        if (c.table) {
+            EXPECT_EQ(w.sgrFin->geometry().right() + 1, pageWidth - 9);
+            const int viewportWidth = w.sgrFin->viewport()->width();
+            const int lastRight = w.sgrFin->cellRect(w.sgrFin->sheet().columnCount() - 1, 0).right();
+            EXPECT_LT(lastRight, viewportWidth);
+            EXPECT_GE(lastRight, viewportWidth - 5);
+            EXPECT_TRUE(w.sgrFin->verticalScrollBar()->isVisible());
+            EXPECT_EQ(w.lblLeft->x(), (pageWidth - w.lblLeft->width() - w.lblRight->width()) / 2);
+            EXPECT_EQ(w.lblRight->x(), w.lblLeft->x() + w.lblLeft->width());
+        } else {
+            EXPECT_TRUE(w.lblError->isVisible());
+            EXPECT_EQ(w.lblError->geometry(), QRect(9, 27, pageWidth - 18, w.lblError->height()));
+            EXPECT_LE(w.lblError->sizeHint().width(), w.lblError->width());
+        }
+        window->close();
+        window.reset();
+    }
 }
 
 TEST_F(MainWindowTest, EachMethodChangeCalculatesExactlyOnce)
