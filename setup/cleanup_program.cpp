@@ -1,0 +1,43 @@
+#include "cleanup_program.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace pecunor {
+namespace {
+
+constexpr QFileDevice::Permissions Executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                QFileDevice::ExeOther;
+
+bool fail(QString* errorMessage, const QString& text)
+{
+    if (errorMessage)
+        *errorMessage = text;
+    return false;
+}
+
+}  // namespace
+
+QByteArray cleanupProgramBytes()
+{
+    QFile resource(QStringLiteral(":/rcdata/4"));
+    return resource.open(QIODevice::ReadOnly) ? resource.readAll() : QByteArray();
+}
+
+bool writeCleanupProgram(const QString& path, QString* errorMessage)
+{
+    const QByteArray bytes = cleanupProgramBytes();
+    if (bytes.isEmpty())
+        return fail(errorMessage, QStringLiteral("The clean-up program is missing from this program file."));
+    // A new file renamed into place: an earlier copy may still be running.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return fail(errorMessage, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    if (!QFile::setPermissions(path, Executable))
+        return fail(errorMessage, QStringLiteral("Cannot make %1 executable.").arg(path));
+    return true;
+}
+
+}  // namespace pecunor
