@@ -22,23 +22,13 @@ void appendInputLines(std::string& out, const std::vector<InputRowText>& inputRo
     }
 }
 
-// Pairs the label lines with the value lines: "label :" right-aligned in 27
-// characters, then the value right-aligned in 16.
+// "label :" right-aligned in 27 characters, then the value right-aligned in 16.
 void appendSummaryLines(std::string& out, std::string_view labels, std::string_view values)
 {
-    std::string left(labels);
-    std::string right(values);
-    for (std::size_t colon = left.find(':'); colon != std::string::npos; colon = left.find(':')) {
-        const std::size_t feed = right.find('\n');
-        out.append(padLeft(std::string_view(left).substr(0, colon + 1), 27));
-        out.append(padLeft(std::string_view(right).substr(0, feed), 16));
+    for (const SummaryLine& line : summaryLines(labels, values)) {
+        out.append(padLeft(line.label, 27));
+        out.append(padLeft(line.value, 16));
         out.append(lineEnd);
-        // Past the colon, its blank and the line feed.
-        const std::string_view nextLeft = colon + 3 < left.size() ? std::string_view(left).substr(colon + 3) : "";
-        const std::string_view nextRight =
-            feed == std::string::npos ? std::string_view(right) : std::string_view(right).substr(feed + 1);
-        left = std::string(firstCharacters(nextLeft, summaryRemainderLimit));
-        right = std::string(firstCharacters(nextRight, summaryRemainderLimit));
     }
 }
 
@@ -77,6 +67,24 @@ void appendTable(std::string& out, TextLayout layout, const ResultSheet& table)
 }
 
 }  // namespace
+
+std::vector<SummaryLine> summaryLines(std::string_view labels, std::string_view values)
+{
+    std::vector<SummaryLine> lines;
+    std::string left(labels);
+    std::string right(values);
+    for (std::size_t colon = left.find(':'); colon != std::string::npos; colon = left.find(':')) {
+        const std::size_t feed = right.find('\n');
+        lines.push_back({left.substr(0, colon + 1), right.substr(0, feed)});
+        // Past the colon, its blank and the line feed.
+        const std::string_view nextLeft = colon + 3 < left.size() ? std::string_view(left).substr(colon + 3) : "";
+        const std::string_view nextRight =
+            feed == std::string::npos ? std::string_view(right) : std::string_view(right).substr(feed + 1);
+        left = std::string(firstCharacters(nextLeft, summaryRemainderLimit));
+        right = std::string(firstCharacters(nextRight, summaryRemainderLimit));
+    }
+    return lines;
+}
 
 std::string filterCaption(std::string_view caption)
 {

@@ -18,6 +18,16 @@ struct InputRowText {
     bool isEditField;
 };
 
+// One summary line: the label up to and including its ":" and its value.
+struct SummaryLine {
+    std::string label;
+    std::string value;
+};
+
+// Pairs the summary's label lines ("label : ", LF between lines) with its
+// value lines (LF between lines), as long as a label with ":" remains.
+std::vector<SummaryLine> summaryLines(std::string_view labels, std::string_view values);
+
 // Keeps blanks, the letters A to Z in either case and "/" of a caption.
 std::string filterCaption(std::string_view caption);
 

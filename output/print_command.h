@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QFont>
+#include <QPrinter>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+#include "print_layout.h"
+
+namespace pecunor {
+
+class TfrmPrint;
+
+// What printing asks of the desktop, replaceable so that tests print to a
+// file and never block on a modal dialog.
+struct PrintServices {
+    // The printer of the run: a printer chosen through Change stays.
+    std::function<QPrinter&()> printer;
+    std::function<QStringList()> installedPrinters;
+    // The system's printer dialog for printer: the chosen range, or nothing when cancelled.
+    std::function<std::optional<PrintRange>(QWidget* parent, QPrinter& printer)> choosePrinter;
+    // Shows the options dialog modally.
+    std::function<void(TfrmPrint& dialog)> showOptions;
+    std::function<void(QWidget* parent, const QString& message)> showError;
+
+    // One printer for the whole process, CUPS's printer list, QPrintDialog,
+    // exec() and a message box.
+    static PrintServices desktop();
+};
+
+// What a printout shows: the window's result and its picture.
+struct PrintContent {
+    QString title;
+    const ShownResult* shown = nullptr;
+    QWidget* clientArea = nullptr;
+    QFont tableFont;
+    QString dateSample;
+};
+
+// File > Print: the options dialog, then the printout the user chose.
+void runPrintCommand(QWidget* window, const ShownResult& shown, QWidget* clientArea, const QFont& tableFont,
+                     const QString& dateSample, PrintServices& services);
+
+}  // namespace pecunor

@@ -1,0 +1,82 @@
+#include "print_job.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace pecunor {
+
+namespace {
+
+QString printerFailure(const QPrinter& printer)
+{
+    const QString name = printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName();
+    return QStringLiteral("Printing on \"%1\" failed.\nCheck that the printer is switched on and can be reached, "
+                          "then print again.")
+        .arg(name);
+}
+
+// Ends the job also when drawing stopped half-way; false when the printer
+// reported an error at any point.
+bool endJob(QPainter& painter, QPrinter& printer)
+{
+    const bool ended = painter.end();
+    return ended && printer.printerState() != QPrinter::Error;
+}
+
+}  // namespace
+
+QString printText(QPrinter& printer, const QString& title, const ShownResult& shown, PrintRange range,
+                  const QFont& font, const QString& dateSample)
+{
+    printer.setDocName(title);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return printerFailure(printer);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const PageMetrics page{printer.width(), printer.height(), metrics.height()};
+    const auto width = [&metrics](std::string_view text) {
+        return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    };
+    const std::vector<PlacedText> texts =
+        layoutTextPrintout(shown, range, page, width, dateSample.toStdString());
+    const int ascent = metrics.ascent();
+    int currentPage = 0;
+    bool drawing = true;
+    for (const PlacedText& text : texts) {
+        if (text.page != currentPage) {
+            currentPage = text.page;
+            drawing = printer.newPage();
+            if (!drawing)
+                break;
+        }
+        painter.drawText(text.x, text.y + ascent, QString::fromStdString(text.text));
+    }
+    const bool ended = endJob(painter, printer);
+    return drawing && ended ? QString() : printerFailure(printer);
+}
+
+QImage clientAreaPicture(QWidget* clientArea)
+{
+    QImage picture(clientArea->size(), QImage::Format_RGB32);
+    picture.fill(clientArea->window()->palette().color(QPalette::Window));
+    clientArea->render(&picture);
+    return picture;
+}
+
+QString printPicture(QPrinter& printer, const QString& title, const QImage& picture, int windowDpi, bool fitToPage)
+{
+    printer.setDocName(title);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return printerFailure(printer);
+    const PictureSize size{picture.width(), picture.height()};
+    const PictureSize placed =
+        fitToPage ? fittedPictureSize(size, {printer.width(), printer.height()})
+                  : proportionalPictureSize(size, printer.logicalDpiX(), printer.logicalDpiY(), windowDpi);
+    painter.drawImage(QRect(0, 0, placed.width, placed.height), picture);
+    return endJob(painter, printer) ? QString() : printerFailure(printer);
+}
+
+}  // namespace pecunor

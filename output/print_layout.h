@@ -1,0 +1,50 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shown_result.h"
+
+namespace pecunor {
+
+enum class PrintRange { AllRows, SelectedRows };
+
+// The printable page and the line step, in printer device pixels.
+struct PageMetrics {
+    int pageWidth = 0;
+    int pageHeight = 0;
+    int lineHeight = 0;
+};
+
+// One text at its place: the left edge and the top of its line on a page
+// counted from 0.
+struct PlacedText {
+    int page;
+    int x;
+    int y;
+    std::string text;
+};
+
+// The width of a text in the printer font, in device pixels.
+using TextWidth = std::function<int(std::string_view text)>;
+
+// The inputs, the summary and the chosen rows of the table, laid out over as
+// many pages as the rows need. dateSample is the sheet date 30 October 2000,
+// whose width sets the distance between the first two columns.
+std::vector<PlacedText> layoutTextPrintout(const ShownResult& shown, PrintRange range, const PageMetrics& page,
+                                           const TextWidth& width, std::string_view dateSample);
+
+struct PictureSize {
+    int width;
+    int height;
+    friend bool operator==(const PictureSize&, const PictureSize&) = default;
+};
+
+// The window's picture on the printer at its size on screen.
+PictureSize proportionalPictureSize(PictureSize picture, int printerDpiX, int printerDpiY, int windowDpi);
+// The window's picture as large as fits the page, keeping its proportions.
+PictureSize fittedPictureSize(PictureSize picture, PictureSize page);
+
+}  // namespace pecunor

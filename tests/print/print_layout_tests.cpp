@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "print_layout.h"
+#include "print_test_support.h"
+
+namespace pecunor::test {
+namespace {
+
+// Ten pixels a character, a page of 1000 x 200 pixels, lines 10 pixels apart.
+const TextWidth tenPerCharacter = [](std::string_view text) { return static_cast<int>(text.size()) * 10; };
+constexpr PageMetrics smallPage{1000, 200, 10};
+constexpr std::string_view dateSample = "10/30/00";  // 80 pixels wide
+
+int rightEdge(const PlacedText& text) { return text.x + tenPerCharacter(text.text); }
+
+const PlacedText* find(const std::vector<PlacedText>& texts, std::string_view text)
+{
+    const auto found = std::find_if(texts.begin(), texts.end(), [&](const PlacedText& t) { return t.text == text; });
+    return found == texts.end() ? nullptr : &*found;
+}
+
+std::vector<PlacedText> tableTexts(const std::vector<PlacedText>& texts)
+{
+    std::vector<PlacedText> cells;
+    std::copy_if(texts.begin(), texts.end(), std::back_inserter(cells),
+                 [](const PlacedText& t) { return t.text.starts_with("r"); });
+    return cells;
+}
+
+TEST(TextPrintout, InputAndSummaryBlocksMeetAtTheMiddleAndHiddenRowsLeaveBlankLines)
+{
+    ShownResult shown = shownInputs();
+    shown.inputRows[5].labelVisible = false;
+    shown.inputRows[5].valueVisible = false;
+    shown.inputRows[6].valueVisible = false;
+    shown.summaryLabels = "Future Value : \nTotal Interest : ";
+    shown.summaryValues = "1,331.00\n331.00";
+    const ResultSheet table = namedCellsSheet(2, 2);
+    shown.table = &table;
+    const auto texts = layoutTextPrintout(shown, PrintRange::AllRows, smallPage, tenPerCharacter, dateSample);
+
+    struct Expected {
+        std::string text;
+        int x;
+        int y;
+    };
+    const std::vector<Expected> expected = {
+        {"Label :", 490 - 70, 0},        {"value0", 500, 0},     {"Label :", 420, 40},  {"value4", 500, 40},
+        {"Label :", 420, 60},            {"value7", 500, 70},    {"Future Value :", 490 - 140, 90},
+        {"1,331.00", 500, 90},           {"Total Interest :", 490 - 160, 100},       {"331.00", 500, 100},
+        {"r0c0", 110 - 40, 130},
+    };
+    for (const Expected& e : expected) {
+        const auto at = std::find_if(texts.begin(), texts.end(),
+                                     [&](const PlacedText& t) { return t.text == e.text && t.y == e.y; });
+        ASSERT_NE(at, texts.end()) << e.text << " at y " << e.y;
+        EXPECT_EQ(at->x, e.x) << e.text;
+        EXPECT_EQ(at->page, 0);
+    }
+    EXPECT_EQ(find(texts, "value5"), nullptr);
+    EXPECT_EQ(find(texts, "value6"), nullptr);
+    EXPECT_FALSE(std::any_of(texts.begin(), texts.end(), [](const PlacedText& t) { return t.y == 50; }));
+}
+
+// Row count 3 is 10 pixels wide: column 0 ends at 110, column 1 at 110 + 80 + 20.
+TEST(TextPrintout, ColumnsEndAtTheirRightEdges)
+{
+    struct Case {
+        int columns;
+        std::vector<int> edges;
+    };
+    // Five columns: W = (1000 - 110 - 100 - 120) / 3 = 223, the last ending at 879, about PW - 120.
+    for (const Case& c : {Case{2, {110, 210}}, Case{4, {110, 210, 545, 880}}, Case{5, {110, 210, 433, 656, 879}}}) {
+        ShownResult shown = shownInputs();
+        const ResultSheet table = namedCellsSheet(c.columns, 3);
+        shown.table = &table;
+        const auto cells =
+            tableTexts(layoutTextPrintout(shown, PrintRange::AllRows, smallPage, tenPerCharacter, dateSample));
+        ASSERT_EQ(cells.size(), static_cast<std::size_t>(3 * c.columns)) << c.columns;
+        for (const PlacedText& cell : cells) {
+            const int column = cell.text.back() - '0';
+            EXPECT_EQ(rightEdge(cell), c.edges.at(static_cast<std::size_t>(column))) << cell.text;
+        }
+    }
+}
+
+// The table starts at y 110 (8 input lines, one blank, no summary, two
+// blank); a row ending at y 200 leaves no room for another on a page 200
+// high, so the first page holds 9 rows and every further page 20.
+TEST(TextPrintout, NewPageWhenOneMoreLineWouldPassThePageHeight)
+{
+    struct Case {
+        int rows;
+        int pages;
+        int lastRowPage;
+        int lastRowY;
+    };
+    for (const Case& c : {Case{9, 1, 0, 190}, Case{10, 2, 1, 0}, Case{29, 2, 1, 190}, Case{34, 3, 2, 40}}) {
+        ShownResult shown = shownInputs();
+        const ResultSheet table = namedCellsSheet(2, c.rows);
+        shown.table = &table;
+        const auto texts = layoutTextPrintout(shown, PrintRange::AllRows, smallPage, tenPerCharacter, dateSample);
+        EXPECT_EQ(texts.back().page + 1, c.pages) << c.rows << " rows";
+        const PlacedText* last = find(texts, "r" + std::to_string(c.rows - 1) + "c0");
+        ASSERT_NE(last, nullptr);
+        EXPECT_EQ(last->page, c.lastRowPage) << c.rows << " rows";
+        EXPECT_EQ(last->y, c.lastRowY) << c.rows << " rows";
+        if (c.rows > 9) {
+            const PlacedText* firstOnSecondPage = find(texts, "r9c1");
+            EXPECT_EQ(firstOnSecondPage->page, 1);
+            EXPECT_EQ(firstOnSecondPage->y, 0);
+        }
+        // Inputs only at the top of the first page.
+        EXPECT_EQ(find(texts, "value0")->page, 0);
+    }
+}
+
+TEST(TextPrintout, SelectionRangePrintsTheSelectedRowsBesideInputsAndSummary)
+{
+    struct Case {
+        GridRect selection;
+        PrintRange range;
+        std::vector<std::string> firstColumn;
+    };
+    const std::vector<Case> cases = {
+        {gridRect(1, 2, 1, 4), PrintRange::SelectedRows, {"r2c0", "r3c0", "r4c0"}},
+        {gridRect(0, 0, 2, 1), PrintRange::SelectedRows, {"r0c0", "r1c0"}},
+        {gridRect(1, 2, 1, 4), PrintRange::AllRows, {"r0c0", "r1c0", "r2c0", "r3c0", "r4c0", "r5c0"}},
+    };
+    for (const Case& c : cases) {
+        ShownResult shown = shownInputs();
+        shown.summaryLabels = "Yield : ";
+        shown.summaryValues = "5.00%";
+        const ResultSheet table = namedCellsSheet(3, 6);
+        shown.table = &table;
+        shown.selection = c.selection;
+        const auto texts = layoutTextPrintout(shown, c.range, smallPage, tenPerCharacter, dateSample);
+        std::vector<std::string> firstColumn;
+        for (const PlacedText& cell : tableTexts(texts))
+            if (cell.text.ends_with("c0"))
+                firstColumn.push_back(cell.text);
+        EXPECT_EQ(firstColumn, c.firstColumn);
+        EXPECT_EQ(tableTexts(texts).size(), 3 * c.firstColumn.size());
+        EXPECT_NE(find(texts, "value7"), nullptr);
+        EXPECT_NE(find(texts, "5.00%"), nullptr);
+    }
+}
+
+TEST(PicturePrintout, ProportionalAndFittedSizes)
+{
+    // 96 dpi on screen to 600 dpi on paper, each product rounded.
+    EXPECT_EQ(proportionalPictureSize({400, 300}, 1200, 1200, 96), (PictureSize{5000, 3750}));
+    EXPECT_EQ(proportionalPictureSize({401, 403}, 600, 300, 96), (PictureSize{2506, 1259}));
+    EXPECT_EQ(proportionalPictureSize({403, 300}, 600, 600, 96), (PictureSize{2519, 1875}));
+    // Portrait page: the full page width, the height after the window's proportions.
+    EXPECT_EQ(fittedPictureSize({800, 600}, {4800, 6800}), (PictureSize{4800, 3600}));
+    // A tall window on a landscape page: the full page height.
+    EXPECT_EQ(fittedPictureSize({400, 600}, {6800, 4800}), (PictureSize{3200, 4800}));
+    EXPECT_EQ(fittedPictureSize({0, 0}, {6800, 4800}), (PictureSize{0, 0}));
+}
+
+}  // namespace
+}  // namespace pecunor::test
