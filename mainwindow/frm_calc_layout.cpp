@@ -80,6 +80,13 @@ bool TfrmCalc::eventFilter(QObject* watched, QEvent* event)
             event->accept();
             return true;
         }
+        // The Edit keys go through the Edit menu's handler, not the fields' own.
+        if (key->modifiers() == Qt::ControlModifier &&
+            (key->key() == Qt::Key_X || key->key() == Qt::Key_C || key->key() == Qt::Key_V ||
+             key->key() == Qt::Key_Insert)) {
+            event->accept();
+            return true;
+        }
         break;
     }
     case QEvent::KeyPress: {
@@ -103,6 +110,8 @@ bool TfrmCalc::eventFilter(QObject* watched, QEvent* event)
 
 bool TfrmCalc::FormKeyDown(QKeyEvent* event)
 {
+    if (editShortcut(event))
+        return true;
     if (event->modifiers() != Qt::AltModifier)
         return false;
     const int key = event->key();

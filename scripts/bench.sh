@@ -2,7 +2,7 @@
 # Builds the release and prints the speed and memory figures: the median time
 # of one recomputation of the three largest sheets, the peak memory of
 # pecunor-calc writing a 9,999-row sheet in each format, and the window's
-# keystroke time, start-up time and peak memory. Exits non-zero when a figure
+# keystroke time, the copy of its whole table, start-up time and peak memory. Exits non-zero when a figure
 # misses its target.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -42,19 +42,21 @@ printf '\n== Peak memory of pecunor-calc, 9,999 rows\n'
 memory_ok=0
 "$BUILD_DIR/bench/cli_peak_memory" "$BUILD_DIR/cli/pecunor-calc" || memory_ok=$?
 
-printf '\n== The window: a keystroke with 9,999 rows in view, start-up, peak memory\n'
+printf '\n== The window: a keystroke with 9,999 rows in view, copying them, start-up, peak memory\n'
 window_log=$BUILD_DIR/bench/window.log
 "$BUILD_DIR/bench/bench_window" 2>/dev/null | tee "$window_log"
 window_ok=0
 awk '
     /keystrokeWithFullTable.*_median/ { keystroke = $4; unit = $5 }
+    /copyWholeTable.*_median/ { copy = $4; copyUnit = $5 }
     /^startup to first painted window/ { startup = $6 }
     /^peak memory with/ { memory = $7 }
     END {
         if (unit == "us") keystroke /= 1000
-        missed = (keystroke > 16) + (startup > 300) + (memory > 100)
-        printf "keystroke %.2f ms (16), start-up %.1f ms (300), memory %.1f MB (100): %s\n",
-               keystroke, startup, memory, missed ? "OVER a target" : "within the targets"
+        if (copyUnit == "us") copy /= 1000
+        missed = (keystroke > 16) + (copy > 30) + (startup > 300) + (memory > 100)
+        printf "keystroke %.2f ms (16), copy of the table %.2f ms (30), start-up %.1f ms (300), memory %.1f MB (100): %s\n",
+               keystroke, copy, startup, memory, missed ? "OVER a target" : "within the targets"
         exit missed > 0
     }
 ' "$window_log" || window_ok=$?

@@ -1,0 +1,142 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "../engine/engine_test_support.h"
+#include "frm_calc.h"
+
+namespace pecunor {
+namespace {
+
+const DayNumber today = *dayNumberOf(2026, 12, 7);
+
+// The Edit commands in a main window on throw-away settings.
+class EditMenuTest : public ::testing::Test {
+protected:
+    AppSettings settings{today, QStringLiteral("/opt/pecunor/")};
+    std::unique_ptr<TfrmCalc> window;
+
+    TfrmCalc& open(std::array<std::string, 4> values)
+    {
+        settings.MethodInputs.slot(CalcMethod::FutureValue).valueTexts = values;
+        WindowServices services;
+        services.today = [] { return today; };
+        services.showError = [](QWidget*, const QString&) {};
+        services.saveSettings = [](const AppSettings&) { return SaveResult{}; };
+        window = std::make_unique<TfrmCalc>(settings, test::usRegional(), services);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->pagRight->setCurrentWidget(window->tabCalc);
+        QGuiApplication::clipboard()->clear();
+        return *window;
+    }
+
+    void TearDown() override
+    {
+        if (window)
+            window->close();
+    }
+
+    // Opening the menu refreshes the items, as a user's click on "Edit" does.
+    std::array<bool, 3> itemStates()
+    {
+        window->mnuEditClick(window->menuBar()->findChild<QMenu*>(QStringLiteral("mnuEdit")));
+        return {window->mnuCut->isEnabled(), window->mnuCopy->isEnabled(), window->mnuPaste->isEnabled()};
+    }
+
+    static QString clipboard() { return QGuiApplication::clipboard()->text(); }
+};
+
+TEST_F(EditMenuTest, ItemStatesFollowTheFocusedControl)
+{
+    TfrmCalc& w = open({"1000", "10", "3", ""});
+    using States = std::array<bool, 3>;  // cut, copy, paste
+    w.sgrFin->setFocus();
+    EXPECT_EQ(itemStates(), (States{false, true, false}));
+    w.txtValue[0]->setFocus();
+    w.txtValue[0]->deselect();
+    EXPECT_EQ(itemStates(), (States{false, false, false}));
+    QGuiApplication::clipboard()->setText(QStringLiteral("5"));
+    EXPECT_EQ(itemStates(), (States{false, false, true}));
+    w.txtValue[0]->setSelection(0, 2);
+    EXPECT_EQ(itemStates(), (States{true, true, true}));
+    w.cboStartDate->setFocus();
+    w.cboStartDate->lineEdit()->selectAll();
+    EXPECT_EQ(itemStates(), (States{true, true, true}));
+    w.cboMethod->setFocus();
+    EXPECT_EQ(itemStates(), (States{false, false, false}));
+    EXPECT_TRUE(w.mnuSelectAll->isEnabled());
+}
+
+TEST_F(EditMenuTest, CopiesTheTableSelectionAndAllOfIt)
+{
+    TfrmCalc& w = open({"1000", "10", "12", ""});
+    w.sgrFin->setFocus();
+    w.sgrFin->setSelection(gridRect(1, 2, 3, 3));
+    QTest::keyClick(w.sgrFin, Qt::Key_C, Qt::ControlModifier);
+    const QStringList pair = clipboard().split(QStringLiteral("\r\n"));
+    ASSERT_EQ(pair.size(), 3);  // two rows, each ending in CR LF
+    EXPECT_EQ(pair[0].count(QLatin1Char('\t')), 2);
+    EXPECT_EQ(pair[0], QStringLiteral("12/7/2028\t$110.00\t$1,210.00"));
+    EXPECT_TRUE(pair[2].isEmpty());
+
+    w.txtValue[0]->setFocus();
+    w.mnuSelectAll->trigger();
+    EXPECT_EQ(QApplication::focusWidget(), w.sgrFin);
+    QGuiApplication::clipboard()->clear();
+    // Ctrl+Insert copies as Ctrl+C does.
+    QTest::keyClick(w.sgrFin, Qt::Key_Insert, Qt::ControlModifier);
+    const QStringList all = clipboard().split(QStringLiteral("\r\n"));
+    ASSERT_EQ(all.size(), 14);  // the header row and twelve periods
+    EXPECT_EQ(all[0], QStringLiteral("#\tDate\tInterest/Year\tAccumulated Total"));
+    EXPECT_EQ(all[12].split(QLatin1Char('\t')).size(), 4);
+}
+
+TEST_F(EditMenuTest, CutAndPasteInTheFieldsRecalculate)
+{
+    TfrmCalc& w = open({"1000", "10", "3", ""});
+    w.cboStartDate->setFocus();
+    w.cboStartDate->setEditText(QStringLiteral("1/15/2026"));
+    ASSERT_EQ(std::string(w.sgrFin->sheet().cell(1, 1)), "1/15/2027");
+    const int before = w.calculationCount();
+    w.cboStartDate->lineEdit()->setSelection(0, 2);  // "1/"
+    QTest::keyClick(w.cboStartDate, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(clipboard(), QStringLiteral("1/"));
+    EXPECT_EQ(w.cboStartDate->currentText(), QStringLiteral("15/2026"));
+    EXPECT_GT(w.calculationCount(), before);
+    EXPECT_EQ(std::string(w.sgrFin->sheet().cell(1, 1)), "12/7/2027");  // unreadable date: today
+
+    w.txtValue[2]->setFocus();
+    w.txtValue[2]->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("123456"));
+    itemStates();
+    w.mnuPaste->trigger();
+    EXPECT_EQ(w.txtValue[2]->text(), QStringLiteral("1234"));  // the count field holds four characters
+    EXPECT_EQ(w.sgrFin->sheet().rowCount(), 1235);
+}
+
+// While the error line shows, the hidden table holds an earlier result:
+// neither Select All nor Copy may reach it.
+TEST_F(EditMenuTest, HiddenTableIsNeverCopied)
+{
+    TfrmCalc& w = open({"1000", "10", "3", ""});
+    w.txtValue[2]->setFocus();
+    w.txtValue[2]->clear();
+    ASSERT_TRUE(w.lblError->isVisible());
+    const GridRect earlier = w.sgrFin->selection();
+    QGuiApplication::clipboard()->setText(QStringLiteral("keep"));
+    w.mnuSelectAll->trigger();
+    EXPECT_EQ(w.sgrFin->selection(), earlier);
+    EXPECT_EQ(QApplication::focusWidget(), w.txtValue[2]);
+    QTest::keyClick(w.txtValue[2], Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(clipboard(), QStringLiteral("keep"));
+}
+
+}  // namespace
+}  // namespace pecunor
