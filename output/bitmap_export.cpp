@@ -1,0 +1,67 @@
+#include "bitmap_export.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageWriter>
+#include <QWidget>
+
+namespace pecunor {
+
+QImage windowPicture(QWidget& clientArea)
+{
+    return clientArea.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool writeBitmapFile(const QImage& picture, const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    // Qt writes a picture without a palette with 24 bits per pixel.
+    QImageWriter writer(&file, "bmp");
+    const bool written = writer.write(picture.convertToFormat(QImage::Format_RGB32));
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+QString cannotCreateFileMessage(const QString& path)
+{
+    return QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path));
+}
+
+QString wallpaperFilePath(const QString& programFolder) { return programFolder + QStringLiteral("Pecnor.bmp"); }
+
+void saveAsBitmap(const FileCommandTarget& target, const FileCommandServices& services)
+{
+    // The first filter always, whatever was chosen last time.
+    const SaveDialogSetup setup{QStringLiteral("Save ") + target.caption + QStringLiteral(" Bitmap"),
+                                {QStringLiteral("Bitmap Image (*.BMP *.bmp)"), QStringLiteral("All Files (*)")},
+                                1,
+                                QStringLiteral("BMP"),
+                                target.settings.BMPFileName};
+    prepareSaveDialog(target.dlgSave, setup);
+    const std::optional<SaveChoice> choice = services.askSaveFile(target.dlgSave);
+    if (!choice)
+        return;
+    const QString path = chosenFilePath(choice->filePath, setup.defaultSuffix);
+    target.settings.BMPFileName = path;
+    target.settings.BMPFilterIndex = static_cast<std::uint8_t>(choice->filterIndex);
+    if (!writeBitmapFile(windowPicture(target.clientArea), path))
+        services.showError(target.clientArea.window(), cannotCreateFileMessage(path));
+}
+
+void setAsWallpaper(const FileCommandTarget& target, const FileCommandServices& services,
+                    platform::WallpaperStyle style)
+{
+    const QString path = wallpaperFilePath(services.programFolder);
+    if (!writeBitmapFile(windowPicture(target.clientArea), path)) {
+        services.showError(target.clientArea.window(), cannotCreateFileMessage(path));
+        return;
+    }
+    if (!services.setWallpaper(path, style)) {
+        services.beep();
+        services.showError(target.clientArea.window(), QStringLiteral("Could not set desktop wallpaper!"));
+    }
+}
+
+}  // namespace pecunor

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "save_dialog.h"
+#include "wallpaper.h"
+
+class QWidget;
+
+namespace pecunor {
+
+// The client area as it shows itself now, exactly as large as it is.
+QImage windowPicture(QWidget& clientArea);
+
+// Creates or replaces the file with the picture as a Windows bitmap,
+// 24 bits per pixel. False when the file cannot be created or written.
+bool writeBitmapFile(const QImage& picture, const QString& path);
+
+QString cannotCreateFileMessage(const QString& path);
+
+// The wallpaper file beside the program; every wallpaper command replaces it.
+QString wallpaperFilePath(const QString& programFolder);
+
+// File > Save As Bitmap: the dialog, then the picture in the chosen file.
+void saveAsBitmap(const FileCommandTarget& target, const FileCommandServices& services);
+
+// File > Set As Wallpaper: the picture in the wallpaper file, then the
+// desktop asked to show it tiled or centred.
+void setAsWallpaper(const FileCommandTarget& target, const FileCommandServices& services,
+                    platform::WallpaperStyle style);
+
+}  // namespace pecunor

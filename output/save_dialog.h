@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+#include "app_settings.h"
+#include "wallpaper.h"
+
+class QFileDialog;
+class QWidget;
+
+namespace pecunor {
+
+// How a File command sets up the window's save dialog before showing it.
+struct SaveDialogSetup {
+    QString title;
+    QStringList nameFilters;
+    int filterIndex = 1;  // 1 for the first filter
+    QString defaultSuffix;
+    QString lastFile;  // gives the folder and the name shown first
+};
+
+// What the user chose in the save dialog.
+struct SaveChoice {
+    QString filePath;
+    int filterIndex = 1;
+};
+
+// The desktop's answers to the File commands, replaceable in tests.
+struct FileCommandServices {
+    // Shows the prepared dialog; nothing when the user cancels.
+    std::function<std::optional<SaveChoice>(QFileDialog& dialog)> askSaveFile;
+    std::function<void(QWidget* parent, const QString& message)> showError;
+    std::function<void()> beep;
+    std::function<bool(const QString& file, platform::WallpaperStyle style)> setWallpaper;
+    QString programFolder;  // holds the wallpaper file; ends in a separator
+
+    // The save dialog, the system's beep and the desktop's wallpaper; the
+    // window gives its own error box.
+    static FileCommandServices desktop(const QString& programFolder);
+};
+
+// What the File commands work on, all owned by the main window.
+struct FileCommandTarget {
+    QFileDialog& dlgSave;
+    QWidget& clientArea;
+    QString caption;
+    AppSettings& settings;
+};
+
+// Sets every property of the dialog that a save relies on: a save dialog
+// asking before it overwrites, the filters with the chosen one selected,
+// the folder and name of the last file, and no history.
+void prepareSaveDialog(QFileDialog& dialog, const SaveDialogSetup& setup);
+
+// The desktop's question: the dialog, modal.
+std::optional<SaveChoice> execSaveDialog(QFileDialog& dialog);
+
+// The chosen name as an absolute path, with "." + suffix added when the
+// name has no extension of its own.
+QString chosenFilePath(const QString& typed, const QString& defaultSuffix);
+
+}  // namespace pecunor

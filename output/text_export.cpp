@@ -1,0 +1,67 @@
+#include "text_export.h"
+
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QWidget>
+
+#include "wait_cursor.h"
+
+namespace pecunor {
+
+std::string textFileBytes(TextLayout layout, const ShownResult& shown)
+{
+    const std::vector<InputRowText> inputs = visibleInputRows(shown);
+    if (shown.table)
+        return layoutText(layout, inputs, shown.summaryLabels, shown.summaryValues, *shown.table);
+    return layout == TextLayout::ColumnAligned ? layoutInputBlock(inputs) : std::string();
+}
+
+bool writeTextFile(const QString& path, std::string_view bytes)
+{
+    QFile file(path);
+    // Unbuffered, so that a full disk stops the writing where it is.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return false;
+    const auto size = static_cast<qint64>(bytes.size());
+    const bool complete = bytes.empty() || file.write(bytes.data(), size) == size;
+    file.close();
+    return complete && file.error() == QFileDevice::NoError;
+}
+
+QString textWriteErrorMessage(const QString& path)
+{
+    return QStringLiteral("An error occurred writing to file\n") + QDir::toNativeSeparators(path) +
+           QStringLiteral("\nPlease check if there is enough diskspace or that this file is not in use by another "
+                          "application.");
+}
+
+void saveAsText(const FileCommandTarget& target, const ShownResult& shown, const FileCommandServices& services)
+{
+    // Linux names are case-sensitive: each filter lists the lower-case extension too.
+    const SaveDialogSetup setup{QStringLiteral("Save ") + target.caption + QStringLiteral(" Chart"),
+                                {QStringLiteral("Column Aligned (*.TXT *.txt)"),
+                                 QStringLiteral("Comma Delimited (*.TXT *.txt)")},
+                                target.settings.TXTFilterIndex,
+                                QStringLiteral("TXT"),
+                                target.settings.TXTFileName};
+    prepareSaveDialog(target.dlgSave, setup);
+    const std::optional<SaveChoice> choice = services.askSaveFile(target.dlgSave);
+    if (!choice)
+        return;
+    const QString path = chosenFilePath(choice->filePath, setup.defaultSuffix);
+    const bool commaDelimited = choice->filterIndex == static_cast<int>(TextLayout::CommaDelimited);
+    bool written = false;
+    {
+        const platform::WaitCursor busy;
+        target.settings.TXTFileName = path;
+        target.settings.TXTFilterIndex = commaDelimited ? 2 : 1;
+        written = writeTextFile(path, textFileBytes(commaDelimited ? TextLayout::CommaDelimited
+                                                                   : TextLayout::ColumnAligned,
+                                                    shown));
+    }
+    if (!written)
+        services.showError(target.clientArea.window(), textWriteErrorMessage(path));
+}
+
+}  // namespace pecunor

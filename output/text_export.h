@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+#include "save_dialog.h"
+#include "shown_result.h"
+#include "text_layout.h"
+
+namespace pecunor {
+
+// The text file of what the window shows. While the error line is shown
+// it holds the inputs alone, and a comma-delimited file is empty.
+std::string textFileBytes(TextLayout layout, const ShownResult& shown);
+
+// Creates or replaces the file and writes the bytes straight through.
+// False when the writing stopped early; what was written stays.
+bool writeTextFile(const QString& path, std::string_view bytes);
+
+QString textWriteErrorMessage(const QString& path);
+
+// File > Save As Text: the dialog, then the file in the chosen layout, which
+// the settings remember with its name for the next save.
+void saveAsText(const FileCommandTarget& target, const ShownResult& shown, const FileCommandServices& services);
+
+}  // namespace pecunor
