@@ -15,6 +15,7 @@
 
 #include "about_window.h"
 #include "calc_chart.h"
+#include "copy_program.h"
 #include "explanation.h"
 #include "font_record_qt.h"
 #include "local_date.h"
@@ -66,6 +67,7 @@ WindowServices WindowServices::desktop(const QString& programFolder)
     services.showHelp = [programFolder](QWidget* parent) { openHelp(programFolder, parent); };
     services.showAbout = &showModalAbout;
     services.showProducts = [] { openExternalUrl(QUrl(fromView(Product.MakerWebAddress))); };
+    services.copyProgram = &showCopyProgramDialog;
     return services;
 }
 
@@ -254,7 +256,7 @@ void TfrmCalc::createMenu()
 
     // These commands arrive with the output and distribution features.
     for (QAction* later : {mnuSaveAsText, mnuSaveAsBitmap, mnuPrint, mnuSetAsWallpaperTiled,
-                           mnuSetAsWallpaperCentered, mnuCut, mnuCopy, mnuPaste, mnuSelectAll, mnuCopyProgram})
+                           mnuSetAsWallpaperCentered, mnuCut, mnuCopy, mnuPaste, mnuSelectAll})
         later->setEnabled(false);
 }
 
@@ -281,6 +283,10 @@ void TfrmCalc::connectInputs()
     connect(mnuProducts, &QAction::triggered, this, [this] {
         if (services_.showProducts)
             services_.showProducts();
+    });
+    connect(mnuCopyProgram, &QAction::triggered, this, [this] {
+        if (services_.copyProgram)
+            services_.copyProgram(this);
     });
 }
 

@@ -34,6 +34,7 @@ struct WindowServices {
     std::function<void(QWidget* parent)> showHelp;
     std::function<void(QWidget* parent)> showAbout;
     std::function<void()> showProducts;
+    std::function<void(QWidget* parent)> copyProgram;
 
     // The desktop's own: today's local date, message boxes, the font dialog,
     // the user's settings file, the compiled-in explanations, the help

@@ -202,7 +202,7 @@ void TfrmCopyProgram::FormCreate()
 {
     const QString product = fromView(Product.ProductName);
     setWindowTitle(QStringLiteral("Copy ") + product + QStringLiteral(" for a Friend"));
-    lblCopy->setText(QStringLiteral("Select the drive to copy %1 to, for instance a USB stick. A folder named "
+    lblCopy->setText(QStringLiteral("Select the drive, for instance a USB stick, to copy %1 to. A folder named "
                                     "after the program is made there, holding all of its files, the setup program "
                                     "among them, so that your friend can install %1 from it.")
                          .arg(product));
