@@ -2,19 +2,22 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QTextStream>
 
 #include <memory>
 
 #include "about_window.h"
 #include "app_settings.h"
 #include "date_picker.h"
+#include "desktop_entries.h"
 #include "frm_calc.h"
+#include "frm_install.h"
+#include "help_viewer.h"
 #include "local_date.h"
 #include "product_constants.h"
 #include "program_folders.h"
 #include "regional_settings_qt.h"
 #include "startup_state.h"
+#include "uninstall.h"
 
 namespace pecunor {
 
@@ -27,6 +30,8 @@ ProgramMode programMode(const QStringList& arguments)
         return ProgramMode::Install;
     if (first == QLatin1String("UNINSTALL"))
         return ProgramMode::Uninstall;
+    if (first == QLatin1String("HELP"))
+        return ProgramMode::Help;
     return ProgramMode::Calculator;
 }
 
@@ -64,19 +69,41 @@ CalculatorWindows startCalculator(AppSettings& settings, const RegionalSettings&
     return windows;
 }
 
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {48, 256})
+        icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(programIconName)).arg(size));
+    return icon;
+}
+
+int runHelpViewer(const QString& programFolder)
+{
+    HelpViewer* viewer = openHelp(programFolder, nullptr);
+    if (viewer == nullptr)
+        return 1;
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    return QApplication::exec();
+}
+
 int runProgram(const QStringList& arguments)
 {
     const QString programFolder = programFolders().ProgramFolder;
     const QString productName = QString::fromUtf8(Product.ProductName.data(), Product.ProductName.size());
     QApplication::setApplicationName(productName);
     QApplication::setApplicationDisplayName(productName);
+    QApplication::setWindowIcon(programIcon());
     const RegionalSettings regional = platform::systemRegionalSettings();
     AppSettings settings = loadSettings(platform::localToday(), regional, programFolder);
 
-    const ProgramMode mode = programMode(arguments);
-    if (mode != ProgramMode::Calculator) {
-        QTextStream(stderr) << "Installing and uninstalling are not part of this build.\n";
-        return 1;
+    switch (programMode(arguments)) {
+    case ProgramMode::Install: return TfrmInstall::execute(SetupServices::desktop());
+    case ProgramMode::Uninstall:
+        if (uninstall(SetupServices::desktop()) == UninstallOutcome::Ended)
+            return 0;
+        break;
+    case ProgramMode::Help: return runHelpViewer(programFolder);
+    case ProgramMode::Calculator: break;
     }
 
     const CalculatorWindows windows =

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QStringList>
 
 #include <memory>
@@ -14,7 +15,8 @@ class QWidget;
 namespace pecunor {
 
 // Which program a run is: only the first argument counts, in any case.
-enum class ProgramMode { Calculator, Install, Uninstall };
+// Help shows the help viewer alone, as the help shortcut asks.
+enum class ProgramMode { Calculator, Install, Uninstall, Help };
 ProgramMode programMode(const QStringList& arguments);
 
 // Minimised, maximised or normal, as the starting process asked.
@@ -31,6 +33,12 @@ struct CalculatorWindows {
 // it is switched off, the main window, the date picker, the show state, and
 // the splash closed again.
 CalculatorWindows startCalculator(AppSettings& settings, const RegionalSettings& regional, WindowServices services);
+
+// The program's icon in every size it carries.
+QIcon programIcon();
+
+// The help viewer as the only window; the run ends when it closes.
+int runHelpViewer(const QString& programFolder);
 
 // The whole run after the application object exists: settings, windows,
 // the requested show state and the message loop. Returns the exit code.

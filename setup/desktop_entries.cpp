@@ -1,0 +1,124 @@
+#include "desktop_entries.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
+
+namespace pecunor {
+
+namespace {
+
+bool needsQuotes(const QString& argument)
+{
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    if (argument.isEmpty())
+        return true;
+    for (const QChar c : argument)
+        if (reserved.contains(c))
+            return true;
+    return false;
+}
+
+// The escapes of every string value: a backslash and the control
+// characters a value cannot hold as they are.
+QString escapedValue(const QString& value)
+{
+    QString escaped;
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case '\\': escaped += QLatin1String("\\\\"); break;
+        case '\n': escaped += QLatin1String("\\n"); break;
+        case '\t': escaped += QLatin1String("\\t"); break;
+        case '\r': escaped += QLatin1String("\\r"); break;
+        default: escaped += c;
+        }
+    }
+    if (escaped.startsWith(u' '))
+        escaped.replace(0, 1, QStringLiteral("\\s"));
+    return escaped;
+}
+
+}  // namespace
+
+QString execArgument(const QString& argument)
+{
+    QString quoted = argument;
+    quoted.replace(u'%', QStringLiteral("%%"));
+    if (!needsQuotes(argument))
+        return quoted;
+    QString inner;
+    for (const QChar c : quoted) {
+        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
+            inner += u'\\';
+        inner += c;
+    }
+    return u'"' + inner + u'"';
+}
+
+QByteArray desktopEntryText(const DesktopEntry& entry)
+{
+    QStringList exec;
+    // GLib looks for the program before it turns "%%" back into "%", so a
+    // program whose path holds a "%" is started through env, which it finds.
+    if (!entry.command.isEmpty() && entry.command.first().contains(u'%'))
+        exec << QStringLiteral("env");
+    for (const QString& argument : entry.command)
+        exec << execArgument(argument);
+    QString text = QStringLiteral("[Desktop Entry]\nVersion=1.0\nType=Application\n");
+    text += QStringLiteral("Name=") + escapedValue(entry.name) + u'\n';
+    text += QStringLiteral("Exec=") + escapedValue(exec.join(u' ')) + u'\n';
+    if (!entry.workingFolder.isEmpty())
+        text += QStringLiteral("Path=") + escapedValue(entry.workingFolder) + u'\n';
+    if (!entry.icon.isEmpty())
+        text += QStringLiteral("Icon=") + escapedValue(entry.icon) + u'\n';
+    text += QStringLiteral("Terminal=false\nCategories=Office;Finance;\n");
+    return text.toUtf8();
+}
+
+bool writeDesktopEntry(const QString& path, const DesktopEntry& entry)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const QByteArray text = desktopEntryText(entry);
+    // A launcher runs only when it is executable.
+    return file.write(text) == text.size() &&
+           file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                               QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                               QFileDevice::ExeOther) &&
+           file.flush();
+}
+
+}  // namespace pecunor
+
+namespace pecunor {
+
+namespace {
+constexpr int iconSizes[] = {48, 256};
+}
+
+QStringList programIconFiles(const QString& themeFolder)
+{
+    QStringList files;
+    for (const int size : iconSizes)
+        files << QStringLiteral("%1/%2x%2/apps/%3.png").arg(themeFolder).arg(size).arg(QLatin1String(programIconName));
+    return files;
+}
+
+bool installProgramIcons(const QString& themeFolder)
+{
+    bool installed = true;
+    const QStringList files = programIconFiles(themeFolder);
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        QFile picture(QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(programIconName)).arg(iconSizes[i]));
+        QFile file(files.at(i));
+        installed = QDir().mkpath(QFileInfo(file).absolutePath()) && picture.open(QIODevice::ReadOnly) &&
+                    file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                    file.write(picture.readAll()) == picture.size() && installed;
+    }
+    return installed;
+}
+
+}  // namespace pecunor

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace pecunor {
+
+// A desktop entry that starts a program: the Linux form of a shortcut file.
+struct DesktopEntry {
+    QString name;
+    QStringList command;    // the program's path and its arguments, as given to it
+    QString workingFolder;  // empty: none
+    QString icon;           // an icon theme name; empty: none
+};
+
+// The icon that the installer puts into the user's icon theme.
+inline constexpr auto programIconName = "ostrel-pecunor-97";
+
+// One argument as Exec= holds it: quoted when it holds a reserved character,
+// with "%" doubled.
+QString execArgument(const QString& argument);
+
+// The whole file, escaped as a desktop entry's values are.
+QByteArray desktopEntryText(const DesktopEntry& entry);
+
+// Writes the entry with mode 0755, creating its folder when missing.
+bool writeDesktopEntry(const QString& path, const DesktopEntry& entry);
+
+}  // namespace pecunor
+
+namespace pecunor {
+
+// The program's icon in each size of the user's icon theme folder, from the
+// pictures compiled into the program.
+QStringList programIconFiles(const QString& themeFolder);
+bool installProgramIcons(const QString& themeFolder);
+
+}  // namespace pecunor

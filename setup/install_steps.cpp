@@ -1,0 +1,136 @@
+#include "install_steps.h"
+
+#include <QDir>
+
+#include "product_constants.h"
+
+namespace pecunor {
+
+namespace {
+
+QString text(std::string_view value) { return QString::fromUtf8(value.data(), qsizetype(value.size())); }
+
+QString shippedFile(std::size_t index) { return text(Product.ShippedFiles.at(index)); }
+
+bool hasExtension(const QString& file, const QString& extension)
+{
+    return file.endsWith(extension, Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+QString productNameText() { return text(Product.ProductName); }
+
+QString installFolderFor(const QString& parentFolder)
+{
+    return withTrailingSeparator(parentFolder) + productNameText();
+}
+
+QStringList destinationPaths(const QString& installFolder, const ProgramFolders& folders)
+{
+    QStringList paths;
+    for (std::size_t i = 0; i < Product.ShippedFiles.size(); ++i) {
+        switch (Product.FilePlacement.at(i)) {
+        case '0': paths << installFolder + u'/' + shippedFile(i); break;
+        case '1': paths << folders.WindowsFolder + shippedFile(i); break;
+        default: paths << folders.SystemFolder + shippedFile(i); break;
+        }
+    }
+    return paths;
+}
+
+QString findFileIgnoringCase(const QString& folder, const QString& name)
+{
+    const QDir dir(folder);
+    if (dir.exists(name))
+        return dir.filePath(name);
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    return QString();
+}
+
+QString installedProgramName(const QString& runningProgramName)
+{
+    QString firstProgram;
+    for (std::size_t i = 0; i < Product.ShippedFiles.size(); ++i) {
+        const QString file = shippedFile(i);
+        if (file.compare(runningProgramName, Qt::CaseInsensitive) == 0)
+            return file;
+        if (firstProgram.isEmpty() && hasExtension(file, QStringLiteral(".exe")))
+            firstProgram = file;
+    }
+    return firstProgram;
+}
+
+QString programGroupFolder(const QString& programsFolder) { return programsFolder + u'/' + productNameText(); }
+
+std::vector<Shortcut> shortcutList(const ShortcutChoice& choice, const platform::ShellFolders& folders,
+                                   const QString& installFolder, const QString& programName)
+{
+    const QString product = productNameText();
+    const QString program = installFolder + u'/' + programName;
+    std::vector<Shortcut> group;
+    std::vector<Shortcut> programs;
+    for (std::size_t i = 0; i < Product.ShippedFiles.size(); ++i) {
+        if (Product.ShortcutFiles.at(i) != '1')
+            continue;
+        const QString file = shippedFile(i);
+        if (hasExtension(file, QStringLiteral(".hlp"))) {
+            const QString name = product + QStringLiteral(" Help");
+            group.push_back({programGroupFolder(folders.programs) + u'/' + name + QStringLiteral(".desktop"),
+                             {program, QStringLiteral("HELP")}});
+        } else {
+            group.push_back({programGroupFolder(folders.programs) + u'/' + product + QStringLiteral(".desktop"),
+                             {installFolder + u'/' + file}});
+            if (hasExtension(file, QStringLiteral(".exe")))
+                programs.push_back({QString(), {installFolder + u'/' + file}});
+        }
+    }
+    std::vector<Shortcut> shortcuts;
+    if (choice.startMenu && !folders.programs.isEmpty())
+        shortcuts = group;
+    for (const auto& [wanted, folder] : {std::pair{choice.onStartup, folders.startup},
+                                         std::pair{choice.desktop, folders.desktop}}) {
+        if (!wanted || folder.isEmpty())
+            continue;
+        for (Shortcut shortcut : programs) {
+            shortcut.file = folder + u'/' + product + QStringLiteral(".desktop");
+            shortcut.onDesktop = folder == folders.desktop;
+            shortcuts.push_back(shortcut);
+        }
+    }
+    return shortcuts;
+}
+
+QString uninstallEntryPath(const QString& entriesFolder)
+{
+    return entriesFolder + u'/' + productNameText() + QStringLiteral(" Uninstall.desktop");
+}
+
+QStringList uninstallCommand(const QString& installFolder, const QString& programName)
+{
+    return {installFolder + u'/' + programName, QStringLiteral("Uninstall")};
+}
+
+bool isOldVersion(const QDateTime& programDate, const QDate& today)
+{
+    return programDate.date().daysTo(today) > 180;
+}
+
+InstallPage pageAfterNext(InstallPage page)
+{
+    return InstallPage((int(page) + 1) % installPageCount);
+}
+
+PageButtons pageButtons(InstallPage page)
+{
+    return {
+        .backEnabled = page > InstallPage::Intro,
+        .backAndNextVisible = page <= InstallPage::Finish,
+        .nextCaption = page == InstallPage::Finish ? QStringLiteral("Finish") : QStringLiteral("Next >"),
+        .cancelCaption = page > InstallPage::Finish ? QStringLiteral("Close") : QStringLiteral("Cancel"),
+    };
+}
+
+}  // namespace pecunor

@@ -1,0 +1,54 @@
+#include "setup_services.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+#include "app_settings.h"
+#include "install_steps.h"
+#include "setup_utilities.h"
+
+namespace pecunor {
+
+namespace {
+
+QMessageBox::StandardButton messageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                       QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, productNameText(), text, buttons, parent);
+    if (buttons.testFlag(QMessageBox::Yes))
+        box.setDefaultButton(QMessageBox::Yes);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+std::vector<Volume> mountedVolumes()
+{
+    std::vector<Volume> volumes;
+    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes())
+        if (storage.isValid() && storage.isReady())
+            volumes.push_back({storage.rootPath(), storage.name()});
+    std::sort(volumes.begin(), volumes.end(), [](const Volume& a, const Volume& b) { return a.root < b.root; });
+    return volumes;
+}
+
+}  // namespace
+
+SetupServices SetupServices::desktop()
+{
+    return {
+        .message = messageBox,
+        .wait = waitSeconds,
+        .today = [] { return QDate::currentDate(); },
+        .volumes = mountedVolumes,
+        .shellFolders = platform::shellFolders,
+        .markTrusted = platform::markLauncherTrusted,
+        .startDetached = [](const QString& program,
+                            const QStringList& arguments) { return QProcess::startDetached(program, arguments); },
+        .programFile = QCoreApplication::applicationFilePath(),
+        .settingsFile = userSettingsFilePath(),
+    };
+}
+
+}  // namespace pecunor

@@ -1,0 +1,117 @@
+#include "uninstall.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "cleanup_program.h"
+#include "desktop_entries.h"
+#include "install_steps.h"
+#include "product_constants.h"
+#include "shell_folders.h"
+
+namespace pecunor {
+
+namespace {
+
+QString productText(std::string_view value) { return QString::fromUtf8(value.data(), qsizetype(value.size())); }
+
+// Every file of that name in the folder, in any case.
+void removeFileIgnoringCase(const QString& folder, const QString& name, const QString& keep = QString())
+{
+    const QDir dir(folder);
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (entry.compare(name, Qt::CaseInsensitive) == 0 && QFileInfo(dir.filePath(entry)).canonicalFilePath() != keep)
+            QFile::remove(dir.filePath(entry));
+}
+
+QString helpIndexName()
+{
+    for (const std::string_view file : Product.ShippedFiles) {
+        const QString name = productText(file);
+        if (name.endsWith(QLatin1String(".hlp"), Qt::CaseInsensitive))
+            return name.left(name.size() - 4) + QStringLiteral(".gid");
+    }
+    return QString();
+}
+
+}  // namespace
+
+QString cleanupProgramPath() { return QDir(QDir::tempPath()).filePath(QStringLiteral("bkUninstall.exe")); }
+
+void removeInstallation(const SetupServices& services)
+{
+    const QString product = productNameText();
+    // The settings go, the maker's folder stays for the maker's other products.
+    QFile::remove(services.settingsFile);
+    QFile::remove(uninstallEntryPath(platform::uninstallEntriesFolder()));
+
+    const platform::ShellFolders folders = services.shellFolders();
+    if (!folders.programs.isEmpty()) {
+        const QString group = programGroupFolder(folders.programs);
+        QFile::remove(group + u'/' + product + QStringLiteral(".desktop"));
+        QFile::remove(group + u'/' + product + QStringLiteral(" Help.desktop"));
+        QDir().rmdir(group);
+    }
+    for (const QString& folder : {folders.startup, folders.desktop})
+        if (!folder.isEmpty())
+            QFile::remove(folder + u'/' + product + QStringLiteral(".desktop"));
+
+    const QFileInfo program(services.programFile);
+    const QString programFolder = program.absolutePath();
+    removeFileIgnoringCase(programFolder, helpIndexName());
+    const ProgramFolders& placed = programFolders();
+    for (std::size_t i = 0; i < Product.ShippedFiles.size(); ++i) {
+        const QString name = productText(Product.ShippedFiles.at(i));
+        const char placement = Product.FilePlacement.at(i);
+        if (placement == '0') {
+            // The running program stays for the clean-up program.
+            removeFileIgnoringCase(programFolder, name, program.canonicalFilePath());
+            continue;
+        }
+        const QString question =
+            QStringLiteral("The file\n\n%1\n\nmay be used by another application. Do you want to delete it?").arg(name);
+        if (services.message(nullptr, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No) ==
+            QMessageBox::Yes)
+            removeFileIgnoringCase(placement == '1' ? placed.WindowsFolder : placed.SystemFolder, name);
+    }
+    for (const QString& icon : programIconFiles(platform::iconThemeFolder()))
+        QFile::remove(icon);
+}
+
+UninstallOutcome uninstall(const SetupServices& services)
+{
+    const QString product = productNameText();
+    if (services.message(nullptr, QMessageBox::Question,
+                         QStringLiteral("Are you sure you want to uninstall %1?").arg(product),
+                         QMessageBox::Yes | QMessageBox::Cancel) != QMessageBox::Yes)
+        return UninstallOutcome::Cancelled;
+    removeInstallation(services);
+
+    // Started before the final message, so that a clean-up program that
+    // cannot run is reported instead of an uninstall that is not complete.
+    const QString cleanup = cleanupProgramPath();
+    QString reason;
+    const bool started = writeCleanupProgram(cleanup, &reason) &&
+                         services.startDetached(cleanup, {QFileInfo(services.programFile).absoluteFilePath()});
+    QApplication::beep();
+    if (started) {
+        services.message(nullptr, QMessageBox::Information, QStringLiteral("%1 has been uninstalled.").arg(product),
+                         QMessageBox::Ok);
+    } else {
+        if (reason.isEmpty())
+            reason = QStringLiteral("It could not be started.");
+        services.message(nullptr, QMessageBox::Warning,
+                         QStringLiteral("The uninstallation of %1 is incomplete: its clean-up program\n\n%2\n\n"
+                                        "could not be written or started. %3\n\nPlease delete the file\n\n%4\n\n"
+                                        "and its folder yourself.")
+                             .arg(product, QDir::toNativeSeparators(cleanup), reason,
+                                  QDir::toNativeSeparators(services.programFile)),
+                         QMessageBox::Ok);
+    }
+    QCoreApplication::processEvents();
+    return UninstallOutcome::Ended;
+}
+
+}  // namespace pecunor

@@ -1,0 +1,134 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+// GIO names a struct member "signals", which Qt defines as a keyword.
+#pragma push_macro("signals")
+#undef signals
+#include <gio/gdesktopappinfo.h>
+#pragma pop_macro("signals")
+
+#include "desktop_entries.h"
+#include "desktop_entry_reader.h"
+#include "install_steps.h"
+#include "install_test_support.h"
+
+namespace pecunor {
+namespace {
+
+using testing::fileBytes;
+
+// Folder names a desktop must not take apart: every character the quoting
+// rules reserve, and a percent sign that looks like a field code.
+const QStringList hostileFolders{
+    "Ostrel Pecunor 97",
+    "double\"quote",
+    "single'quote",
+    "dollar$HOME",
+    "percent%f%%",
+    "back\\slash",
+    "back`tick`",
+    "semi;colon&amp|pipe",
+    "<angle>(paren)*?#~",
+    "tab\there",
+    " leading blank",
+};
+
+// A script at that path writes its own path and arguments into a file
+// beside the home, so a launch shows what really ran.
+QString makeRecordingProgram(const QString& folder, const QString& record)
+{
+    QDir().mkpath(folder);
+    const QString program = folder + "/run me.sh";
+    QFile script(program);
+    EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > '" + record.toUtf8() + "'\n");
+    script.close();
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return program;
+}
+
+// Launches the entry as GLib's desktop support does, the way menus and file
+// managers start it.
+bool launchWithGio(const QString& entryPath)
+{
+    GDesktopAppInfo* info = g_desktop_app_info_new_from_filename(QFile::encodeName(entryPath).constData());
+    if (info == nullptr)
+        return false;
+    GError* error = nullptr;
+    const bool launched = g_app_info_launch(G_APP_INFO(info), nullptr, nullptr, &error);
+    if (error != nullptr)
+        g_error_free(error);
+    g_object_unref(info);
+    return launched;
+}
+
+QByteArray waitForFile(const QString& path)
+{
+    for (int i = 0; i < 200 && !QFileInfo::exists(path); ++i)
+        QThread::msleep(10);
+    QThread::msleep(20);
+    return fileBytes(path);
+}
+
+TEST(DesktopEntry, AHostilePathIsQuotedSoThatTheRightFileRuns)
+{
+    testing::TemporaryHome home;
+    for (const QString& folder : hostileFolders) {
+        SCOPED_TRACE(folder.toStdString());
+        const QString record = home.path("record");
+        QFile::remove(record);
+        const QString program = makeRecordingProgram(home.path(folder), record);
+        const QString entryPath = home.path("entry.desktop");
+        ASSERT_TRUE(writeDesktopEntry(entryPath, {.name = folder,
+                                                  .command = {program, "Uninstall"},
+                                                  .workingFolder = home.path(folder),
+                                                  .icon = programIconName}));
+
+        EXPECT_EQ(QFileInfo(entryPath).permissions() & 0x7077, QFileDevice::Permissions(0x7055)) << "mode 0755";
+        EXPECT_EQ(testing::desktopFileErrors(entryPath), "");
+        const QByteArray text = fileBytes(entryPath);
+        const std::optional<QString> exec = testing::desktopEntryValue(text, "Exec");
+        ASSERT_TRUE(exec.has_value());
+        const QStringList command{program, "Uninstall"};
+        EXPECT_EQ(testing::splitExec(*exec), program.contains('%') ? QStringList{"env"} + command : command)
+            << exec->toStdString();
+        ASSERT_TRUE(launchWithGio(entryPath));
+        EXPECT_EQ(QString::fromUtf8(waitForFile(record)), program + "\nUninstall\n");
+    }
+}
+
+TEST(DesktopEntry, TheUninstallEntryStartsTheInstalledProgramWithUninstall)
+{
+    testing::TemporaryHome home;
+    const QString installFolder = installFolderFor(home.path("my $ files"));
+    const QStringList command = uninstallCommand(installFolder, installedProgramName("OPECU97.EXE"));
+    EXPECT_EQ(command, QStringList({home.path("my $ files/Ostrel Pecunor 97/OPecu97.exe"), "Uninstall"}));
+    const QString entry = uninstallEntryPath(home.dataHome() + "/applications");
+    ASSERT_TRUE(writeDesktopEntry(entry, {.name = "Uninstall Ostrel Pecunor 97", .command = command, .workingFolder = "", .icon = ""}));
+    EXPECT_EQ(entry, home.dataHome() + "/applications/Ostrel Pecunor 97 Uninstall.desktop");
+    EXPECT_EQ(testing::desktopFileErrors(entry), "");
+    EXPECT_EQ(testing::desktopEntryValue(fileBytes(entry), "Exec"),
+              "\"" + home.path("my \\\\$ files/Ostrel Pecunor 97/OPecu97.exe") + "\" Uninstall");
+}
+
+TEST(DesktopEntry, TheProgramIconGoesIntoEachSizeOfTheTheme)
+{
+    testing::TemporaryHome home;
+    const QString theme = home.dataHome() + "/icons/hicolor";
+    ASSERT_TRUE(installProgramIcons(theme));
+    const QStringList files = programIconFiles(theme);
+    EXPECT_EQ(files, QStringList({theme + "/48x48/apps/ostrel-pecunor-97.png",
+                                  theme + "/256x256/apps/ostrel-pecunor-97.png"}));
+    for (int i = 0; i < files.size(); ++i) {
+        const QImage icon(files[i]);
+        EXPECT_EQ(icon.size(), i == 0 ? QSize(48, 48) : QSize(256, 256));
+    }
+}
+
+}  // namespace
+}  // namespace pecunor

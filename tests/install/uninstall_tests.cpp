@@ -1,0 +1,124 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include "cleanup_program.h"
+#include "frm_install.h"
+#include "install_test_support.h"
+#include "uninstall.h"
+#include "url_opener.h"
+
+namespace pecunor {
+namespace {
+
+using testing::fileBytes;
+
+const QString product = QStringLiteral("Ostrel Pecunor 97");
+const QString uninstalledText = product + " has been uninstalled.";
+
+void writeFile(const QString& path, const QByteArray& bytes = "x")
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A default installation from a distribution folder of the temporary home,
+// then the uninstaller as the installed program runs it.
+class Uninstall : public ::testing::Test {
+protected:
+    Uninstall()
+    {
+        urlOpener() = [](const QUrl&) { return true; };
+        QDir().mkpath(home.path("Desktop"));
+        testing::ScriptedMessages installMessages;
+        {
+            TfrmInstall wizard(testing::testServices(installMessages, testing::makeDistFolder(home.path("dist"))));
+            while (wizard.currentPage() != InstallPage::Finish)
+                wizard.btnControls(wizard.btnNext);
+            wizard.btnControls(wizard.btnNext);
+        }
+        QDir(home.path("dist")).removeRecursively();
+        writeFile(home.configHome() + "/Brackwell/Pecunor 97.conf");
+        writeFile(home.configHome() + "/Brackwell/Other Product.conf");
+        writeFile(home.installFolder() + "/OPECU97.GID");
+        services = testing::testServices(messages, home.installFolder() + "/OPecu97.exe");
+        services.startDetached = [this](const QString& program, const QStringList& arguments) {
+            started << program << arguments;
+            return startSucceeds;
+        };
+    }
+
+    testing::TemporaryHome home;
+    testing::ScriptedMessages messages;
+    SetupServices services;
+    QStringList started;
+    bool startSucceeds = true;
+};
+
+TEST_F(Uninstall, CancelAtTheQuestionRemovesNothing)
+{
+    const QStringList before = home.allFiles();
+    EXPECT_EQ(uninstall(services), UninstallOutcome::Cancelled);
+    EXPECT_EQ(messages.texts, QStringList{"Are you sure you want to uninstall " + product + "?"});
+    EXPECT_EQ(home.allFiles(), before);
+    EXPECT_TRUE(started.isEmpty());
+}
+
+TEST_F(Uninstall, YesLeavesOnlyTheRunningProgramTheUsersFileAndTheCleanUpProgram)
+{
+    for (const bool byHandFirst : {false, true}) {
+        SCOPED_TRACE(byHandFirst ? "entries already removed by hand" : "a default installation");
+        if (byHandFirst) {
+            QDir(home.dataHome() + "/applications").removeRecursively();
+            QFile::remove(home.configHome() + "/autostart/" + product + ".desktop");
+            QFile::remove(home.path("Desktop/" + product + ".desktop"));
+            QFile::remove(home.path("tmp/bkUninstall.exe"));
+        }
+        writeFile(home.installFolder() + "/my notes.txt");
+        messages = {};
+        messages.answers = {QMessageBox::Yes};
+        started.clear();
+        EXPECT_EQ(uninstall(services), UninstallOutcome::Ended);
+
+        EXPECT_EQ(home.allFiles(), QStringList({".config/Brackwell/Other Product.conf",
+                                                ".local/opt/Ostrel Pecunor 97/OPecu97.exe",
+                                                ".local/opt/Ostrel Pecunor 97/my notes.txt", "tmp/bkUninstall.exe"}));
+        EXPECT_FALSE(QFileInfo::exists(home.dataHome() + "/applications/" + product)) << "the group folder";
+        const QString cleanup = home.path("tmp/bkUninstall.exe");
+        EXPECT_EQ(fileBytes(cleanup), cleanupProgramBytes());
+        EXPECT_TRUE(QFileInfo(cleanup).isExecutable());
+        EXPECT_EQ(started, QStringList({cleanup, home.installFolder() + "/OPecu97.exe"}));
+        EXPECT_EQ(messages.texts, QStringList({"Are you sure you want to uninstall " + product + "?", uninstalledText}));
+    }
+}
+
+TEST_F(Uninstall, ACleanUpProgramThatCannotBeWrittenOrStartedIsReportedAndTheProgramStays)
+{
+    for (const bool writable : {false, true}) {
+        SCOPED_TRACE(writable ? "cannot be started" : "cannot be written");
+        if (!writable) {
+            QDir(home.tempFolder()).removeRecursively();
+            writeFile(home.tempFolder());  // a file where the temporary folder belongs
+        } else {
+            QFile::remove(home.tempFolder());
+            QDir().mkpath(home.tempFolder());
+            startSucceeds = false;
+        }
+        messages = {};
+        messages.answers = {QMessageBox::Yes};
+        EXPECT_EQ(uninstall(services), UninstallOutcome::Ended);
+        ASSERT_EQ(messages.texts.size(), 2);
+        EXPECT_TRUE(messages.texts[1].startsWith("The uninstallation of " + product + " is incomplete"))
+            << messages.texts[1].toStdString();
+        EXPECT_TRUE(messages.texts[1].contains(home.installFolder() + "/OPecu97.exe"));
+        EXPECT_TRUE(QFileInfo::exists(home.installFolder() + "/OPecu97.exe"));
+    }
+}
+
+}  // namespace
+}  // namespace pecunor
