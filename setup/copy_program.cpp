@@ -184,7 +184,7 @@ TfrmCopyProgram::TfrmCopyProgram(CopyProgramServices services, QWidget* parent)
     cboDrive = new QComboBox(tabMain);
     cboDrive->setGeometry(15, 105, 280, 21);
     lblTarget = new QLabel(tabMain);
-    lblTarget->setGeometry(15, 129, 280, 16);
+    lblTarget->setGeometry(15, 129, 290, 16);
 
     btnCopy = new QPushButton(QStringLiteral("Copy"), this);
     btnCopy->setGeometry(161, 166, 75, 25);
@@ -228,8 +228,11 @@ QString TfrmCopyProgram::selectedMountPoint() const
 void TfrmCopyProgram::cboDriveChange()
 {
     const QString mountPoint = selectedMountPoint();
-    lblTarget->setText(mountPoint.isEmpty() ? QString()
-                                            : QStringLiteral("Copy to folder %1").arg(copyTargetFolder(mountPoint)));
+    const QString line =
+        mountPoint.isEmpty() ? QString() : QStringLiteral("Copy to folder %1").arg(copyTargetFolder(mountPoint));
+    // A deep mount point is shortened in the middle; the tip shows it whole.
+    lblTarget->setText(lblTarget->fontMetrics().elidedText(line, Qt::ElideMiddle, lblTarget->width()));
+    lblTarget->setToolTip(line);
 }
 
 void TfrmCopyProgram::btnCopyClick()

@@ -58,6 +58,9 @@ void copyFileKeepDate(const QString& source, const QString& destination)
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw FileCopyError(describe(out, "write").toStdString());
     const KeepDate keepDate(out, modified);
+    // The programs must stay executable; media without permission bits
+    // refuse this, which does not matter there.
+    out.setPermissions(in.permissions());
 
     std::array<char, 8192> block{};
     for (;;) {

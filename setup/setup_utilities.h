@@ -13,8 +13,8 @@ public:
 };
 
 // Copies source to destination in 8192-byte blocks, replacing the
-// destination, which then carries the source's modification date (also
-// when the copy failed part way). Throws FileCopyError when the source
+// destination, which then carries the source's permissions and
+// modification date (the date also when the copy failed part way). Throws FileCopyError when the source
 // cannot be read or a block cannot be written.
 void copyFileKeepDate(const QString& source, const QString& destination);
 

@@ -43,6 +43,8 @@ QByteArray readFile(const QString& path)
 }
 
 const QDateTime sourceDate = QDateTime(QDate(1997, 8, 15), QTime(10, 30, 0), Qt::UTC);
+const QFileDevice::Permissions executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup;
 
 class CopyFileKeepDate : public ::testing::TestWithParam<qsizetype> {
 protected:
@@ -55,12 +57,15 @@ TEST_P(CopyFileKeepDate, CopiesEveryByteAndTheDate)
 {
     const QByteArray bytes = patternBytes(GetParam());
     writeFile(pathOf("source"), bytes, sourceDate);
+    ASSERT_TRUE(QFile::setPermissions(pathOf("source"), executable));
     writeFile(pathOf("destination"), patternBytes(30000));
 
     copyFileKeepDate(pathOf("source"), pathOf("destination"));
 
     EXPECT_EQ(readFile(pathOf("destination")), bytes);
     EXPECT_EQ(QFileInfo(pathOf("destination")).lastModified().toUTC(), sourceDate);
+    EXPECT_EQ(QFileInfo(pathOf("destination")).permissions(), QFileInfo(pathOf("source")).permissions());
+    EXPECT_TRUE(QFileInfo(pathOf("destination")).isExecutable());
 }
 INSTANTIATE_TEST_SUITE_P(Sizes, CopyFileKeepDate, ::testing::Values(0, 1, 8191, 8192, 8193, 16384, 20000));
 
