@@ -3,8 +3,12 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "rcdata.h"
+
 namespace pecunor {
 namespace {
+
+constexpr int CleanupProgramResource = 4;
 
 constexpr QFileDevice::Permissions Executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                 QFileDevice::ExeOwner | QFileDevice::ReadGroup |
@@ -22,8 +26,11 @@ bool fail(QString* errorMessage, const QString& text)
 
 QByteArray cleanupProgramBytes()
 {
-    QFile resource(QStringLiteral(":/rcdata/4"));
-    return resource.open(QIODevice::ReadOnly) ? resource.readAll() : QByteArray();
+    try {
+        return readRcdata(CleanupProgramResource);
+    } catch (const MissingResource&) {
+        return {};
+    }
 }
 
 bool writeCleanupProgram(const QString& path, QString* errorMessage)
