@@ -1,5 +1,11 @@
 #include "program_folders.h"
 
+#include <QDir>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "product_constants.h"
 #include "system_folders.h"
 
 namespace pecunor {
@@ -18,6 +24,30 @@ ProgramFolders discoverProgramFolders()
         .WindowsFolder = withTrailingSeparator(platform::windowsFolder()),
         .SystemFolder = withTrailingSeparator(platform::systemFolder()),
     };
+}
+
+namespace {
+
+// By the effective rights, as a file created there would be judged.
+bool canWriteInto(const QString& folder)
+{
+    return ::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK, AT_EACCESS) == 0;
+}
+
+}  // namespace
+
+QString ownFilesFolder(const ProgramFolders& folders)
+{
+    if (canWriteInto(folders.ProgramFolder))
+        return folders.ProgramFolder;
+    const QString own = folders.WindowsFolder + QString::fromUtf8(Product.ProductName.data(), Product.ProductName.size());
+    QDir().mkpath(own);
+    return withTrailingSeparator(own);
+}
+
+QString defaultExportFolder(const ProgramFolders& folders)
+{
+    return canWriteInto(folders.ProgramFolder) ? folders.ProgramFolder : withTrailingSeparator(QDir::homePath());
 }
 
 const ProgramFolders& programFolders()

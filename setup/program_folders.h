@@ -19,6 +19,19 @@ QString withTrailingSeparator(const QString& folder);
 // Asks the system now.
 ProgramFolders discoverProgramFolders();
 
+// A system-wide install leaves the program folder read-only; what the program
+// writes of its own then goes to the user's folders instead, so that no
+// command fails only because of where the program lies.
+
+// Where the wallpaper picture goes: the program folder, or else the
+// product's folder in the user's data folder (created when missing). Ends in
+// a separator.
+QString ownFilesFolder(const ProgramFolders& folders);
+
+// Where the export files are proposed before the first save: the program
+// folder, or else the user's home folder. Ends in a separator.
+QString defaultExportFolder(const ProgramFolders& folders);
+
 // Asked once, on the first call; start-up makes that call before anything else.
 const ProgramFolders& programFolders();
 

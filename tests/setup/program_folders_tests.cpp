@@ -1,10 +1,12 @@
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <optional>
 
+#include "../file_commands/file_modes.h"
 #include "program_folders.h"
 
 namespace pecunor {
@@ -92,6 +94,28 @@ TEST_F(ProgramFoldersTest, TheFoldersAreWorkedOutOnceOnly)
 
     EXPECT_EQ(programFolders(), first);
     EXPECT_EQ(discoverProgramFolders().WindowsFolder, "/second/");
+}
+
+// A program folder the user may not write (a system-wide install) sends the
+// wallpaper picture to the user's data folder and the export names home.
+TEST_F(ProgramFoldersTest, UnwritableProgramFolderUsesTheUsersFolders)
+{
+    QTemporaryDir root;
+    const QString program = root.filePath(QStringLiteral("lib/")), data = root.filePath(QStringLiteral("data/"));
+    ASSERT_TRUE(QDir().mkpath(program));
+    home.set(root.path().toUtf8());
+    const ProgramFolders folders{.ProgramFolder = program, .WindowsFolder = data, .SystemFolder = {}};
+    EXPECT_EQ(ownFilesFolder(folders), program);
+    EXPECT_EQ(defaultExportFolder(folders), program);
+
+    QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    {
+        const test::FileModesObeyed modes;
+        EXPECT_EQ(ownFilesFolder(folders), data + QStringLiteral("Ostrel Pecunor 97/"));
+        EXPECT_EQ(defaultExportFolder(folders), root.path() + u'/');
+    }
+    EXPECT_TRUE(QFileInfo(data + QStringLiteral("Ostrel Pecunor 97")).isDir());
+    QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 }  // namespace
