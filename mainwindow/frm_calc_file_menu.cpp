@@ -1,0 +1,41 @@
+#include <QFileDialog>
+
+#include "bitmap_export.h"
+#include "frm_calc.h"
+#include "font_record_qt.h"
+#include "text_export.h"
+
+// The File menu: one handler for the menu and its items.
+namespace pecunor {
+
+void TfrmCalc::mnuFileClick(QAction* item)
+{
+    const QString name = item->objectName();
+    if (name == QLatin1String("mnuPrint")) {
+        runPrintCommand(this, shownResult(), clientArea(), fontFromRecord(settings_.TableFont),
+                        sgrFin->options().dateSample, services_.print);
+        return;
+    }
+    if (name == QLatin1String("mnuExit")) {
+        close();
+        return;
+    }
+    const bool saveAsText = name == QLatin1String("mnuSaveAsText");
+    const bool saveAsBitmap = name == QLatin1String("mnuSaveAsBitmap");
+    const bool tiled = name == QLatin1String("mnuSetAsWallpaperTiled");
+    const bool centered = name == QLatin1String("mnuSetAsWallpaperCentered");
+    if (!saveAsText && !saveAsBitmap && !tiled && !centered)
+        return;
+    if (!dlgSave)
+        dlgSave = new QFileDialog(this);
+    const FileCommandTarget target{*dlgSave, *clientArea(), windowTitle(), settings_};
+    if (saveAsText)
+        pecunor::saveAsText(target, shownResult(), services_.files);
+    else if (saveAsBitmap)
+        pecunor::saveAsBitmap(target, services_.files);
+    else
+        setAsWallpaper(target, services_.files,
+                       tiled ? platform::WallpaperStyle::Tiled : platform::WallpaperStyle::Centered);
+}
+
+}  // namespace pecunor
