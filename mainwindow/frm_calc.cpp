@@ -67,6 +67,8 @@ WindowServices WindowServices::desktop(const QString& programFolder)
     services.showHelp = [programFolder](QWidget* parent) { openHelp(programFolder, parent); };
     services.showAbout = &showModalAbout;
     services.showProducts = [] { openExternalUrl(QUrl(fromView(Product.MakerWebAddress))); };
+    services.print = PrintServices::desktop();
+    services.print.showError = services.showError;
     services.copyProgram = &showCopyProgramDialog;
     return services;
 }

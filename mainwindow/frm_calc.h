@@ -16,6 +16,7 @@
 #include "app_settings.h"
 #include "calc_types.h"
 #include "input_controls.h"
+#include "print_command.h"
 #include "regional_settings.h"
 #include "result_grid.h"
 #include "splitter_bar.h"
@@ -34,6 +35,7 @@ struct WindowServices {
     std::function<void(QWidget* parent)> showHelp;
     std::function<void(QWidget* parent)> showAbout;
     std::function<void()> showProducts;
+    PrintServices print;
     std::function<void(QWidget* parent)> copyProgram;
 
     // The desktop's own: today's local date, message boxes, the font dialog,

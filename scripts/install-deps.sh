@@ -16,6 +16,8 @@ readonly REQUIRED_PACKAGES=(
     # GIO marks the installed desktop launcher trusted; xdotool drives the
     # setup wizard under a real X server
     libglib2.0-dev xdotool
+    # printing tests print through their own cupsd to a cups-pdf queue
+    cups printer-driver-cups-pdf
 )
 
 is_installed() {
