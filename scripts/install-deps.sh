@@ -18,6 +18,9 @@ readonly REQUIRED_PACKAGES=(
     libglib2.0-dev xdotool
     # printing tests print through their own cupsd to a cups-pdf queue
     cups printer-driver-cups-pdf
+    # the Debian package: dpkg-shlibdeps finds its dependencies, lintian and
+    # appstreamcli check it and its software-centre entry
+    dpkg-dev file lintian appstream
 )
 
 is_installed() {
