@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QString>
 
 #include <cstdlib>
@@ -24,6 +25,10 @@ public:
         set("XDG_DATA_HOME", path_ + QStringLiteral("/.local/share"));
         set("XDG_CACHE_HOME", path_ + QStringLiteral("/.cache"));
         set("TMPDIR", path_ + QStringLiteral("/tmp"));
+        QDir(path_).mkpath(QStringLiteral("runtime"));
+        QFile::setPermissions(path_ + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                     QFileDevice::ExeOwner);
+        set("XDG_RUNTIME_DIR", path_ + QStringLiteral("/runtime"));
     }
     ~TestHome() { QDir(path_).removeRecursively(); }
     TestHome(const TestHome&) = delete;
