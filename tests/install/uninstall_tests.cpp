@@ -1,9 +1,13 @@
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include "cleanup_program.h"
 #include "frm_install.h"
@@ -118,6 +122,52 @@ TEST_F(Uninstall, ACleanUpProgramThatCannotBeWrittenOrStartedIsReportedAndThePro
         EXPECT_TRUE(messages.texts[1].contains(home.installFolder() + "/OPecu97.exe"));
         EXPECT_TRUE(QFileInfo::exists(home.installFolder() + "/OPecu97.exe"));
     }
+}
+
+}  // namespace
+}  // namespace pecunor
+
+namespace pecunor {
+namespace {
+
+// A temporary folder mounted noexec: the test runs itself again in a mount
+// namespace of its own, where it may mount a tmpfs over the temporary folder
+// without touching the machine's mounts.
+TEST(UninstallNoexec, ACleanUpProgramThatCannotRunLeavesTheProgramAndSaysSo)
+{
+    const char* const inside = "PECUNOR_TEST_IN_MOUNT_NAMESPACE";
+    if (!qEnvironmentVariableIsSet(inside)) {
+        if (QProcess::execute("unshare", {"--mount", "true"}) != 0)
+            GTEST_SKIP() << "no mount namespaces here";
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(inside), QStringLiteral("1"));
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(QStringLiteral("unshare"),
+                    {"--mount", "--propagation", "private", QCoreApplication::applicationFilePath(),
+                     "--gtest_filter=UninstallNoexec.*"});
+        ASSERT_TRUE(child.waitForFinished(60000));
+        if (child.exitCode() == 77)
+            GTEST_SKIP() << "mounting is not allowed here";
+        EXPECT_EQ(child.exitCode(), 0);
+        return;
+    }
+    testing::TemporaryHome home;
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "noexec", "tmpfs", home.tempFolder()}) != 0)
+        std::exit(77);
+    const QString program = home.installFolder() + "/OPecu97.exe";
+    writeFile(program);
+    testing::ScriptedMessages messages;
+    messages.answers = {QMessageBox::Yes};
+    SetupServices services = testing::testServices(messages, program);
+    services.startDetached = SetupServices::desktop().startDetached;
+    EXPECT_EQ(uninstall(services), UninstallOutcome::Ended);
+    ASSERT_EQ(messages.texts.size(), 2);
+    EXPECT_TRUE(messages.texts[1].startsWith("The uninstallation of " + product + " is incomplete"));
+    EXPECT_TRUE(QFileInfo(home.path("tmp/bkUninstall.exe")).isFile());
+    EXPECT_TRUE(QFileInfo::exists(program));
+    QProcess::execute("umount", {home.tempFolder()});
 }
 
 }  // namespace

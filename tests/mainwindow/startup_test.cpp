@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <QWidget>
 
@@ -23,6 +26,8 @@ TEST(ProgramMode, OnlyTheFirstArgumentCountsInAnyCase)
                               ModeCase{{program, "setup"}, ProgramMode::Install},
                               ModeCase{{program, "SeTuP", "more"}, ProgramMode::Install},
                               ModeCase{{program, "Uninstall"}, ProgramMode::Uninstall},
+                              ModeCase{{program, "help"}, ProgramMode::Help},
+                              ModeCase{{program, "x", "HELP"}, ProgramMode::Calculator},
                               ModeCase{{program, "x", "SETUP"}, ProgramMode::Calculator},
                               ModeCase{{program, "SETUP2"}, ProgramMode::Calculator},
                               ModeCase{{program, ""}, ProgramMode::Calculator}})
@@ -90,6 +95,25 @@ TEST_P(StartCalculator, ShowsTheSplashUnlessHiddenAndClosesIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(HideAbout, StartCalculator, ::testing::Bool());
+
+TEST(HelpMode, ShowsTheHelpViewerAloneAndEndsWhenItCloses)
+{
+    QTemporaryDir folder;
+    QFile help(folder.filePath("OPecu97.hlp"));
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.write("<p>Help text</p>");
+    help.close();
+    QStringList shown;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible())
+                shown << window->metaObject()->className();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            window->close();
+    });
+    EXPECT_EQ(runHelpViewer(folder.path() + "/"), 0);
+    EXPECT_EQ(shown, QStringList{"pecunor::HelpViewer"});
+}
 
 }  // namespace
 }  // namespace pecunor
