@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPrinterInfo>
 
 namespace pecunor {
 
@@ -13,6 +14,15 @@ QString printerFailure(const QPrinter& printer)
     return QStringLiteral("Printing on \"%1\" failed.\nCheck that the printer is switched on and can be reached, "
                           "then print again.")
         .arg(name);
+}
+
+// Qt hands a finished job to the spooler without a word when the queue has
+// gone meanwhile, so a system printer is looked up before the job begins.
+bool beginJob(QPainter& painter, QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::printerInfo(printer.printerName()).isNull())
+        return false;
+    return painter.begin(&printer);
 }
 
 // Ends the job also when drawing stopped half-way; false when the printer
@@ -30,7 +40,7 @@ QString printText(QPrinter& printer, const QString& title, const ShownResult& sh
 {
     printer.setDocName(title);
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!beginJob(painter, printer))
         return printerFailure(printer);
     painter.setFont(font);
     painter.setPen(Qt::black);
@@ -69,7 +79,7 @@ QString printPicture(QPrinter& printer, const QString& title, const QImage& pict
 {
     printer.setDocName(title);
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!beginJob(painter, printer))
         return printerFailure(printer);
     const PictureSize size{picture.width(), picture.height()};
     const PictureSize placed =

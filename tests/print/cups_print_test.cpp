@@ -125,7 +125,7 @@ protected:
     std::unique_ptr<TfrmCalc> window;
 
     // Future value of 1,000 at 10 % over the given years, printed through File > Print.
-    QString printFutureValue(const QString& years, bool picture)
+    QString printFutureValue(const QString& years, bool picture, bool printed = true)
     {
         WindowServices services;
         services.today = [] { return date(2026, 12, 7); };
@@ -151,6 +151,8 @@ protected:
 
         const auto before = pdfFiles();
         window->mnuPrint->trigger();
+        if (!printed)
+            return {};
         EXPECT_TRUE(errors.empty()) << (errors.empty() ? "" : errors[0].toStdString());
         for (int tries = 0; tries < 600; QTest::qWait(100), ++tries)
             for (const auto& [path, time] : pdfFiles()) {
@@ -215,6 +217,33 @@ TEST_F(CupsPrintTest, ScreenPictureIsOnePageHoldingAnImage)
     const QStringList images = run("pdfimages", {"-list", pdf}).value_or(QString()).split(u'\n', Qt::SkipEmptyParts);
     EXPECT_GE(images.size(), 3) << images.join(u'\n').toStdString();
     QFile::remove(pdf);
+}
+
+// Runs last: it takes the queues away.
+TEST_F(CupsPrintTest, QueueGoneSincePrintingShowsAnErrorAndNoQueueSaysSo)
+{
+    ASSERT_TRUE(run("lpadmin", {"-p", "Gone", "-v", "cups-pdf:/", "-E", "-P", "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"}));
+    QPrinter& printer = PrintServices::desktop().printer();
+    printer.setPrinterName("Gone");
+    ASSERT_EQ(printer.printerName(), QString("Gone"));
+    ASSERT_TRUE(run("lpadmin", {"-x", "Gone"}));
+    struct Case {
+        const char* removeQueue;
+        const char* message;
+    };
+    for (const Case& c : {Case{nullptr, "Printing on \"Gone\" failed."}, Case{"PDF", "No printer is installed."}}) {
+        if (c.removeQueue != nullptr) {
+            ASSERT_TRUE(run("lpadmin", {"-x", c.removeQueue}));
+        }
+        errors.clear();
+        const auto before = pdfFiles();
+        printFutureValue("3", false, false);
+        ASSERT_EQ(errors.size(), 1U);
+        EXPECT_TRUE(errors[0].startsWith(c.message)) << errors[0].toStdString();
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        QTest::qWait(1500);
+        EXPECT_EQ(pdfFiles(), before);
+    }
 }
 
 }  // namespace
