@@ -346,6 +346,8 @@ void TfrmInstall::drvInstallToChange()
     const QString folder = flbInstallTo->currentFolder();
     volumeFolders_.insert(drvInstallTo->currentData().toString(), folder);
     lblInstallTo->setText(QDir::toNativeSeparators(installFolderFor(folder)));
+    // A deep folder is wider than the label.
+    lblInstallTo->setToolTip(lblInstallTo->text());
 }
 
 bool TfrmInstall::copyShippedFiles(const QString& installFolder)
