@@ -193,6 +193,19 @@ TEST_F(InstallCycle, InstallRunUninstallLeavesOnlyTheCleanUpProgram)
     calculator.waitForFinished(5000);
     EXPECT_TRUE(QFileInfo::exists(home.configHome() + "/Brackwell/Pecunor 97.conf"));
 
+    // The menu's help entry opens the help window alone.
+    const auto helpExec = testing::desktopEntryValue(
+        fileBytes(home.dataHome() + "/applications/" + product + "/" + product + " Help.desktop"), "Exec");
+    const auto helpCommand = testing::splitExec(helpExec.value_or(""));
+    ASSERT_TRUE(helpCommand.has_value());
+    QProcess helpViewer;
+    helpViewer.start(helpCommand->first(), helpCommand->mid(1));
+    const QString helpWindow = waitForWindow(product + " Help");
+    EXPECT_FALSE(helpWindow.isEmpty());
+    EXPECT_TRUE(waitForWindow(product, 300).isEmpty()) << "no calculator window beside it";
+    helpViewer.terminate();
+    helpViewer.waitForFinished(5000);
+
     uninstallFromTheEntry();
     for (const QString& entry : entries())
         EXPECT_FALSE(QFileInfo::exists(entry)) << entry.toStdString();
