@@ -96,6 +96,11 @@ TEST_P(StartCalculator, ShowsTheSplashUnlessHiddenAndClosesIt)
 
 INSTANTIATE_TEST_SUITE_P(HideAbout, StartCalculator, ::testing::Bool());
 
+TEST(ProgramIcon, CarriesTheSizesOfTheIconTheme)
+{
+    EXPECT_EQ(programIcon().availableSizes(), QList<QSize>({QSize(48, 48), QSize(256, 256)}));
+}
+
 TEST(HelpMode, ShowsTheHelpViewerAloneAndEndsWhenItCloses)
 {
     QTemporaryDir folder;
