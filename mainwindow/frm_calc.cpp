@@ -69,6 +69,8 @@ WindowServices WindowServices::desktop(const QString& programFolder)
     services.showProducts = [] { openExternalUrl(QUrl(fromView(Product.MakerWebAddress))); };
     services.print = PrintServices::desktop();
     services.print.showError = services.showError;
+    services.files = FileCommandServices::desktop(programFolder);
+    services.files.showError = services.showError;
     services.copyProgram = &showCopyProgramDialog;
     return services;
 }
@@ -257,8 +259,7 @@ void TfrmCalc::createMenu()
     mnuAbout = item(help, "mnuAbout", QStringLiteral("&About"));
 
     // These commands arrive with the output and distribution features.
-    for (QAction* later : {mnuSaveAsText, mnuSaveAsBitmap, mnuPrint, mnuSetAsWallpaperTiled,
-                           mnuSetAsWallpaperCentered, mnuCut, mnuCopy, mnuPaste, mnuSelectAll})
+    for (QAction* later : {mnuCut, mnuCopy, mnuPaste, mnuSelectAll})
         later->setEnabled(false);
 }
 
@@ -276,7 +277,9 @@ void TfrmCalc::connectInputs()
     });
     for (QAction* item : {mnuHorGridlines, mnuVerGridlines, mnuStretched, mnuHideAbout, mnuChartFont})
         connect(item, &QAction::triggered, this, [this, item] { setupChanged(item); });
-    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    auto* fileMenu = menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    connect(fileMenu, &QMenu::triggered, this, &TfrmCalc::mnuFileClick);
+    connect(fileMenu, &QMenu::aboutToShow, this, [this, fileMenu] { mnuFileClick(fileMenu->menuAction()); });
     connect(mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContentsClick(); });
     connect(mnuAbout, &QAction::triggered, this, [this] {
         if (services_.showAbout)

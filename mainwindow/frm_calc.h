@@ -19,6 +19,8 @@
 #include "print_command.h"
 #include "regional_settings.h"
 #include "result_grid.h"
+#include "save_dialog.h"
+#include "shown_result.h"
 #include "splitter_bar.h"
 
 namespace pecunor {
@@ -37,6 +39,7 @@ struct WindowServices {
     std::function<void()> showProducts;
     PrintServices print;
     std::function<void(QWidget* parent)> copyProgram;
+    FileCommandServices files;
 
     // The desktop's own: today's local date, message boxes, the font dialog,
     // the user's settings file, the compiled-in explanations, the help
@@ -96,6 +99,8 @@ public:
     QAction* mnuProducts;
     QAction* mnuCopyProgram;
     QAction* mnuAbout;
+    // The save dialog of the File commands, made when first needed.
+    QFileDialog* dlgSave = nullptr;
 
     bool inputsReady() const { return inputsReady_; }
     bool formStarting() const { return formStarting_; }
@@ -104,6 +109,10 @@ public:
     // The eight input rows by suffix ("Method", ..., "Value4"): label and value control.
     QLabel* rowLabel(int row) const;
     QWidget* rowControl(int row) const;
+    // The inputs, and the summary and table unless the error line is shown.
+    ShownResult shownResult() const;
+    // The part of the window below the menu bar: what pictures and printouts show.
+    QWidget* clientArea() const;
 
     // The handlers, named after their controls and events.
     void cboMethodChange();
@@ -112,6 +121,7 @@ public:
     void calcChart();
     void iniSettings();
     void setupChanged(QAction* item);
+    void mnuFileClick(QAction* item);
     void loadExplanation();
     void mnuHelpContentsClick();
     void FormResize();

@@ -18,6 +18,9 @@ readonly REQUIRED_PACKAGES=(
     libglib2.0-dev xdotool
     # printing tests print through their own cupsd to a cups-pdf queue
     cups printer-driver-cups-pdf
+    # the wallpaper: GNOME's schemas and gsettings, a private session bus,
+    # and XFCE's settings daemon with xfconf-query
+    gsettings-desktop-schemas libglib2.0-bin dbus xfconf libxfconf-0-3
     # the Debian package: dpkg-shlibdeps finds its dependencies, lintian and
     # appstreamcli check it and its software-centre entry
     dpkg-dev file lintian appstream
