@@ -12,7 +12,7 @@ readonly TIME_TARGET_MS=2
 
 bash scripts/install-deps.sh
 cmake --preset release
-cmake --build --preset release -j 2 --target bench_calc_chart cli_peak_memory pecunor-calc bench_window bench_print
+cmake --build --preset release -j 2 --target bench_calc_chart cli_peak_memory pecunor-calc bench_window bench_print bench_output
 
 printf '\n== Recomputation time, median of 10 runs\n'
 timing_log=$BUILD_DIR/bench/calc_chart.log
@@ -74,7 +74,27 @@ awk '
     }
 ' "$print_log" || print_ok=$?
 
-if ((time_ok == 0 && memory_ok == 0 && window_ok == 0 && print_ok == 0)); then
+printf '\n== Save As Text of a 9,999-row table and Save As Bitmap, from the window\n'
+output_log=$BUILD_DIR/bench/output.log
+"$BUILD_DIR/bench/bench_output" 2>/dev/null | tee "$output_log"
+output_ok=0
+awk '
+    function milliseconds(value, unit) {
+        if (unit == "us") return value / 1000
+        if (unit == "s") return value * 1000
+        return value
+    }
+    /saveAsText.*_median/ { text = milliseconds($2, $3) }
+    /saveAsBitmap.*_median/ { bitmap = milliseconds($2, $3) }
+    END {
+        missed = (text > 30) + (bitmap > 100)
+        printf "save as text %.2f ms (30), save as bitmap %.2f ms (100): %s\n",
+               text, bitmap, missed ? "OVER a target" : "within the targets"
+        exit missed > 0
+    }
+' "$output_log" || output_ok=$?
+
+if ((time_ok == 0 && memory_ok == 0 && window_ok == 0 && print_ok == 0 && output_ok == 0)); then
     echo "bench.sh: every figure meets its target"
 else
     echo "bench.sh: a figure misses its target"
