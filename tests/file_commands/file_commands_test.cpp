@@ -77,6 +77,21 @@ TEST_F(FileCommandsTest, TextFileHoldsWhatTheWindowShows)
     EXPECT_TRUE(errors.empty());
 }
 
+// The names a filter lets a case-sensitive dialog (GTK's, for one) offer.
+QStringList offeredNames(const QString& filter)
+{
+    const QStringList patterns =
+        filter.mid(filter.lastIndexOf(QLatin1Char('(')) + 1).chopped(1).split(QLatin1Char(' '));
+    QStringList offered;
+    for (const char* name : {"a.txt", "B.TXT", "c.bmp", "D.BMP", "e"})
+        for (const QString& pattern : patterns)
+            if (QRegularExpression::fromWildcard(pattern, Qt::CaseSensitive).match(QLatin1String(name)).hasMatch()) {
+                offered.append(QLatin1String(name));
+                break;
+            }
+    return offered;
+}
+
 struct DialogCase {
     const char* name;
     bool text;
@@ -85,72 +100,54 @@ struct DialogCase {
     QStringList filters;
     int preselected;
     QString suffix;
+    QStringList offered;  // by the preselected filter
 };
 
-TEST_F(FileCommandsTest, SaveDialogIsPreparedForEachCommand)
+// Each save dialog as it is shown, then cancelled.
+TEST_F(FileCommandsTest, SaveDialogIsPreparedAndCancelChangesNothing)
 {
     const QStringList textFilters{QStringLiteral("Column Aligned (*.TXT *.txt)"),
                                   QStringLiteral("Comma Delimited (*.TXT *.txt)")};
     const QStringList bitmapFilters{QStringLiteral("Bitmap Image (*.BMP *.bmp)"), QStringLiteral("All Files (*)")};
+    const QStringList textNames{QStringLiteral("a.txt"), QStringLiteral("B.TXT")};
     const std::vector<DialogCase> cases{
         {"text, column aligned last", true, 1, QStringLiteral("Save Ostrel Pecunor 97 Chart"), textFilters, 0,
-         QStringLiteral("TXT")},
+         QStringLiteral("TXT"), textNames},
         {"text, comma delimited last", true, 2, QStringLiteral("Save Ostrel Pecunor 97 Chart"), textFilters, 1,
-         QStringLiteral("TXT")},
+         QStringLiteral("TXT"), textNames},
         {"bitmap, all files last", false, 2, QStringLiteral("Save Ostrel Pecunor 97 Bitmap"), bitmapFilters, 0,
-         QStringLiteral("BMP")},
+         QStringLiteral("BMP"), {QStringLiteral("c.bmp"), QStringLiteral("D.BMP")}},
     };
     const QString folder = scratch.filePath(QStringLiteral("saved here"));
     QDir().mkpath(folder);
     settings.TXTFileName = folder + QStringLiteral("/last.txt");
     settings.BMPFileName = folder + QStringLiteral("/last.bmp");
+    const AppSettings before = settings;
     TfrmCalc& w = open();
+    enter(CalcMethod::FutureValue, QStringLiteral("1/15/24"), {"1000", "10", "3"});
     for (const DialogCase& c : cases) {
         SCOPED_TRACE(c.name);
         settings.TXTFilterIndex = c.storedFilterIndex;
         settings.BMPFilterIndex = c.storedFilterIndex;
-        run(c.text ? w.mnuSaveAsText : w.mnuSaveAsBitmap);
+        run(c.text ? w.mnuSaveAsText : w.mnuSaveAsBitmap, std::nullopt);
         ASSERT_FALSE(dialogs.empty());
         const DialogSeen& seen = dialogs.back();
         EXPECT_EQ(seen.title, c.title);
         EXPECT_EQ(seen.nameFilters, c.filters);
         EXPECT_EQ(seen.selectedFilter, c.filters.at(c.preselected));
+        EXPECT_EQ(offeredNames(seen.selectedFilter), c.offered);
         EXPECT_EQ(seen.defaultSuffix, c.suffix);
         EXPECT_EQ(seen.folder, folder);
-        EXPECT_EQ(seen.selectedFiles, QStringList{c.text ? settings.TXTFileName : settings.BMPFileName});
+        EXPECT_EQ(seen.selectedFiles, QStringList{c.text ? before.TXTFileName : before.BMPFileName});
         EXPECT_TRUE(seen.savesAndConfirmsOverwrite);
+        EXPECT_EQ(settings.TXTFileName, before.TXTFileName);
+        EXPECT_EQ(settings.BMPFileName, before.BMPFileName);
+        EXPECT_EQ(settings.TXTFilterIndex, c.storedFilterIndex);
+        EXPECT_EQ(settings.BMPFilterIndex, c.storedFilterIndex);
     }
-}
-
-// The names each filter lets a case-sensitive dialog (GTK's, for one) offer.
-QStringList offeredNames(const QString& filter, const QStringList& names)
-{
-    const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
-    const QStringList patterns =
-        filter.mid(open + 1).chopped(1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    QStringList offered;
-    for (const QString& name : names)
-        for (const QString& pattern : patterns)
-            if (QRegularExpression::fromWildcard(pattern, Qt::CaseSensitive).match(name).hasMatch()) {
-                offered.append(name);
-                break;
-            }
-    return offered;
-}
-
-TEST_F(FileCommandsTest, FiltersAlsoMatchLowerCaseNames)
-{
-    const QStringList names{QStringLiteral("a.txt"), QStringLiteral("B.TXT"), QStringLiteral("c.bmp"),
-                            QStringLiteral("D.BMP"), QStringLiteral("e")};
-    TfrmCalc& w = open();
-    run(w.mnuSaveAsText);
-    run(w.mnuSaveAsBitmap);
-    ASSERT_EQ(dialogs.size(), 2U);
-    for (const QString& filter : dialogs[0].nameFilters)
-        EXPECT_EQ(offeredNames(filter, names), (QStringList{QStringLiteral("a.txt"), QStringLiteral("B.TXT")}));
-    EXPECT_EQ(offeredNames(dialogs[1].nameFilters.at(0), names),
-              (QStringList{QStringLiteral("c.bmp"), QStringLiteral("D.BMP")}));
-    EXPECT_EQ(offeredNames(dialogs[1].nameFilters.at(1), names), names);
+    EXPECT_TRUE(QDir(folder).isEmpty());
+    EXPECT_TRUE(QDir(programFolder).isEmpty());
+    EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(FileCommandsTest, CommaDelimitedStaysChosenAfterARestart)
@@ -174,25 +171,6 @@ TEST_F(FileCommandsTest, CommaDelimitedStaysChosenAfterARestart)
     ASSERT_EQ(dialogs.size(), 1U);
     EXPECT_EQ(dialogs.back().selectedFilter, QStringLiteral("Comma Delimited (*.TXT *.txt)"));
     EXPECT_EQ(dialogs.back().selectedFiles, QStringList{scratch.filePath(QStringLiteral("result.TXT"))});
-}
-
-TEST_F(FileCommandsTest, CancelChangesNothing)
-{
-    TfrmCalc& w = open();
-    enter(CalcMethod::FutureValue, QStringLiteral("1/15/24"), {"1000", "10", "3"});
-    settings.TXTFilterIndex = 2;
-    settings.BMPFilterIndex = 2;
-    for (QAction* item : {w.mnuSaveAsText, w.mnuSaveAsBitmap}) {
-        SCOPED_TRACE(item->objectName().toStdString());
-        run(item, std::nullopt);
-        EXPECT_EQ(settings.TXTFileName, programFolder + QStringLiteral("Pecunor.txt"));
-        EXPECT_EQ(settings.TXTFilterIndex, 2);
-        EXPECT_EQ(settings.BMPFileName, programFolder + QStringLiteral("Pecunor.bmp"));
-        EXPECT_EQ(settings.BMPFilterIndex, 2);
-    }
-    EXPECT_EQ(dialogs.size(), 2U);
-    EXPECT_TRUE(QDir(programFolder).isEmpty());
-    EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(FileCommandsTest, FailedTextWriteIsReportedWithTheCursorBack)
