@@ -35,8 +35,10 @@ status=$?
 executions=$(sed -nE 's/^stat::number_of_executed_units: *([0-9]+)/\1/p' "$LOG" | tail -n 1)
 speed=$(sed -nE 's/^stat::average_exec_per_sec: *([0-9]+)/\1/p' "$LOG" | tail -n 1)
 coverage=$(grep -oE 'cov: [0-9]+' "$LOG" | tail -n 1)
+# The fuzzer's own count leaves out the inputs it has since replaced by smaller ones.
+kept=$(grep -oE 'corp: [0-9]+/[0-9]+[a-zA-Z]*' "$LOG" | tail -n 1)
 echo "executions: ${executions:-unknown} (${speed:-?} per second)"
-echo "corpus: $(corpus_files) inputs (was $corpus_before), ${coverage:-cov: unknown} edges"
+echo "corpus: $(corpus_files) files (was $corpus_before), ${kept:-corp: unknown} in use, ${coverage:-cov: unknown} edges"
 if ((status == 0)); then
     echo "result: no fault found"
 else
