@@ -30,13 +30,12 @@ constexpr int callTimeoutMs = 5000;
 
 QByteArray fileUri(const QString& file) { return QUrl::fromLocalFile(file).toEncoded(); }
 
-// GNOME and the desktops built on its settings: the background schema.
-bool setGnomeWallpaper(const QString& file, WallpaperStyle style)
+// GNOME's background settings, or a desktop's own copy of them.
+bool setGSettingsWallpaper(const char* schemaId, const QString& file, WallpaperStyle style)
 {
     GSettingsSchemaSource* source = g_settings_schema_source_get_default();
     // Creating settings for a schema that is not installed aborts the program.
-    GSettingsSchema* schema =
-        source ? g_settings_schema_source_lookup(source, "org.gnome.desktop.background", TRUE) : nullptr;
+    GSettingsSchema* schema = source ? g_settings_schema_source_lookup(source, schemaId, TRUE) : nullptr;
     if (!schema)
         return false;
     GSettingsBackend* backend = g_settings_backend_get_default();
@@ -123,14 +122,16 @@ bool setXfceWallpaper(const QString& file, WallpaperStyle style)
 
 DesktopFamily desktopFamily(const QString& currentDesktops)
 {
-    static const QStringList gnomeFamily{QStringLiteral("GNOME"),       QStringLiteral("GNOME-Classic"),
+    static const QStringList gnomeFamily{QStringLiteral("GNOME"),  QStringLiteral("GNOME-Classic"),
                                          QStringLiteral("GNOME-Flashback"), QStringLiteral("Unity"),
-                                         QStringLiteral("Cinnamon"),    QStringLiteral("X-Cinnamon"),
-                                         QStringLiteral("Budgie"),      QStringLiteral("Pantheon")};
+                                         QStringLiteral("Budgie"), QStringLiteral("Pantheon")};
     for (const QString& desktop : currentDesktops.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
         const QString name = desktop.trimmed();
         if (gnomeFamily.contains(name, Qt::CaseInsensitive))
             return DesktopFamily::Gnome;
+        if (name.compare(QLatin1String("Cinnamon"), Qt::CaseInsensitive) == 0 ||
+            name.compare(QLatin1String("X-Cinnamon"), Qt::CaseInsensitive) == 0)
+            return DesktopFamily::Cinnamon;
         if (name.compare(QLatin1String("KDE"), Qt::CaseInsensitive) == 0)
             return DesktopFamily::Kde;
         if (name.compare(QLatin1String("XFCE"), Qt::CaseInsensitive) == 0)
@@ -142,7 +143,9 @@ DesktopFamily desktopFamily(const QString& currentDesktops)
 bool setDesktopWallpaper(const QString& file, WallpaperStyle style)
 {
     switch (desktopFamily(qEnvironmentVariable("XDG_CURRENT_DESKTOP"))) {
-    case DesktopFamily::Gnome: return setGnomeWallpaper(file, style);
+    case DesktopFamily::Gnome: return setGSettingsWallpaper("org.gnome.desktop.background", file, style);
+    // Cinnamon reads its own copy of the keys.
+    case DesktopFamily::Cinnamon: return setGSettingsWallpaper("org.cinnamon.desktop.background", file, style);
     case DesktopFamily::Kde: return setPlasmaWallpaper(file, style);
     case DesktopFamily::Xfce: return setXfceWallpaper(file, style);
     case DesktopFamily::Unsupported: break;

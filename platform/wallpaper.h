@@ -8,10 +8,11 @@ namespace pecunor::platform {
 enum class WallpaperStyle { Tiled, Centered };
 
 // The desktops whose wallpaper the program can set.
-enum class DesktopFamily { Unsupported, Gnome, Kde, Xfce };
+enum class DesktopFamily { Unsupported, Gnome, Cinnamon, Kde, Xfce };
 
 // The first desktop of a colon-separated XDG_CURRENT_DESKTOP list that the
-// program knows, in any case ("ubuntu:GNOME" is GNOME).
+// program knows, in any case ("ubuntu:GNOME" is GNOME). Unity, Budgie and
+// Pantheon keep their wallpaper in GNOME's settings.
 DesktopFamily desktopFamily(const QString& currentDesktops);
 
 // Makes the picture file the wallpaper of the running desktop, named by

@@ -1,11 +1,14 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 #include <signal.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 
@@ -49,6 +52,31 @@ private:
     pid_t pid_ = -1;
 };
 
+// Cinnamon's copy of the background keys, which only Cinnamon installs: its
+// schema, compiled into a folder GIO reads beside the system's.
+void installCinnamonSchema(const QString& home)
+{
+    const QString folder = home + QStringLiteral("/schemas");
+    QDir().mkpath(folder);
+    QFile schema(folder + QStringLiteral("/org.cinnamon.desktop.background.gschema.xml"));
+    if (!schema.open(QIODevice::WriteOnly))
+        return;
+    schema.write(R"(<schemalist>
+  <enum id="org.cinnamon.desktop.background.options">
+    <value nick="none" value="0"/><value nick="wallpaper" value="1"/><value nick="centered" value="2"/>
+    <value nick="scaled" value="3"/><value nick="stretched" value="4"/><value nick="zoom" value="5"/>
+  </enum>
+  <schema id="org.cinnamon.desktop.background" path="/org/cinnamon/desktop/background/">
+    <key name="picture-uri" type="s"><default>''</default></key>
+    <key name="picture-options" enum="org.cinnamon.desktop.background.options"><default>'zoom'</default></key>
+  </schema>
+</schemalist>
+)");
+    schema.close();
+    if (std::system(("glib-compile-schemas " + folder.toStdString()).c_str()) == 0)
+        qputenv("GSETTINGS_SCHEMA_DIR", folder.toLocal8Bit());
+}
+
 bool listingTests(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i)
@@ -66,8 +94,10 @@ int main(int argc, char** argv)
     qputenv("GSETTINGS_BACKEND", "keyfile");
     qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     std::optional<PrivateSessionBus> bus;
-    if (!listingTests(argc, argv))
+    if (!listingTests(argc, argv)) {
         bus.emplace();
+        installCinnamonSchema(home.path());
+    }
     // Widgets without a display, also when CTest lists the tests at build time.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);

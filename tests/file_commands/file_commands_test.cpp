@@ -311,7 +311,7 @@ TEST(DesktopFamilyTest, TheFirstKnownDesktopOfTheListCounts)
     const std::vector<std::pair<QString, DesktopFamily>> cases{
         {QStringLiteral("GNOME"), DesktopFamily::Gnome},
         {QStringLiteral("ubuntu:GNOME"), DesktopFamily::Gnome},
-        {QStringLiteral("X-Cinnamon"), DesktopFamily::Gnome},
+        {QStringLiteral("X-Cinnamon"), DesktopFamily::Cinnamon},
         {QStringLiteral("Budgie:GNOME"), DesktopFamily::Gnome},
         {QStringLiteral("Pantheon"), DesktopFamily::Gnome},
         {QStringLiteral("unity"), DesktopFamily::Gnome},

@@ -1,5 +1,5 @@
 // The wallpaper commands of the real window against real desktop settings:
-// GNOME's through GSettings, XFCE's through xfconfd on the test's own bus,
+// GNOME's and Cinnamon's through GSettings, XFCE's through xfconfd on the test's own bus,
 // and Plasma's scripting call answered by a stand-in that records it.
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -40,10 +40,9 @@ protected:
         process.waitForFinished(10000);
         return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
     }
-    static QString gsettings(const char* key)
+    static QString gsettings(const char* schema, const char* key)
     {
-        return output(QStringLiteral("gsettings"),
-                      {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.background"), QLatin1String(key)});
+        return output(QStringLiteral("gsettings"), {QStringLiteral("get"), QLatin1String(schema), QLatin1String(key)});
     }
     static QString xfconf(const QString& property, const QStringList& more = {})
     {
@@ -53,18 +52,21 @@ protected:
     }
 };
 
-TEST_F(WallpaperDesktopTest, GnomeKeepsTheLastStyleInItsSettings)
+TEST_F(WallpaperDesktopTest, GSettingsKeepTheLastStyle)
 {
-    setDesktop("ubuntu:GNOME");
     const QString uri = QStringLiteral("'") + QUrl::fromLocalFile(wallpaperFile()).toString() + QLatin1Char('\'');
-    for (const auto& [style, options] : {std::pair{platform::WallpaperStyle::Tiled, "'wallpaper'"},
-                                         std::pair{platform::WallpaperStyle::Centered, "'centered'"}}) {
-        SCOPED_TRACE(options);
-        setWallpaper(style);
-        EXPECT_EQ(gsettings("picture-options"), QLatin1String(options));
-        EXPECT_EQ(gsettings("picture-uri"), uri);
-        EXPECT_EQ(gsettings("picture-uri-dark"), uri);
+    for (const auto& [desktop, schema] : {std::pair{"ubuntu:GNOME", "org.gnome.desktop.background"},
+                                          std::pair{"X-Cinnamon", "org.cinnamon.desktop.background"}}) {
+        SCOPED_TRACE(desktop);
+        setDesktop(desktop);
+        for (const auto& [style, options] : {std::pair{platform::WallpaperStyle::Tiled, "'wallpaper'"},
+                                             std::pair{platform::WallpaperStyle::Centered, "'centered'"}}) {
+            setWallpaper(style);
+            EXPECT_EQ(gsettings(schema, "picture-options"), QLatin1String(options));
+            EXPECT_EQ(gsettings(schema, "picture-uri"), uri);
+        }
     }
+    EXPECT_EQ(gsettings("org.gnome.desktop.background", "picture-uri-dark"), uri);
     // In the settings file, not in memory only.
     const QString keyfile = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                             QStringLiteral("/glib-2.0/settings/keyfile");
