@@ -22,8 +22,8 @@ readonly REQUIRED_PACKAGES=(
     # and XFCE's settings daemon with xfconf-query
     gsettings-desktop-schemas libglib2.0-bin dbus xfconf libxfconf-0-3
     # the Debian package: dpkg-shlibdeps finds its dependencies, lintian and
-    # appstreamcli check it and its software-centre entry
-    dpkg-dev file lintian appstream
+    # appstreamcli check it and its software-centre entry, man reads its pages
+    dpkg-dev file lintian appstream man-db
 )
 
 is_installed() {
