@@ -134,6 +134,9 @@ for ((event = 1; event <= EVENTS; event++)); do
     fi
     if ((event % 20 == 0)); then
         alive || died "$event"
+        # Without a window manager nothing gives the focus back after a
+        # popup has taken it.
+        xdotool windowfocus "$window" 2>/dev/null
     fi
 done
 alive || died "$EVENTS"
