@@ -67,11 +67,11 @@ WindowServices WindowServices::desktop(const QString& programFolder)
     services.showHelp = [programFolder](QWidget* parent) { openHelp(programFolder, parent); };
     services.showAbout = &showModalAbout;
     services.showProducts = [] { openExternalUrl(QUrl(fromView(Product.MakerWebAddress))); };
+    services.copyProgram = &showCopyProgramDialog;
     services.print = PrintServices::desktop();
     services.print.showError = services.showError;
     services.files = FileCommandServices::desktop(programFolder);
     services.files.showError = services.showError;
-    services.copyProgram = &showCopyProgramDialog;
     return services;
 }
 
@@ -257,10 +257,6 @@ void TfrmCalc::createMenu()
     mnuCopyProgram = item(help, "mnuCopyProgram", QStringLiteral("&Copy Program for a Friend"));
     help->addSeparator();
     mnuAbout = item(help, "mnuAbout", QStringLiteral("&About"));
-
-    // These commands arrive with the output and distribution features.
-    for (QAction* later : {mnuCut, mnuCopy, mnuPaste, mnuSelectAll})
-        later->setEnabled(false);
 }
 
 void TfrmCalc::connectInputs()
@@ -280,6 +276,7 @@ void TfrmCalc::connectInputs()
     auto* fileMenu = menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
     connect(fileMenu, &QMenu::triggered, this, &TfrmCalc::mnuFileClick);
     connect(fileMenu, &QMenu::aboutToShow, this, [this, fileMenu] { mnuFileClick(fileMenu->menuAction()); });
+    connectEditMenu();
     connect(mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContentsClick(); });
     connect(mnuAbout, &QAction::triggered, this, [this] {
         if (services_.showAbout)

@@ -37,8 +37,8 @@ struct WindowServices {
     std::function<void(QWidget* parent)> showHelp;
     std::function<void(QWidget* parent)> showAbout;
     std::function<void()> showProducts;
-    PrintServices print;
     std::function<void(QWidget* parent)> copyProgram;
+    PrintServices print;
     FileCommandServices files;
 
     // The desktop's own: today's local date, message boxes, the font dialog,
@@ -125,6 +125,8 @@ public:
     void loadExplanation();
     void mnuHelpContentsClick();
     void FormResize();
+    // The Edit menu: opened (sender its menu), an item chosen, or Ctrl+Insert.
+    void mnuEditClick(QObject* sender);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -139,6 +141,10 @@ private:
     bool FormKeyDown(QKeyEvent* event);
     bool FormKeyPress(QKeyEvent* event);
     void labelClick(QLabel* label);
+    void connectEditMenu();
+    void refreshEditItems();
+    // Ctrl+X, Ctrl+C, Ctrl+V and Ctrl+Insert; true when the key was one of them.
+    bool editShortcut(QKeyEvent* event);
     void panDivMouseDown();
     void panDivMouseMove(int dx);
     void panDivMouseUp();
