@@ -22,6 +22,7 @@
 #include "method_input_table.h"
 #include "help_viewer.h"
 #include "product_constants.h"
+#include "program_folders.h"
 #include "url_opener.h"
 #include "wait_cursor.h"
 #include "window_layout.h"
@@ -70,7 +71,7 @@ WindowServices WindowServices::desktop(const QString& programFolder)
     services.copyProgram = &showCopyProgramDialog;
     services.print = PrintServices::desktop();
     services.print.showError = services.showError;
-    services.files = FileCommandServices::desktop(programFolder);
+    services.files = FileCommandServices::desktop(ownFilesFolder(programFolder));
     services.files.showError = services.showError;
     return services;
 }

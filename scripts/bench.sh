@@ -69,7 +69,7 @@ awk '
     /_median/ {
         ms = $2
         if ($3 == "s") ms *= 1000
-        printf "text printout %.0f ms (2000): %s\n", ms, ms > 2000 ? "OVER the target" : "within the target"
+        printf "text printout %.0f ms (2000): %s\n", ms, (ms > 2000) ? "OVER the target" : "within the target"
         exit ms > 2000
     }
 ' "$print_log" || print_ok=$?

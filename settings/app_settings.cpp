@@ -46,10 +46,10 @@ void createIfMissing(const QString& filePath)
 
 }  // namespace
 
-AppSettings::AppSettings(DayNumber today, const QString& programFolder)
+AppSettings::AppSettings(DayNumber today, const QString& exportFolder)
     : MethodInputs(today),
-      TXTFileName(programFolder + QStringLiteral("Pecunor.txt")),
-      BMPFileName(programFolder + QStringLiteral("Pecunor.bmp"))
+      TXTFileName(exportFolder + QStringLiteral("Pecunor.txt")),
+      BMPFileName(exportFolder + QStringLiteral("Pecunor.bmp"))
 {
 }
 
@@ -67,12 +67,12 @@ QString userSettingsFilePath()
     return store.fileName();
 }
 
-AppSettings loadSettings(DayNumber today, const RegionalSettings& regional, const QString& programFolder,
+AppSettings loadSettings(DayNumber today, const RegionalSettings& regional, const QString& exportFolder,
                          const QString& filePath)
 {
     createIfMissing(filePath);
     const QSettings store(filePath, QSettings::IniFormat);
-    AppSettings settings(today, programFolder);
+    AppSettings settings(today, exportFolder);
     // No ranges are checked here: the users of Page and of the indexes bound them.
     settings.Left = readIntOr(store, "Left", settings.Left);
     settings.Top = readIntOr(store, "Top", settings.Top);

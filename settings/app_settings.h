@@ -16,8 +16,9 @@ namespace pecunor {
 // values it persists.
 struct AppSettings {
     // Every value at its default: today for every method's start date, the
-    // export files in the program folder (which ends in a separator).
-    AppSettings(DayNumber today, const QString& programFolder);
+    // export files in exportFolder (the program folder unless that is
+    // read-only; it ends in a separator).
+    AppSettings(DayNumber today, const QString& exportFolder);
 
     // The main window's last normal rectangle; Right and Bottom are edges.
     std::int32_t Left = 0;
@@ -56,7 +57,7 @@ QString userSettingsFilePath();
 // Never fails: a missing or damaged file, a missing value or one of the
 // wrong kind gives that value's default. Creates an empty file when there
 // is none, so the store exists after the first start.
-AppSettings loadSettings(DayNumber today, const RegionalSettings& regional, const QString& programFolder,
+AppSettings loadSettings(DayNumber today, const RegionalSettings& regional, const QString& exportFolder,
                          const QString& filePath = userSettingsFilePath());
 
 // The file's text: every value in a fixed order, AppPath and Version first.

@@ -36,18 +36,19 @@ bool canWriteInto(const QString& folder)
 
 }  // namespace
 
-QString ownFilesFolder(const ProgramFolders& folders)
+QString ownFilesFolder(const QString& programFolder)
 {
-    if (canWriteInto(folders.ProgramFolder))
-        return folders.ProgramFolder;
-    const QString own = folders.WindowsFolder + QString::fromUtf8(Product.ProductName.data(), Product.ProductName.size());
+    if (canWriteInto(programFolder))
+        return programFolder;
+    const QString own = withTrailingSeparator(platform::windowsFolder()) +
+                        QString::fromUtf8(Product.ProductName.data(), Product.ProductName.size());
     QDir().mkpath(own);
     return withTrailingSeparator(own);
 }
 
-QString defaultExportFolder(const ProgramFolders& folders)
+QString defaultExportFolder(const QString& programFolder)
 {
-    return canWriteInto(folders.ProgramFolder) ? folders.ProgramFolder : withTrailingSeparator(QDir::homePath());
+    return canWriteInto(programFolder) ? programFolder : withTrailingSeparator(QDir::homePath());
 }
 
 const ProgramFolders& programFolders()

@@ -26,11 +26,11 @@ ProgramFolders discoverProgramFolders();
 // Where the wallpaper picture goes: the program folder, or else the
 // product's folder in the user's data folder (created when missing). Ends in
 // a separator.
-QString ownFilesFolder(const ProgramFolders& folders);
+QString ownFilesFolder(const QString& programFolder);
 
 // Where the export files are proposed before the first save: the program
 // folder, or else the user's home folder. Ends in a separator.
-QString defaultExportFolder(const ProgramFolders& folders);
+QString defaultExportFolder(const QString& programFolder);
 
 // Asked once, on the first call; start-up makes that call before anything else.
 const ProgramFolders& programFolders();

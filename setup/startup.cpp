@@ -94,7 +94,8 @@ int runProgram(const QStringList& arguments)
     QApplication::setApplicationDisplayName(productName);
     QApplication::setWindowIcon(programIcon());
     const RegionalSettings regional = platform::systemRegionalSettings();
-    AppSettings settings = loadSettings(platform::localToday(), regional, programFolder);
+    // Export names start beside the program unless a system-wide install keeps it read-only.
+    AppSettings settings = loadSettings(platform::localToday(), regional, defaultExportFolder(programFolder));
 
     switch (programMode(arguments)) {
     case ProgramMode::Install: return TfrmInstall::execute(SetupServices::desktop());

@@ -104,15 +104,15 @@ TEST_F(ProgramFoldersTest, UnwritableProgramFolderUsesTheUsersFolders)
     const QString program = root.filePath(QStringLiteral("lib/")), data = root.filePath(QStringLiteral("data/"));
     ASSERT_TRUE(QDir().mkpath(program));
     home.set(root.path().toUtf8());
-    const ProgramFolders folders{.ProgramFolder = program, .WindowsFolder = data, .SystemFolder = {}};
-    EXPECT_EQ(ownFilesFolder(folders), program);
-    EXPECT_EQ(defaultExportFolder(folders), program);
+    dataHome.set(data.toUtf8());
+    EXPECT_EQ(ownFilesFolder(program), program);
+    EXPECT_EQ(defaultExportFolder(program), program);
 
     QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     {
         const test::FileModesObeyed modes;
-        EXPECT_EQ(ownFilesFolder(folders), data + QStringLiteral("Ostrel Pecunor 97/"));
-        EXPECT_EQ(defaultExportFolder(folders), root.path() + u'/');
+        EXPECT_EQ(ownFilesFolder(program), data + QStringLiteral("Ostrel Pecunor 97/"));
+        EXPECT_EQ(defaultExportFolder(program), root.path() + u'/');
     }
     EXPECT_TRUE(QFileInfo(data + QStringLiteral("Ostrel Pecunor 97")).isDir());
     QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
