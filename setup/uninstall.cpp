@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "cleanup_program.h"
 #include "desktop_entries.h"
 #include "install_steps.h"
@@ -80,9 +83,26 @@ void removeInstallation(const SetupServices& services)
         QFile::remove(icon);
 }
 
+bool installedForAllUsers(const QString& programFile)
+{
+    const QString folder = QFileInfo(programFile).absolutePath();
+    return folder.startsWith(QStringLiteral("/usr/")) ||
+           ::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK, AT_EACCESS) != 0;
+}
+
 UninstallOutcome uninstall(const SetupServices& services)
 {
     const QString product = productNameText();
+    // A package's files are the package manager's: removing them here would
+    // leave its records wrong, and a user could not remove them anyway.
+    if (installedForAllUsers(services.programFile)) {
+        services.message(nullptr, QMessageBox::Information,
+                         QStringLiteral("%1 was installed for all users of this computer by the system's package "
+                                        "manager.\nPlease remove it with the package manager.")
+                             .arg(product),
+                         QMessageBox::Ok);
+        return UninstallOutcome::Ended;
+    }
     if (services.message(nullptr, QMessageBox::Question,
                          QStringLiteral("Are you sure you want to uninstall %1?").arg(product),
                          QMessageBox::Yes | QMessageBox::Cancel) != QMessageBox::Yes)

@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 
+#include "../file_commands/file_modes.h"
 #include "cleanup_program.h"
 #include "frm_install.h"
 #include "install_test_support.h"
@@ -71,6 +72,27 @@ TEST_F(Uninstall, CancelAtTheQuestionRemovesNothing)
     EXPECT_EQ(messages.texts, QStringList{"Are you sure you want to uninstall " + product + "?"});
     EXPECT_EQ(home.allFiles(), before);
     EXPECT_TRUE(started.isEmpty());
+}
+
+TEST_F(Uninstall, ProgramOfThePackageManagerIsLeftToIt)
+{
+    const QString readOnly = home.installFolder();
+    for (const QString& program : {QStringLiteral("/usr/lib/ostrel-pecunor-97/OPecu97.exe"), readOnly + "/OPecu97.exe"}) {
+        SCOPED_TRACE(program.toStdString());
+        const QStringList before = home.allFiles();
+        services.programFile = program;
+        messages = {};
+        QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        {
+            const test::FileModesObeyed modes;
+            EXPECT_EQ(uninstall(services), UninstallOutcome::Ended);
+        }
+        QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        ASSERT_EQ(messages.texts.size(), 1);
+        EXPECT_TRUE(messages.texts[0].contains("package manager"));
+        EXPECT_EQ(home.allFiles(), before);
+        EXPECT_TRUE(started.isEmpty());
+    }
 }
 
 TEST_F(Uninstall, YesLeavesOnlyTheRunningProgramTheUsersFileAndTheCleanUpProgram)
