@@ -58,7 +58,8 @@ public:
         daemon_.start("/usr/sbin/cupsd", {"-f", "-c", base + "/cupsd.conf", "-s", base + "/cups-files.conf"});
         if (!daemon_.waitForStarted(5000))
             return "cupsd did not start";
-        for (int tries = 0; !run("lpstat", {"-r"}); ++tries) {
+        // lpstat -r exits with 0 either way; only its words tell.
+        for (int tries = 0; run("lpstat", {"-r"}).value_or(QString()).trimmed() != "scheduler is running"; ++tries) {
             if (tries == 100)
                 return "cupsd does not answer";
             QTest::qWait(50);
