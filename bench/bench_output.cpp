@@ -7,23 +7,16 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+#include "full_table_window.h"
 #include "frm_calc.h"
 
 namespace {
 
 using namespace pecunor;
-
-const DayNumber today = *dayNumberOf(2026, 12, 7);
-
-RegionalSettings usRegional()
-{
-    RegionalSettings regional;
-    regional.currencySymbol = "$";
-    regional.negativeCurrencyPattern = 1;
-    regional.currencyDecimals = 2;
-    regional.shortDateFormat = "M/d/yy";
-    return regional;
-}
+using bench::today;
+using bench::usRegional;
+using bench::showFullTable;
 
 // Every save goes to the one file, in the layout given.
 WindowServices answeringServices(const QString& file, int filterIndex)
@@ -35,21 +28,6 @@ WindowServices answeringServices(const QString& file, int filterIndex)
     services.files.askSaveFile = [file, filterIndex](QFileDialog&) { return std::optional(SaveChoice{file, filterIndex}); };
     services.files.showError = services.showError;
     return services;
-}
-
-// A future value annuity over 9,999 periods: a header row and 9,999 rows of five columns.
-void showFullTable(TfrmCalc& window)
-{
-    window.resize(800, 600);
-    window.show();
-    QCoreApplication::processEvents();
-    window.cboMethod->setCurrentIndex(indexOf(CalcMethod::FutureValueAnnuity));
-    window.txtValue[0]->setText(QStringLiteral("1000"));
-    window.txtValue[1]->setText(QStringLiteral("10"));
-    window.txtValue[2]->setText(QStringLiteral("10"));
-    window.txtValue[3]->setText(QStringLiteral("9999"));
-    window.pagRight->setCurrentWidget(window.tabCalc);
-    QCoreApplication::processEvents();
 }
 
 void runFileCommand(benchmark::State& state, bool text)

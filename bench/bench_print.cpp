@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
 #include "calc_chart.h"
 #include "print_job.h"
 
@@ -58,12 +59,4 @@ BENCHMARK(textPrintoutToPdf)->Unit(benchmark::kMillisecond)->Iterations(1)->Repe
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return pecunor::bench::runOffscreenBenchmarks(argc, argv); }

@@ -13,24 +13,17 @@
 #include <cstdio>
 #include <memory>
 
+#include "bench_support.h"
+#include "full_table_window.h"
 #include "date_picker.h"
 #include "frm_calc.h"
 
 namespace {
 
 using namespace pecunor;
-
-const DayNumber today = *dayNumberOf(2026, 12, 7);
-
-RegionalSettings usRegional()
-{
-    RegionalSettings regional;
-    regional.currencySymbol = "$";
-    regional.negativeCurrencyPattern = 1;
-    regional.currencyDecimals = 2;
-    regional.shortDateFormat = "M/d/yy";
-    return regional;
-}
+using bench::today;
+using bench::usRegional;
+using bench::showFullTable;
 
 WindowServices quietServices()
 {
@@ -66,21 +59,6 @@ double startupMilliseconds(std::chrono::steady_clock::time_point programStart, A
     window->removeEventFilter(&watcher);
     window->close();
     return std::chrono::duration<double, std::milli>(painted - programStart).count();
-}
-
-// Future value of an annuity over 9,999 periods: a 10,000-row table in view.
-void showFullTable(TfrmCalc& window)
-{
-    window.resize(800, 600);
-    window.show();
-    QCoreApplication::processEvents();
-    window.cboMethod->setCurrentIndex(indexOf(CalcMethod::FutureValueAnnuity));
-    window.txtValue[0]->setText(QStringLiteral("1000"));
-    window.txtValue[1]->setText(QStringLiteral("10"));
-    window.txtValue[2]->setText(QStringLiteral("10"));
-    window.txtValue[3]->setText(QStringLiteral("9999"));
-    window.pagRight->setCurrentWidget(window.tabCalc);
-    QCoreApplication::processEvents();
 }
 
 void keystrokeWithFullTable(benchmark::State& state)

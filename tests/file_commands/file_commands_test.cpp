@@ -3,7 +3,7 @@
 #include <QtEndian>
 
 #include "file_command_window.h"
-#include "file_modes.h"
+#include "../support/file_limits.h"
 #include "wallpaper.h"
 
 namespace pecunor::test {

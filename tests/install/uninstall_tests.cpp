@@ -9,7 +9,7 @@
 
 #include <cstdlib>
 
-#include "../file_commands/file_modes.h"
+#include "../support/file_limits.h"
 #include "cleanup_program.h"
 #include "frm_install.h"
 #include "install_test_support.h"

@@ -13,59 +13,12 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include "../support/file_limits.h"
 #include "app_settings.h"
 #include "settings_test_support.h"
 
 namespace pecunor::test {
 namespace {
-
-// Root writes into read-only folders by its capability to override access
-// rights; without it the folder's mode applies to root as well.
-class WithoutAccessOverride {
-public:
-    WithoutAccessOverride() { setEffective(false); }
-    ~WithoutAccessOverride() { setEffective(true); }
-    WithoutAccessOverride(const WithoutAccessOverride&) = delete;
-    WithoutAccessOverride& operator=(const WithoutAccessOverride&) = delete;
-
-private:
-    static void setEffective(bool on)
-    {
-        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-        __user_cap_data_struct data[2]{};
-        if (syscall(SYS_capget, &header, data) != 0)
-            return;
-        const unsigned bit = 1u << CAP_DAC_OVERRIDE;
-        if (!(data[0].permitted & bit))
-            return;
-        data[0].effective = on ? data[0].effective | bit : data[0].effective & ~bit;
-        syscall(SYS_capset, &header, data);
-    }
-};
-
-// Files of the process cannot grow past the limit: a write stops part way.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = SIG_DFL;
-};
 
 class SaveFailure : public SettingsFileTest {
 protected:
@@ -101,7 +54,7 @@ TEST_F(SaveFailure, IntoAReadOnlyFolder)
     ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
     SaveResult result;
     {
-        const WithoutAccessOverride asOrdinaryUser;
+        const FileModesObeyed asOrdinaryUser;
         result = saveSettings(changed, programFolder, settingsPath());
     }
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "../file_commands/file_modes.h"
+#include "../support/file_limits.h"
 #include "program_folders.h"
 
 namespace pecunor {

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include "../support/file_limits.h"
 #include "setup_utilities.h"
 
 namespace pecunor {
@@ -69,30 +70,6 @@ TEST_P(CopyFileKeepDate, CopiesEveryByteAndTheDate)
 }
 INSTANTIATE_TEST_SUITE_P(Sizes, CopyFileKeepDate, ::testing::Values(0, 1, 8191, 8192, 8193, 16384, 20000));
 
-// Files of the process cannot grow past the limit: a write stops part way.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = SIG_DFL;
-};
-
 TEST(CopyFileKeepDateFailure, AWriteCutShortThrowsNamingTheFileAndStillSetsTheDate)
 {
     QTemporaryDir folder;
@@ -102,7 +79,7 @@ TEST(CopyFileKeepDateFailure, AWriteCutShortThrowsNamingTheFileAndStillSetsTheDa
 
     std::string message;
     {
-        const FileSizeLimit limit(10000);
+        const test::FileSizeLimit limit(10000);
         try {
             copyFileKeepDate(source, destination);
         } catch (const FileCopyError& error) {
