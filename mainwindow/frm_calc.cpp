@@ -3,27 +3,18 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFontDialog>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <stdexcept>
 
-#include "about_window.h"
 #include "calc_chart.h"
-#include "copy_program.h"
-#include "explanation.h"
 #include "font_record_qt.h"
-#include "local_date.h"
 #include "method_input_table.h"
-#include "help_viewer.h"
 #include "product_constants.h"
-#include "program_folders.h"
-#include "url_opener.h"
 #include "wait_cursor.h"
 #include "window_layout.h"
 
@@ -48,33 +39,6 @@ constexpr int rowMethod = 0;
 constexpr int firstValueRow = 4;
 
 }  // namespace
-
-WindowServices WindowServices::desktop(const QString& programFolder)
-{
-    WindowServices services;
-    services.today = &platform::localToday;
-    services.showError = [](QWidget* parent, const QString& message) {
-        QMessageBox::critical(parent, fromView(Product.ProductName), message, QMessageBox::Ok);
-    };
-    services.chooseFont = [](QWidget* parent, const QFont& initial) -> std::optional<QFont> {
-        bool chosen = false;
-        const QFont font = QFontDialog::getFont(&chosen, initial, parent);
-        return chosen ? std::optional<QFont>(font) : std::nullopt;
-    };
-    services.saveSettings = [programFolder](const AppSettings& settings) {
-        return pecunor::saveSettings(settings, programFolder);
-    };
-    services.explanation = &explanationDocument;
-    services.showHelp = [programFolder](QWidget* parent) { openHelp(programFolder, parent); };
-    services.showAbout = &showModalAbout;
-    services.showProducts = [] { openExternalUrl(QUrl(fromView(Product.MakerWebAddress))); };
-    services.copyProgram = &showCopyProgramDialog;
-    services.print = PrintServices::desktop();
-    services.print.showError = services.showError;
-    services.files = FileCommandServices::desktop(ownFilesFolder(programFolder));
-    services.files.showError = services.showError;
-    return services;
-}
 
 TfrmCalc::TfrmCalc(AppSettings& settings, RegionalSettings regional, WindowServices services)
     : settings_(settings), regional_(std::move(regional)), services_(std::move(services))

@@ -1,0 +1,51 @@
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "about_window.h"
+#include "copy_program.h"
+#include "explanation.h"
+#include "frm_calc.h"
+#include "help_viewer.h"
+#include "local_date.h"
+#include "product_constants.h"
+#include "program_folders.h"
+#include "url_opener.h"
+
+// What the main window asks of the desktop when it runs for real.
+namespace pecunor {
+
+namespace {
+
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+WindowServices WindowServices::desktop(const QString& programFolder)
+{
+    WindowServices services;
+    services.today = &platform::localToday;
+    services.showError = [](QWidget* parent, const QString& message) {
+        QMessageBox::critical(parent, fromView(Product.ProductName), message, QMessageBox::Ok);
+    };
+    services.chooseFont = [](QWidget* parent, const QFont& initial) -> std::optional<QFont> {
+        bool chosen = false;
+        const QFont font = QFontDialog::getFont(&chosen, initial, parent);
+        return chosen ? std::optional<QFont>(font) : std::nullopt;
+    };
+    services.saveSettings = [programFolder](const AppSettings& settings) {
+        return pecunor::saveSettings(settings, programFolder);
+    };
+    services.explanation = &explanationDocument;
+    services.showHelp = [programFolder](QWidget* parent) { openHelp(programFolder, parent); };
+    services.showAbout = &showModalAbout;
+    services.showProducts = [] { openExternalUrl(QUrl(fromView(Product.MakerWebAddress))); };
+    services.copyProgram = &showCopyProgramDialog;
+    services.print = PrintServices::desktop();
+    services.print.showError = services.showError;
+    services.files = FileCommandServices::desktop(ownFilesFolder(programFolder));
+    services.files.showError = services.showError;
+    return services;
+}
+
+}  // namespace pecunor
