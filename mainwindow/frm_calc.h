@@ -143,6 +143,8 @@ private:
     void labelClick(QLabel* label);
     void connectEditMenu();
     void refreshEditItems();
+    // What the item does once its state allows it.
+    void runEditCommand(QObject* sender);
     // Ctrl+X, Ctrl+C, Ctrl+V and Ctrl+Insert; true when the key was one of them.
     bool editShortcut(QKeyEvent* event);
     void panDivMouseDown();

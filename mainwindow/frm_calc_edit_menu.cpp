@@ -64,6 +64,11 @@ void TfrmCalc::refreshEditItems()
 void TfrmCalc::mnuEditClick(QObject* sender)
 {
     refreshEditItems();
+    runEditCommand(sender);
+}
+
+void TfrmCalc::runEditCommand(QObject* sender)
+{
     QLineEdit* field = focusedTextField(*this);
     // The table is only reached while it is shown: hidden, it holds the
     // result of earlier inputs.
@@ -102,7 +107,7 @@ bool TfrmCalc::editShortcut(QKeyEvent* event)
     // A greyed item swallows its key.
     refreshEditItems();
     if (item->isEnabled())
-        mnuEditClick(item);
+        runEditCommand(item);
     return true;
 }
 

@@ -12,7 +12,7 @@
 #include <cstring>
 #include <optional>
 
-#include "test_home.h"
+#include "../support/test_home.h"
 
 namespace {
 

@@ -16,7 +16,7 @@ class TestHome {
 public:
     TestHome()
     {
-        std::string pattern = "/tmp/pecunor-file-commands-XXXXXX";
+        std::string pattern = "/tmp/pecunor-tests-XXXXXX";
         path_ = QString::fromLocal8Bit(::mkdtemp(pattern.data()));
         for (const char* folder : {".config", ".local/share", ".cache", "tmp"})
             QDir(path_).mkpath(QLatin1String(folder));
