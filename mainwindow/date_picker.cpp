@@ -1,5 +1,6 @@
 #include "date_picker.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
@@ -8,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleHints>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -129,7 +131,32 @@ QString TfrmCal::calendarDateText() const
 void TfrmCal::calClick()
 {
     dateChosen = true;
+    doubleClickEnds.setRemainingTime(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    doubleClickPressEaten = false;
+    qApp->installEventFilter(this);
     calChange();
+}
+
+bool TfrmCal::swallowsDoubleClick(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    if (!press && type != QEvent::MouseButtonRelease)
+        return false;
+    if (watched == cal || !watched->isWidgetType())
+        return false;
+    if (press && !doubleClickEnds.hasExpired()) {
+        doubleClickPressEaten = true;
+        return true;
+    }
+    // The release that ends an eaten press goes with it.
+    if (!press && doubleClickPressEaten) {
+        doubleClickPressEaten = false;
+        return true;
+    }
+    if (doubleClickEnds.hasExpired())
+        qApp->removeEventFilter(this);
+    return false;
 }
 
 void TfrmCal::returnDate()
@@ -243,6 +270,8 @@ void TfrmCal::mousePressEvent(QMouseEvent* event)
 // Keys reach the window's own handling before the calendar could act on them.
 bool TfrmCal::eventFilter(QObject* watched, QEvent* event)
 {
+    if (swallowsDoubleClick(watched, event))
+        return true;
     if (watched == cal && event->type() == QEvent::KeyPress) {
         FormKeyDown(static_cast<QKeyEvent*>(event));
         return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QPointer>
 #include <QWidget>
 
@@ -73,6 +74,11 @@ private:
     bool calendarLive = false;
     // A day was clicked or Enter pressed: the next date the calendar reports is returned.
     bool dateChosen = false;
+    // After a day was chosen by a click, the rest of a double click belongs
+    // to that choice and must not reach the control under the closed popup.
+    QDeadlineTimer doubleClickEnds;
+    bool doubleClickPressEaten = false;
+    bool swallowsDoubleClick(QObject* watched, QEvent* event);
 };
 
 }  // namespace pecunor

@@ -2,8 +2,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QSet>
 #include <QSplitter>
@@ -15,6 +15,8 @@
 
 #include <algorithm>
 #include <utility>
+
+#include "product_constants.h"
 
 namespace pecunor {
 namespace {
@@ -65,6 +67,16 @@ HelpViewer::HelpViewer(const QString& productName, QWidget* parent)
     connect(topics_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { topicChosen(item); });
     // A click on the current topic brings it back after the text was scrolled away.
     connect(topics_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { topicChosen(item); });
+}
+
+// Escape closes it, as it closes the program's dialogs; the topic list and
+// the page leave the key to their window.
+void HelpViewer::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void HelpViewer::setHelp(const HelpContents& contents, const QString& helpHtml)
@@ -118,7 +130,7 @@ HelpMessageHook setHelpMessageHook(HelpMessageHook hook)
 HelpViewer* openHelp(const QString& programFolder, QWidget* parent)
 {
     const QDir folder(programFolder);
-    const QString productName = QGuiApplication::applicationDisplayName();
+    const QString productName = QString::fromUtf8(Product.ProductName.data(), Product.ProductName.size());
 
     QFile helpFile(folder.filePath(QString::fromLatin1(helpFileName)));
     if (!helpFile.open(QIODevice::ReadOnly)) {

@@ -32,6 +32,9 @@ public:
     QTreeWidget* topicTree() const { return topics_; }
     QTextBrowser* helpPage() const { return page_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void topicChosen(QTreeWidgetItem* item);
 

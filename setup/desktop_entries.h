@@ -16,6 +16,9 @@ struct DesktopEntry {
 
 // The icon that the installer puts into the user's icon theme.
 inline constexpr auto programIconName = "ostrel-pecunor-97";
+// The name of the menu entry that the package installs, without ".desktop":
+// Wayland ties a window to its launcher and icon by it.
+inline constexpr auto desktopFileId = "example.brackwell.OstrelPecunor97";
 
 // One argument as Exec= holds it: quoted when it holds a reserved character,
 // with "%" doubled.

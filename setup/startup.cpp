@@ -86,13 +86,18 @@ int runHelpViewer(const QString& programFolder)
     return QApplication::exec();
 }
 
+void setApplicationIdentity()
+{
+    QApplication::setApplicationName(QString::fromUtf8(Product.ProductName.data(), Product.ProductName.size()));
+    // No display name: the platform would append it to every window's own caption.
+    QGuiApplication::setDesktopFileName(QLatin1String(desktopFileId));
+    QApplication::setWindowIcon(programIcon());
+}
+
 int runProgram(const QStringList& arguments)
 {
     const QString programFolder = programFolders().ProgramFolder;
-    const QString productName = QString::fromUtf8(Product.ProductName.data(), Product.ProductName.size());
-    QApplication::setApplicationName(productName);
-    QApplication::setApplicationDisplayName(productName);
-    QApplication::setWindowIcon(programIcon());
+    setApplicationIdentity();
     const RegionalSettings regional = platform::systemRegionalSettings();
     // Export names start beside the program unless a system-wide install keeps it read-only.
     AppSettings settings = loadSettings(platform::localToday(), regional, defaultExportFolder(programFolder));

@@ -40,6 +40,10 @@ QIcon programIcon();
 // The help viewer as the only window; the run ends when it closes.
 int runHelpViewer(const QString& programFolder);
 
+// The application's name, icon and desktop entry, as docks and window
+// lists see them; window captions stay as each window sets them.
+void setApplicationIdentity();
+
 // The whole run after the application object exists: settings, windows,
 // the requested show state and the message loop. Returns the exit code.
 int runProgram(const QStringList& arguments);

@@ -1,7 +1,9 @@
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleHints>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -256,10 +258,24 @@ TEST_F(DatePicker, ClickOnADayWritesItAndRecalculatesOnce)
 {
     open(QStringLiteral("3/5/2001"));
     MonthCalendar* cal = calendar();
+    auto* under = new QPushButton(QStringLiteral("under the popup"), &host);
+    under->setGeometry(20, 60, 120, 24);
+    under->show();
+    int underPressed = 0;
+    QObject::connect(under, &QPushButton::pressed, [&underPressed] { ++underPressed; });
+
     QTest::mouseClick(cal, Qt::LeftButton, {}, cal->cellRect(cal->cellOfDay(20)).center());
     EXPECT_FALSE(picker.isVisible());
     EXPECT_EQ(box->currentText(), QStringLiteral("3/20/2001"));
     EXPECT_EQ(recalculations, 1);
+
+    // The second click of a double click on the day ends with the choice ...
+    QTest::mouseClick(under, Qt::LeftButton);
+    EXPECT_EQ(underPressed, 0);
+    // ... and a click after the double-click time reaches the control again.
+    QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
+    QTest::mouseClick(under, Qt::LeftButton);
+    EXPECT_EQ(underPressed, 1);
 }
 
 TEST_F(DatePicker, ReopenedPickerWaitsForANewChoice)

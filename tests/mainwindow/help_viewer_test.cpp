@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,8 +53,6 @@ private:
 
 class HelpViewerTest : public ::testing::Test {
 protected:
-    void SetUp() override { QGuiApplication::setApplicationDisplayName(QStringLiteral("Ostrel Pecunor 97")); }
-
     static void writeFile(const QTemporaryDir& dir, const char* name, const QByteArray& content)
     {
         QFile file(dir.filePath(QString::fromLatin1(name)));
@@ -126,6 +125,12 @@ TEST_F(HelpViewerTest, ChoosingATopicScrollsItsHeadingToTheTop)
     viewer->showTopic(QStringLiteral("present_value"));
     EXPECT_EQ(topLine(*viewer), "Present Value");
     EXPECT_EQ(viewer->topicTree()->currentItem()->text(0), "Present Value");
+
+    // Escape from the topic list closes the window.
+    const QPointer<HelpViewer> open(viewer);
+    QTest::keyClick(viewer->topicTree(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(open.isNull());
 }
 
 TEST_F(HelpViewerTest, ATopicWithoutItsAnchorIsGreyedAndGoesNowhere)
