@@ -338,4 +338,12 @@ std::string sheetDateFormat(std::string_view shortDateFormat)
     return format;
 }
 
+std::string editableDateText(DayNumber day, const RegionalSettings& regional, DayNumber today)
+{
+    std::string text = DateFormat(regional.shortDateFormat, regional.dateSeparator).format(day);
+    if (readDate(text, regional, today) == day)
+        return text;
+    return DateFormat(sheetDateFormat(regional.shortDateFormat), regional.dateSeparator).format(day);
+}
+
 }  // namespace pecunor

@@ -77,4 +77,9 @@ std::optional<DayNumber> readDate(std::string_view text, const RegionalSettings&
 DayNumber textToDateOr(std::string_view text, bool raiseOnError, DayNumber fallback,
                        const RegionalSettings& regional, DayNumber today);
 
+// A date for the start date box: in the short date format when that reads
+// back as the same day, else with its four-digit year, so that a date of
+// another century keeps it.
+std::string editableDateText(DayNumber day, const RegionalSettings& regional, DayNumber today);
+
 }  // namespace pecunor

@@ -364,9 +364,10 @@ void TfrmCalc::cboMethodChange()
 void TfrmCalc::restoreMethodInputs(CalcMethod method)
 {
     const MethodInput& stored = settings_.MethodInputs.slot(method);
-    const DateFormat shortDates(regional_.shortDateFormat, regional_.dateSeparator);
     const bool dateInRange = stored.startDate >= firstDayNumber && stored.startDate <= lastDayNumber;
-    cboStartDate->setEditText(dateInRange ? QString::fromStdString(shortDates.format(stored.startDate)) : QString());
+    cboStartDate->setEditText(
+        dateInRange ? QString::fromStdString(editableDateText(stored.startDate, regional_, services_.today()))
+                    : QString());
     cboPeriodsAre->setCurrentIndex(periodUnitFromIndex(stored.periodUnit) ? stored.periodUnit : 0);
     cboPaymentsDue->setCurrentIndex(paymentTimingFromIndex(stored.paymentTiming) ? stored.paymentTiming : 0);
     for (std::size_t i = 0; i < txtValue.size(); ++i) {

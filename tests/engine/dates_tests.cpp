@@ -145,6 +145,36 @@ TEST(SheetDateFormat, WidensTwoDigitYears)
     EXPECT_EQ(sheetDateFormat("yy-MM-dd"), "yyyy-MM-dd");
 }
 
+struct EditableCase {
+    const char* name;
+    RegionalSettings (*regional)();
+    CivilDate day;
+    const char* expected;
+};
+
+class EditableDateText : public ::testing::TestWithParam<EditableCase> {};
+
+// Whatever the box shows must read back as the stored day.
+TEST_P(EditableDateText, ReadsBackAsTheSameDay)
+{
+    const EditableCase& c = GetParam();
+    const DayNumber today = date(2026, 12, 7);
+    const DayNumber day = date(c.day.year, c.day.month, c.day.day);
+    const std::string text = editableDateText(day, c.regional(), today);
+    EXPECT_EQ(text, c.expected);
+    EXPECT_EQ(readDate(text, c.regional(), today), day);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Centuries, EditableDateText,
+    ::testing::Values(EditableCase{"ThisCenturyKeepsTheShortForm", monthFirst, {2030, 1, 15}, "1/15/30"},
+                      EditableCase{"LastCenturyKeepsItsYear", monthFirst, {1990, 1, 15}, "1/15/1990"},
+                      EditableCase{"FirstYearsKeepTheirDigits", monthFirst, {5, 3, 1}, "3/1/0005"},
+                      EditableCase{"FarFuture", monthFirst, {2150, 6, 30}, "6/30/2150"},
+                      EditableCase{"DayFirstLastCentury", dayFirst, {1927, 12, 7}, "07.12.1927"},
+                      EditableCase{"FourDigitFormatAsItStands", yearFirst, {1990, 1, 15}, "1990-01-15"}),
+    [](const auto& info) { return info.param.name; });
+
 TEST(DateFormat, WritesFieldsSeparatorAndLiterals)
 {
     const DayNumber day = date(2000, 10, 3);

@@ -158,6 +158,13 @@ TEST_F(MainWindowTest, SwitchingMethodsAndBackRestoresTheInputs)
     EXPECT_EQ(w.txtValue[3]->text(), QStringLiteral("12"));
     EXPECT_TRUE(w.sgrFin->isVisibleTo(w.tabCalc));
     EXPECT_EQ(w.sgrFin->sheet().rowCount(), 13);
+
+    // A date of another century comes back with its century.
+    w.cboStartDate->setEditText(QStringLiteral("1/15/1990"));
+    selectMethod(CalcMethod::FutureValue);
+    selectMethod(CalcMethod::FutureValueAnnuity);
+    EXPECT_EQ(w.cboStartDate->currentText(), QStringLiteral("1/15/1990"));
+    EXPECT_EQ(cell(1, 1), "4/15/1990");
 }
 
 // The Calculator page lies hidden behind the Explanation page at the start:
