@@ -8,8 +8,10 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 
 #include "font_record_qt.h"
 
@@ -20,7 +22,36 @@ namespace {
 // The width a column has before the first measuring.
 constexpr int defaultColumnWidth = 64;
 
+// A text with every digit as wide as the widest digit of the font, so that a
+// column measured by it holds any number or date of the same form.
+QString widestDigitsOf(const QString& text, const QFontMetricsF& metrics)
+{
+    QChar widest = QLatin1Char('0');
+    for (char digit = '1'; digit <= '9'; ++digit)
+        if (metrics.horizontalAdvance(QLatin1Char(digit)) > metrics.horizontalAdvance(widest))
+            widest = QLatin1Char(digit);
+    QString widened = text;
+    for (QChar& c : widened)
+        if (c.isDigit())
+            c = widest;
+    return widened;
+}
+
+int ceilWidth(const QFontMetricsF& metrics, const QString& text)
+{
+    return static_cast<int>(std::ceil(metrics.horizontalAdvance(text)));
+}
+
 }  // namespace
+
+QString fittedCellText(const QString& text, const QFontMetricsF& metrics, qreal width, Qt::Alignment alignment)
+{
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    // A right-aligned text overflows on its left, and that is where it loses its characters.
+    const Qt::TextElideMode side = alignment.testFlag(Qt::AlignRight) ? Qt::ElideLeft : Qt::ElideRight;
+    return metrics.elidedText(text, side, width);
+}
 
 ResultGrid::ResultGrid(QWidget* parent) : QAbstractScrollArea(parent)
 {
@@ -72,28 +103,30 @@ void ResultGrid::remeasure()
     // A hidden table gets its resize event only when shown; measure its present size.
     layoutViewport();
     const QFontMetrics metrics = fontMetrics();
+    widestCharacter_ = QFontMetricsF(font()).maxWidth();
     const int normalHeight = metrics.height() + 6;
     rowHeight_ = normalHeight;
     if (options_.stretched && sheet_.rowCount() > 0)
         rowHeight_ = std::max(viewport()->height() / sheet_.rowCount() - 1, normalHeight);
     // The row height decides whether the scroll bar takes part of the width.
     updateScrollRange();
-    measureColumns(metrics);
+    measureColumns(QFontMetricsF(font()));
     viewport()->update();
 }
 
-void ResultGrid::measureColumns(const QFontMetrics& metrics)
+void ResultGrid::measureColumns(const QFontMetricsF& metrics)
 {
     const int columns = sheet_.columnCount();
     columnWidths_.assign(static_cast<std::size_t>(columns), 0);
     const int lines = verticalLineWidth();
     if (columns <= 2) {
         for (int& width : columnWidths_)
-            width = (this->width() - lines) / 2;
+            width = (viewport()->width() - lines) / 2;
         return;
     }
-    columnWidths_[0] = metrics.horizontalAdvance(QString::number(sheet_.rowCount())) + 8;
-    columnWidths_[1] = metrics.horizontalAdvance(options_.dateSample) + 6;
+    // Both columns hold fixed cells, whose text has 8 pixels less than the cell.
+    columnWidths_[0] = ceilWidth(metrics, widestDigitsOf(QString::number(sheet_.rowCount()), metrics)) + 8;
+    columnWidths_[1] = ceilWidth(metrics, widestDigitsOf(options_.dateSample, metrics)) + 8;
     const int shared = std::max(columns - sheet_.fixedColumns(), 1);
     const int free = viewport()->width() - columnWidths_[0] - columnWidths_[1] - lines * (shared + 1);
     std::fill(columnWidths_.begin() + 2, columnWidths_.end(), std::max(free / shared, 0));
@@ -321,15 +354,62 @@ void ResultGrid::paintCell(QPainter& painter, const Cell& cell, const QRect& rec
     }
     painter.fillRect(area, background);
 
-    const QRect textArea = area.adjusted(3, 1, -3, -1);
+    const QRect textArea = cellTextArea(cell, rect);
     const std::string_view text = sheet_.cell(cell.column, cell.row);
     if (text.empty() || textArea.isEmpty())
         return;
-    const Qt::Alignment across = sheet_.columnCount() > 1 ? Qt::AlignRight : Qt::AlignHCenter;
     painter.setPen(ink);
-    // Without Qt::TextDontClip a text wider than its rectangle is cut at its edges.
-    painter.drawText(textArea, across | Qt::AlignVCenter | Qt::TextSingleLine,
-                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    painter.drawText(textArea, textAlignment() | Qt::AlignVCenter | Qt::TextSingleLine,
+                     shownText(text, textArea.width()));
+}
+
+QRect ResultGrid::cellTextArea(const Cell& cell, const QRect& rect) const
+{
+    // Fixed cells lose a pixel all round to their raised edge.
+    const int edge = isFixed(cell) ? 1 : 0;
+    return rect.adjusted(3 + edge, 1 + edge, -3 - edge, -1 - edge);
+}
+
+Qt::Alignment ResultGrid::textAlignment() const
+{
+    return sheet_.columnCount() > 1 ? Qt::AlignRight : Qt::AlignHCenter;
+}
+
+QString ResultGrid::shownText(std::string_view text, int width) const
+{
+    const QString whole = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    // Most cells are short: a text that fits even in the widest characters needs no measuring.
+    if (static_cast<qreal>(whole.size()) * widestCharacter_ <= width)
+        return whole;
+    return fittedCellText(whole, QFontMetricsF(font()), width, textAlignment());
+}
+
+QString ResultGrid::cellToolTip(int column, int row) const
+{
+    const QRect rect = cellRect(column, row);
+    if (rect.isEmpty())
+        return {};
+    const std::string_view text = sheet_.cell(column, row);
+    const QRect area = cellTextArea({column, row}, rect);
+    const QString shown = shownText(text, area.width());
+    const QString whole = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return shown == whole ? QString() : whole;
+}
+
+bool ResultGrid::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QAbstractScrollArea::viewportEvent(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const std::optional<Cell> cell = cellAt(help->pos());
+    const QString tip = cell ? cellToolTip(cell->column, cell->row) : QString();
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), tip, viewport(), cellRect(cell->column, cell->row));
+    }
+    return true;
 }
 
 void ResultGrid::paintRaisedEdge(QPainter& painter, const QRect& rect) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QFontMetricsF>
 #include <QString>
 
 #include <optional>
@@ -20,6 +21,10 @@ struct ResultGridOptions {
     // 30 October 2000 in the sheet date format: the date column is as wide as this text.
     QString dateSample = QStringLiteral("10/30/2000");
 };
+
+// A cell's text as it fits into width pixels: whole, or elided with "…" on the
+// side where the cell cuts it (the left of a right-aligned text).
+QString fittedCellText(const QString& text, const QFontMetricsF& metrics, qreal width, Qt::Alignment alignment);
 
 // The result table. It keeps the sheet it shows and paints only the visible
 // cells straight from it, so a 10,000-row table costs no more than a short one.
@@ -56,6 +61,8 @@ public:
     int topRow() const;
     // Non-fixed rows that fit completely in view.
     int visibleRowCount() const;
+    // The whole text of a cell in view that is shown elided; empty when it fits.
+    QString cellToolTip(int column, int row) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -65,6 +72,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     struct Cell {
@@ -80,7 +88,7 @@ private:
     int columnLeft(int column) const;
     bool isFixed(const Cell& cell) const;
 
-    void measureColumns(const QFontMetrics& metrics);
+    void measureColumns(const QFontMetricsF& metrics);
     void updateScrollRange();
     void layoutViewport();
     void setTopRow(int row);
@@ -93,6 +101,9 @@ private:
     Cell nearestCell(QPoint point) const;
     void updateCursor(QPoint point);
 
+    QRect cellTextArea(const Cell& cell, const QRect& rect) const;
+    Qt::Alignment textAlignment() const;
+    QString shownText(std::string_view text, int width) const;
     void paintCell(QPainter& painter, const Cell& cell, const QRect& rect) const;
     void paintRaisedEdge(QPainter& painter, const QRect& rect) const;
     void paintGridlines(QPainter& painter, const QRect& rect) const;
@@ -102,6 +113,7 @@ private:
     GridSelection selection_;
     std::vector<int> columnWidths_;
     int rowHeight_ = 0;
+    qreal widestCharacter_ = 0;
     bool upArrowShown_ = false;
 };
 
