@@ -24,17 +24,6 @@ namespace {
 
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// A blank that ends a line vanishes in a label; a fixed blank keeps the gap
-// between each summary label and its value.
-QString summaryLabelText(const std::string& labels)
-{
-    QString text = QString::fromStdString(labels);
-    text.replace(QStringLiteral(" \n"), QStringLiteral("\u00a0\n"));
-    if (text.endsWith(QLatin1Char(' ')))
-        text.back() = QChar(0x00a0);
-    return text;
-}
-
 constexpr int rowMethod = 0;
 constexpr int firstValueRow = 4;
 
@@ -146,6 +135,7 @@ void TfrmCalc::createResultPages()
     lblError = new QLabel(QString::fromUtf8(invalidInputMessage.data(), invalidInputMessage.size()), tabCalc);
     lblError->setObjectName(QStringLiteral("lblError"));
     lblError->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblError->setWordWrap(true);
     lblError->hide();
     lblLeft = new QLabel(tabCalc);
     lblLeft->setObjectName(QStringLiteral("lblLeft"));
@@ -471,11 +461,8 @@ void TfrmCalc::calcChart()
         const bool valid = sheet.valid();
         fault = sheet.fault();
         if (valid) {
-            lblLeft->setText(summaryLabelText(sheet.summaryLabels()));
-            lblRight->setText(QString::fromStdString(sheet.summaryValues()));
-            lblLeft->adjustSize();
-            lblRight->adjustSize();
             sgrFin->setSheet(std::move(sheet));
+            fitSummaryLabels();
         } else if (sheet.kind() == SheetKind::Ratio) {
             // The quotients empty their summary before checking the entries.
             lblLeft->clear();
@@ -500,6 +487,7 @@ void TfrmCalc::placeResultArea()
     const QSize page = tabCalc->size();
     if (*resultSucceeded_) {
         lblError->hide();
+        fitSummaryLabels();
         const ResultPlacement place = placeResultAfterCalculation(page, lblLeft->size(), lblRight->size());
         lblLeft->move(place.summaryLabels);
         lblRight->move(place.summaryValues);
@@ -514,7 +502,9 @@ void TfrmCalc::placeResultArea()
     lblLeft->hide();
     lblRight->hide();
     sgrFin->hide();
-    lblError->setGeometry(placeErrorLine(page, lblError->sizeHint().height()));
+    // In a narrow page the message wraps rather than losing both ends.
+    const QRect line = placeErrorLine(page, 0);
+    lblError->setGeometry(placeErrorLine(page, std::max(lblError->heightForWidth(line.width()), 0)));
     lblError->show();
 }
 

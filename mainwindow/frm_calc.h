@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFrame>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -164,6 +165,9 @@ private:
     // The summary and table, or the error line, for the Calculator page's present size.
     void placeResultArea();
     void applyTableFont();
+    // The summary lines for the Calculator page's width, shortened where they must be.
+    void fitSummaryLabels();
+    bool summaryToolTip(QLabel* label, QHelpEvent* event);
     bool isInputControl(QObject* object) const;
     QSize clientSize() const;
 
@@ -176,6 +180,8 @@ private:
     int calculationCount_ = 0;
     // Whether the last calculation showed a table; none yet before the first.
     std::optional<bool> resultSucceeded_;
+    // Per summary line, the whole text of a line shown shortened.
+    QStringList summaryTips_;
     QString unitText_;
     QString unitWord_;
 };

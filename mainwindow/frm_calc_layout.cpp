@@ -1,15 +1,66 @@
 #include "frm_calc.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QToolTip>
 
+#include "summary_fit.h"
 #include "window_layout.h"
 
 // The window's layout on resizes and splitter drags, and its keyboard.
 namespace pecunor {
+
+namespace {
+
+// A blank that ends a line vanishes in a label; a fixed blank keeps the gap
+// between each summary label and its value.
+QStringList summaryCaptionLines(const std::string& labels)
+{
+    QStringList lines = QString::fromStdString(labels).split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        if (line.endsWith(QLatin1Char(' ')))
+            line.back() = QChar(0x00a0);
+    return lines;
+}
+
+// The margin the table keeps on either side of the Calculator page.
+constexpr int summaryMargin = 9;
+
+}  // namespace
+
+void TfrmCalc::fitSummaryLabels()
+{
+    const ResultSheet& sheet = sgrFin->sheet();
+    const QStringList values = QString::fromStdString(sheet.summaryValues()).split(QLatin1Char('\n'));
+    const FittedSummary fitted = fitSummary(summaryCaptionLines(sheet.summaryLabels()), values,
+                                            QFontMetricsF(lblLeft->font()), tabCalc->width() - 2 * summaryMargin);
+    lblLeft->setText(fitted.captions.join(QLatin1Char('\n')));
+    lblRight->setText(fitted.values.join(QLatin1Char('\n')));
+    lblLeft->adjustSize();
+    lblRight->adjustSize();
+    summaryTips_ = fitted.tips;
+}
+
+// The summary line under the pointer, as one of the two labels shows it.
+bool TfrmCalc::summaryToolTip(QLabel* label, QHelpEvent* event)
+{
+    const qsizetype lines = summaryTips_.size();
+    if (lines == 0 || label->height() <= 0)
+        return false;
+    const qsizetype line = std::clamp<qsizetype>(event->pos().y() * lines / label->height(), 0, lines - 1);
+    const QString& tip = summaryTips_.at(line);
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(event->globalPos(), tip, label);
+    }
+    return true;
+}
 
 void TfrmCalc::resizeEvent(QResizeEvent* event)
 {
@@ -26,6 +77,8 @@ void TfrmCalc::FormResize()
     tabLeft->setGeometry(regions.inputPanel);
     panDiv->setGeometry(regions.splitter);
     pagRight->setGeometry(regions.pages);
+    if (resultSucceeded_.value_or(false))
+        fitSummaryLabels();
     const ResultPlacement place =
         placeResultAfterResize(tabCalc->size(), pagRight->width(), lblLeft->size(), lblRight->size());
     lblLeft->move(place.summaryLabels);
@@ -72,6 +125,8 @@ bool TfrmCalc::eventFilter(QObject* watched, QEvent* event)
     if (watched == tabCalc &&
         (event->type() == QEvent::Show || (event->type() == QEvent::Resize && tabCalc->isVisible())))
         placeResultArea();
+    if (event->type() == QEvent::ToolTip && (watched == lblLeft || watched == lblRight))
+        return summaryToolTip(static_cast<QLabel*>(watched), static_cast<QHelpEvent*>(event));
     switch (event->type()) {
     case QEvent::ShortcutOverride: {
         // Alt+C and Alt+X belong to the window, not to the page tabs' mnemonics.

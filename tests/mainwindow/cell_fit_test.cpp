@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "result_grid.h"
+#include "summary_fit.h"
 
 namespace pecunor {
 namespace {
@@ -103,6 +104,55 @@ TEST(CellToolTip, IsTheWholeTextOfAnElidedCellInView)
     grid.verticalScrollBar()->setValue(grid.verticalScrollBar()->maximum());
     EXPECT_EQ(grid.cellToolTip(2, 1), QString()) << "scrolled out of view";
 }
+
+struct SummaryCase {
+    const char* name;
+    int width;
+    bool valueCut;
+    bool captionCut;
+};
+
+void PrintTo(const SummaryCase& c, std::ostream* out) { *out << c.name; }
+
+class FitSummary : public ::testing::TestWithParam<SummaryCase> {};
+
+// Every line stays whole or is marked and has its whole text as its tip; the
+// block never passes its width.
+TEST_P(FitSummary, ShortensOnlyWhatDoesNotFitAndMarksIt)
+{
+    const SummaryCase& c = GetParam();
+    const QFontMetricsF metrics(tableFont());
+    const QStringList captions = {QString::fromUtf8("Future Value :\u00a0"),
+                                  QString::fromUtf8("Average Interest / Year :\u00a0")};
+    const QStringList values = {QStringLiteral("$7.68123456789012E+416"), QStringLiteral("10.00%")};
+    const FittedSummary fitted = fitSummary(captions, values, metrics, c.width);
+
+    qreal captionsWidth = 0;
+    qreal valuesWidth = 0;
+    for (int line = 0; line < 2; ++line) {
+        captionsWidth = std::max(captionsWidth, metrics.horizontalAdvance(fitted.captions[line]));
+        valuesWidth = std::max(valuesWidth, metrics.horizontalAdvance(fitted.values[line]));
+    }
+    EXPECT_LE(captionsWidth + valuesWidth, c.width);
+    EXPECT_EQ(fitted.values[0] != values[0], c.valueCut);
+    EXPECT_EQ(fitted.captions[1] != captions[1], c.captionCut);
+    EXPECT_EQ(fitted.values[1], values[1]) << "a short value stays whole";
+    const QString ellipsis(QChar(0x2026));
+    if (c.valueCut) {
+        EXPECT_TRUE(fitted.values[0].startsWith(ellipsis) && values[0].endsWith(fitted.values[0].mid(1)));
+    }
+    if (c.captionCut) {
+        EXPECT_TRUE(fitted.captions[1].endsWith(ellipsis) && captions[1].startsWith(fitted.captions[1].chopped(1)));
+    }
+    EXPECT_EQ(fitted.tips[0], c.valueCut ? QStringLiteral("Future Value : $7.68123456789012E+416") : QString());
+    EXPECT_EQ(fitted.tips[1], c.captionCut ? QStringLiteral("Average Interest / Year : 10.00%") : QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, FitSummary,
+                         ::testing::Values(SummaryCase{"Wide", 600, false, false},
+                                           SummaryCase{"ValueLosesItsBeginning", 330, true, false},
+                                           SummaryCase{"BothHalves", 200, true, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace pecunor

@@ -3,6 +3,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -208,6 +209,36 @@ TEST_F(MainWindowTest, CalculatorPageIsPlacedForItsOwnSizeWhenBroughtToTheFront)
         window->close();
         window.reset();
     }
+}
+
+// In a narrow page the summary and the error line stay inside it: what does
+// not fit is marked "…" and kept whole in a tip.
+TEST_F(MainWindowTest, NarrowPageShortensTheSummaryVisiblyAndWrapsTheErrorLine)
+{
+    settings.Right = 470;
+    TfrmCalc& w = open();
+    QTest::keyClick(w.cboMethod, Qt::Key_C, Qt::AltModifier);
+    type(w.txtValue[0], "1000");
+    type(w.txtValue[1], "10");
+    type(w.txtValue[2], "9999");
+    ASSERT_TRUE(w.lblRight->isVisible());
+    const int pageWidth = w.tabCalc->width();
+    EXPECT_GE(w.lblLeft->x(), 0);
+    EXPECT_LE(w.lblRight->geometry().right(), pageWidth - 1);
+    const QString whole = QString::fromStdString(w.sgrFin->sheet().summaryValues()).section('\n', 0, 0);
+    const QString shown = w.lblRight->text().section('\n', 0, 0);
+    ASSERT_TRUE(shown.startsWith(QChar(0x2026))) << shown.toStdString();
+    EXPECT_TRUE(whole.endsWith(shown.mid(1)));
+    QHelpEvent hover(QEvent::ToolTip, QPoint(4, 2), w.lblRight->mapToGlobal(QPoint(4, 2)));
+    QCoreApplication::sendEvent(w.lblRight, &hover);
+    EXPECT_EQ(QToolTip::text(), "Future Value : " + whole);
+
+    QTest::keyClick(w.txtValue[2], Qt::Key_Backspace);
+    w.txtValue[2]->clear();
+    ASSERT_TRUE(w.lblError->isVisible());
+    EXPECT_LE(w.lblError->geometry().right(), pageWidth - 9);
+    EXPECT_GE(w.lblError->height(), w.lblError->heightForWidth(w.lblError->width()));
+    EXPECT_GT(w.lblError->height(), w.lblError->fontMetrics().height()) << "wrapped onto more lines";
 }
 
 TEST_F(MainWindowTest, EachMethodChangeCalculatesExactlyOnce)
