@@ -43,6 +43,10 @@ InputPanelPlacement placeInputPanel(const MethodInputRow& method, int panelClien
 RegionPlacement placeRegions(QSize client, int splitterLeft)
 {
     RegionPlacement regions;
+    // The bar never leaves the window, whatever the window's width did
+    // since it was put there: the same limits as a drag.
+    splitterLeft = std::clamp(splitterLeft, paneMinWidth + 6,
+                              std::max(paneMinWidth + 6, client.width() - 12 - paneMinWidth));
     const int panelWidth = std::max(paneMinWidth, splitterLeft - 6);
     regions.inputPanel = QRect(6, 4, panelWidth, client.height() - 10);
     regions.splitter = QRect(panelWidth + 6, 6, splitterWidth, client.height() - 12);

@@ -37,6 +37,8 @@ struct RegionPlacement {
 };
 inline constexpr int splitterWidth = 6;
 inline constexpr int paneMinWidth = 0;
+// A splitter left beyond the window (a narrower window, a stored position)
+// is taken to the nearest place a drag could reach.
 RegionPlacement placeRegions(QSize client, int splitterLeft);
 
 // The summary labels side by side, centred as one block, and the table below.

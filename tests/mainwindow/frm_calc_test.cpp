@@ -424,6 +424,32 @@ TEST_F(MainWindowTest, ResizeKeepsTheSplitterPixelPosition)
     EXPECT_EQ(w.pagRight->geometry().right(), w.centralWidget()->width() - 7);
 }
 
+// Neither a narrower window nor a stored position beyond it loses the bar.
+TEST_F(MainWindowTest, SplitterStaysInsideTheWindow)
+{
+    const struct {
+        const char* name;
+        int storedPercent;
+        int dragBy;
+        int narrowTo;
+    } cases[] = {{"dragged right, then narrowed", 30, 2000, 300}, {"stored beyond the window", 171, 0, 640}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        settings.DivLeft = static_cast<std::uint8_t>(c.storedPercent);
+        settings.Right = settings.Left + 640;
+        TfrmCalc& w = open();
+        drag(w.panDiv, c.dragBy);
+        w.resize(c.narrowTo, 480);
+        const int client = w.centralWidget()->width();
+        EXPECT_EQ(w.panDiv->geometry().right(), client - 7);
+        EXPECT_TRUE(w.panDiv->isVisible());
+        EXPECT_EQ(w.pagRight->width(), 0);
+        window->close();
+        EXPECT_LE(saved.back().DivLeft, 100);
+        window.reset();
+    }
+}
+
 TEST_F(MainWindowTest, CloseWritesTheWindowStateAndSettingsComeBack)
 {
     settings.Left = 20;
