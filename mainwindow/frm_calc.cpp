@@ -17,6 +17,7 @@
 #include "product_constants.h"
 #include "wait_cursor.h"
 #include "window_layout.h"
+#include "window_system.h"
 
 namespace pecunor {
 
@@ -33,6 +34,7 @@ TfrmCalc::TfrmCalc(AppSettings& settings, RegionalSettings regional, WindowServi
     : settings_(settings), regional_(std::move(regional)), services_(std::move(services))
 {
     setObjectName(QStringLiteral("frmCalc"));
+    platform::installFontSubstitutes();
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPixelSize(12);
     setFont(windowFont);
@@ -263,8 +265,11 @@ void TfrmCalc::FormCreate()
     formStarting_ = true;
     inputsReady_ = false;
     setWindowTitle(fromView(Product.ProductName));
-    move(settings_.Left, settings_.Top);
-    resize(std::max(settings_.Right - settings_.Left, 1), std::max(settings_.Bottom - settings_.Top, 1));
+    const QRect stored(settings_.Left, settings_.Top, std::max(settings_.Right - settings_.Left, 1),
+                       std::max(settings_.Bottom - settings_.Top, 1));
+    const QRect placed = placeOnScreens(stored, platform::screenAreas());
+    move(placed.topLeft());
+    resize(placed.size());
     iniSettings();
     mnuExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     mnuHorGridlines->setChecked(settings_.HorGridlines);
@@ -309,11 +314,13 @@ void TfrmCalc::recordNormalRectangle()
 {
     if (isMinimized() || isMaximized())
         return;
-    const QRect outer = frameGeometry();
-    settings_.Left = outer.left();
-    settings_.Top = outer.top();
-    settings_.Right = outer.left() + width();
-    settings_.Bottom = outer.top() + height();
+    const QRect stored(settings_.Left, settings_.Top, settings_.Right - settings_.Left,
+                       settings_.Bottom - settings_.Top);
+    const QRect kept = rectangleToStore(stored, frameGeometry().topLeft(), size(), platform::windowPositionsKnown());
+    settings_.Left = kept.left();
+    settings_.Top = kept.top();
+    settings_.Right = kept.left() + kept.width();
+    settings_.Bottom = kept.top() + kept.height();
 }
 
 bool TfrmCalc::FormClose()

@@ -99,4 +99,37 @@ int splitterPercent(int splitterLeft, int outerWidth)
     return roundHalfEven(static_cast<double>(splitterLeft) / outerWidth * 100.0);
 }
 
+QRect placeOnScreens(const QRect& stored, const QList<QRect>& screenAreas)
+{
+    // Enough of the title strip to take hold of with the pointer.
+    constexpr int gripHeight = 16;
+    constexpr int gripWidth = 48;
+    const QRect titleStrip(stored.topLeft(), QSize(stored.width(), gripHeight));
+    const auto distance = [&stored](const QRect& area) {
+        const QPoint centre = stored.center();
+        const int dx = std::max({area.left() - centre.x(), 0, centre.x() - area.right()});
+        const int dy = std::max({area.top() - centre.y(), 0, centre.y() - area.bottom()});
+        return static_cast<long long>(dx) * dx + static_cast<long long>(dy) * dy;
+    };
+    const QRect* nearest = nullptr;
+    for (const QRect& area : screenAreas) {
+        const QRect seen = titleStrip & area;
+        if (seen.height() >= gripHeight && seen.width() >= std::min(gripWidth, stored.width()))
+            return stored;
+        if (!nearest || distance(area) < distance(*nearest))
+            nearest = &area;
+    }
+    if (!nearest)
+        return stored;
+    const QSize size = stored.size().boundedTo(nearest->size());
+    const int left = std::clamp(stored.left(), nearest->left(), nearest->right() + 1 - size.width());
+    const int top = std::clamp(stored.top(), nearest->top(), nearest->bottom() + 1 - size.height());
+    return {QPoint(left, top), size};
+}
+
+QRect rectangleToStore(const QRect& stored, QPoint framePosition, QSize clientSize, bool positionKnown)
+{
+    return {positionKnown ? framePosition : stored.topLeft(), clientSize};
+}
+
 }  // namespace pecunor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <QSize>
 
@@ -60,5 +61,15 @@ int dragSplitter(int splitterLeft, int dx, int inputPanelWidth, int pagesWidth);
 // halves to even.
 int splitterLeftFromPercent(int outerWidth, int percent);
 int splitterPercent(int splitterLeft, int outerWidth);
+
+// Where a window stored at a frame position with a client size opens: as
+// stored while a grip of its title strip lies on some screen area; else on
+// the nearest area, smaller only where the area is.
+QRect placeOnScreens(const QRect& stored, const QList<QRect>& screenAreas);
+
+// The rectangle to store for a window in the normal state: its frame position
+// and its client size. Where the window system keeps positions to itself
+// (Wayland), the stored position stays for the next run that knows one.
+QRect rectangleToStore(const QRect& stored, QPoint framePosition, QSize clientSize, bool positionKnown);
 
 }  // namespace pecunor

@@ -18,6 +18,7 @@
 #include "regional_settings_qt.h"
 #include "startup_state.h"
 #include "uninstall.h"
+#include "window_system.h"
 
 namespace pecunor {
 
@@ -98,6 +99,7 @@ int runProgram(const QStringList& arguments)
 {
     const QString programFolder = programFolders().ProgramFolder;
     setApplicationIdentity();
+    platform::installFontSubstitutes();
     const RegionalSettings regional = platform::systemRegionalSettings();
     // Export names start beside the program unless a system-wide install keeps it read-only.
     AppSettings settings = loadSettings(platform::localToday(), regional, defaultExportFolder(programFolder));

@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
@@ -239,6 +242,33 @@ TEST_F(MainWindowTest, NarrowPageShortensTheSummaryVisiblyAndWrapsTheErrorLine)
     EXPECT_LE(w.lblError->geometry().right(), pageWidth - 9);
     EXPECT_GE(w.lblError->height(), w.lblError->heightForWidth(w.lblError->width()));
     EXPECT_GT(w.lblError->height(), w.lblError->fontMetrics().height()) << "wrapped onto more lines";
+}
+
+// At the first start's size every method's name shows whole in the list box.
+TEST_F(MainWindowTest, EveryMethodNameFitsTheMethodBox)
+{
+    TfrmCalc& w = open();
+    QStyleOptionComboBox option;
+    option.initFrom(w.cboMethod);
+    option.editable = false;
+    const QRect field = w.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                                  w.cboMethod);
+    for (int m = 0; m < w.cboMethod->count(); ++m)
+        EXPECT_LE(w.cboMethod->fontMetrics().horizontalAdvance(w.cboMethod->itemText(m)), field.width())
+            << w.cboMethod->itemText(m).toStdString();
+}
+
+// A window stored beyond every screen opens on one, as large as stored.
+TEST_F(MainWindowTest, WindowStoredOffEveryScreenOpensOnOne)
+{
+    settings.Left = -3000;
+    settings.Top = -3000;
+    settings.Right = -3000 + 500;
+    settings.Bottom = -3000 + 400;
+    TfrmCalc& w = open();
+    const QRect screen = w.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(w.frameGeometry().topLeft()));
+    EXPECT_EQ(w.size(), QSize(500, 400));
 }
 
 TEST_F(MainWindowTest, EachMethodChangeCalculatesExactlyOnce)
