@@ -332,8 +332,10 @@ bool TfrmCalc::FormClose()
     const SaveResult saved = services_.saveSettings(settings_);
     if (saved.succeeded())
         return true;
-    services_.showError(this, saved.message());
-    return false;
+    // Keeping the window open is the safe answer, but a folder that cannot be
+    // written must not keep the program from ever ending.
+    const QString question = saved.message() + QStringLiteral("\n\nClose without saving the settings?");
+    return services_.ask && services_.ask(this, question);
 }
 
 CalcMethod TfrmCalc::currentMethod() const

@@ -33,6 +33,8 @@ struct WindowServices {
     std::function<void(QWidget* parent, const QString& message)> showError;
     std::function<std::optional<QFont>(QWidget* parent, const QFont& initial)> chooseFont;
     std::function<SaveResult(const AppSettings& settings)> saveSettings;
+    // A Yes/No question; Escape and the default answer No.
+    std::function<bool(QWidget* parent, const QString& question)> ask;
     std::function<void(QComboBox* box, QPoint screenTopLeft)> openDatePicker;
     std::function<QString(CalcMethod method)> explanation;
     std::function<void(QWidget* parent)> showHelp;

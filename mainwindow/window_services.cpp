@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QUrl>
@@ -32,6 +33,11 @@ WindowServices WindowServices::desktop(const QString& programFolder)
         bool chosen = false;
         const QFont font = QFontDialog::getFont(&chosen, initial, parent);
         return chosen ? std::optional<QFont>(font) : std::nullopt;
+    };
+    services.ask = [](QWidget* parent, const QString& question) {
+        QApplication::beep();
+        return QMessageBox::question(parent, fromView(Product.ProductName), question,
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
     };
     services.saveSettings = [programFolder](const AppSettings& settings) {
         return pecunor::saveSettings(settings, programFolder);

@@ -8,6 +8,9 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "ini_text.h"
 #include "method_lists.h"
 #include "product_constants.h"
@@ -55,7 +58,10 @@ AppSettings::AppSettings(DayNumber today, const QString& exportFolder)
 
 QString SaveResult::message() const
 {
-    return QString::asprintf("Failed to set data for '%s'", failedValue.toUtf8().constData());
+    QString text = QString::asprintf("Failed to set data for '%s'", failedValue.toUtf8().constData());
+    if (!filePath.isEmpty())
+        text += QLatin1Char('\n') + QDir::toNativeSeparators(filePath) + QStringLiteral(": ") + reason;
+    return text;
 }
 
 QString userSettingsFilePath()
@@ -136,7 +142,9 @@ QByteArray settingsFileText(const AppSettings& settings, const QString& programF
 SaveResult saveSettings(const AppSettings& settings, const QString& programFolder, const QString& filePath)
 {
     const QByteArray text = settingsFileText(settings, programFolder);
-    QDir().mkpath(QFileInfo(filePath).absolutePath());
+    const QString folder = QFileInfo(filePath).absolutePath();
+    if (!QDir().mkpath(folder))
+        return SaveResult{QStringLiteral("AppPath"), filePath, QStringLiteral("its folder could not be created")};
     // Written to a temporary file and renamed over the old one only when
     // complete, so a failed or interrupted save leaves the last good file.
     QSaveFile file(filePath);
@@ -144,11 +152,16 @@ SaveResult saveSettings(const AppSettings& settings, const QString& programFolde
     // commit() overlooks a failure of its final flush and of its sync to disk
     // (it would put an empty file in place on a full disk), so both are
     // checked first; without a commit the temporary file is discarded.
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush()
-        && ::fsync(file.handle()) == 0 && file.commit())
-        return {};
+    if (!file.open(QIODevice::WriteOnly))
+        return SaveResult{QStringLiteral("AppPath"), filePath, file.errorString()};
+    if (file.write(text) == text.size() && file.flush()) {
+        if (::fsync(file.handle()) != 0)
+            return SaveResult{QStringLiteral("AppPath"), filePath, QString::fromLocal8Bit(std::strerror(errno))};
+        if (file.commit())
+            return {};
+    }
     // Nothing is stored unless everything is, so the first value is the one that failed.
-    return SaveResult{QStringLiteral("AppPath")};
+    return SaveResult{QStringLiteral("AppPath"), filePath, file.errorString()};
 }
 
 }  // namespace pecunor

@@ -43,9 +43,14 @@ struct AppSettings {
 // What a save reports: the value that could not be stored, none on success.
 struct SaveResult {
     QString failedValue;
+    // The file that could not be written and the system's reason, for the user
+    // to act on; empty when not known.
+    QString filePath;
+    QString reason;
 
     bool succeeded() const { return failedValue.isEmpty(); }
-    // The text for the user: "Failed to set data for '<value>'".
+    // The text for the user: "Failed to set data for '<value>'", then the
+    // file and the reason on a line of their own.
     QString message() const;
 };
 

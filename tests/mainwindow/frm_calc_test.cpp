@@ -31,6 +31,8 @@ protected:
     std::vector<QString> errors;
     std::vector<AppSettings> saved;
     SaveResult nextSave;
+    std::vector<QString> questions;
+    bool nextAnswer = false;
     std::optional<QFont> nextFont;
     int explanationsLoaded = 0;
     std::unique_ptr<TfrmCalc> window;
@@ -41,6 +43,10 @@ protected:
         s.today = [] { return today; };
         s.showError = [this](QWidget*, const QString& message) { errors.push_back(message); };
         s.chooseFont = [this](QWidget*, const QFont&) { return nextFont; };
+        s.ask = [this](QWidget*, const QString& question) {
+            questions.push_back(question);
+            return nextAnswer;
+        };
         s.saveSettings = [this](const AppSettings& written) {
             saved.push_back(written);
             return nextSave;
@@ -565,14 +571,27 @@ TEST_F(MainWindowTest, AltF4AndFileExitClose)
     EXPECT_EQ(saved.size(), 2u);
 }
 
-TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen)
+// The failure is told with its file and reason; the user chooses between
+// staying (and freeing the folder) and leaving without the settings.
+TEST_F(MainWindowTest, FailedSaveAsksWhetherToCloseWithoutSaving)
 {
-    TfrmCalc& w = open();
-    nextSave.failedValue = QStringLiteral("AppPath");
-    EXPECT_FALSE(w.close());
-    EXPECT_TRUE(w.isVisible());
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors.front(), QStringLiteral("Failed to set data for 'AppPath'"));
+    for (const bool closeAnyway : {false, true}) {
+        SCOPED_TRACE(closeAnyway ? "Yes" : "No");
+        TfrmCalc& w = open();
+        nextSave = {QStringLiteral("AppPath"), QStringLiteral("/home/u/.config/Brackwell/Pecunor 97.conf"),
+                    QStringLiteral("Permission denied")};
+        nextAnswer = closeAnyway;
+        questions.clear();
+        EXPECT_EQ(w.close(), closeAnyway);
+        EXPECT_EQ(w.isVisible(), !closeAnyway);
+        EXPECT_TRUE(errors.empty());
+        ASSERT_EQ(questions.size(), 1u);
+        EXPECT_EQ(questions.front(), QStringLiteral("Failed to set data for 'AppPath'\n"
+                                                    "/home/u/.config/Brackwell/Pecunor 97.conf: Permission denied\n\n"
+                                                    "Close without saving the settings?"));
+        nextSave = {};
+        window.reset();
+    }
 }
 
 TEST_F(MainWindowTest, SetupMenuSwitchesGridlinesAndFont)

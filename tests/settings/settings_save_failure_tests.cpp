@@ -20,6 +20,17 @@
 namespace pecunor::test {
 namespace {
 
+// The value's name, then the file and the system's reason, so the user can act.
+void expectFailureReported(const SaveResult& result, const QString& filePath)
+{
+    EXPECT_FALSE(result.succeeded());
+    const QStringList lines = result.message().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 2) << result.message().toStdString();
+    EXPECT_EQ(lines[0], "Failed to set data for 'AppPath'");
+    EXPECT_TRUE(lines[1].startsWith(filePath + ": ")) << lines[1].toStdString();
+    EXPECT_GT(lines[1].size(), filePath.size() + 2) << "no reason given";
+}
+
 class SaveFailure : public SettingsFileTest {
 protected:
     void SetUp() override
@@ -33,8 +44,7 @@ protected:
 
     void expectReportedAndPreviousFileKept(const SaveResult& result) const
     {
-        EXPECT_FALSE(result.succeeded());
-        EXPECT_EQ(result.message(), "Failed to set data for 'AppPath'");
+        expectFailureReported(result, settingsPath());
         EXPECT_EQ(readBytes(settingsPath()), previousBytes);
         // No half-written temporary file is left beside it.
         EXPECT_EQ(QDir(QFileInfo(settingsPath()).absolutePath()).entryList(QDir::Files | QDir::Hidden),
@@ -127,8 +137,7 @@ TEST_F(SettingsFileTest, SaveWhereTheFolderWouldBeAFileFails)
 
     const SaveResult result = saveSettings(sampleSettings(), programFolder, pathOf("config/Brackwell/Pecunor 97.conf"));
 
-    EXPECT_FALSE(result.succeeded());
-    EXPECT_EQ(result.message(), "Failed to set data for 'AppPath'");
+    expectFailureReported(result, pathOf("config/Brackwell/Pecunor 97.conf"));
     EXPECT_EQ(readBytes(pathOf("config")), "not a folder");
 }
 
@@ -138,8 +147,7 @@ TEST_F(SettingsFileTest, SaveOverAFolderOfTheSameNameFails)
 
     const SaveResult result = saveSettings(sampleSettings(), programFolder, settingsPath());
 
-    EXPECT_FALSE(result.succeeded());
-    EXPECT_EQ(result.message(), "Failed to set data for 'AppPath'");
+    expectFailureReported(result, settingsPath());
     EXPECT_TRUE(QFileInfo(settingsPath()).isDir());
 }
 
