@@ -1,6 +1,10 @@
 #include "font_record_qt.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
 
 namespace pecunor {
 
@@ -26,6 +30,35 @@ FontRecord recordFromFont(const QFont& font)
     record.bold = font.bold();
     record.italic = font.italic();
     return record;
+}
+
+FontRecord recordFromChoice(const FontRecord& stored, const QFont& chosen)
+{
+    FontRecord record = recordFromFont(chosen);
+    if (chosen.family() == QFontInfo(fontFromRecord(stored)).family())
+        record.faceName = stored.faceName;
+    return record;
+}
+
+void prepareTableFontDialog(QFontDialog& dialog, const QFont& stored)
+{
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    QFont shown(QFontInfo(stored).family());
+    shown.setPointSize(stored.pointSize() > 0 ? stored.pointSize() : QFontInfo(stored).pointSize());
+    shown.setBold(stored.bold());
+    shown.setItalic(stored.italic());
+    dialog.setCurrentFont(shown);
+    // Underline, strike-out and the writing system would be dropped again:
+    // the table keeps face, size, bold and italic only.
+    for (QGroupBox* group : dialog.findChildren<QGroupBox*>())
+        if (!group->findChildren<QCheckBox*>().isEmpty())
+            group->hide();
+    for (QComboBox* box : dialog.findChildren<QComboBox*>()) {
+        box->hide();
+        for (QLabel* label : dialog.findChildren<QLabel*>())
+            if (label->buddy() == box)
+                label->hide();
+    }
 }
 
 }  // namespace pecunor

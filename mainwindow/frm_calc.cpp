@@ -549,7 +549,7 @@ void TfrmCalc::setupChanged(QAction* item)
     }
     if (item == mnuChartFont) {
         if (const auto chosen = services_.chooseFont(this, fontFromRecord(settings_.TableFont))) {
-            settings_.TableFont = recordFromFont(*chosen);
+            settings_.TableFont = recordFromChoice(settings_.TableFont, *chosen);
             applyTableFont();
         }
     }

@@ -6,6 +6,7 @@
 #include "about_window.h"
 #include "copy_program.h"
 #include "explanation.h"
+#include "font_record_qt.h"
 #include "frm_calc.h"
 #include "help_viewer.h"
 #include "local_date.h"
@@ -30,9 +31,11 @@ WindowServices WindowServices::desktop(const QString& programFolder)
         QMessageBox::critical(parent, fromView(Product.ProductName), message, QMessageBox::Ok);
     };
     services.chooseFont = [](QWidget* parent, const QFont& initial) -> std::optional<QFont> {
-        bool chosen = false;
-        const QFont font = QFontDialog::getFont(&chosen, initial, parent);
-        return chosen ? std::optional<QFont>(font) : std::nullopt;
+        QFontDialog dialog(parent);
+        prepareTableFontDialog(dialog, initial);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.selectedFont();
     };
     services.ask = [](QWidget* parent, const QString& question) {
         QApplication::beep();

@@ -1,3 +1,7 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontInfo>
+
 #include <gtest/gtest.h>
 
 #include "font_record_qt.h"
@@ -52,6 +56,31 @@ TEST(FontRecordQt, FontInPixelsIsStoredWithAPointSize)
     QFont chosen("Liberation Mono");
     chosen.setPixelSize(16);
     EXPECT_GT(recordFromFont(chosen).sizePoints, 0);
+}
+
+// The dialog opens on the face the table shows, offers nothing the table would
+// drop, and a face left as it was keeps its stored name.
+TEST(TableFontDialog, OpensOnTheStoredFontAndOffersFaceSizeAndStyleOnly)
+{
+    const FontRecord stored{"Courier New", 10, false, true};
+    QFontDialog dialog;
+    prepareTableFontDialog(dialog, fontFromRecord(stored));
+    dialog.show();
+    const QFont shown = dialog.currentFont();
+    EXPECT_EQ(shown.family(), QFontInfo(fontFromRecord(stored)).family());
+    EXPECT_NE(shown.family(), QStringLiteral("Courier New")) << "an alias the dialog cannot list";
+    EXPECT_EQ(shown.pointSize(), 10);
+    EXPECT_TRUE(shown.italic());
+    for (const QCheckBox* box : dialog.findChildren<QCheckBox*>())
+        EXPECT_FALSE(box->isVisibleTo(&dialog)) << box->text().toStdString();
+    for (const QComboBox* box : dialog.findChildren<QComboBox*>())
+        EXPECT_FALSE(box->isVisibleTo(&dialog));
+
+    EXPECT_EQ(recordFromChoice(stored, shown), stored);
+    QFont other = shown;
+    other.setFamily(QStringLiteral("Liberation Sans"));
+    other.setBold(true);
+    EXPECT_EQ(recordFromChoice(stored, other), (FontRecord{"Liberation Sans", 10, true, true}));
 }
 
 }  // namespace

@@ -602,13 +602,13 @@ TEST_F(MainWindowTest, SetupMenuSwitchesGridlinesAndFont)
     EXPECT_FALSE(w.sgrFin->options().verGridlines);
     w.mnuHideAbout->trigger();
     EXPECT_TRUE(settings.HideAbout);
-    QFont chosen(QStringLiteral("Liberation Mono"));
+    QFont chosen(QStringLiteral("Liberation Sans"));
     chosen.setPointSize(14);
     chosen.setBold(true);
     chosen.setUnderline(true);
     nextFont = chosen;
     w.mnuChartFont->trigger();
-    EXPECT_EQ(settings.TableFont.faceName, "Liberation Mono");
+    EXPECT_EQ(settings.TableFont.faceName, "Liberation Sans");
     EXPECT_EQ(settings.TableFont.sizePoints, 14);
     EXPECT_TRUE(settings.TableFont.bold);
     EXPECT_EQ(w.lblLeft->font().pointSize(), 14);
