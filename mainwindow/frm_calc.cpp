@@ -155,9 +155,17 @@ void TfrmCalc::createResultPages()
     rtfExplain->setReadOnly(true);
     rtfExplain->setOpenLinks(false);
     rtfExplain->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette white = rtfExplain->palette();
-    white.setColor(QPalette::Base, Qt::white);
-    rtfExplain->setPalette(white);
+    // White paper with dark ink whatever the theme: a dark theme's light text
+    // on the white page would vanish, and the documents' teal titles and grey
+    // table lines are drawn for paper.
+    QPalette paper = rtfExplain->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        paper.setColor(group, QPalette::Base, Qt::white);
+        paper.setColor(group, QPalette::Text, Qt::black);
+        paper.setColor(group, QPalette::Link, QColor(0, 0, 160));
+        paper.setColor(group, QPalette::LinkVisited, QColor(96, 0, 128));
+    }
+    rtfExplain->setPalette(paper);
     auto* fill = new QVBoxLayout(tabExplain);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(rtfExplain);

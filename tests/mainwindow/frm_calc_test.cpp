@@ -1,90 +1,18 @@
 #include <QApplication>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolTip>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "../engine/engine_test_support.h"
-#include "frm_calc.h"
+#include "main_window_fixture.h"
 #include "window_layout.h"
 
 namespace pecunor {
 namespace {
-
-using test::usRegional;
-
-const DayNumber today = *dayNumberOf(2026, 12, 7);
-
-// A main window on throw-away settings; dialogs and the settings file are
-// replaced by recorders.
-class MainWindowTest : public ::testing::Test {
-protected:
-    AppSettings settings{today, QStringLiteral("/opt/pecunor/")};
-    std::vector<QString> errors;
-    std::vector<AppSettings> saved;
-    SaveResult nextSave;
-    std::vector<QString> questions;
-    bool nextAnswer = false;
-    std::optional<QFont> nextFont;
-    int explanationsLoaded = 0;
-    std::unique_ptr<TfrmCalc> window;
-
-    WindowServices services()
-    {
-        WindowServices s;
-        s.today = [] { return today; };
-        s.showError = [this](QWidget*, const QString& message) { errors.push_back(message); };
-        s.chooseFont = [this](QWidget*, const QFont&) { return nextFont; };
-        s.ask = [this](QWidget*, const QString& question) {
-            questions.push_back(question);
-            return nextAnswer;
-        };
-        s.saveSettings = [this](const AppSettings& written) {
-            saved.push_back(written);
-            return nextSave;
-        };
-        s.explanation = [this](CalcMethod method) {
-            ++explanationsLoaded;
-            return QString::fromStdString("<p>" + std::string(methodListText(method)) + "</p>");
-        };
-        return s;
-    }
-
-    TfrmCalc& open()
-    {
-        window = std::make_unique<TfrmCalc>(settings, usRegional(), services());
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        return *window;
-    }
-
-    void TearDown() override
-    {
-        if (window) {
-            nextSave = {};
-            window->close();
-        }
-    }
-
-    void selectMethod(CalcMethod method) { window->cboMethod->setCurrentIndex(indexOf(method)); }
-
-    void type(QLineEdit* edit, const QString& text)
-    {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-
-    std::string cell(int column, int row) const { return std::string(window->sgrFin->sheet().cell(column, row)); }
-};
 
 TEST_F(MainWindowTest, FirstStartShowsFutureValueTodayAndTheErrorLine)
 {
@@ -218,63 +146,6 @@ TEST_F(MainWindowTest, CalculatorPageIsPlacedForItsOwnSizeWhenBroughtToTheFront)
         window->close();
         window.reset();
     }
-}
-
-// In a narrow page the summary and the error line stay inside it: what does
-// not fit is marked "…" and kept whole in a tip.
-TEST_F(MainWindowTest, NarrowPageShortensTheSummaryVisiblyAndWrapsTheErrorLine)
-{
-    settings.Right = 470;
-    TfrmCalc& w = open();
-    QTest::keyClick(w.cboMethod, Qt::Key_C, Qt::AltModifier);
-    type(w.txtValue[0], "1000");
-    type(w.txtValue[1], "10");
-    type(w.txtValue[2], "9999");
-    ASSERT_TRUE(w.lblRight->isVisible());
-    const int pageWidth = w.tabCalc->width();
-    EXPECT_GE(w.lblLeft->x(), 0);
-    EXPECT_LE(w.lblRight->geometry().right(), pageWidth - 1);
-    const QString whole = QString::fromStdString(w.sgrFin->sheet().summaryValues()).section('\n', 0, 0);
-    const QString shown = w.lblRight->text().section('\n', 0, 0);
-    ASSERT_TRUE(shown.startsWith(QChar(0x2026))) << shown.toStdString();
-    EXPECT_TRUE(whole.endsWith(shown.mid(1)));
-    QHelpEvent hover(QEvent::ToolTip, QPoint(4, 2), w.lblRight->mapToGlobal(QPoint(4, 2)));
-    QCoreApplication::sendEvent(w.lblRight, &hover);
-    EXPECT_EQ(QToolTip::text(), "Future Value : " + whole);
-
-    QTest::keyClick(w.txtValue[2], Qt::Key_Backspace);
-    w.txtValue[2]->clear();
-    ASSERT_TRUE(w.lblError->isVisible());
-    EXPECT_LE(w.lblError->geometry().right(), pageWidth - 9);
-    EXPECT_GE(w.lblError->height(), w.lblError->heightForWidth(w.lblError->width()));
-    EXPECT_GT(w.lblError->height(), w.lblError->fontMetrics().height()) << "wrapped onto more lines";
-}
-
-// At the first start's size every method's name shows whole in the list box.
-TEST_F(MainWindowTest, EveryMethodNameFitsTheMethodBox)
-{
-    TfrmCalc& w = open();
-    QStyleOptionComboBox option;
-    option.initFrom(w.cboMethod);
-    option.editable = false;
-    const QRect field = w.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
-                                                  w.cboMethod);
-    for (int m = 0; m < w.cboMethod->count(); ++m)
-        EXPECT_LE(w.cboMethod->fontMetrics().horizontalAdvance(w.cboMethod->itemText(m)), field.width())
-            << w.cboMethod->itemText(m).toStdString();
-}
-
-// A window stored beyond every screen opens on one, as large as stored.
-TEST_F(MainWindowTest, WindowStoredOffEveryScreenOpensOnOne)
-{
-    settings.Left = -3000;
-    settings.Top = -3000;
-    settings.Right = -3000 + 500;
-    settings.Bottom = -3000 + 400;
-    TfrmCalc& w = open();
-    const QRect screen = w.screen()->availableGeometry();
-    EXPECT_TRUE(screen.contains(w.frameGeometry().topLeft()));
-    EXPECT_EQ(w.size(), QSize(500, 400));
 }
 
 TEST_F(MainWindowTest, EachMethodChangeCalculatesExactlyOnce)
@@ -417,23 +288,6 @@ TEST_F(MainWindowTest, LabelClickFocusesItsControl)
     EXPECT_EQ(QApplication::focusWidget(), w.txtValue[1]);
 }
 
-// The bar follows the pointer's x within it: pressing at its left edge and
-// moving dx pixels moves it by dx.
-void drag(QWidget* bar, int dx)
-{
-    const QPointF inside(0, 10);
-    QMouseEvent press(QEvent::MouseButtonPress, inside, bar->mapToGlobal(inside), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(bar, &press);
-    const QPointF moved(dx, 10);
-    QMouseEvent move(QEvent::MouseMove, moved, bar->mapToGlobal(moved), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(bar, &move);
-    QMouseEvent release(QEvent::MouseButtonRelease, moved, bar->mapToGlobal(moved), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(bar, &release);
-}
-
 TEST_F(MainWindowTest, SplitterClosesEitherPaneAndComesBack)
 {
     TfrmCalc& w = open();
@@ -458,32 +312,6 @@ TEST_F(MainWindowTest, ResizeKeepsTheSplitterPixelPosition)
     w.resize(900, 600);
     EXPECT_EQ(w.panDiv->x(), start);
     EXPECT_EQ(w.pagRight->geometry().right(), w.centralWidget()->width() - 7);
-}
-
-// Neither a narrower window nor a stored position beyond it loses the bar.
-TEST_F(MainWindowTest, SplitterStaysInsideTheWindow)
-{
-    const struct {
-        const char* name;
-        int storedPercent;
-        int dragBy;
-        int narrowTo;
-    } cases[] = {{"dragged right, then narrowed", 30, 2000, 300}, {"stored beyond the window", 171, 0, 640}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        settings.DivLeft = static_cast<std::uint8_t>(c.storedPercent);
-        settings.Right = settings.Left + 640;
-        TfrmCalc& w = open();
-        drag(w.panDiv, c.dragBy);
-        w.resize(c.narrowTo, 480);
-        const int client = w.centralWidget()->width();
-        EXPECT_EQ(w.panDiv->geometry().right(), client - 7);
-        EXPECT_TRUE(w.panDiv->isVisible());
-        EXPECT_EQ(w.pagRight->width(), 0);
-        window->close();
-        EXPECT_LE(saved.back().DivLeft, 100);
-        window.reset();
-    }
 }
 
 TEST_F(MainWindowTest, CloseWritesTheWindowStateAndSettingsComeBack)
@@ -569,29 +397,6 @@ TEST_F(MainWindowTest, AltF4AndFileExitClose)
     w.mnuExit->trigger();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(saved.size(), 2u);
-}
-
-// The failure is told with its file and reason; the user chooses between
-// staying (and freeing the folder) and leaving without the settings.
-TEST_F(MainWindowTest, FailedSaveAsksWhetherToCloseWithoutSaving)
-{
-    for (const bool closeAnyway : {false, true}) {
-        SCOPED_TRACE(closeAnyway ? "Yes" : "No");
-        TfrmCalc& w = open();
-        nextSave = {QStringLiteral("AppPath"), QStringLiteral("/home/u/.config/Brackwell/Pecunor 97.conf"),
-                    QStringLiteral("Permission denied")};
-        nextAnswer = closeAnyway;
-        questions.clear();
-        EXPECT_EQ(w.close(), closeAnyway);
-        EXPECT_EQ(w.isVisible(), !closeAnyway);
-        EXPECT_TRUE(errors.empty());
-        ASSERT_EQ(questions.size(), 1u);
-        EXPECT_EQ(questions.front(), QStringLiteral("Failed to set data for 'AppPath'\n"
-                                                    "/home/u/.config/Brackwell/Pecunor 97.conf: Permission denied\n\n"
-                                                    "Close without saving the settings?"));
-        nextSave = {};
-        window.reset();
-    }
 }
 
 TEST_F(MainWindowTest, SetupMenuSwitchesGridlinesAndFont)

@@ -1,0 +1,152 @@
+#include <QApplication>
+#include <QHelpEvent>
+#include <QImage>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTest>
+#include <QToolTip>
+
+#include <gtest/gtest.h>
+
+#include "main_window_fixture.h"
+
+// What keeps the window readable and within reach: texts that do not fit,
+// fonts, screens, the splitter, the explanation's colours, a failing save.
+namespace pecunor {
+namespace {
+
+// In a narrow page the summary and the error line stay inside it: what does
+// not fit is marked "…" and kept whole in a tip.
+TEST_F(MainWindowTest, NarrowPageShortensTheSummaryVisiblyAndWrapsTheErrorLine)
+{
+    settings.Right = 470;
+    TfrmCalc& w = open();
+    QTest::keyClick(w.cboMethod, Qt::Key_C, Qt::AltModifier);
+    type(w.txtValue[0], "1000");
+    type(w.txtValue[1], "10");
+    type(w.txtValue[2], "9999");
+    ASSERT_TRUE(w.lblRight->isVisible());
+    const int pageWidth = w.tabCalc->width();
+    EXPECT_GE(w.lblLeft->x(), 0);
+    EXPECT_LE(w.lblRight->geometry().right(), pageWidth - 1);
+    const QString whole = QString::fromStdString(w.sgrFin->sheet().summaryValues()).section('\n', 0, 0);
+    const QString shown = w.lblRight->text().section('\n', 0, 0);
+    ASSERT_TRUE(shown.startsWith(QChar(0x2026))) << shown.toStdString();
+    EXPECT_TRUE(whole.endsWith(shown.mid(1)));
+    QHelpEvent hover(QEvent::ToolTip, QPoint(4, 2), w.lblRight->mapToGlobal(QPoint(4, 2)));
+    QCoreApplication::sendEvent(w.lblRight, &hover);
+    EXPECT_EQ(QToolTip::text(), "Future Value : " + whole);
+
+    QTest::keyClick(w.txtValue[2], Qt::Key_Backspace);
+    w.txtValue[2]->clear();
+    ASSERT_TRUE(w.lblError->isVisible());
+    EXPECT_LE(w.lblError->geometry().right(), pageWidth - 9);
+    EXPECT_GE(w.lblError->height(), w.lblError->heightForWidth(w.lblError->width()));
+    EXPECT_GT(w.lblError->height(), w.lblError->fontMetrics().height()) << "wrapped onto more lines";
+}
+
+// At the first start's size every method's name shows whole in the list box.
+TEST_F(MainWindowTest, EveryMethodNameFitsTheMethodBox)
+{
+    TfrmCalc& w = open();
+    QStyleOptionComboBox option;
+    option.initFrom(w.cboMethod);
+    option.editable = false;
+    const QRect field = w.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                                  w.cboMethod);
+    for (int m = 0; m < w.cboMethod->count(); ++m)
+        EXPECT_LE(w.cboMethod->fontMetrics().horizontalAdvance(w.cboMethod->itemText(m)), field.width())
+            << w.cboMethod->itemText(m).toStdString();
+}
+
+// A window stored beyond every screen opens on one, as large as stored.
+TEST_F(MainWindowTest, WindowStoredOffEveryScreenOpensOnOne)
+{
+    settings.Left = -3000;
+    settings.Top = -3000;
+    settings.Right = -3000 + 500;
+    settings.Bottom = -3000 + 400;
+    TfrmCalc& w = open();
+    const QRect screen = w.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(w.frameGeometry().topLeft()));
+    EXPECT_EQ(w.size(), QSize(500, 400));
+}
+
+// Neither a narrower window nor a stored position beyond it loses the bar.
+TEST_F(MainWindowTest, SplitterStaysInsideTheWindow)
+{
+    const struct {
+        const char* name;
+        int storedPercent;
+        int dragBy;
+        int narrowTo;
+    } cases[] = {{"dragged right, then narrowed", 30, 2000, 300}, {"stored beyond the window", 171, 0, 640}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        settings.DivLeft = static_cast<std::uint8_t>(c.storedPercent);
+        settings.Right = settings.Left + 640;
+        TfrmCalc& w = open();
+        drag(w.panDiv, c.dragBy);
+        w.resize(c.narrowTo, 480);
+        const int client = w.centralWidget()->width();
+        EXPECT_EQ(w.panDiv->geometry().right(), client - 7);
+        EXPECT_TRUE(w.panDiv->isVisible());
+        EXPECT_EQ(w.pagRight->width(), 0);
+        window->close();
+        EXPECT_LE(saved.back().DivLeft, 100);
+        window.reset();
+    }
+}
+
+// The failure is told with its file and reason; the user chooses between
+// staying (and freeing the folder) and leaving without the settings.
+TEST_F(MainWindowTest, FailedSaveAsksWhetherToCloseWithoutSaving)
+{
+    for (const bool closeAnyway : {false, true}) {
+        SCOPED_TRACE(closeAnyway ? "Yes" : "No");
+        TfrmCalc& w = open();
+        nextSave = {QStringLiteral("AppPath"), QStringLiteral("/home/u/.config/Brackwell/Pecunor 97.conf"),
+                    QStringLiteral("Permission denied")};
+        nextAnswer = closeAnyway;
+        questions.clear();
+        EXPECT_EQ(w.close(), closeAnyway);
+        EXPECT_EQ(w.isVisible(), !closeAnyway);
+        EXPECT_TRUE(errors.empty());
+        ASSERT_EQ(questions.size(), 1u);
+        EXPECT_EQ(questions.front(), QStringLiteral("Failed to set data for 'AppPath'\n"
+                                                    "/home/u/.config/Brackwell/Pecunor 97.conf: Permission denied\n\n"
+                                                    "Close without saving the settings?"));
+        nextSave = {};
+        window.reset();
+    }
+}
+
+// Under a dark theme the explanation stays dark ink on white paper.
+TEST_F(MainWindowTest, ExplanationIsReadableUnderADarkTheme)
+{
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Window, QColor(45, 45, 45));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    TfrmCalc& w = open();
+    const QPalette page = w.rtfExplain->palette();
+    QApplication::setPalette(before);
+
+    const int paper = page.color(QPalette::Base).lightness();
+    const int ink = page.color(QPalette::Text).lightness();
+    EXPECT_GT(paper - ink, 160) << "paper " << paper << ", ink " << ink;
+    // What is painted: the body text is darker than mid-grey somewhere.
+    const QImage shot = w.rtfExplain->viewport()->grab().toImage();
+    bool darkInk = false;
+    for (int y = 0; y < shot.height() && !darkInk; ++y)
+        for (int x = 0; x < shot.width() && !darkInk; ++x)
+            darkInk = qGray(shot.pixel(x, y)) < 96;
+    EXPECT_TRUE(darkInk);
+}
+
+}  // namespace
+}  // namespace pecunor
