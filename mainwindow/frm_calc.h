@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTextBrowser>
 
@@ -145,6 +146,11 @@ private:
     bool FormKeyPress(QKeyEvent* event);
     void labelClick(QLabel* label);
     void connectEditMenu();
+    // Keeps a field's selection while the keyboard visits the menu bar.
+    void holdFieldSelection(QObject* watched, QEvent* event);
+    // The text field the Edit commands act on: the focused one, or the one
+    // the keyboard left for the menus, its selection put back when asked.
+    QLineEdit* editTarget(bool restoreSelection);
     void refreshEditItems();
     // What the item does once its state allows it.
     void runEditCommand(QObject* sender);
@@ -182,6 +188,12 @@ private:
     int calculationCount_ = 0;
     // Whether the last calculation showed a table; none yet before the first.
     std::optional<bool> resultSucceeded_;
+    struct HeldSelection {
+        QPointer<QLineEdit> field;
+        int start = 0;
+        int length = 0;
+    };
+    std::optional<HeldSelection> heldSelection_;
     // Per summary line, the whole text of a line shown shortened.
     QStringList summaryTips_;
     QString unitText_;

@@ -1,10 +1,13 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+
+#include <algorithm>
 
 #include "edit_commands.h"
 #include "frm_calc.h"
@@ -35,6 +38,20 @@ bool tableFocused(const TfrmCalc& window)
     return focused && (focused == window.sgrFin || focused == window.sgrFin->viewport());
 }
 
+bool explanationFocused(const TfrmCalc& window)
+{
+    QWidget* focused = QApplication::focusWidget();
+    return focused && (focused == window.rtfExplain || focused == window.rtfExplain->viewport());
+}
+
+// While the keyboard is in the menu bar (Alt+E, F10), the focus has left the
+// field for the bar or its menu.
+bool keyboardInMenus(const TfrmCalc& window)
+{
+    QWidget* focused = QApplication::focusWidget();
+    return !focused || focused == window.menuBar() || qobject_cast<QMenu*>(focused);
+}
+
 bool clipboardHasText()
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
@@ -51,11 +68,57 @@ void TfrmCalc::connectEditMenu()
         connect(item, &QAction::triggered, this, [this, item] { mnuEditClick(item); });
 }
 
+void TfrmCalc::holdFieldSelection(QObject* watched, QEvent* event)
+{
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (!field || (field != cboStartDate->lineEdit() && std::find(txtValue.begin(), txtValue.end(), field) == txtValue.end()))
+        return;
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (event->type() == QEvent::FocusOut && reason == Qt::MenuBarFocusReason) {
+        // The field drops its selection as the menu bar takes the keyboard;
+        // the Edit commands, and the field once the menu closes, still need it.
+        heldSelection_ = HeldSelection{field, field->selectionStart(), static_cast<int>(field->selectedText().size())};
+    } else if (event->type() == QEvent::FocusIn && heldSelection_ && heldSelection_->field == field) {
+        if (heldSelection_->length > 0)
+            field->setSelection(heldSelection_->start, heldSelection_->length);
+        heldSelection_.reset();
+    } else if (event->type() == QEvent::FocusIn) {
+        heldSelection_.reset();
+    }
+}
+
+QLineEdit* TfrmCalc::editTarget(bool restoreSelection)
+{
+    if (QLineEdit* field = focusedTextField(*this))
+        return field;
+    if (!heldSelection_ || !heldSelection_->field || !keyboardInMenus(*this))
+        return nullptr;
+    QLineEdit* field = heldSelection_->field;
+    if (restoreSelection) {
+        if (heldSelection_->length > 0)
+            field->setSelection(heldSelection_->start, heldSelection_->length);
+        // The command changes the text: the selection it acted on is gone.
+        heldSelection_.reset();
+    }
+    return field;
+}
+
 void TfrmCalc::refreshEditItems()
 {
-    QLineEdit* field = focusedTextField(*this);
-    const EditFocus focus = field ? EditFocus::TextField : tableFocused(*this) ? EditFocus::Table : EditFocus::Other;
-    const EditItemStates states = editItemStates(focus, field && field->hasSelectedText(), clipboardHasText());
+    QLineEdit* field = editTarget(false);
+    const bool heldText = field && !focusedTextField(*this) && heldSelection_ && heldSelection_->length > 0;
+    EditFocus focus = EditFocus::Other;
+    bool hasSelectedText = false;
+    if (field) {
+        focus = EditFocus::TextField;
+        hasSelectedText = field->hasSelectedText() || heldText;
+    } else if (explanationFocused(*this)) {
+        focus = EditFocus::ReadOnlyText;
+        hasSelectedText = rtfExplain->textCursor().hasSelection();
+    } else if (tableFocused(*this)) {
+        focus = EditFocus::Table;
+    }
+    const EditItemStates states = editItemStates(focus, hasSelectedText, clipboardHasText());
     mnuCut->setEnabled(states.cut);
     mnuCopy->setEnabled(states.copy);
     mnuPaste->setEnabled(states.paste);
@@ -69,7 +132,7 @@ void TfrmCalc::mnuEditClick(QObject* sender)
 
 void TfrmCalc::runEditCommand(QObject* sender)
 {
-    QLineEdit* field = focusedTextField(*this);
+    QLineEdit* field = sender == mnuSelectAll ? nullptr : editTarget(true);
     // The table is only reached while it is shown: hidden, it holds the
     // result of earlier inputs.
     const bool tableShown = resultSucceeded_.value_or(false);
@@ -79,6 +142,8 @@ void TfrmCalc::runEditCommand(QObject* sender)
     } else if (sender == mnuCopy) {
         if (field)
             field->copy();
+        else if (explanationFocused(*this))
+            rtfExplain->copy();
         else if (tableShown && tableFocused(*this))
             QGuiApplication::clipboard()->setText(
                 QString::fromStdString(selectionText(sgrFin->sheet(), sgrFin->selection())));

@@ -125,6 +125,8 @@ bool TfrmCalc::eventFilter(QObject* watched, QEvent* event)
     if (watched == tabCalc &&
         (event->type() == QEvent::Show || (event->type() == QEvent::Resize && tabCalc->isVisible())))
         placeResultArea();
+    if (event->type() == QEvent::FocusOut || event->type() == QEvent::FocusIn)
+        holdFieldSelection(watched, event);
     if (event->type() == QEvent::ToolTip && (watched == lblLeft || watched == lblRight))
         return summaryToolTip(static_cast<QLabel*>(watched), static_cast<QHelpEvent*>(event));
     switch (event->type()) {

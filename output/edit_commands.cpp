@@ -9,7 +9,7 @@ EditItemStates editItemStates(EditFocus focus, bool hasSelectedText, bool clipbo
     const bool textField = focus == EditFocus::TextField;
     return {
         .cut = textField && hasSelectedText,
-        .copy = (textField && hasSelectedText) || focus == EditFocus::Table,
+        .copy = ((textField || focus == EditFocus::ReadOnlyText) && hasSelectedText) || focus == EditFocus::Table,
         .paste = textField && clipboardHasText,
     };
 }

@@ -8,9 +8,10 @@ namespace pecunor {
 
 // The kinds of control that the Edit menu tells apart.
 enum class EditFocus {
-    TextField,  // a value field or the start date's text
+    TextField,     // a value field or the start date's text
+    ReadOnlyText,  // the explanation page
     Table,
-    Other,      // a drop-down list, a tab, nothing
+    Other,         // a drop-down list, a tab, nothing
 };
 
 struct EditItemStates {
@@ -20,7 +21,7 @@ struct EditItemStates {
 };
 
 // Cut and Paste only for text fields, Paste only with text to paste, Copy
-// for a selected text or the table.
+// for a selected text (also a read-only one) or the table.
 EditItemStates editItemStates(EditFocus focus, bool hasSelectedText, bool clipboardHasText);
 
 // The cells of a rectangle of the table as the clipboard takes them: a TAB

@@ -138,5 +138,44 @@ TEST_F(EditMenuTest, HiddenTableIsNeverCopied)
     EXPECT_EQ(clipboard(), QStringLiteral("keep"));
 }
 
+struct KeyboardCase {
+    const char* name;
+    Qt::Key item;  // the item's underlined letter
+    const char* field;
+    const char* clipboard;
+};
+
+void PrintTo(const KeyboardCase& c, std::ostream* out) { *out << c.name; }
+
+class EditMenuByKeyboard : public EditMenuTest, public ::testing::WithParamInterface<KeyboardCase> {};
+
+// Alt+E takes the keyboard to the menu bar; the field's selection is still
+// what Cut, Copy and Paste act on.
+TEST_P(EditMenuByKeyboard, ActsOnTheFieldsSelection)
+{
+    TfrmCalc& w = open({"1234", "10", "3", ""});
+    QLineEdit* field = w.txtValue[0];
+    field->setFocus();
+    field->setSelection(0, 2);
+    QGuiApplication::clipboard()->setText(QStringLiteral("99"));
+
+    QTest::keyClick(field, Qt::Key_E, Qt::AltModifier);
+    auto* menu = w.menuBar()->findChild<QMenu*>(QStringLiteral("mnuEdit"));
+    ASSERT_TRUE(menu->isVisible());
+    QTest::keyClick(menu, GetParam().item);
+    QCoreApplication::processEvents();
+
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(field->text(), QString::fromUtf8(GetParam().field));
+    EXPECT_EQ(clipboard(), QString::fromUtf8(GetParam().clipboard));
+    EXPECT_EQ(w.focusWidget(), field) << "the keyboard comes back to the field";
+}
+
+INSTANTIATE_TEST_SUITE_P(Items, EditMenuByKeyboard,
+                         ::testing::Values(KeyboardCase{"Cut", Qt::Key_T, "34", "12"},
+                                           KeyboardCase{"Copy", Qt::Key_C, "1234", "12"},
+                                           KeyboardCase{"Paste", Qt::Key_P, "9934", "99"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace pecunor
