@@ -27,9 +27,6 @@ using digit_text::takeDigitsBefore;
 
 constexpr long double exponentFormThreshold = 1e18L;
 
-constexpr std::array<long double, 10> decimalScales = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L,
-                                                       1e5L, 1e6L, 1e7L, 1e8L, 1e9L};
-
 int clampDecimals(int decimals) { return decimals < 0 ? 0 : (decimals > 9 ? 9 : decimals); }
 
 // Whether the platform's long double is the x87 extended format, whose
@@ -60,15 +57,37 @@ NearestSplit splitAtNearest(long double value)
     }
 }
 
-// The exponent std::frexp gives for a normal value, read from the bits in
-// the extended format (without the sign): frexpl is a library call.
-int binaryExponentOf(long double value)
+// A finite value as digits / 2^(64 - exponent), exponent as std::frexp
+// gives it for a normal value; in the extended format, its bits as they
+// stand (without the sign), with no library call. Elsewhere a wider
+// significand loses its bits beyond 64.
+struct Significand {
+    std::uint64_t digits;
+    int exponent;
+};
+
+Significand significandOf(long double value)
 {
     if constexpr (extendedFormat) {
         std::array<unsigned char, sizeof(long double)> bytes{};
         std::memcpy(bytes.data(), &value, sizeof value);
+        std::uint64_t digits = 0;
+        std::memcpy(&digits, bytes.data(), sizeof digits);
         const int biasedExponent = (bytes[9] & 0x7f) << 8 | bytes[8];
-        return biasedExponent - 16382;
+        return {digits, biasedExponent - 16382};
+    } else {
+        int exponent = 0;
+        const long double fraction = std::fabs(std::frexp(value, &exponent));
+        return {static_cast<std::uint64_t>(std::ldexp(fraction, 64)), exponent};
+    }
+}
+
+// The exponent std::frexp gives for a normal value, from the bits in the
+// extended format: frexpl is a library call.
+int binaryExponentOf(long double value)
+{
+    if constexpr (extendedFormat) {
+        return significandOf(value).exponent;
     } else {
         int exponent = 0;
         std::frexp(value, &exponent);
@@ -124,33 +143,35 @@ RoundedAmount roundToSignificantDigits(long double value)
     return {RoundedAmount::Form::Exponent, digits, exponent, value < 0};
 }
 
-// |value| times 10^decimals rounded, halves away from zero; nullopt when
-// that does not fit in 64 bits. A fraction within the last digit of the
-// value's precision of a half counts as a half, as if the value had first
-// been written with 18 significant digits; from 10^17 on those digits end
-// at the units, so plain rounding applies. Rounds with the current
-// (nearest) mode and corrects, which avoids switching the floating-point
-// unit's rounding mode for every amount.
+// |value| times 10^decimals rounded, halves away from zero; nullopt from
+// 1.8e19 on (no room left in 64 bits). Worked out in integers from the
+// magnitude's 64 significant bits, so that the product loses nothing, not
+// even the half cent of an amount of 10^17.
+//
+// A typed half such as 1.005 is read to the nearest long double, at most
+// half an ulp of the magnitude away: that close to a half counts as one,
+// and nothing further. An ulp of the magnitude is 10^decimals units of the
+// product, so twice the rest plus that ulp is weighed against a whole unit.
+// Past 18 significant digits with the decimals (10^17 scaled) half an ulp
+// grows toward a whole last digit, where any value would count; there the
+// value rounds as it stands.
 std::optional<std::uint64_t> roundToDecimals(long double magnitude, int decimals)
 {
-    const long double scaled = magnitude * decimalScales[static_cast<std::size_t>(decimals)];
-    const long double half = scaled < 1e17L ? 0.5L - scaled * 1e-18L : 0.5L;
-    if (scaled < 9.0e18L) {
-        auto [nearest, fraction] = splitAtNearest(scaled);
-        if (fraction < 0) {
-            --nearest;
-            fraction += 1.0L;
-        }
-        if (fraction >= half)
-            ++nearest;
-        return static_cast<std::uint64_t>(nearest);
-    }
-    long double floored = std::floor(scaled);
-    if (scaled - floored >= half)
-        floored += 1.0L;
-    if (floored >= 1.8e19L)
+    __extension__ using Wide = unsigned __int128;
+    const auto [significand, exponent] = significandOf(magnitude);
+    const std::uint64_t scale = powersOfTen[static_cast<std::size_t>(decimals)];
+    // magnitude = significand / 2^shift, the shift at least 4 below 10^18.
+    // Capped at 120 for magnitudes that round to nothing anyway: the
+    // product has at most 94 bits.
+    const int shift = std::min(64 - exponent, 120);
+    const Wide product = Wide{significand} * scale;
+    const Wide whole = product >> shift;
+    const Wide twiceRest = (product - (whole << shift)) << 1;
+    const Wide ulp = whole < 100'000'000'000'000'000ULL ? scale : 0;
+    const Wide rounded = whole + (twiceRest + ulp >= Wide{1} << shift ? 1 : 0);
+    if (rounded >= 18'000'000'000'000'000'000ULL)
         return std::nullopt;
-    return static_cast<std::uint64_t>(floored);
+    return static_cast<std::uint64_t>(rounded);
 }
 
 // Amounts of 10^18 and more, and those whose digits with their decimals

@@ -157,6 +157,51 @@ INSTANTIATE_TEST_SUITE_P(
                       MoneyCase{"TwentyDigitsTakeTheExponentForm", 0, 1, 5e17L, "$5E+17"}),
     [](const auto& info) { return info.param.name; });
 
+struct NearHalfCase {
+    const char* name;
+    long double value;
+    std::string number;  // as the number format shows it; money puts "$" after any minus
+};
+
+class RoundingNearHalves : public ::testing::TestWithParam<NearHalfCase> {};
+
+// However large, an amount in fixed form rounds to its nearest cent; only an
+// exact half, or what a typed half reads as, goes away from zero.
+TEST_P(RoundingNearHalves, GivesTheNearestCent)
+{
+    const RegionalSettings us = usRegional();
+    const std::string& number = GetParam().number;
+    const std::string money = number.starts_with('-') ? "-$" + number.substr(1) : "$" + number;
+    EXPECT_EQ(formatNumber(GetParam().value, us), number);
+    EXPECT_EQ(formatMoney(GetParam().value, us), money);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LargeAmounts, RoundingNearHalves,
+    ::testing::Values(
+        NearHalfCase{"PriceEarningsAmount", 828527040502215.6643L, "828,527,040,502,215.66"},
+        NearHalfCase{"PriceEarningsQuotient", 35543810037545052.0L / 42.9L, "828,527,040,502,215.66"},
+        NearHalfCase{"TenTrillionJustBelowAHalf", 10000000000000.004999L, "10,000,000,000,000.00"},
+        NearHalfCase{"TenTrillionJustAboveAHalf", 10000000000000.005001L, "10,000,000,000,000.01"},
+        NearHalfCase{"TenTrillionExactHalf", 10000000000000.125L, "10,000,000,000,000.13"},
+        NearHalfCase{"HundredTrillionBelowAHalf", 100000000000000.0049L, "100,000,000,000,000.00"},
+        NearHalfCase{"HundredTrillionAboveAHalf", 100000000000000.0051L, "100,000,000,000,000.01"},
+        // Read as ...000.0049972534..., the nearest long double to the half.
+        NearHalfCase{"HundredTrillionTypedHalf", 100000000000000.005L, "100,000,000,000,000.01"},
+        NearHalfCase{"QuadrillionBelowAHalf", 1000000000000000.0049L, "1,000,000,000,000,000.00"},
+        NearHalfCase{"QuadrillionAboveAHalf", 1000000000000000.0051L, "1,000,000,000,000,000.01"},
+        NearHalfCase{"QuadrillionExactHalf", 1000000000000000.375L, "1,000,000,000,000,000.38"},
+        NearHalfCase{"TenQuadrillionBelowAHalf", 10000000000000000.0039L, "10,000,000,000,000,000.00"},
+        NearHalfCase{"TenQuadrillionAboveAHalf", 10000000000000000.0059L, "10,000,000,000,000,000.01"},
+        NearHalfCase{"TenQuadrillionExactHalf", 10000000000000000.125L, "10,000,000,000,000,000.13"},
+        // One ulp (1/128) either side of ...000.125.
+        NearHalfCase{"HundredQuadrillionBelowAHalf", 100000000000000000.1171875L, "100,000,000,000,000,000.12"},
+        NearHalfCase{"HundredQuadrillionAboveAHalf", 100000000000000000.1328125L, "100,000,000,000,000,000.13"},
+        NearHalfCase{"HundredQuadrillionExactHalf", 100000000000000000.125L, "100,000,000,000,000,000.13"},
+        NearHalfCase{"NegativeHundredQuadrillionExactHalf", -100000000000000000.625L,
+                     "-100,000,000,000,000,000.63"}),
+    [](const auto& info) { return info.param.name; });
+
 TEST(MoneyFormat, CurrencyDecimalsAndSeparators)
 {
     RegionalSettings yen = usRegional();
