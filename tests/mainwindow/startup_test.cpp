@@ -101,6 +101,16 @@ TEST(ProgramIcon, CarriesTheSizesOfTheIconTheme)
     EXPECT_EQ(programIcon().availableSizes(), QList<QSize>({QSize(48, 48), QSize(256, 256)}));
 }
 
+// Wayland ties the window to the menu entry of this name, and its icon.
+TEST(ApplicationIdentity, NamesTheInstalledMenuEntry)
+{
+    setApplicationIdentity();
+    const QString entry = QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../packaging/") + QGuiApplication::desktopFileName() +
+                          QStringLiteral(".desktop");
+    EXPECT_TRUE(QFile::exists(entry)) << entry.toStdString();
+    EXPECT_EQ(QGuiApplication::applicationName(), QStringLiteral("Ostrel Pecunor 97"));
+}
+
 TEST(HelpMode, ShowsTheHelpViewerAloneAndEndsWhenItCloses)
 {
     QTemporaryDir folder;

@@ -1,5 +1,6 @@
-// Under a real X server: what Copy puts on the clipboard reaches another
-// program byte for byte (xclip reads it while this program owns it).
+// Under a real X server, what other programs see of the window: what Copy
+// puts on the clipboard reaches them byte for byte (xclip reads it while this
+// program owns it), and each window's title is its own caption.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -9,6 +10,8 @@
 
 #include "../engine/engine_test_support.h"
 #include "frm_calc.h"
+#include "help_viewer.h"
+#include "startup.h"
 
 namespace pecunor {
 namespace {
@@ -54,6 +57,32 @@ TEST(ClipboardX11, CopiedTableReachesAnotherProgram)
     window.txtValue[0]->setSelection(0, 2);
     QTest::keyClick(window.txtValue[0], Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboardFromOutside(), QByteArray("10"));
+    window.close();
+}
+
+// The window manager's and the docks' view of the titles, as xdotool reads them.
+QString titleSeenOutside(const QWidget& window)
+{
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), QString::number(window.winId())});
+    EXPECT_TRUE(xdotool.waitForFinished(10000));
+    return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
+}
+
+TEST(WindowTitlesX11, AreEachWindowsOwnCaption)
+{
+    setApplicationIdentity();
+    AppSettings settings{today, QStringLiteral("/opt/pecunor/")};
+    WindowServices services;
+    services.today = [] { return today; };
+    services.saveSettings = [](const AppSettings&) { return SaveResult{}; };
+    TfrmCalc window(settings, test::usRegional(), services);
+    window.show();
+    HelpViewer help(QStringLiteral("Ostrel Pecunor 97"));
+    help.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    EXPECT_EQ(titleSeenOutside(window), QStringLiteral("Ostrel Pecunor 97"));
+    EXPECT_EQ(titleSeenOutside(help), QStringLiteral("Ostrel Pecunor 97 Help"));
     window.close();
 }
 
