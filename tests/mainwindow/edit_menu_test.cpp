@@ -3,9 +3,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextCursor>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "../engine/engine_test_support.h"
@@ -136,6 +139,36 @@ TEST_F(EditMenuTest, HiddenTableIsNeverCopied)
     EXPECT_EQ(QApplication::focusWidget(), w.txtValue[2]);
     QTest::keyClick(w.txtValue[2], Qt::Key_Insert, Qt::ControlModifier);
     EXPECT_EQ(clipboard(), QStringLiteral("keep"));
+}
+
+// Text selected on the Explanation page is copied by either key and the menu.
+TEST_F(EditMenuTest, CopiesTheExplanationsSelection)
+{
+    TfrmCalc& w = open({"1000", "10", "3", ""});
+    w.pagRight->setCurrentWidget(w.tabExplain);
+    w.rtfExplain->setPlainText(QStringLiteral("Future Value grows with interest."));
+    w.rtfExplain->setFocus();
+    const std::function<void()> ways[] = {
+        [&w] { QTest::keyClick(w.rtfExplain, Qt::Key_C, Qt::ControlModifier); },
+        [&w] { QTest::keyClick(w.rtfExplain, Qt::Key_Insert, Qt::ControlModifier); },
+        [this, &w] {
+            itemStates();
+            ASSERT_TRUE(w.mnuCopy->isEnabled());
+            w.mnuCopy->trigger();
+        },
+    };
+    int way = 0;
+    for (const auto& copy : ways) {
+        SCOPED_TRACE(way++);
+        QTextCursor selection = w.rtfExplain->textCursor();
+        selection.setPosition(7);
+        selection.setPosition(12, QTextCursor::KeepAnchor);
+        w.rtfExplain->setTextCursor(selection);
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        copy();
+        EXPECT_EQ(clipboard(), QStringLiteral("Value"));
+    }
+    EXPECT_EQ(itemStates(), (std::array<bool, 3>{false, true, false}));
 }
 
 struct KeyboardCase {
