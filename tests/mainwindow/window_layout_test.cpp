@@ -37,27 +37,5 @@ INSTANTIATE_TEST_SUITE_P(
         ScreenCase{"NoScreenKnown", {-3000, 0, 640, 480}, {}, {-3000, 0, 640, 480}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct StoreCase {
-    const char* name;
-    bool positionKnown;
-    QRect expected;
-};
-
-void PrintTo(const StoreCase& c, std::ostream* out) { *out << c.name; }
-
-class RectangleToStore : public ::testing::TestWithParam<StoreCase> {};
-
-// A frame at (-3, -30) is all a Wayland client learns of its own position.
-TEST_P(RectangleToStore, KeepsAPositionOnlyWhereTheWindowSystemTellsIt)
-{
-    const QRect stored(120, 90, 640, 480);
-    EXPECT_EQ(rectangleToStore(stored, {-3, -30}, {700, 500}, GetParam().positionKnown), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Systems, RectangleToStore,
-                         ::testing::Values(StoreCase{"X11", true, {-3, -30, 700, 500}},
-                                           StoreCase{"Wayland", false, {120, 90, 700, 500}}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 }  // namespace
 }  // namespace pecunor
