@@ -27,7 +27,7 @@ void TfrmCalc::mnuFileClick(QAction* item)
     if (!saveAsText && !saveAsBitmap && !tiled && !centered)
         return;
     if (!dlgSave)
-        dlgSave = new QFileDialog(this);
+        dlgSave = new SaveFileDialog(this);
     const FileCommandTarget target{*dlgSave, *clientArea(), windowTitle(), settings_};
     if (saveAsText)
         pecunor::saveAsText(target, shownResult(), services_.files);

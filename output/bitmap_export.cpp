@@ -1,9 +1,10 @@
 #include "bitmap_export.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImageWriter>
 #include <QWidget>
+
+#include "whole_file.h"
 
 namespace pecunor {
 
@@ -14,14 +15,12 @@ QImage windowPicture(QWidget& clientArea)
 
 bool writeBitmapFile(const QImage& picture, const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    // Qt writes a picture without a palette with 24 bits per pixel.
-    QImageWriter writer(&file, "bmp");
-    const bool written = writer.write(picture.convertToFormat(QImage::Format_RGB32));
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    return platform::writeWholeFile(path, [&rgb](QIODevice& file) {
+        // Qt writes a picture without a palette with 24 bits per pixel.
+        QImageWriter writer(&file, "bmp");
+        return writer.write(rgb);
+    });
 }
 
 QString cannotCreateFileMessage(const QString& path)

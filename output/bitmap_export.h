@@ -14,7 +14,8 @@ namespace pecunor {
 QImage windowPicture(QWidget& clientArea);
 
 // Creates or replaces the file with the picture as a Windows bitmap,
-// 24 bits per pixel. False when the file cannot be created or written.
+// 24 bits per pixel, replacing an existing file only with a complete new
+// one. False when the file cannot be created or written.
 bool writeBitmapFile(const QImage& picture, const QString& path);
 
 QString cannotCreateFileMessage(const QString& path);

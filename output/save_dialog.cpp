@@ -1,8 +1,11 @@
 #include "save_dialog.h"
 
 #include <QApplication>
-#include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
+
+#include "whole_file.h"
 
 namespace pecunor {
 
@@ -14,6 +17,44 @@ FileCommandServices FileCommandServices::desktop(const QString& programFolder)
     services.setWallpaper = &platform::setDesktopWallpaper;
     services.programFolder = programFolder;
     return services;
+}
+
+SaveFileDialog::SaveFileDialog(QWidget* parent) : QFileDialog(parent)
+{
+    // The refusal below needs the dialog's own accept: no native dialog.
+    setOption(QFileDialog::DontUseNativeDialog);
+    refuse = [](QWidget* owner, const QString& message) {
+        QMessageBox::warning(owner, owner->windowTitle(), message, QMessageBox::Ok);
+    };
+}
+
+void SaveFileDialog::accept()
+{
+    const QStringList chosen = selectedFiles();
+    if (!chosen.isEmpty() && !QFileInfo(chosen.constFirst()).isDir()) {
+        const QString refusal = saveRefusal(chosenFilePath(chosen.constFirst(), defaultSuffix()));
+        if (!refusal.isEmpty()) {
+            refuse(this, refusal);
+            return;
+        }
+    }
+    QFileDialog::accept();
+}
+
+QString saveRefusal(const QString& path)
+{
+    const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+    switch (platform::writeObstacle(path)) {
+    case platform::WriteObstacle::MissingFolder:
+        return QStringLiteral("The folder %1 does not exist.\nPlease choose another folder.").arg(folder);
+    case platform::WriteObstacle::ReadOnlyFile:
+        return QStringLiteral("The file %1 is read-only.\nPlease choose another name.")
+            .arg(QDir::toNativeSeparators(path));
+    case platform::WriteObstacle::ReadOnlyFolder:
+        return QStringLiteral("The folder %1 cannot be written to.\nPlease choose another folder.").arg(folder);
+    case platform::WriteObstacle::None: break;
+    }
+    return {};
 }
 
 void prepareSaveDialog(QFileDialog& dialog, const SaveDialogSetup& setup)

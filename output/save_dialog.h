@@ -9,7 +9,8 @@
 #include "app_settings.h"
 #include "wallpaper.h"
 
-class QFileDialog;
+#include <QFileDialog>
+
 class QWidget;
 
 namespace pecunor {
@@ -50,6 +51,25 @@ struct FileCommandTarget {
     QString caption;
     AppSettings& settings;
 };
+
+// The save dialog of the File commands. It refuses a name that cannot be
+// written (its folder missing or not writable, the file read-only) before
+// anything is written, says why, and lets the user choose again.
+class SaveFileDialog : public QFileDialog {
+    Q_OBJECT
+
+public:
+    explicit SaveFileDialog(QWidget* parent = nullptr);
+
+    // Shows why a name was refused; a message box unless replaced (tests).
+    std::function<void(QWidget* parent, const QString& message)> refuse;
+
+public slots:
+    void accept() override;
+};
+
+// Why a chosen file cannot be written, in words for the user; empty when it can.
+QString saveRefusal(const QString& path);
 
 // Sets every property of the dialog that a save relies on: a save dialog
 // asking before it overwrites, the filters with the chosen one selected,

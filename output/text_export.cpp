@@ -2,10 +2,10 @@
 
 #include <QCursor>
 #include <QDir>
-#include <QFile>
 #include <QWidget>
 
 #include "wait_cursor.h"
+#include "whole_file.h"
 
 namespace pecunor {
 
@@ -19,14 +19,9 @@ std::string textFileBytes(TextLayout layout, const ShownResult& shown)
 
 bool writeTextFile(const QString& path, std::string_view bytes)
 {
-    QFile file(path);
-    // Unbuffered, so that a full disk stops the writing where it is.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return false;
     const auto size = static_cast<qint64>(bytes.size());
-    const bool complete = bytes.empty() || file.write(bytes.data(), size) == size;
-    file.close();
-    return complete && file.error() == QFileDevice::NoError;
+    return platform::writeWholeFile(
+        path, [&](QIODevice& file) { return bytes.empty() || file.write(bytes.data(), size) == size; });
 }
 
 QString textWriteErrorMessage(const QString& path)

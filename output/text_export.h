@@ -15,8 +15,8 @@ namespace pecunor {
 // it holds the inputs alone, and a comma-delimited file is empty.
 std::string textFileBytes(TextLayout layout, const ShownResult& shown);
 
-// Creates or replaces the file and writes the bytes straight through.
-// False when the writing stopped early; what was written stays.
+// Creates or replaces the file with the bytes, replacing an existing file
+// only with a complete new one: a failed save keeps the old file as it was.
 bool writeTextFile(const QString& path, std::string_view bytes);
 
 QString textWriteErrorMessage(const QString& path);

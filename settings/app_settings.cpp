@@ -3,18 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
-
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 
 #include "ini_text.h"
 #include "method_lists.h"
 #include "product_constants.h"
 #include "settings_readers.h"
+#include "whole_file.h"
 
 namespace pecunor {
 
@@ -145,23 +140,15 @@ SaveResult saveSettings(const AppSettings& settings, const QString& programFolde
     const QString folder = QFileInfo(filePath).absolutePath();
     if (!QDir().mkpath(folder))
         return SaveResult{QStringLiteral("AppPath"), filePath, QStringLiteral("its folder could not be created")};
-    // Written to a temporary file and renamed over the old one only when
-    // complete, so a failed or interrupted save leaves the last good file.
-    QSaveFile file(filePath);
-    file.setDirectWriteFallback(false);
-    // commit() overlooks a failure of its final flush and of its sync to disk
-    // (it would put an empty file in place on a full disk), so both are
-    // checked first; without a commit the temporary file is discarded.
-    if (!file.open(QIODevice::WriteOnly))
-        return SaveResult{QStringLiteral("AppPath"), filePath, file.errorString()};
-    if (file.write(text) == text.size() && file.flush()) {
-        if (::fsync(file.handle()) != 0)
-            return SaveResult{QStringLiteral("AppPath"), filePath, QString::fromLocal8Bit(std::strerror(errno))};
-        if (file.commit())
-            return {};
-    }
+    // Renamed over the old file only when complete, so a failed or
+    // interrupted save leaves the last good file.
+    QString reason;
+    const bool written = platform::writeWholeFile(
+        filePath, [&text](QIODevice& file) { return file.write(text) == text.size(); }, &reason);
+    if (written)
+        return {};
     // Nothing is stored unless everything is, so the first value is the one that failed.
-    return SaveResult{QStringLiteral("AppPath"), filePath, file.errorString()};
+    return SaveResult{QStringLiteral("AppPath"), filePath, reason};
 }
 
 }  // namespace pecunor

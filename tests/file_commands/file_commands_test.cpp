@@ -207,6 +207,95 @@ TEST_F(FileCommandsTest, FailedTextWriteIsReportedWithTheCursorBack)
     EXPECT_EQ(fileBytes(readOnly), "kept");
 }
 
+// A save that fails part way over an existing file leaves that file as it
+// was and nothing of its own beside it; with room again it goes through.
+TEST_F(FileCommandsTest, FailedSaveOverAFileKeepsTheOldFile)
+{
+    // Room for a picture of the window, but not beside a filler.
+    const SmallDisk disk(scratch.filePath(QStringLiteral("disk")), "2m");
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a file system needs privileges this test run does not have";
+    TfrmCalc& w = open();
+    enter(CalcMethod::FutureValueAnnuity, QStringLiteral("1/15/24"), {"100", "5", "120"});
+    for (QAction* item : {w.mnuSaveAsText, w.mnuSaveAsBitmap}) {
+        SCOPED_TRACE(item->objectName().toStdString());
+        const QString path = scratch.filePath(QStringLiteral("disk/result.dat"));
+        {
+            QFile old(path);
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("the old result");
+        }
+        disk.fill();
+        errors.clear();
+        run(item, SaveChoice{path, 1});
+        EXPECT_EQ(errors.size(), 1U);
+        EXPECT_EQ(fileBytes(path), "the old result");
+        EXPECT_EQ(QDir(scratch.filePath(QStringLiteral("disk"))).entryList(QDir::Files | QDir::Hidden),
+                  (QStringList{"filler", "result.dat"}));
+
+        QFile::remove(disk.fillerPath());
+        errors.clear();
+        run(item, SaveChoice{path, 1});
+        EXPECT_TRUE(errors.empty());
+        EXPECT_NE(fileBytes(path), "the old result");
+        EXPECT_GT(fileBytes(path).size(), 300);
+        QFile::remove(path);
+    }
+}
+
+struct RefusalCase {
+    const char* name;
+    const char* chosen;  // in the scratch folder
+    const char* refusal;  // what the message starts with; empty: accepted
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* out) { *out << c.name; }
+
+class SaveDialogRefusal : public FileCommandWindow, public ::testing::WithParamInterface<RefusalCase> {};
+
+// The dialog itself refuses what cannot be written, says why and stays open
+// for another choice; nothing is written.
+TEST_P(SaveDialogRefusal, BeforeAnythingIsWritten)
+{
+    QDir(scratch.path()).mkpath(QStringLiteral("locked"));
+    QFile::setPermissions(scratch.filePath(QStringLiteral("locked")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    {
+        QFile file(scratch.filePath(QStringLiteral("read-only.txt")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.setPermissions(QFileDevice::ReadOwner);
+    }
+    SaveFileDialog dialog;
+    QStringList refusals;
+    dialog.refuse = [&refusals](QWidget*, const QString& message) { refusals.append(message); };
+    prepareSaveDialog(dialog, {QStringLiteral("Save"), {QStringLiteral("Text (*.txt)")}, 1, QStringLiteral("txt"),
+                               scratch.filePath(QStringLiteral("result.txt"))});
+    dialog.open();
+    dialog.selectFile(scratch.filePath(QString::fromUtf8(GetParam().chosen)));
+    {
+        const FileModesObeyed asAnyUser;
+        dialog.accept();
+    }
+    const QString refusal = QString::fromUtf8(GetParam().refusal);
+    if (refusal.isEmpty()) {
+        EXPECT_TRUE(refusals.isEmpty());
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    } else {
+        ASSERT_EQ(refusals.size(), 1);
+        EXPECT_TRUE(refusals[0].startsWith(refusal)) << refusals[0].toStdString();
+        EXPECT_TRUE(dialog.isVisible());
+    }
+    QFile::setPermissions(scratch.filePath(QStringLiteral("locked")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, SaveDialogRefusal,
+    ::testing::Values(RefusalCase{"NewFile", "result.txt", ""},
+                      RefusalCase{"MissingFolder", "no such folder/result.txt", "The folder "},
+                      RefusalCase{"ReadOnlyFile", "read-only.txt", "The file "},
+                      RefusalCase{"ReadOnlyFolder", "locked/result.txt", "The folder "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct BitmapHeader {
     QByteArray magic;
     quint32 fileSize, width, height;

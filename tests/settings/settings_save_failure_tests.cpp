@@ -4,14 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <fcntl.h>
-#include <linux/capability.h>
-#include <sched.h>
-#include <sys/mount.h>
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
+#include <memory>
 
 #include "../support/file_limits.h"
 #include "app_settings.h"
@@ -83,40 +76,23 @@ TEST_F(SaveFailure, CutShortPartWayThroughTheFile)
     expectReportedAndPreviousFileKept(result);
 }
 
-// A small tmpfs, mounted in a mount namespace of this process alone, filled up.
+// A small tmpfs, filled up.
 class FullDisk : public SaveFailure {
 protected:
     void SetUp() override
     {
-        if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        disk_ = std::make_unique<SmallDisk>(pathOf(QStringLiteral("disk")));
+        if (!disk_->mounted())
             GTEST_SKIP() << "mounting a file system needs privileges this test run does not have";
-        disk_ = pathOf(QStringLiteral("disk"));
-        QDir().mkpath(disk_);
-        ASSERT_EQ(mount("tmpfs", QFile::encodeName(disk_).constData(), "tmpfs", 0, "size=64k"), 0);
         SaveFailure::SetUp();
     }
-    void TearDown() override
-    {
-        if (!disk_.isEmpty())
-            umount2(QFile::encodeName(disk_).constData(), MNT_DETACH);
-    }
 
-    QString settingsPath() const override { return disk_ + QStringLiteral("/Brackwell/Pecunor 97.conf"); }
-
-    // Writes until the disk refuses another byte.
-    void fillDisk() const
-    {
-        const int fd = ::open(QFile::encodeName(fillerPath()).constData(), O_WRONLY | O_CREAT, 0600);
-        ASSERT_GE(fd, 0);
-        const std::string block(4096, 'x');
-        while (::write(fd, block.data(), block.size()) > 0) {
-        }
-        ::close(fd);
-    }
-    QString fillerPath() const { return disk_ + QStringLiteral("/filler"); }
+    QString settingsPath() const override { return pathOf(QStringLiteral("disk/Brackwell/Pecunor 97.conf")); }
+    void fillDisk() const { disk_->fill(); }
+    QString fillerPath() const { return disk_->fillerPath(); }
 
 private:
-    QString disk_;
+    std::unique_ptr<SmallDisk> disk_;
 };
 
 TEST_F(FullDisk, OntoAFullDisk)

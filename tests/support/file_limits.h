@@ -1,7 +1,16 @@
 #pragma once
 
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+
 #include <csignal>
+#include <fcntl.h>
 #include <linux/capability.h>
+#include <sched.h>
+#include <string>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -50,6 +59,43 @@ public:
 private:
     rlimit saved_{};
     void (*previousHandler_)(int) = SIG_DFL;
+};
+
+// A small tmpfs on a folder, in a mount namespace of this process alone;
+// mounted() is false where the test run may not mount.
+class SmallDisk {
+public:
+    explicit SmallDisk(const QString& folder, const char* size = "64k") : folder_(folder)
+    {
+        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            return;
+        QDir().mkpath(folder_);
+        const QByteArray options = QByteArray("size=") + size;
+        mounted_ = ::mount("tmpfs", QFile::encodeName(folder_).constData(), "tmpfs", 0, options.constData()) == 0;
+    }
+    ~SmallDisk()
+    {
+        if (mounted_)
+            ::umount2(QFile::encodeName(folder_).constData(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool mounted() const { return mounted_; }
+    // Writes a filler until the disk refuses another byte.
+    void fill() const
+    {
+        const int fd = ::open(QFile::encodeName(fillerPath()).constData(), O_WRONLY | O_CREAT, 0600);
+        const std::string block(4096, 'x');
+        while (fd >= 0 && ::write(fd, block.data(), block.size()) > 0) {
+        }
+        ::close(fd);
+    }
+    QString fillerPath() const { return folder_ + QStringLiteral("/filler"); }
+
+private:
+    QString folder_;
+    bool mounted_ = false;
 };
 
 }  // namespace pecunor::test

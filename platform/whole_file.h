@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QIODevice>
+#include <QString>
+
+#include <functional>
+
+namespace pecunor::platform {
+
+// Creates or replaces the file at path with what write puts into the device,
+// and only once all of it is on the disk: until then it is written beside
+// the file, so that a failure (a full disk, a quota) leaves the old file byte
+// for byte and no partial copy behind. A replaced file keeps its permissions;
+// a link is followed and stays a link; a device is written as it is.
+// On failure, reason (when given) receives the system's words for it.
+bool writeWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write, QString* reason = nullptr);
+
+// What would keep writeWholeFile from writing a file at path, checked before
+// anything is written.
+enum class WriteObstacle { None, MissingFolder, ReadOnlyFile, ReadOnlyFolder };
+WriteObstacle writeObstacle(const QString& path);
+
+}  // namespace pecunor::platform
