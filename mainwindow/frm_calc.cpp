@@ -337,6 +337,8 @@ bool TfrmCalc::FormClose()
     settings_.WindowState = isMinimized() ? 1 : (isMaximized() ? 2 : 0);
     settings_.Page = static_cast<std::uint8_t>(std::max(cboMethod->currentIndex(), 0));
     settings_.DivLeft = static_cast<std::uint8_t>(splitterPercent(panDiv->x(), frameGeometry().width()) & 0xFF);
+    if (services_.programFileExists && !services_.programFileExists())
+        return true;
     const SaveResult saved = services_.saveSettings(settings_);
     if (saved.succeeded())
         return true;

@@ -34,6 +34,9 @@ struct WindowServices {
     std::function<void(QWidget* parent, const QString& message)> showError;
     std::function<std::optional<QFont>(QWidget* parent, const QFont& initial)> chooseFont;
     std::function<SaveResult(const AppSettings& settings)> saveSettings;
+    // False once the program's own file is gone (uninstalled while running):
+    // its settings then go with it.
+    std::function<bool()> programFileExists;
     // A Yes/No question; Escape and the default answer No.
     std::function<bool(QWidget* parent, const QString& question)> ask;
     std::function<void(QComboBox* box, QPoint screenTopLeft)> openDatePicker;

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QUrl>
@@ -41,6 +42,11 @@ WindowServices WindowServices::desktop(const QString& programFolder)
         QApplication::beep();
         return QMessageBox::question(parent, fromView(Product.ProductName), question,
                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    };
+    // The path as the program started: a replaced program file (an update)
+    // still counts, a removed one does not.
+    services.programFileExists = [program = QCoreApplication::applicationFilePath()] {
+        return QFileInfo::exists(program);
     };
     services.saveSettings = [programFolder](const AppSettings& settings) {
         return pecunor::saveSettings(settings, programFolder);

@@ -122,6 +122,16 @@ TEST_F(MainWindowTest, FailedSaveAsksWhetherToCloseWithoutSaving)
     }
 }
 
+// Removed while it ran, the program leaves no settings file behind.
+TEST_F(MainWindowTest, ClosingAfterTheProgramWasRemovedWritesNoSettings)
+{
+    TfrmCalc& w = open();
+    programFileThere = false;
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(saved.empty());
+    EXPECT_TRUE(questions.empty());
+}
+
 // Under a dark theme the explanation stays dark ink on white paper.
 TEST_F(MainWindowTest, ExplanationIsReadableUnderADarkTheme)
 {
