@@ -1,5 +1,6 @@
 #include "date_picker.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
@@ -45,6 +46,7 @@ TfrmCal::TfrmCal(const RegionalSettings& regional, std::function<DayNumber()> to
       cal(new MonthCalendar(panMain))
 {
     setObjectName(QStringLiteral("frmCal"));
+    setAccessibleName(QStringLiteral("Date Picker"));
     setFont(pickerFont(11, false));
     resize(popupSize);
 
@@ -79,6 +81,8 @@ QPushButton* TfrmCal::addButton(const char* name, const QString& caption, const 
     auto* button = new QPushButton(caption, panMain);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(hint);
+    // Read out by its meaning, not by its arrows.
+    button->setAccessibleName(hint);
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoDefault(false);
     button->setGeometry(geometry);
@@ -252,6 +256,11 @@ void TfrmCal::FormDeactivate()
 
 bool TfrmCal::event(QEvent* event)
 {
+    // Readers find the open picker among the children of the box's window.
+    if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) && pickerTarget && QAccessible::isActive()) {
+        QAccessibleEvent reorder(pickerTarget->window(), QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reorder);
+    }
     if (event->type() != QEvent::KeyPress)
         return QWidget::event(event);
     FormKeyDown(static_cast<QKeyEvent*>(event));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QPointer>
 #include <QWidget>
@@ -9,7 +10,6 @@
 #include "dates.h"
 #include "regional_settings.h"
 
-class QComboBox;
 class QFrame;
 class QKeyEvent;
 class QLabel;
@@ -33,6 +33,9 @@ public:
     // Opens below the box, or above it when there is no room below; origin
     // is the box's top-left corner on the screen.
     void execute(QComboBox* box, QPoint origin);
+
+    // The box the open picker writes into; none while closed.
+    QWidget* openedFor() const { return isVisible() ? pickerTarget.data() : nullptr; }
 
     // Runs after a chosen date was written into the box. Writing it raises
     // no change signal of the box, so this is the one notification.

@@ -15,6 +15,7 @@
 #include "font_record_qt.h"
 #include "method_input_table.h"
 #include "product_constants.h"
+#include "result_grid_accessible.h"
 #include "wait_cursor.h"
 #include "window_layout.h"
 #include "window_system.h"
@@ -35,6 +36,7 @@ TfrmCalc::TfrmCalc(AppSettings& settings, RegionalSettings regional, WindowServi
 {
     setObjectName(QStringLiteral("frmCalc"));
     platform::installFontSubstitutes();
+    installAccessibility();
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPixelSize(12);
     setFont(windowFont);
@@ -87,6 +89,8 @@ void TfrmCalc::createInputPanel()
     lblStartDate = label("lblStartDate", QStringLiteral("Start &Date"));
     cboStartDate = new StartDateBox(tabLeft);
     cboStartDate->setObjectName(QStringLiteral("cboStartDate"));
+    // Its text field is a widget of its own, which readers would find unnamed.
+    cboStartDate->lineEdit()->setAccessibleName(QStringLiteral("Start Date"));
     cboStartDate->onDropDown = [this] {
         if (services_.openDatePicker)
             services_.openDatePicker(cboStartDate, cboStartDate->mapToGlobal(QPoint(0, 0)));
@@ -106,6 +110,9 @@ void TfrmCalc::createInputPanel()
         txtValue[static_cast<std::size_t>(i)] = edit;
     }
     cboInterestPer = list("cboInterestPer", perUnits);
+    lblInterestPer = label("lblInterestPer", QString());
+    lblInterestPer->setBuddy(cboInterestPer);
+    lblInterestPer->hide();
 
     lblMethod->setBuddy(cboMethod);
     lblStartDate->setBuddy(cboStartDate);
@@ -117,6 +124,7 @@ void TfrmCalc::createInputPanel()
 
     panDiv = new SplitterBar(client);
     panDiv->setObjectName(QStringLiteral("panDiv"));
+    panDiv->setAccessibleName(QStringLiteral("Splitter"));
     panDiv->onPress = [this] { panDivMouseDown(); };
     panDiv->onDrag = [this](int dx) { panDivMouseMove(dx); };
     panDiv->onRelease = [this] { panDivMouseUp(); };
@@ -126,6 +134,7 @@ void TfrmCalc::createResultPages()
 {
     pagRight = new QTabWidget(centralWidget());
     pagRight->setObjectName(QStringLiteral("pagRight"));
+    pagRight->setAccessibleName(QStringLiteral("Result Pages"));
     tabCalc = new QWidget;
     tabCalc->setObjectName(QStringLiteral("tabCalc"));
     tabExplain = new QWidget;
@@ -146,12 +155,15 @@ void TfrmCalc::createResultPages()
     lblRight->setObjectName(QStringLiteral("lblRight"));
     lblRight->setAlignment(Qt::AlignRight | Qt::AlignTop);
     sgrFin = new ResultGrid(tabCalc);
+    sgrFin->setAccessibleName(QStringLiteral("Result Table"));
+    lblLeft->setAccessibleName(QStringLiteral("Summary"));
     lblLeft->hide();
     lblRight->hide();
     sgrFin->hide();
 
     rtfExplain = new QTextBrowser(tabExplain);
     rtfExplain->setObjectName(QStringLiteral("rtfExplain"));
+    rtfExplain->setAccessibleName(QStringLiteral("Explanation"));
     rtfExplain->setReadOnly(true);
     rtfExplain->setOpenLinks(false);
     rtfExplain->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -405,6 +417,9 @@ void TfrmCalc::prepEdits(QObject* caller)
     const PeriodUnit unit = periodUnitFromIndex(cboPeriodsAre->currentIndex()).value_or(PeriodUnit::Years);
     for (int i = 0; i < 4; ++i)
         lblValue[static_cast<std::size_t>(i)]->setText(QString::fromStdString(valueLabel(method, i + 1, unit)));
+    // The unit box has no label of its own: readers take its name from the
+    // rate's row through a label they alone see.
+    lblInterestPer->setText(lblValue[1]->text() + QStringLiteral(" per"));
 
     if (caller == this || caller == cboMethod) {
         for (QWidget* child : tabLeft->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))

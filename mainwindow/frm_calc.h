@@ -76,6 +76,8 @@ public:
     std::array<QLabel*, 4> lblValue;
     std::array<QLineEdit*, 4> txtValue;
     QComboBox* cboInterestPer;
+    // Never shown: names the unit box for screen readers.
+    QLabel* lblInterestPer;
     SplitterBar* panDiv;
     // Results and explanation.
     QTabWidget* pagRight;
@@ -178,6 +180,8 @@ private:
     void applyTableFont();
     // The summary lines for the Calculator page's width, shortened where they must be.
     void fitSummaryLabels();
+    // The summary's lines for screen readers, and an event when they change.
+    void announceSummary(const QStringList& lines);
     bool summaryToolTip(QLabel* label, QHelpEvent* event);
     bool isInputControl(QObject* object) const;
     QSize clientSize() const;

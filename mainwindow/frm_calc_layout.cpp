@@ -1,5 +1,6 @@
 #include "frm_calc.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QCheckBox>
@@ -8,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QToolTip>
 
+#include "result_grid_accessible.h"
 #include "summary_fit.h"
 #include "window_layout.h"
 
@@ -27,6 +29,20 @@ QStringList summaryCaptionLines(const std::string& labels)
     return lines;
 }
 
+// Each summary line as a reader hears it: "Future Value: 1,331.00".
+QStringList readerLines(const QStringList& captions, const QStringList& values)
+{
+    QStringList lines;
+    for (qsizetype i = 0; i < captions.size() && i < values.size(); ++i) {
+        QString caption = captions[i].trimmed();
+        if (caption.endsWith(QStringLiteral(" :")))
+            caption.remove(caption.size() - 2, 1);
+        if (!caption.isEmpty() || !values[i].isEmpty())
+            lines.append((caption + QLatin1Char(' ') + values[i]).trimmed());
+    }
+    return lines;
+}
+
 // The margin the table keeps on either side of the Calculator page.
 constexpr int summaryMargin = 9;
 
@@ -43,6 +59,20 @@ void TfrmCalc::fitSummaryLabels()
     lblLeft->adjustSize();
     lblRight->adjustSize();
     summaryTips_ = fitted.tips;
+    announceSummary(readerLines(summaryCaptionLines(sheet.summaryLabels()), values));
+}
+
+void TfrmCalc::announceSummary(const QStringList& lines)
+{
+    if (lblLeft->property(summaryLinesProperty).toStringList() == lines)
+        return;
+    lblLeft->setProperty(summaryLinesProperty, lines);
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent reorder(lblLeft, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&reorder);
+    QAccessibleEvent renamed(lblLeft, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
 }
 
 // The summary line under the pointer, as one of the two labels shows it.

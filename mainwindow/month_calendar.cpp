@@ -1,5 +1,6 @@
 #include "month_calendar.h"
 
+#include <QAccessible>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,9 +18,41 @@ void MonthCalendar::setDate(CivilDate date)
 {
     if (date.year == date_.year && date.month == date_.month && date.day == date_.day)
         return;
+    const bool otherMonth = date.year != date_.year || date.month != date_.month;
     date_ = date;
     update();
+    notifyReaders(otherMonth);
     emit dateChanged();
+}
+
+void MonthCalendar::notifyReaders(bool otherMonth)
+{
+    if (!QAccessible::isActive())
+        return;
+    if (otherMonth) {
+        // Another month: its days stand where the last month's did.
+        QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reorder);
+    }
+    if (hasFocus())
+        notifyFocusedDay();
+}
+
+void MonthCalendar::notifyFocusedDay()
+{
+    if (QAccessibleInterface* days = QAccessible::queryAccessibleInterface(this)) {
+        if (QAccessibleInterface* day = days->child(date_.day - 1)) {
+            QAccessibleEvent focus(day, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+    }
+}
+
+void MonthCalendar::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    if (QAccessible::isActive())
+        notifyFocusedDay();
 }
 
 int MonthCalendar::firstColumn() const

@@ -36,6 +36,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     static constexpr int gridSize = 7;
@@ -44,6 +45,9 @@ private:
     int cellHeight() const { return height() / gridSize; }
     // The day under a point of the widget, 0 where there is none.
     int dayUnder(QPoint position) const;
+    // A listening screen reader hears the chosen day as it moves.
+    void notifyReaders(bool otherMonth);
+    void notifyFocusedDay();
     // Column of the 1st of the shown month, Monday being 0.
     int firstColumn() const;
 

@@ -1,5 +1,6 @@
 #include "result_grid.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
@@ -80,6 +81,38 @@ void ResultGrid::setSheet(ResultSheet sheet)
     updateScrollRange();
     verticalScrollBar()->setValue(0);
     viewport()->update();
+    if (QAccessible::isActive()) {
+        // One reset for the whole sheet, never an event per cell.
+        QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&reset);
+        notifyCurrentCell();
+    }
+}
+
+void ResultGrid::selectDataRow(int row)
+{
+    selection_.moveCurrentRow(row, false);
+    scrollRowIntoView(selection_.currentRow());
+    viewport()->update();
+    notifyCurrentCell();
+}
+
+void ResultGrid::notifyCurrentCell()
+{
+    if (!QAccessible::isActive() || !hasFocus())
+        return;
+    if (QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this)) {
+        if (QAccessibleInterface* cell = table->focusChild()) {
+            QAccessibleEvent focus(cell, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+    }
+}
+
+void ResultGrid::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    notifyCurrentCell();
 }
 
 void ResultGrid::setOptions(const ResultGridOptions& options)
@@ -264,6 +297,7 @@ void ResultGrid::mousePressEvent(QMouseEvent* event)
     else if (event->button() == Qt::LeftButton)
         selection_.pressDataRow(cell->row, event->modifiers().testFlag(Qt::ShiftModifier));
     viewport()->update();
+    notifyCurrentCell();
 }
 
 void ResultGrid::mouseMoveEvent(QMouseEvent* event)
@@ -313,6 +347,7 @@ void ResultGrid::keyPressEvent(QKeyEvent* event)
     selection_.moveCurrentRow(target, event->modifiers().testFlag(Qt::ShiftModifier));
     scrollRowIntoView(selection_.currentRow());
     viewport()->update();
+    notifyCurrentCell();
 }
 
 void ResultGrid::paintEvent(QPaintEvent* event)

@@ -50,6 +50,10 @@ public:
 
     GridRect selection() const { return selection_.rect(); }
     void setSelection(const GridRect& rect);
+    // The row the keyboard stands on.
+    int currentRow() const { return selection_.currentRow(); }
+    // Selects a data row as a click on it does, scrolled into view.
+    void selectDataRow(int row);
     int selectionAnchor() const { return selection_.selectionAnchor(); }
 
     // In viewport coordinates, without the gridline; empty for a cell that is
@@ -73,6 +77,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     struct Cell {
@@ -104,6 +109,8 @@ private:
     QRect cellTextArea(const Cell& cell, const QRect& rect) const;
     Qt::Alignment textAlignment() const;
     QString shownText(std::string_view text, int width) const;
+    // Tells a listening screen reader which cell the keyboard is on now.
+    void notifyCurrentCell();
     void paintCell(QPainter& painter, const Cell& cell, const QRect& rect) const;
     void paintRaisedEdge(QPainter& painter, const QRect& rect) const;
     void paintGridlines(QPainter& painter, const QRect& rect) const;

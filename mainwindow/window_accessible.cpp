@@ -1,0 +1,272 @@
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QDate>
+#include <QLabel>
+#include <QLocale>
+#include <QPointer>
+
+#include <utility>
+
+#include "date_picker.h"
+#include "month_calendar.h"
+#include "result_grid.h"
+#include "result_grid_accessible.h"
+
+// What screen readers see of the program's own widgets beyond the table: the
+// summary as "caption: value" lines, the date picker inside the window that
+// opened it, and its days by their full dates.
+namespace pecunor {
+
+namespace {
+
+// A child that is not a widget of its own: a summary line or a day.
+class PartAccessible : public QAccessibleInterface {
+public:
+    PartAccessible(QWidget* owner, int index) : owner_(owner), index_(index) {}
+
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return owner_ ? owner_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(owner_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    QWidget* owner() const { return owner_; }
+    int index() const { return index_; }
+
+protected:
+    QPointer<QWidget> owner_;
+    int index_;
+};
+
+// The children handed out by a widget's interface, by index, made when first
+// asked for.
+template <typename Part>
+class PartCache {
+public:
+    ~PartCache() { clear(); }
+    QAccessibleInterface* at(QWidget* owner, int index)
+    {
+        if (const auto known = ids_.constFind(index); known != ids_.constEnd())
+            return QAccessible::accessibleInterface(*known);
+        auto* part = new Part(owner, index);
+        ids_.insert(index, QAccessible::registerAccessibleInterface(part));
+        return part;
+    }
+    void clear()
+    {
+        for (const QAccessible::Id id : std::exchange(ids_, {}))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+private:
+    QHash<int, QAccessible::Id> ids_;
+};
+
+QStringList summaryLines(const QWidget* label) { return label->property(summaryLinesProperty).toStringList(); }
+
+class SummaryLineAccessible : public PartAccessible {
+public:
+    using PartAccessible::PartAccessible;
+    bool isValid() const override { return owner_ && index_ < summaryLines(owner_).size(); }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name && isValid() ? summaryLines(owner_).at(index_) : QString();
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.readOnly = true;
+        state.invisible = !owner_ || !owner_->isVisible();
+        return state;
+    }
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        // The label's lines are of equal height.
+        const int lines = static_cast<int>(summaryLines(owner_).size());
+        const QRect band(0, owner_->height() * index_ / lines, owner_->width(), owner_->height() / lines);
+        return {owner_->mapToGlobal(band.topLeft()), band.size()};
+    }
+};
+
+// The captions' label reads as the whole summary, a line per result; the
+// values' label, whose lines it already speaks, stays out of the way.
+class SummaryAccessible : public QAccessibleWidget {
+public:
+    explicit SummaryAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::List) {}
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? widget()->accessibleName() : QString();
+    }
+    int childCount() const override { return static_cast<int>(summaryLines(widget()).size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index >= 0 && index < childCount() ? lines_.at(widget(), index) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto* line = dynamic_cast<const SummaryLineAccessible*>(child);
+        return line && line->owner() == widget() ? line->index() : -1;
+    }
+
+private:
+    mutable PartCache<SummaryLineAccessible> lines_;
+};
+
+class SummaryValuesAccessible : public QAccessibleWidget {
+public:
+    explicit SummaryValuesAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
+MonthCalendar* calendarOf(QWidget* widget) { return static_cast<MonthCalendar*>(widget); }
+
+class DayAccessible : public PartAccessible {
+public:
+    using PartAccessible::PartAccessible;
+    int day() const { return index_ + 1; }
+    bool isValid() const override
+    {
+        if (!owner_)
+            return false;
+        const CivilDate shown = calendarOf(owner_)->date();
+        return day() <= monthLength(shown.year, shown.month);
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name || !isValid())
+            return {};
+        const CivilDate shown = calendarOf(owner_)->date();
+        return QLocale().toString(QDate(shown.year, shown.month, day()), QLocale::LongFormat);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        if (!isValid()) {
+            state.invalid = true;
+            return state;
+        }
+        state.selectable = true;
+        state.focusable = true;
+        const bool chosen = calendarOf(owner_)->date().day == day();
+        state.selected = chosen;
+        state.focused = chosen && owner_->hasFocus();
+        return state;
+    }
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const QRect cell = calendarOf(owner_)->cellRect(calendarOf(owner_)->cellOfDay(day()));
+        return {owner_->mapToGlobal(cell.topLeft()), cell.size()};
+    }
+};
+
+// The days of the shown month, each named by its full date.
+class MonthCalendarAccessible : public QAccessibleWidget {
+public:
+    explicit MonthCalendarAccessible(QWidget* calendar) : QAccessibleWidget(calendar, QAccessible::List) {}
+    int childCount() const override
+    {
+        const CivilDate shown = calendarOf(widget())->date();
+        return monthLength(shown.year, shown.month);
+    }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index >= 0 && index < childCount() ? days_.at(widget(), index) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto* day = dynamic_cast<const DayAccessible*>(child);
+        return day && day->owner() == widget() ? day->index() : -1;
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        return widget()->hasFocus() ? child(calendarOf(widget())->date().day - 1) : nullptr;
+    }
+
+private:
+    mutable PartCache<DayAccessible> days_;
+};
+
+// The popup belongs to the window of the box that opened it: a reader finds
+// it there while it is open.
+class DatePickerAccessible : public QAccessibleWidget {
+public:
+    explicit DatePickerAccessible(QWidget* picker) : QAccessibleWidget(picker, QAccessible::Dialog) {}
+    QAccessibleInterface* parent() const override
+    {
+        const QWidget* box = static_cast<TfrmCal*>(widget())->openedFor();
+        return box ? QAccessible::queryAccessibleInterface(box->window()) : QAccessibleWidget::parent();
+    }
+};
+
+TfrmCal* openPickerOf(const QWidget* window)
+{
+    auto* picker = qobject_cast<TfrmCal*>(QApplication::activePopupWidget());
+    if (!picker || !picker->isVisible() || !picker->openedFor() || picker->openedFor()->window() != window)
+        return nullptr;
+    return picker;
+}
+
+class MainWindowAccessible : public QAccessibleWidget {
+public:
+    explicit MainWindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+    int childCount() const override { return QAccessibleWidget::childCount() + (openPickerOf(widget()) ? 1 : 0); }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index == QAccessibleWidget::childCount())
+            return QAccessible::queryAccessibleInterface(openPickerOf(widget()));
+        return QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (child && child->object() && child->object() == openPickerOf(widget()))
+            return QAccessibleWidget::childCount();
+        return QAccessibleWidget::indexOfChild(child);
+    }
+};
+
+QAccessibleInterface* programWidgets(const QString& className, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (className == QLatin1String("pecunor::ResultGrid"))
+        return new ResultGridAccessible(static_cast<ResultGrid*>(widget));
+    if (className == QLatin1String("pecunor::MonthCalendar"))
+        return new MonthCalendarAccessible(widget);
+    if (className == QLatin1String("pecunor::TfrmCal"))
+        return new DatePickerAccessible(widget);
+    if (className == QLatin1String("pecunor::TfrmCalc"))
+        return new MainWindowAccessible(widget);
+    if (className == QLatin1String("QLabel") && widget->objectName() == QLatin1String("lblLeft"))
+        return new SummaryAccessible(widget);
+    if (className == QLatin1String("QLabel") && widget->objectName() == QLatin1String("lblRight"))
+        return new SummaryValuesAccessible(widget);
+    return nullptr;
+}
+
+}  // namespace
+
+void installAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&programWidgets);
+        return true;
+    }();
+    (void)installed;
+}
+
+}  // namespace pecunor

@@ -1,0 +1,175 @@
+"""What a screen reader reaches of the calculator through the real AT-SPI bus.
+
+Run by run_atspi_test.sh inside its own X server and D-Bus session while the
+program runs; keys go in through xdotool, as a user's would.
+"""
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+APP = "Ostrel Pecunor 97"
+failures = []
+
+
+def check(condition, what):
+    print(("ok   " if condition else "FAIL ") + what)
+    if not condition:
+        failures.append(what)
+
+
+def keys(*names):
+    subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
+    settle(0.4)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
+    settle(0.4)
+
+
+focus_events = []
+
+
+def on_focus(event):
+    if event.detail1 == 1:
+        focus_events.append(event.source)
+
+
+def settle(seconds):
+    end = time.time() + seconds
+    context = GLib.MainContext.default()
+    while time.time() < end:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
+def click(node):
+    extents = Atspi.Component.get_extents(node, Atspi.CoordType.SCREEN)
+    x, y = extents.x + min(5, extents.width // 2), extents.y + extents.height // 2
+    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
+    settle(0.4)
+
+
+def find_app():
+    for _ in range(100):
+        desktop = Atspi.get_desktop(0)
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            if app is not None and app.get_name() == APP:
+                return app
+        time.sleep(0.1)
+    return None
+
+
+def walk(node):
+    yield node
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def find(root, role, name=None):
+    for node in walk(root):
+        if node.get_role_name() == role and (name is None or node.get_name() == name):
+            return node
+    return None
+
+
+def showing(node):
+    return node.get_state_set().contains(Atspi.StateType.SHOWING)
+
+
+def labelled(node):
+    for relation in node.get_relation_set():
+        if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY and relation.get_n_targets() > 0:
+            return relation.get_target(0).get_name()
+    return ""
+
+
+def main():
+    listener = Atspi.EventListener.new(on_focus)
+    listener.register("object:state-changed:focused")
+    app = find_app()
+    check(app is not None, "the program is on the bus")
+    if app is None:
+        return
+    # The window opens on the method list: three fields down to the present value.
+    keys("Tab", "Tab", "Tab")
+    type_text("1000")
+    keys("Tab")
+    type_text("10")
+    keys("Tab", "Tab")
+    type_text("3")
+    keys("alt+c")
+
+    table = find(app, "table", "Result Table")
+    check(table is not None, "the result table is a table named 'Result Table'")
+    if table is None:
+        return
+    rows, columns = Atspi.Table.get_n_rows(table), Atspi.Table.get_n_columns(table)
+    check((rows, columns) == (3, 3), f"three rows of three columns (got {rows} x {columns})")
+    headers = [Atspi.Table.get_column_header(table, c).get_name() for c in range(columns)]
+    check(headers == ["Date", "Interest/Year", "Accumulated Total"], f"column headers {headers}")
+    row_header = Atspi.Table.get_row_header(table, 1)
+    check(row_header is not None and row_header.get_name() == "2", "the '#' column heads the rows")
+    cell = Atspi.Table.get_accessible_at(table, 2, 2).get_name()
+    check(cell == "$1,331.00", f"a cell reads its text ({cell!r})")
+
+    summary = find(app, "list", "Summary")
+    lines = [summary.get_child_at_index(i).get_name() for i in range(summary.get_child_count())] if summary else []
+    check(lines == ["Future Value: $1,331.00", "Total Interest: $331.00", "Average Interest / Year: $110.33",
+                    "% Interest / Year: 10.00%"], f"summary pairs {lines}")
+
+    # Into the table, then one row down: the reader is told which cell.
+    click(Atspi.Table.get_accessible_at(table, 0, 1))
+    focus_events.clear()
+    keys("Down")
+    names = [source.get_name() for source in focus_events if source.get_role_name() == "table cell"]
+    check(names[-1:] == ["12/8/2028"], f"Down focuses the next row's cell ({names})")
+
+    # The unit box beside the rate is named after its row.
+    unit = find(app, "combo box", "/ Year")
+    check(unit is not None and labelled(unit) == "% Interest per", "the interest unit box is '% Interest per'")
+
+    unnamed = [f"{node.get_role_name()}" for node in walk(app)
+               if showing(node) and node.get_state_set().contains(Atspi.StateType.FOCUSABLE)
+               and node.get_role_name() not in ("table cell", "list item", "page tab")
+               and not node.get_name() and not labelled(node)]
+    check(not unnamed, f"nothing focusable is unnamed ({unnamed})")
+
+    # Clearing the number of years brings the error line.
+    click(find(app, "text", "Number of Years"))
+    keys("ctrl+a", "BackSpace")
+    error = find(app, "label", "Insufficient or incorrect input values! Check fields on left side.")
+    check(error is not None and showing(error), "the error line shows after a field is cleared")
+    check(summary is None or not showing(summary), "the summary is gone with the table")
+
+    # The date picker: F4 opens it from the start date box; Right moves a day.
+    keys("alt+d")
+    keys("ctrl+a")
+    type_text("1/8/2027")
+    focus_events.clear()
+    keys("F4")
+    picker = find(app, "dialog", "Date Picker")
+    check(picker is not None, "the open picker is in the window's tree")
+    focus_events.clear()
+    keys("Right")
+    days = [source.get_name() for source in focus_events if source.get_role_name() == "list item"]
+    check(days[-1:] == ["Saturday, January 9, 2027"], f"Right focuses the next day by its date ({days})")
+    if picker is not None:
+        buttons = [node.get_name() for node in walk(picker) if node.get_role_name() == "push button"]
+        check(buttons[:2] == ["Year back", "Month back"], f"picker buttons named by their tips ({buttons})")
+    keys("Escape")
+
+
+if __name__ == "__main__":
+    main()
+    print(f"{len(failures)} failed")
+    sys.exit(1 if failures else 0)
