@@ -1,6 +1,5 @@
 #include "date_picker.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
@@ -256,11 +255,6 @@ void TfrmCal::FormDeactivate()
 
 bool TfrmCal::event(QEvent* event)
 {
-    // Readers find the open picker among the children of the box's window.
-    if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) && pickerTarget && QAccessible::isActive()) {
-        QAccessibleEvent reorder(pickerTarget->window(), QAccessible::ObjectReorder);
-        QAccessible::updateAccessibility(&reorder);
-    }
     if (event->type() != QEvent::KeyPress)
         return QWidget::event(event);
     FormKeyDown(static_cast<QKeyEvent*>(event));

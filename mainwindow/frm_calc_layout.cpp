@@ -69,8 +69,8 @@ void TfrmCalc::announceSummary(const QStringList& lines)
     lblLeft->setProperty(summaryLinesProperty, lines);
     if (!QAccessible::isActive())
         return;
-    QAccessibleEvent reorder(lblLeft, QAccessible::ObjectReorder);
-    QAccessible::updateAccessibility(&reorder);
+    // A changed name, which the bus carries well; Qt's children-changed
+    // signal arrives malformed at the readers.
     QAccessibleEvent renamed(lblLeft, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
 }

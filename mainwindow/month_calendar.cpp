@@ -18,24 +18,11 @@ void MonthCalendar::setDate(CivilDate date)
 {
     if (date.year == date_.year && date.month == date_.month && date.day == date_.day)
         return;
-    const bool otherMonth = date.year != date_.year || date.month != date_.month;
     date_ = date;
     update();
-    notifyReaders(otherMonth);
-    emit dateChanged();
-}
-
-void MonthCalendar::notifyReaders(bool otherMonth)
-{
-    if (!QAccessible::isActive())
-        return;
-    if (otherMonth) {
-        // Another month: its days stand where the last month's did.
-        QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
-        QAccessible::updateAccessibility(&reorder);
-    }
-    if (hasFocus())
+    if (QAccessible::isActive() && hasFocus())
         notifyFocusedDay();
+    emit dateChanged();
 }
 
 void MonthCalendar::notifyFocusedDay()

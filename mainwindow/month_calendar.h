@@ -46,7 +46,6 @@ private:
     // The day under a point of the widget, 0 where there is none.
     int dayUnder(QPoint position) const;
     // A listening screen reader hears the chosen day as it moves.
-    void notifyReaders(bool otherMonth);
     void notifyFocusedDay();
     // Column of the 1st of the shown month, Monday being 0.
     int firstColumn() const;
