@@ -28,9 +28,28 @@ QPrinter& processPrinter()
     return *printer;
 }
 
+// Qt's CUPS printer dialog offers "Pages from" and "Pages" (as the server's
+// page selection) also with page ranges switched off, and enables them anew
+// whenever it is shown. A printout is all rows or the selection.
+class AllOrSelectionDialog : public QPrintDialog {
+public:
+    using QPrintDialog::QPrintDialog;
+
+    void setVisible(bool visible) override
+    {
+        QPrintDialog::setVisible(visible);
+        const QWidget* range = findChild<QWidget*>(QStringLiteral("gbPrintRange"));
+        if (!visible || range == nullptr)
+            return;
+        for (QWidget* choice : range->findChildren<QWidget*>())
+            if (choice->objectName() != u"printAll" && choice->objectName() != u"printSelection")
+                choice->hide();
+    }
+};
+
 std::optional<PrintRange> choosePrinterInDialog(QWidget* parent, QPrinter& printer)
 {
-    QPrintDialog dialog(&printer, parent);
+    AllOrSelectionDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPrintEngine>
 #include <QPrinterInfo>
 
 namespace pecunor {
@@ -16,12 +17,35 @@ QString printerFailure(const QPrinter& printer)
         .arg(name);
 }
 
+// The job options Qt's CUPS engine hands to the server; Qt names the key
+// only in a private header.
+constexpr auto cupsJobOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+// A printer dialog leaves its range on the printer for the rest of the run,
+// and Qt's CUPS dialog gives the server its pages as job options (key, value,
+// key, value ...), so every job starts from all pages: which rows print is
+// the options dialog's choice alone.
+void printAllPages(QPrinter& printer)
+{
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(0, 0);
+    QPrintEngine* engine = printer.printEngine();
+    const QStringList options = engine->property(cupsJobOptions).toStringList();
+    QStringList kept;
+    for (qsizetype i = 0; i + 1 < options.size(); i += 2)
+        if (options[i] != u"page-ranges" && options[i] != u"page-set")
+            kept << options[i] << options[i + 1];
+    if (kept.size() != options.size())
+        engine->setProperty(cupsJobOptions, kept);
+}
+
 // Qt hands a finished job to the spooler without a word when the queue has
 // gone meanwhile, so a system printer is looked up before the job begins.
 bool beginJob(QPainter& painter, QPrinter& printer)
 {
     if (printer.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::printerInfo(printer.printerName()).isNull())
         return false;
+    printAllPages(printer);
     return painter.begin(&printer);
 }
 
@@ -45,7 +69,7 @@ QString printText(QPrinter& printer, const QString& title, const ShownResult& sh
     painter.setFont(font);
     painter.setPen(Qt::black);
     const QFontMetrics metrics = painter.fontMetrics();
-    const PageMetrics page{printer.width(), printer.height(), metrics.height()};
+    const PageMetrics page{printer.width(), printer.height(), metrics.height(), printer.logicalDpiX()};
     const auto width = [&metrics](std::string_view text) {
         return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     };

@@ -11,11 +11,14 @@ namespace pecunor {
 
 enum class PrintRange { AllRows, SelectedRows };
 
-// The printable page and the line step, in printer device pixels.
+// The printable page and the line step, in printer device pixels, and the
+// printer's horizontal resolution, against which the layout's gaps (screen
+// pixels at 96 dpi) are scaled.
 struct PageMetrics {
     int pageWidth = 0;
     int pageHeight = 0;
     int lineHeight = 0;
+    int dpi = 96;
 };
 
 // One text at its place: the left edge and the top of its line on a page

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QPrintDialog>
 #include <QProcess>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -64,13 +67,17 @@ public:
                 return "cupsd does not answer";
             QTest::qWait(50);
         }
+        return {};
+    }
+
+    // The default queue "PDF", added anew when a test took it away.
+    static bool addPdfQueue()
+    {
         // Ghostscript's PostScript loses the fonts' text layer; cairo's keeps
         // it, so that pdftotext can read the printout.
-        if (!run("lpadmin", {"-p", "PDF", "-v", "cups-pdf:/", "-E", "-P", "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd",
-                             "-o", "pdftops-renderer-default=pdftocairo"}) ||
-            !run("lpadmin", {"-d", "PDF"}))
-            return "the PDF queue could not be added";
-        return {};
+        return run("lpadmin", {"-p", "PDF", "-v", "cups-pdf:/", "-E", "-P", "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd",
+                               "-o", "pdftops-renderer-default=pdftocairo"}) &&
+               run("lpadmin", {"-d", "PDF"});
     }
 
     ~PrivateCups()
@@ -125,6 +132,13 @@ protected:
     std::vector<QString> errors;
     std::unique_ptr<TfrmCalc> window;
 
+    // Every test starts on the PDF queue, whatever an earlier one removed or chose.
+    void SetUp() override
+    {
+        ASSERT_TRUE(PrivateCups::addPdfQueue());
+        PrintServices::desktop().printer().setPrinterName("PDF");
+    }
+
     // Future value of 1,000 at 10 % over the given years, printed through File > Print.
     QString printFutureValue(const QString& years, bool picture, bool printed = true)
     {
@@ -172,8 +186,21 @@ protected:
     }
 };
 
-TEST_F(CupsPrintTest, TextPrintoutHoldsInputsSummaryAndEveryRowInOrderOnItsPages)
+// On a fresh printer, and after Qt's dialog left a range on it, which it
+// hands to CUPS as page ranges among the job options.
+class CupsTextPrintoutTest : public CupsPrintTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(CupsTextPrintoutTest, HoldsInputsSummaryAndEveryRowInOrderOnItsPages)
 {
+    if (GetParam()) {
+        QPrintDialog previous(&PrintServices::desktop().printer());
+        previous.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        previous.show();
+        previous.findChild<QRadioButton*>("printRange")->setChecked(true);
+        previous.findChild<QSpinBox*>("from")->setValue(2);
+        previous.findChild<QSpinBox*>("to")->setValue(2);
+        previous.accept();
+    }
     const QString pdf = printFutureValue("150", false);
     ASSERT_FALSE(pdf.isEmpty());
     const ShownResult shown = window->shownResult();
@@ -201,13 +228,15 @@ TEST_F(CupsPrintTest, TextPrintoutHoldsInputsSummaryAndEveryRowInOrderOnItsPages
     QPrinter& printer = PrintServices::desktop().printer();
     const QFontMetrics metrics(fontFromRecord(settings.TableFont), &printer);
     const auto texts = layoutTextPrintout(
-        shown, PrintRange::AllRows, {printer.width(), printer.height(), metrics.height()},
+        shown, PrintRange::AllRows, {printer.width(), printer.height(), metrics.height(), printer.logicalDpiX()},
         [&metrics](std::string_view text) { return metrics.horizontalAdvance(QString::fromUtf8(text.data(), text.size())); },
         window->sgrFin->options().dateSample.toStdString());
     EXPECT_GE(texts.back().page + 1, 3);
     EXPECT_EQ(pageCount(pdf), texts.back().page + 1);
     QFile::remove(pdf);
 }
+INSTANTIATE_TEST_SUITE_P(Printer, CupsTextPrintoutTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "AfterADialogThatHadARange" : "Fresh"; });
 
 TEST_F(CupsPrintTest, ScreenPictureIsOnePageHoldingAnImage)
 {
@@ -220,7 +249,6 @@ TEST_F(CupsPrintTest, ScreenPictureIsOnePageHoldingAnImage)
     QFile::remove(pdf);
 }
 
-// Runs last: it takes the queues away.
 TEST_F(CupsPrintTest, QueueGoneSincePrintingShowsAnErrorAndNoQueueSaysSo)
 {
     ASSERT_TRUE(run("lpadmin", {"-p", "Gone", "-v", "cups-pdf:/", "-E", "-P", "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"}));

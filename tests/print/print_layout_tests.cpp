@@ -86,6 +86,49 @@ TEST(TextPrintout, ColumnsEndAtTheirRightEdges)
     }
 }
 
+// Ten pixels a character at 96 dpi and as long on paper at any resolution:
+// the gaps scale alike, so the page looks the same on every printer.
+TEST(TextPrintout, GapsScaleWithTheResolutionAndColumnsHoldTheirTexts)
+{
+    using Rows = std::vector<std::pair<std::string, std::string>>;
+    struct Case {
+        const char* name;
+        int dpi;
+        int columns;
+        Rows firstTwoColumns;
+        std::vector<int> edges;
+        int labelEnd;
+    };
+    // At 300 dpi a character is 31 pixels, the gaps 100, 20, 120 and 10 are 313, 63, 375 and 31.
+    const Rows schedule = {{"#", "Date"}, {"1", "1/15/24"}, {"2", "2/15/24"}};
+    const std::vector<Case> cases = {
+        {"96 dpi, as on screen", 96, 5, schedule, {110, 210, 433, 656, 879}, 490},
+        {"300 dpi", 300, 5, schedule, {344, 657, 1354, 2051, 2748}, 1531},
+        {"600 dpi", 600, 5, schedule, {687, 1312, 2708, 4104, 5500}, 3062},
+        {"1200 dpi", 1200, 5, schedule, {1375, 2625, 5416, 8207, 10998}, 6125},
+        {"ratio labels whole", 1200, 2, {{"Coupon Rate", "$8.00"}, {"Price", "$950.00"}, {"Yield", "0.84%"}},
+         {1500, 2750}, 6125},
+        {"a wide date apart from its row number", 96, 2, {{"#", "Date"}, {"1", "12/31/2024"}}, {110, 220}, 490},
+    };
+    for (const Case& c : cases) {
+        const TextWidth width = [&c](std::string_view text) { return static_cast<int>(text.size()) * 10 * c.dpi / 96; };
+        ResultSheet table = namedCellsSheet(c.columns, static_cast<int>(c.firstTwoColumns.size()));
+        for (int row = 0; row < table.rowCount(); ++row) {
+            table.setCell(0, row, c.firstTwoColumns[static_cast<std::size_t>(row)].first);
+            table.setCell(1, row, c.firstTwoColumns[static_cast<std::size_t>(row)].second);
+        }
+        ShownResult shown = shownInputs();
+        shown.table = &table;
+        const auto texts =
+            layoutTextPrintout(shown, PrintRange::AllRows, {1000 * c.dpi / 96, 100000, 10, c.dpi}, width, dateSample);
+        EXPECT_EQ(texts[0].x + width(texts[0].text), c.labelEnd) << c.name;
+        const auto cells = texts.end() - table.rowCount() * c.columns;
+        for (auto cell = cells; cell != texts.end(); ++cell)
+            EXPECT_EQ(cell->x + width(cell->text), c.edges.at(static_cast<std::size_t>((cell - cells) % c.columns)))
+                << c.name << ": " << cell->text;
+    }
+}
+
 // The table starts at y 110 (8 input lines, one blank, no summary, two
 // blank); a row ending at y 200 leaves no room for another on a page 200
 // high, so the first page holds 9 rows and every further page 20.
