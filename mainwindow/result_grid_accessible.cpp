@@ -87,9 +87,14 @@ public:
         return state;
     }
 
-    bool isSelected() const override { return isValid() && grid_->selection().left <= column_ &&
-                                              column_ <= grid_->selection().right &&
-                                              grid_->selection().top <= row_ && row_ <= grid_->selection().bottom; }
+    bool isSelected() const override
+    {
+        if (!isValid())
+            return false;
+        const GridRect selection = grid_->selection();
+        return selection.left <= column_ && column_ <= selection.right && selection.top <= row_ &&
+               row_ <= selection.bottom;
+    }
 
     QList<QAccessibleInterface*> columnHeaderCells() const override
     {
