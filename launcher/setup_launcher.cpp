@@ -4,6 +4,7 @@
 // and reports nothing.
 
 #include <dirent.h>
+#include <stdlib.h>
 #include <strings.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,13 +19,14 @@ constexpr std::array<const char*, 3> ObsoleteLibraries{"CTL3D32.DLL", "CTL3DV2.D
 constexpr const char* ProgramFile = "OPECU97.EXE";
 
 // The folder of this program's own file, ending in "/"; empty when unknown.
+// realpath, not readlink: into a buffer of known size it is checked when
+// built fortified, and it ends the text itself.
 std::string ownFolder()
 {
     std::array<char, PATH_MAX> path{};
-    const ssize_t length = readlink("/proc/self/exe", path.data(), path.size() - 1);
-    if (length <= 0)
+    if (realpath("/proc/self/exe", path.data()) == nullptr)
         return {};
-    const std::string file(path.data(), static_cast<std::size_t>(length));
+    const std::string file(path.data());
     return file.substr(0, file.rfind('/') + 1);
 }
 

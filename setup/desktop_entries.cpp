@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QFile>
 
+#include "product_constants.h"
+
 namespace pecunor {
 
 namespace {
@@ -38,6 +40,11 @@ QString escapedValue(const QString& value)
     return escaped;
 }
 
+// As in the package's menu entry.
+constexpr auto genericName = "Financial Calculator";
+constexpr auto comment = "Future and present values, loan payments, depreciation and bonds, period by period";
+constexpr auto keywords = "finance;loan;annuity;interest;depreciation;bond;calculator;";
+
 }  // namespace
 
 QString execArgument(const QString& argument)
@@ -71,6 +78,14 @@ QByteArray desktopEntryText(const DesktopEntry& entry)
         text += QStringLiteral("Path=") + escapedValue(entry.workingFolder) + u'\n';
     if (!entry.icon.isEmpty())
         text += QStringLiteral("Icon=") + escapedValue(entry.icon) + u'\n';
+    if (entry.describesCalculator) {
+        text += QStringLiteral("GenericName=%1\nComment=%2\nKeywords=%3\n")
+                    .arg(QLatin1String(genericName), QLatin1String(comment), QLatin1String(keywords));
+    }
+    // The class of the program's windows (the application's name), which
+    // ties them to their entry.
+    text += QStringLiteral("StartupWMClass=") +
+            QString::fromUtf8(Product.ProductName.data(), qsizetype(Product.ProductName.size())) + u'\n';
     text += QStringLiteral("Terminal=false\nCategories=Office;Finance;\n");
     return text.toUtf8();
 }

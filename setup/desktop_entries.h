@@ -12,6 +12,9 @@ struct DesktopEntry {
     QStringList command;    // the program's path and its arguments, as given to it
     QString workingFolder;  // empty: none
     QString icon;           // an icon theme name; empty: none
+    // Describes the calculator as the package's menu entry does, so that a
+    // search in the menu finds it; the uninstall entry does not.
+    bool describesCalculator = true;
 };
 
 // The icon that the installer puts into the user's icon theme.

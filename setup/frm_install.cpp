@@ -350,33 +350,6 @@ void TfrmInstall::drvInstallToChange()
     lblInstallTo->setToolTip(lblInstallTo->text());
 }
 
-bool TfrmInstall::copyShippedFiles(const QString& installFolder)
-{
-    bool complete = true;
-    const QString sourceFolder = QFileInfo(services_.programFile).absolutePath();
-    for (int i = 0; i < lstFinish->count(); ++i) {
-        const QString destination = lstFinish->item(i)->text();
-        const QString name = productText(Product.ShippedFiles.at(std::size_t(i)));
-        const QString source = findFileIgnoringCase(sourceFolder, name);
-        const QFileInfo target(destination);
-        if (target.absolutePath() != installFolder && target.exists() && !source.isEmpty() &&
-            target.lastModified() < QFileInfo(source).lastModified() &&
-            ask(QMessageBox::Question, formatted(newerFileQuestion, {destination, productNameText()}),
-                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
-            continue;
-        if (source.isEmpty()) {
-            complete = false;
-            continue;
-        }
-        try {
-            copyFileKeepDate(source, destination);
-        } catch (const FileCopyError&) {
-            complete = false;
-        }
-    }
-    return complete;
-}
-
 void TfrmInstall::writeUninstallEntry(const QString& installFolder, const QString& programName)
 {
     // The entry names the program's icon, which goes into the icon theme first.
@@ -387,7 +360,8 @@ void TfrmInstall::writeUninstallEntry(const QString& installFolder, const QStrin
     writeDesktopEntry(uninstallEntryPath(entries), {.name = QStringLiteral("Uninstall ") + productNameText(),
                                                     .command = uninstallCommand(installFolder, programName),
                                                     .workingFolder = QString(),
-                                                    .icon = QLatin1String(programIconName)});
+                                                    .icon = QLatin1String(programIconName),
+                                                    .describesCalculator = false});
 }
 
 bool TfrmInstall::createShortcuts(const QString& installFolder, const QString& programName)
@@ -429,11 +403,20 @@ void TfrmInstall::finishInstall()
     bool shortcutComplete = true;
     {
         const platform::WaitCursor hourglass;
-        copyComplete = copyShippedFiles(installFolder);
+        copyComplete = installShippedFiles(
+            QFileInfo(services_.programFile).absolutePath(), destinationPaths(installFolder, programFolders()),
+            installFolder, [this](const QString& destination) {
+                return ask(QMessageBox::Question, formatted(newerFileQuestion, {destination, productNameText()}),
+                           QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+            });
         const QString programName = installedProgramName(QFileInfo(services_.programFile).fileName());
-        writeUninstallEntry(installFolder, programName);
-        if (chkStartMenu->isChecked() || chkDesktop->isChecked() || chkOnWinStartup->isChecked())
-            shortcutComplete = createShortcuts(installFolder, programName);
+        // Entries would start a program that is not all there, and would
+        // replace those of an earlier installation that works.
+        if (copyComplete) {
+            writeUninstallEntry(installFolder, programName);
+            if (chkStartMenu->isChecked() || chkDesktop->isChecked() || chkOnWinStartup->isChecked())
+                shortcutComplete = createShortcuts(installFolder, programName);
+        }
         services_.wait(3);
         raise();
         activateWindow();

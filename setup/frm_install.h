@@ -96,7 +96,6 @@ private:
     void showPage(InstallPage page);
     void updateButtons();
     QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons);
-    bool copyShippedFiles(const QString& installFolder);
     void writeUninstallEntry(const QString& installFolder, const QString& programName);
     bool createShortcuts(const QString& installFolder, const QString& programName);
 

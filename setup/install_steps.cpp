@@ -1,8 +1,10 @@
 #include "install_steps.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "product_constants.h"
+#include "setup_utilities.h"
 
 namespace pecunor {
 
@@ -48,6 +50,29 @@ QString findFileIgnoringCase(const QString& folder, const QString& name)
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return dir.filePath(entry);
     return QString();
+}
+
+bool installShippedFiles(const QString& sourceFolder, const QStringList& destinations, const QString& installFolder,
+                         const std::function<bool(const QString& destination)>& replaceOlder)
+{
+    bool complete = true;
+    for (qsizetype i = 0; i < destinations.size(); ++i) {
+        const QString source = findFileIgnoringCase(sourceFolder, shippedFile(std::size_t(i)));
+        const QFileInfo target(destinations[i]);
+        if (target.absolutePath() != installFolder && target.exists() && !source.isEmpty() &&
+            target.lastModified() < QFileInfo(source).lastModified() && !replaceOlder(destinations[i]))
+            continue;
+        if (source.isEmpty()) {
+            complete = false;
+            continue;
+        }
+        try {
+            copyFileKeepDate(source, destinations[i]);
+        } catch (const FileCopyError&) {
+            complete = false;
+        }
+    }
+    return complete;
 }
 
 QString installedProgramName(const QString& runningProgramName)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 #include "program_folders.h"
@@ -27,6 +28,13 @@ QStringList destinationPaths(const QString& installFolder, const ProgramFolders&
 // The file of that name in folder, its name compared without regard to case;
 // empty when there is none.
 QString findFileIgnoringCase(const QString& folder, const QString& name);
+
+// Copies each shipped file of the source folder, found in any case, to its
+// destination. A destination outside the install folder that is older than
+// the shipped file is replaced only when replaceOlder says so. False when a
+// file was missing or could not be copied; the others are copied all the same.
+bool installShippedFiles(const QString& sourceFolder, const QStringList& destinations, const QString& installFolder,
+                         const std::function<bool(const QString& destination)>& replaceOlder);
 
 // The installed copy of the program: the shipped file of the running
 // program's name in any case, else the first shipped program.

@@ -33,6 +33,18 @@ std::vector<Volume> mountedVolumes()
     return volumes;
 }
 
+// dpkg answers "package[:arch][, package...]: path" for a file it installed,
+// after lines about a diversion of it.
+QString dpkgPackageOwner(const QString& file)
+{
+    QProcess query;
+    query.start(QStringLiteral("dpkg-query"), {QStringLiteral("--search"), file});
+    if (!query.waitForFinished(10000) || query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
+        return QString();
+    const QString answer = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed().section(u'\n', -1);
+    return answer.section(QLatin1String(": "), 0, 0).section(u',', 0, 0).section(u':', 0, 0).trimmed();
+}
+
 }  // namespace
 
 SetupServices SetupServices::desktop()
@@ -46,6 +58,7 @@ SetupServices SetupServices::desktop()
         .markTrusted = platform::markLauncherTrusted,
         .startDetached = [](const QString& program,
                             const QStringList& arguments) { return QProcess::startDetached(program, arguments); },
+        .packageOwner = dpkgPackageOwner,
         .programFile = QCoreApplication::applicationFilePath(),
         .settingsFile = userSettingsFilePath(),
     };

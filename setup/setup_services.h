@@ -34,6 +34,9 @@ struct SetupServices {
     std::function<bool(const QString& path)> markTrusted;
     // Starts a program on its own, not waited for; false when it did not start.
     std::function<bool(const QString& program, const QStringList& arguments)> startDetached;
+    // The package that the system's package manager installed the file
+    // with; empty when none did.
+    std::function<QString(const QString& file)> packageOwner;
     // The running program file: the installer copies from its folder, the
     // uninstaller removes the files of its folder.
     QString programFile;

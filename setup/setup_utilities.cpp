@@ -5,10 +5,12 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QThread>
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <optional>
 
 namespace pecunor {
@@ -23,44 +25,35 @@ std::optional<int>& versionNumberForTesting()
     return number;
 }
 
-QString describe(const QFile& file, const char* action)
+QString describe(const QFileDevice& file, const char* action)
 {
     return QStringLiteral("Cannot %1 %2: %3").arg(QLatin1String(action), file.fileName(), file.errorString());
 }
 
-// The destination takes the source's modification date on every path.
-class KeepDate {
-public:
-    KeepDate(QFile& destination, const QDateTime& modified) : destination_(destination), modified_(modified) {}
-    ~KeepDate()
-    {
-        if (modified_.isValid() && destination_.isOpen())
-            destination_.setFileTime(modified_, QFileDevice::FileModificationTime);
-    }
-    KeepDate(const KeepDate&) = delete;
-    KeepDate& operator=(const KeepDate&) = delete;
-
-private:
-    QFile& destination_;
-    QDateTime modified_;
-};
+// Both paths lead to one file: a folder reached through a link, a hard link,
+// or the same path written another way.
+bool isSameFile(const QString& first, const QString& second)
+{
+    std::error_code ignored;
+    return std::filesystem::equivalent(QFile::encodeName(first).toStdString(),
+                                       QFile::encodeName(second).toStdString(), ignored);
+}
 
 }  // namespace
 
 void copyFileKeepDate(const QString& source, const QString& destination)
 {
     QFile in(QFileInfo(source).absoluteFilePath());
-    QFile out(QFileInfo(destination).absoluteFilePath());
-    const QDateTime modified = QFileInfo(in.fileName()).lastModified();
-    // An unreadable source leaves the destination as it was.
+    // Opening the destination for writing would empty the source first.
+    if (isSameFile(in.fileName(), destination))
+        return;
     if (!in.open(QIODevice::ReadOnly))
         throw FileCopyError(describe(in, "read").toStdString());
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Written beside the destination and renamed over it: a running program
+    // cannot be opened for writing, but it can be replaced.
+    QSaveFile out(QFileInfo(destination).absoluteFilePath());
+    if (!out.open(QIODevice::WriteOnly))
         throw FileCopyError(describe(out, "write").toStdString());
-    const KeepDate keepDate(out, modified);
-    // The programs must stay executable; media without permission bits
-    // refuse this, which does not matter there.
-    out.setPermissions(in.permissions());
 
     std::array<char, 8192> block{};
     for (;;) {
@@ -72,6 +65,12 @@ void copyFileKeepDate(const QString& source, const QString& destination)
         if (got < static_cast<qint64>(block.size()))
             break;
     }
+    // The programs must stay executable; media without permission bits
+    // refuse this, which does not matter there.
+    out.setPermissions(in.permissions());
+    out.setFileTime(QFileInfo(in.fileName()).lastModified(), QFileDevice::FileModificationTime);
+    if (!out.commit())
+        throw FileCopyError(describe(out, "write").toStdString());
 }
 
 void waitSeconds(double seconds)

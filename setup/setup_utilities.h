@@ -12,10 +12,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Copies source to destination in 8192-byte blocks, replacing the
-// destination, which then carries the source's permissions and
-// modification date (the date also when the copy failed part way). Throws FileCopyError when the source
-// cannot be read or a block cannot be written.
+// Copies source to destination in 8192-byte blocks, giving the copy the
+// source's permissions and modification date. The copy is written beside the
+// destination and renamed into place once complete, so a running program can
+// be replaced and a failed copy leaves the destination as it was, with no
+// partial file beside it. Copying a file onto itself, by whatever path, does
+// nothing. Throws FileCopyError when the source cannot be read or the copy
+// cannot be written.
 void copyFileKeepDate(const QString& source, const QString& destination);
 
 // Waits the given seconds while still handling the pending events, so the

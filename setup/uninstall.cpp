@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <fcntl.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include "cleanup_program.h"
@@ -83,23 +84,54 @@ void removeInstallation(const SetupServices& services)
         QFile::remove(icon);
 }
 
-bool installedForAllUsers(const QString& programFile)
+namespace {
+
+// A read-only copy is not for this uninstaller to remove.
+bool mayChangeFolder(const QString& programFile)
 {
-    const QString folder = QFileInfo(programFile).absolutePath();
-    return folder.startsWith(QStringLiteral("/usr/")) ||
-           ::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK, AT_EACCESS) != 0;
+    return ::faccessat(AT_FDCWD, QFile::encodeName(QFileInfo(programFile).absolutePath()).constData(), W_OK,
+                       AT_EACCESS) == 0;
 }
+
+// Why the clean-up program could not do its part: the reason it could not be
+// written, or, written, that it could not be started.
+QString cleanupFailureText(const QString& cleanup, const QString& writeError, const QString& programFile)
+{
+    QString reason = writeError;
+    if (reason.isEmpty()) {
+        struct statvfs volume {};
+        const bool noexec = ::statvfs(QFile::encodeName(QFileInfo(cleanup).absolutePath()).constData(), &volume) == 0 &&
+                            (volume.f_flag & ST_NOEXEC) != 0;
+        reason = QStringLiteral("Its clean-up program\n\n%1\n\ncould not be started%2.")
+                     .arg(QDir::toNativeSeparators(cleanup),
+                          noexec ? QStringLiteral(": programs may not run from its folder") : QString());
+    }
+    return QStringLiteral("The uninstallation of %1 is incomplete. %2\n\nPlease delete the file\n\n%3\n\n"
+                          "and its folder yourself.")
+        .arg(productNameText(), reason, QDir::toNativeSeparators(programFile));
+}
+
+}  // namespace
 
 UninstallOutcome uninstall(const SetupServices& services)
 {
     const QString product = productNameText();
+    const QString program = QFileInfo(services.programFile).absoluteFilePath();
     // A package's files are the package manager's: removing them here would
     // leave its records wrong, and a user could not remove them anyway.
-    if (installedForAllUsers(services.programFile)) {
+    if (const QString package = services.packageOwner(program); !package.isEmpty()) {
         services.message(nullptr, QMessageBox::Information,
                          QStringLiteral("%1 was installed for all users of this computer by the system's package "
-                                        "manager.\nPlease remove it with the package manager.")
-                             .arg(product),
+                                        "manager.\nPlease remove it with the package manager (package \"%2\").")
+                             .arg(product, package),
+                         QMessageBox::Ok);
+        return UninstallOutcome::Ended;
+    }
+    if (!mayChangeFolder(program)) {
+        services.message(nullptr, QMessageBox::Information,
+                         QStringLiteral("%1 cannot be uninstalled from the folder\n\n%2\n\nbecause you may not "
+                                        "change that folder. Nothing has been removed.")
+                             .arg(product, QDir::toNativeSeparators(QFileInfo(program).absolutePath())),
                          QMessageBox::Ok);
         return UninstallOutcome::Ended;
     }
@@ -112,24 +144,15 @@ UninstallOutcome uninstall(const SetupServices& services)
     // Started before the final message, so that a clean-up program that
     // cannot run is reported instead of an uninstall that is not complete.
     const QString cleanup = cleanupProgramPath();
-    QString reason;
-    const bool started = writeCleanupProgram(cleanup, &reason) &&
-                         services.startDetached(cleanup, {QFileInfo(services.programFile).absoluteFilePath()});
+    QString writeError;
+    const bool started = writeCleanupProgram(cleanup, &writeError) && services.startDetached(cleanup, {program});
     QApplication::beep();
-    if (started) {
+    if (started)
         services.message(nullptr, QMessageBox::Information, QStringLiteral("%1 has been uninstalled.").arg(product),
                          QMessageBox::Ok);
-    } else {
-        if (reason.isEmpty())
-            reason = QStringLiteral("It could not be started.");
-        services.message(nullptr, QMessageBox::Warning,
-                         QStringLiteral("The uninstallation of %1 is incomplete: its clean-up program\n\n%2\n\n"
-                                        "could not be written or started. %3\n\nPlease delete the file\n\n%4\n\n"
-                                        "and its folder yourself.")
-                             .arg(product, QDir::toNativeSeparators(cleanup), reason,
-                                  QDir::toNativeSeparators(services.programFile)),
+    else
+        services.message(nullptr, QMessageBox::Warning, cleanupFailureText(cleanup, writeError, program),
                          QMessageBox::Ok);
-    }
     QCoreApplication::processEvents();
     return UninstallOutcome::Ended;
 }

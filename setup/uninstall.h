@@ -17,10 +17,6 @@ enum class UninstallOutcome {
 // the program file itself to the clean-up program.
 UninstallOutcome uninstall(const SetupServices& services);
 
-// A program in the system's folders (a package) or in a folder the user may
-// not write: not for this uninstaller to remove.
-bool installedForAllUsers(const QString& programFile);
-
 // The removals after the question, each passed over when it fails.
 void removeInstallation(const SetupServices& services);
 

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
@@ -34,15 +35,24 @@ QString run(const QString& program, const QStringList& arguments)
 
 QString xdotool(const QStringList& arguments) { return run(QStringLiteral("xdotool"), arguments); }
 
-// The first visible window with exactly that title, waiting up to the time given.
-QString waitForWindow(const QString& title, int milliseconds = 15000)
+QStringList shownWindows(const QString& title)
+{
+    return xdotool({"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(title) + "$"})
+        .split(u'\n', Qt::SkipEmptyParts);
+}
+
+// The first visible window with exactly that title, other than those
+// given, waiting up to the time given.
+QString waitForWindow(const QString& title, int milliseconds = 15000, const QStringList& others = {})
 {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < milliseconds) {
-        const QString found = xdotool({"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(title) + "$"});
+        QStringList found = shownWindows(title);
+        for (const QString& other : others)
+            found.removeAll(other);
         if (!found.isEmpty())
-            return found.section(u'\n', 0, 0);
+            return found.first();
         QThread::msleep(20);
     }
     QStringList shown;
@@ -104,24 +114,59 @@ protected:
             QFile::copy(QString(DIST_FOLDER) + "/" + file, dist + "/" + file);
     }
 
-    // Setup.exe, then Next through the pages and Finish; the wizard closes.
-    // Screenshots are named after the pages shown, in order.
-    void install(const QList<int>& shownPages)
+    // Setup.exe, then Next through the pages and Finish, Yes when the folder
+    // exists (the question's default); the wizard closes. Screenshots are
+    // named after the pages shown, in order.
+    void install(const QList<int>& shownPages, const QString& setup = QString())
     {
-        ASSERT_EQ(QProcess::execute(dist + "/Setup.exe", {}), 0);
+        const bool folderExists = QFileInfo::exists(home.installFolder());
+        ASSERT_EQ(QProcess::execute(setup.isEmpty() ? dist + "/Setup.exe" : setup, {}), 0);
         const QString wizard = waitForWindow(product + " Setup");
         ASSERT_FALSE(wizard.isEmpty()) << "the wizard did not open";
+        QStringList calculatorWindows;
         for (qsizetype click = 0; click + 1 < shownPages.size(); ++click) {
             QThread::msleep(300);
             screenshot(QStringLiteral("install_%1").arg(shownPages[click]));
+            calculatorWindows = shownWindows(product);
             clickAt(wizard, nextButton);
         }
+        if (folderExists) {
+            // A running calculator's windows have the question's title.
+            const QString question = waitForWindow(product, 15000, calculatorWindows);
+            ASSERT_FALSE(question.isEmpty()) << "no question about the existing folder";
+            // A key pressed while the box is still coming up is lost.
+            for (int attempt = 0; attempt < 10 && shownWindows(product).contains(question); ++attempt) {
+                QThread::msleep(300);
+                pressKey(question, "Return");
+            }
+        }
         // Finish: the copy, the entries and the three-second wait.
-        ASSERT_TRUE(QFileInfo::exists(uninstallEntry()) || waitForFile(uninstallEntry()));
+        ASSERT_TRUE(waitForFile(home.installFolder() + "/OPecu97.exe"));
         QThread::msleep(3800);
         screenshot(QStringLiteral("install_%1").arg(shownPages.last()));
-        clickAt(wizard, cancelButton);
+        // Close is passed over while the installation still runs.
+        for (int attempt = 0; attempt < 20 && !waitUntilGone(product + " Setup", 500); ++attempt)
+            clickAt(wizard, cancelButton);
         ASSERT_TRUE(waitUntilGone(product + " Setup"));
+    }
+
+    // The installed files are those of the distribution folder, each whole.
+    void expectTheDistributionInstalled() const
+    {
+        const QStringList files = QDir(dist).entryList(QDir::Files);
+        EXPECT_EQ(QDir(home.installFolder()).entryList(QDir::Files), files);
+        for (const QString& file : files)
+            EXPECT_EQ(fileBytes(home.installFolder() + "/" + file), fileBytes(dist + "/" + file)) << file.toStdString();
+    }
+
+    // Every desktop entry and icon below the home, with its date.
+    QMap<QString, QDateTime> entryDates() const
+    {
+        QMap<QString, QDateTime> dates;
+        for (const QString& file : home.allFiles())
+            if (file.endsWith(".desktop") || file.endsWith(".png"))
+                dates.insert(file, QFileInfo(home.path(file)).lastModified());
+        return dates;
     }
 
     // Runs exactly what the uninstall entry says, answers Yes and OK.
@@ -240,7 +285,41 @@ TEST_F(InstallCycle, AnOldDistributionWithoutItsReadmeWarnsAndEndsIncomplete)
     install({6, 0, 1, 2, 3, 5});
     EXPECT_EQ(QDir(home.installFolder()).entryList(QDir::Files).size(), 6);
     EXPECT_FALSE(QFileInfo::exists(home.installFolder() + "/Readme.txt"));
-    EXPECT_TRUE(QFileInfo::exists(home.path("Desktop/" + product + ".desktop")));
+    EXPECT_TRUE(entryDates().isEmpty()) << "no entries for a program that is not all there";
+}
+
+// Setup.exe of the installed folder, then a newer distribution while the
+// installed program runs.
+TEST_F(InstallCycle, ReinstallingLeavesEveryFileWholeAndCurrent)
+{
+    install({0, 1, 2, 3, 4});
+    install({0, 1, 2, 3, 4}, home.installFolder() + "/Setup.exe");
+    expectTheDistributionInstalled();
+
+    QProcess calculator;
+    calculator.start(home.installFolder() + "/OPecu97.exe", {});
+    ASSERT_FALSE(waitForWindow(product, 20000).isEmpty());
+    // Trailing bytes leave the programs able to run.
+    for (const QString& file : QDir(dist).entryList(QDir::Files)) {
+        QFile newer(dist + "/" + file);
+        ASSERT_TRUE(newer.open(QIODevice::Append));
+        newer.write("\nversion 1.03\n");
+    }
+    install({0, 1, 2, 3, 4});
+    expectTheDistributionInstalled();
+    calculator.kill();
+    calculator.waitForFinished(5000);
+}
+
+TEST_F(InstallCycle, AFailedCopyLeavesTheEarlierInstallationsEntriesAsTheyWere)
+{
+    install({0, 1, 2, 3, 4});
+    const QMap<QString, QDateTime> entries = entryDates();
+    ASSERT_EQ(entries.size(), 7) << "five entries and two icons";
+    QFile::remove(dist + "/Readme.txt");
+    install({0, 1, 2, 3, 5});
+    EXPECT_EQ(entryDates(), entries);
+    EXPECT_TRUE(QFileInfo::exists(home.installFolder() + "/Readme.txt"));
 }
 
 }  // namespace

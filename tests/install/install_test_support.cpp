@@ -84,6 +84,7 @@ SetupServices testServices(ScriptedMessages& messages, const QString& programFil
     services.volumes = [] { return std::vector<Volume>{{QDir::homePath(), QStringLiteral("home")}}; };
     services.markTrusted = [](const QString&) { return true; };
     services.startDetached = [](const QString&, const QStringList&) { return true; };
+    services.packageOwner = [](const QString&) { return QString(); };
     services.programFile = programFile;
     services.settingsFile = QDir::homePath() + QStringLiteral("/.config/Brackwell/Pecunor 97.conf");
     return services;

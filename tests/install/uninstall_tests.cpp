@@ -74,25 +74,50 @@ TEST_F(Uninstall, CancelAtTheQuestionRemovesNothing)
     EXPECT_TRUE(started.isEmpty());
 }
 
-TEST_F(Uninstall, ProgramOfThePackageManagerIsLeftToIt)
+TEST_F(Uninstall, APackagesProgramOrAReadOnlyCopyIsLeftAndTheMessageSaysWhich)
 {
-    const QString readOnly = home.installFolder();
-    for (const QString& program : {QStringLiteral("/usr/lib/ostrel-pecunor-97/OPecu97.exe"), readOnly + "/OPecu97.exe"}) {
-        SCOPED_TRACE(program.toStdString());
+    struct Case {
+        const char* name;
+        QString package;
+        bool readOnly;
+        QString says;
+    };
+    for (const Case& c : {Case{"owned by a package", "ostrel-pecunor-97", false,
+                               "by the system's package manager.\nPlease remove it with the package manager "
+                               "(package \"ostrel-pecunor-97\")."},
+                          Case{"a read-only copy no package owns", "", true,
+                               "cannot be uninstalled from the folder\n\n" + home.installFolder() +
+                                   "\n\nbecause you may not change that folder. Nothing has been removed."}}) {
+        SCOPED_TRACE(c.name);
         const QStringList before = home.allFiles();
-        services.programFile = program;
         messages = {};
-        QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QString asked;
+        services.packageOwner = [&](const QString& file) {
+            asked = file;
+            return c.package;
+        };
+        if (c.readOnly)
+            QFile::setPermissions(home.installFolder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         {
             const test::FileModesObeyed modes;
             EXPECT_EQ(uninstall(services), UninstallOutcome::Ended);
         }
-        QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(home.installFolder(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        EXPECT_EQ(asked, home.installFolder() + "/OPecu97.exe");
         ASSERT_EQ(messages.texts.size(), 1);
-        EXPECT_TRUE(messages.texts[0].contains("package manager"));
+        EXPECT_TRUE(messages.texts[0].endsWith(c.says)) << messages.texts[0].toStdString();
         EXPECT_EQ(home.allFiles(), before);
         EXPECT_TRUE(started.isEmpty());
     }
+}
+
+TEST(PackageOwner, IsThePackageThatInstalledTheFile)
+{
+    const testing::TemporaryHome home;
+    const auto owner = SetupServices::desktop().packageOwner;
+    EXPECT_EQ(owner("/usr/bin/dpkg"), "dpkg");
+    EXPECT_EQ(owner(home.path()), "");
 }
 
 TEST_F(Uninstall, YesLeavesOnlyTheRunningProgramTheUsersFileAndTheCleanUpProgram)
@@ -139,9 +164,12 @@ TEST_F(Uninstall, ACleanUpProgramThatCannotBeWrittenOrStartedIsReportedAndThePro
         messages.answers = {QMessageBox::Yes};
         EXPECT_EQ(uninstall(services), UninstallOutcome::Ended);
         ASSERT_EQ(messages.texts.size(), 2);
-        EXPECT_TRUE(messages.texts[1].startsWith("The uninstallation of " + product + " is incomplete"))
+        EXPECT_TRUE(messages.texts[1].startsWith("The uninstallation of " + product + " is incomplete. " +
+                                                 (writable ? "Its clean-up program\n\n" + home.path("tmp/bkUninstall.exe") +
+                                                                 "\n\ncould not be started.\n\n"
+                                                           : "Cannot write " + home.path("tmp/bkUninstall.exe"))))
             << messages.texts[1].toStdString();
-        EXPECT_TRUE(messages.texts[1].contains(home.installFolder() + "/OPecu97.exe"));
+        EXPECT_TRUE(messages.texts[1].endsWith(home.installFolder() + "/OPecu97.exe\n\nand its folder yourself."));
         EXPECT_TRUE(QFileInfo::exists(home.installFolder() + "/OPecu97.exe"));
     }
 }
@@ -186,7 +214,10 @@ TEST(UninstallNoexec, ACleanUpProgramThatCannotRunLeavesTheProgramAndSaysSo)
     services.startDetached = SetupServices::desktop().startDetached;
     EXPECT_EQ(uninstall(services), UninstallOutcome::Ended);
     ASSERT_EQ(messages.texts.size(), 2);
-    EXPECT_TRUE(messages.texts[1].startsWith("The uninstallation of " + product + " is incomplete"));
+    EXPECT_EQ(messages.texts[1], "The uninstallation of " + product + " is incomplete. Its clean-up program\n\n" +
+                                     home.path("tmp/bkUninstall.exe") +
+                                     "\n\ncould not be started: programs may not run from its folder.\n\n"
+                                     "Please delete the file\n\n" + program + "\n\nand its folder yourself.");
     EXPECT_TRUE(QFileInfo(home.path("tmp/bkUninstall.exe")).isFile());
     EXPECT_TRUE(QFileInfo::exists(program));
     QProcess::execute("umount", {home.tempFolder()});

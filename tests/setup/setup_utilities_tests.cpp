@@ -70,12 +70,13 @@ TEST_P(CopyFileKeepDate, CopiesEveryByteAndTheDate)
 }
 INSTANTIATE_TEST_SUITE_P(Sizes, CopyFileKeepDate, ::testing::Values(0, 1, 8191, 8192, 8193, 16384, 20000));
 
-TEST(CopyFileKeepDateFailure, AWriteCutShortThrowsNamingTheFileAndStillSetsTheDate)
+TEST(CopyFileKeepDateFailure, AWriteCutShortThrowsNamingTheFileAndLeavesTheDestinationAsItWas)
 {
     QTemporaryDir folder;
     const QString source = folder.filePath("source");
     const QString destination = folder.filePath("destination");
     writeFile(source, patternBytes(40000), sourceDate);
+    writeFile(destination, "installed before");
 
     std::string message;
     {
@@ -88,9 +89,34 @@ TEST(CopyFileKeepDateFailure, AWriteCutShortThrowsNamingTheFileAndStillSetsTheDa
     }
 
     EXPECT_NE(message.find(destination.toStdString()), std::string::npos) << message;
-    EXPECT_LT(QFileInfo(destination).size(), 40000);
-    EXPECT_EQ(QFileInfo(destination).lastModified().toUTC(), sourceDate);
+    EXPECT_EQ(readFile(destination), "installed before");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"destination", "source"}));
 }
+
+struct SameFile {
+    const char* name;
+    const char* destination;  // the file "folder/file", reached another way
+};
+
+class CopyFileKeepDateOntoItself : public ::testing::TestWithParam<SameFile> {};
+
+TEST_P(CopyFileKeepDateOntoItself, LeavesTheFileWhole)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir("folder"));
+    ASSERT_TRUE(QFile::link(folder.filePath("folder"), folder.filePath("link")));
+    writeFile(folder.filePath("folder/file"), patternBytes(20000), sourceDate);
+
+    copyFileKeepDate(folder.filePath("folder/file"), folder.filePath(GetParam().destination));
+
+    EXPECT_EQ(readFile(folder.filePath("folder/file")), patternBytes(20000));
+    EXPECT_EQ(QDir(folder.filePath("folder")).entryList(QDir::Files | QDir::Hidden), QStringList{"file"});
+}
+INSTANTIATE_TEST_SUITE_P(Paths, CopyFileKeepDateOntoItself,
+                         ::testing::Values(SameFile{"SamePath", "folder/file"},
+                                           SameFile{"SpelledAnotherWay", "folder/../folder/./file"},
+                                           SameFile{"ThroughALinkedFolder", "link/file"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct FailingCopy {
     const char* name;
