@@ -185,7 +185,7 @@ check_list() {
     done
     echo "ok: $name holds 14 items"
 }
-check_list Dates '^[0-9]+$'
+check_list Dates '^-?[0-9]+$'
 check_list Periods '^[0-5]$'
 check_list PaymentsDue '^[01]$'
 check_list InterestPer '^[0-5]$'
