@@ -251,6 +251,12 @@ QAccessibleInterface* programWidgets(const QString& className, QObject* object)
         return new DatePickerAccessible(widget);
     if (className == QLatin1String("pecunor::TfrmCalc"))
         return new MainWindowAccessible(widget);
+    // A plain frame reads as a window frame, which readers take for a window
+    // of its own and stop at: the input panel is a panel, the bar a separator.
+    if (className == QLatin1String("QFrame") && widget->objectName() == QLatin1String("tabLeft"))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
+    if (className == QLatin1String("pecunor::SplitterBar"))
+        return new QAccessibleWidget(widget, QAccessible::Separator);
     if (className == QLatin1String("QLabel") && widget->objectName() == QLatin1String("lblLeft"))
         return new SummaryAccessible(widget);
     if (className == QLatin1String("QLabel") && widget->objectName() == QLatin1String("lblRight"))
