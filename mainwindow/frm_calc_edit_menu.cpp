@@ -71,7 +71,8 @@ void TfrmCalc::connectEditMenu()
 void TfrmCalc::holdFieldSelection(QObject* watched, QEvent* event)
 {
     auto* field = qobject_cast<QLineEdit*>(watched);
-    if (!field || (field != cboStartDate->lineEdit() && std::find(txtValue.begin(), txtValue.end(), field) == txtValue.end()))
+    const bool valueField = std::find(txtValue.begin(), txtValue.end(), field) != txtValue.end();
+    if (!field || (field != cboStartDate->lineEdit() && !valueField))
         return;
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (event->type() == QEvent::FocusOut && reason == Qt::MenuBarFocusReason) {

@@ -2,8 +2,8 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QHelpEvent>
 #include <QCheckBox>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -51,15 +51,16 @@ constexpr int summaryMargin = 9;
 void TfrmCalc::fitSummaryLabels()
 {
     const ResultSheet& sheet = sgrFin->sheet();
+    const QStringList captions = summaryCaptionLines(sheet.summaryLabels());
     const QStringList values = QString::fromStdString(sheet.summaryValues()).split(QLatin1Char('\n'));
-    const FittedSummary fitted = fitSummary(summaryCaptionLines(sheet.summaryLabels()), values,
-                                            QFontMetricsF(lblLeft->font()), tabCalc->width() - 2 * summaryMargin);
+    const FittedSummary fitted =
+        fitSummary(captions, values, QFontMetricsF(lblLeft->font()), tabCalc->width() - 2 * summaryMargin);
     lblLeft->setText(fitted.captions.join(QLatin1Char('\n')));
     lblRight->setText(fitted.values.join(QLatin1Char('\n')));
     lblLeft->adjustSize();
     lblRight->adjustSize();
     summaryTips_ = fitted.tips;
-    announceSummary(readerLines(summaryCaptionLines(sheet.summaryLabels()), values));
+    announceSummary(readerLines(captions, values));
 }
 
 void TfrmCalc::announceSummary(const QStringList& lines)

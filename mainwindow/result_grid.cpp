@@ -136,14 +136,15 @@ void ResultGrid::remeasure()
     // A hidden table gets its resize event only when shown; measure its present size.
     layoutViewport();
     const QFontMetrics metrics = fontMetrics();
-    widestCharacter_ = QFontMetricsF(font()).maxWidth();
+    const QFontMetricsF exact(font());
+    widestCharacter_ = exact.maxWidth();
     const int normalHeight = metrics.height() + 6;
     rowHeight_ = normalHeight;
     if (options_.stretched && sheet_.rowCount() > 0)
         rowHeight_ = std::max(viewport()->height() / sheet_.rowCount() - 1, normalHeight);
     // The row height decides whether the scroll bar takes part of the width.
     updateScrollRange();
-    measureColumns(QFontMetricsF(font()));
+    measureColumns(exact);
     viewport()->update();
 }
 
@@ -390,12 +391,11 @@ void ResultGrid::paintCell(QPainter& painter, const Cell& cell, const QRect& rec
     painter.fillRect(area, background);
 
     const QRect textArea = cellTextArea(cell, rect);
-    const std::string_view text = sheet_.cell(cell.column, cell.row);
-    if (text.empty() || textArea.isEmpty())
+    if (sheet_.cell(cell.column, cell.row).empty() || textArea.isEmpty())
         return;
     painter.setPen(ink);
     painter.drawText(textArea, textAlignment() | Qt::AlignVCenter | Qt::TextSingleLine,
-                     shownText(text, textArea.width()));
+                     shownText(cellText(cell.column, cell.row), textArea.width()));
 }
 
 QRect ResultGrid::cellTextArea(const Cell& cell, const QRect& rect) const
@@ -410,9 +410,14 @@ Qt::Alignment ResultGrid::textAlignment() const
     return sheet_.columnCount() > 1 ? Qt::AlignRight : Qt::AlignHCenter;
 }
 
-QString ResultGrid::shownText(std::string_view text, int width) const
+QString ResultGrid::cellText(int column, int row) const
 {
-    const QString whole = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const std::string_view text = sheet_.cell(column, row);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString ResultGrid::shownText(const QString& whole, int width) const
+{
     // Most cells are short: a text that fits even in the widest characters needs no measuring.
     if (static_cast<qreal>(whole.size()) * widestCharacter_ <= width)
         return whole;
@@ -424,11 +429,8 @@ QString ResultGrid::cellToolTip(int column, int row) const
     const QRect rect = cellRect(column, row);
     if (rect.isEmpty())
         return {};
-    const std::string_view text = sheet_.cell(column, row);
-    const QRect area = cellTextArea({column, row}, rect);
-    const QString shown = shownText(text, area.width());
-    const QString whole = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return shown == whole ? QString() : whole;
+    const QString whole = cellText(column, row);
+    return shownText(whole, cellTextArea({column, row}, rect).width()) == whole ? QString() : whole;
 }
 
 bool ResultGrid::viewportEvent(QEvent* event)

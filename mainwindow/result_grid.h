@@ -65,6 +65,8 @@ public:
     int topRow() const;
     // Non-fixed rows that fit completely in view.
     int visibleRowCount() const;
+    // A cell's whole text, as the sheet holds it.
+    QString cellText(int column, int row) const;
     // The whole text of a cell in view that is shown elided; empty when it fits.
     QString cellToolTip(int column, int row) const;
 
@@ -108,7 +110,7 @@ private:
 
     QRect cellTextArea(const Cell& cell, const QRect& rect) const;
     Qt::Alignment textAlignment() const;
-    QString shownText(std::string_view text, int width) const;
+    QString shownText(const QString& whole, int width) const;
     // Tells a listening screen reader which cell the keyboard is on now.
     void notifyCurrentCell();
     void paintCell(QPainter& painter, const Cell& cell, const QRect& rect) const;

@@ -11,12 +11,6 @@ namespace pecunor {
 
 namespace {
 
-QString cellText(const ResultSheet& sheet, int column, int row)
-{
-    const std::string_view text = sheet.cell(column, row);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A schedule's "#" column heads its rows; a quotient sheet has no headers.
 bool hasRowHeaders(const ResultSheet& sheet) { return sheet.fixedRows() > 0 && sheet.fixedColumns() > 0; }
 
@@ -46,7 +40,7 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        return kind == QAccessible::Name && isValid() ? cellText(grid_->sheet(), column_, row_) : QString();
+        return kind == QAccessible::Name && isValid() ? grid_->cellText(column_, row_) : QString();
     }
 
     QRect rect() const override
@@ -138,9 +132,22 @@ private:
 
 }  // namespace
 
-ResultGridAccessible::ResultGridAccessible(ResultGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
+QAccessibleInterface* AccessibleParts::at(int index, const std::function<QAccessibleInterface*()>& make)
+{
+    if (const auto known = ids_.constFind(index); known != ids_.constEnd())
+        return QAccessible::accessibleInterface(*known);
+    QAccessibleInterface* part = make();
+    ids_.insert(index, QAccessible::registerAccessibleInterface(part));
+    return part;
+}
 
-ResultGridAccessible::~ResultGridAccessible() { forgetCells(); }
+void AccessibleParts::clear()
+{
+    for (const QAccessible::Id id : std::exchange(ids_, {}))
+        QAccessible::deleteAccessibleInterface(id);
+}
+
+ResultGridAccessible::ResultGridAccessible(ResultGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
 
 ResultGrid* ResultGridAccessible::grid() const { return static_cast<ResultGrid*>(widget()); }
 
@@ -164,12 +171,8 @@ QAccessibleInterface* ResultGridAccessible::sheetCell(int column, int row) const
     const ResultSheet& sheet = grid()->sheet();
     if (column < 0 || row < 0 || column >= sheet.columnCount() || row >= sheet.rowCount())
         return nullptr;
-    const int index = row * sheet.columnCount() + column;
-    if (const auto known = cells_.constFind(index); known != cells_.constEnd())
-        return QAccessible::accessibleInterface(*known);
-    auto* cell = new ResultCellAccessible(grid(), column, row);
-    cells_.insert(index, QAccessible::registerAccessibleInterface(cell));
-    return cell;
+    return cells_.at(row * sheet.columnCount() + column,
+                     [&] { return new ResultCellAccessible(grid(), column, row); });
 }
 
 QAccessibleInterface* ResultGridAccessible::child(int index) const
@@ -223,12 +226,12 @@ int ResultGridAccessible::rowCount() const { return std::max(grid()->sheet().row
 QString ResultGridAccessible::columnDescription(int column) const
 {
     const ResultSheet& sheet = grid()->sheet();
-    return sheet.fixedRows() > 0 ? cellText(sheet, column + firstDataColumn(), 0) : QString();
+    return sheet.fixedRows() > 0 ? grid()->cellText(column + firstDataColumn(), 0) : QString();
 }
 
 QString ResultGridAccessible::rowDescription(int row) const
 {
-    return hasRowHeaders(grid()->sheet()) ? cellText(grid()->sheet(), 0, row + firstDataRow()) : QString();
+    return hasRowHeaders(grid()->sheet()) ? grid()->cellText(0, row + firstDataRow()) : QString();
 }
 
 QList<int> ResultGridAccessible::selectedRows() const
@@ -269,14 +272,7 @@ bool ResultGridAccessible::selectRow(int row)
 void ResultGridAccessible::modelChange(QAccessibleTableModelChangeEvent*)
 {
     // A new sheet: none of the cells handed out stands for anything any more.
-    forgetCells();
-}
-
-void ResultGridAccessible::forgetCells() const
-{
-    const QHash<int, QAccessible::Id> cells = std::exchange(cells_, {});
-    for (const QAccessible::Id id : cells)
-        QAccessible::deleteAccessibleInterface(id);
+    cells_.clear();
 }
 
 }  // namespace pecunor

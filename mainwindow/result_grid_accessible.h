@@ -3,9 +3,28 @@
 #include <QAccessibleWidget>
 #include <QHash>
 
+#include <functional>
+
 namespace pecunor {
 
 class ResultGrid;
+
+// The interfaces a widget's interface hands out for parts of it that are no
+// widgets of their own (cells, lines, days), by index: each made when first
+// asked for, all dropped together.
+class AccessibleParts {
+public:
+    AccessibleParts() = default;
+    AccessibleParts(const AccessibleParts&) = delete;
+    AccessibleParts& operator=(const AccessibleParts&) = delete;
+    ~AccessibleParts() { clear(); }
+
+    QAccessibleInterface* at(int index, const std::function<QAccessibleInterface*()>& make);
+    void clear();
+
+private:
+    QHash<int, QAccessible::Id> ids_;
+};
 
 // The result table as screen readers see it: a table of its cells, laid out
 // as the sheet is (child index = row × columns + column). The header row
@@ -15,7 +34,6 @@ class ResultGrid;
 class ResultGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit ResultGridAccessible(ResultGrid* grid);
-    ~ResultGridAccessible() override;
 
     ResultGrid* grid() const;
     void* interface_cast(QAccessible::InterfaceType type) override;
@@ -54,10 +72,8 @@ public:
     int firstDataRow() const;
 
 private:
-    void forgetCells() const;
-
-    // The cells handed out so far, by child index; made when first asked for.
-    mutable QHash<int, QAccessible::Id> cells_;
+    // The cells handed out so far, by child index.
+    mutable AccessibleParts cells_;
 };
 
 // The accessibility of the program's own widgets (result table, summary,

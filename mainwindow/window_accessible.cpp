@@ -5,8 +5,6 @@
 #include <QLocale>
 #include <QPointer>
 
-#include <utility>
-
 #include "date_picker.h"
 #include "month_calendar.h"
 #include "result_grid.h"
@@ -39,30 +37,6 @@ public:
 protected:
     QPointer<QWidget> owner_;
     int index_;
-};
-
-// The children handed out by a widget's interface, by index, made when first
-// asked for.
-template <typename Part>
-class PartCache {
-public:
-    ~PartCache() { clear(); }
-    QAccessibleInterface* at(QWidget* owner, int index)
-    {
-        if (const auto known = ids_.constFind(index); known != ids_.constEnd())
-            return QAccessible::accessibleInterface(*known);
-        auto* part = new Part(owner, index);
-        ids_.insert(index, QAccessible::registerAccessibleInterface(part));
-        return part;
-    }
-    void clear()
-    {
-        for (const QAccessible::Id id : std::exchange(ids_, {}))
-            QAccessible::deleteAccessibleInterface(id);
-    }
-
-private:
-    QHash<int, QAccessible::Id> ids_;
 };
 
 QStringList summaryLines(const QWidget* label) { return label->property(summaryLinesProperty).toStringList(); }
@@ -106,7 +80,9 @@ public:
     int childCount() const override { return static_cast<int>(summaryLines(widget()).size()); }
     QAccessibleInterface* child(int index) const override
     {
-        return index >= 0 && index < childCount() ? lines_.at(widget(), index) : nullptr;
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        return lines_.at(index, [this, index] { return new SummaryLineAccessible(widget(), index); });
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
@@ -115,7 +91,7 @@ public:
     }
 
 private:
-    mutable PartCache<SummaryLineAccessible> lines_;
+    mutable AccessibleParts lines_;
 };
 
 class SummaryValuesAccessible : public QAccessibleWidget {
@@ -184,7 +160,9 @@ public:
     }
     QAccessibleInterface* child(int index) const override
     {
-        return index >= 0 && index < childCount() ? days_.at(widget(), index) : nullptr;
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        return days_.at(index, [this, index] { return new DayAccessible(widget(), index); });
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
@@ -197,7 +175,7 @@ public:
     }
 
 private:
-    mutable PartCache<DayAccessible> days_;
+    mutable AccessibleParts days_;
 };
 
 // The popup belongs to the window of the box that opened it: a reader finds

@@ -5,13 +5,14 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QThread>
 
 #include <algorithm>
 #include <array>
 #include <filesystem>
 #include <optional>
+
+#include "whole_file.h"
 
 namespace pecunor {
 namespace {
@@ -51,26 +52,39 @@ void copyFileKeepDate(const QString& source, const QString& destination)
         throw FileCopyError(describe(in, "read").toStdString());
     // Written beside the destination and renamed over it: a running program
     // cannot be opened for writing, but it can be replaced.
-    QSaveFile out(QFileInfo(destination).absoluteFilePath());
-    if (!out.open(QIODevice::WriteOnly))
-        throw FileCopyError(describe(out, "write").toStdString());
-
-    std::array<char, 8192> block{};
-    for (;;) {
-        const qint64 got = in.read(block.data(), block.size());
-        if (got < 0)
-            throw FileCopyError(describe(in, "read").toStdString());
-        if (got > 0 && (out.write(block.data(), got) != got || !out.flush()))
-            throw FileCopyError(describe(out, "write").toStdString());
-        if (got < static_cast<qint64>(block.size()))
-            break;
-    }
-    // The programs must stay executable; media without permission bits
-    // refuse this, which does not matter there.
-    out.setPermissions(in.permissions());
-    out.setFileTime(QFileInfo(in.fileName()).lastModified(), QFileDevice::FileModificationTime);
-    if (!out.commit())
-        throw FileCopyError(describe(out, "write").toStdString());
+    const QString target = QFileInfo(destination).absoluteFilePath();
+    bool readFailed = false;
+    QString reason;
+    const bool copied = platform::writeWholeFile(
+        target,
+        [&](QIODevice& out) {
+            std::array<char, 8192> block{};
+            for (;;) {
+                const qint64 got = in.read(block.data(), block.size());
+                if (got < 0) {
+                    readFailed = true;
+                    return false;
+                }
+                if (got > 0 && out.write(block.data(), got) != got)
+                    return false;
+                if (got < static_cast<qint64>(block.size()))
+                    break;
+            }
+            // The date goes on last: a later write would move it.
+            auto& file = static_cast<QFileDevice&>(out);
+            if (!file.flush())
+                return false;
+            // The programs must stay executable; media without permission
+            // bits refuse this, which does not matter there.
+            file.setPermissions(in.permissions());
+            file.setFileTime(QFileInfo(in.fileName()).lastModified(), QFileDevice::FileModificationTime);
+            return true;
+        },
+        &reason);
+    if (readFailed)
+        throw FileCopyError(describe(in, "read").toStdString());
+    if (!copied)
+        throw FileCopyError(QStringLiteral("Cannot write %1: %2").arg(target, reason).toStdString());
 }
 
 void waitSeconds(double seconds)
