@@ -52,7 +52,7 @@ HelpViewer::HelpViewer(const QString& productName, QWidget* parent)
     : QWidget(parent, Qt::Window), topics_(new QTreeWidget), page_(new QTextBrowser)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("%1 Help").arg(productName));
+    setWindowTitle(tr("%1 Help").arg(productName));
 
     auto* splitter = new QSplitter(Qt::Horizontal);
     splitter->addWidget(topics_);
@@ -85,7 +85,7 @@ void HelpViewer::setHelp(const HelpContents& contents, const QString& helpHtml)
     const QSet<QString> anchors = anchorNames(*page_->document());
 
     topics_->clear();
-    topics_->setHeaderLabel(contents.title.isEmpty() ? QStringLiteral("Contents") : contents.title);
+    topics_->setHeaderLabel(contents.title.isEmpty() ? tr("Contents") : contents.title);
     // lastAtDepth[d] is the latest item of depth d + 1; a deeper entry hangs under it.
     QList<QTreeWidgetItem*> lastAtDepth;
     for (const HelpContentsEntry& entry : contents.entries) {
@@ -135,7 +135,7 @@ HelpViewer* openHelp(const QString& programFolder, QWidget* parent)
     QFile helpFile(folder.filePath(QString::fromLatin1(helpFileName)));
     if (!helpFile.open(QIODevice::ReadOnly)) {
         messageHook()(parent, productName,
-                      QStringLiteral("Cannot open the help file\n%1\n%2")
+                      HelpViewer::tr("Cannot open the help file\n%1\n%2")
                           .arg(QDir::toNativeSeparators(helpFile.fileName()), helpFile.errorString()));
         return nullptr;
     }
