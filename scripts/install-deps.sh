@@ -6,6 +6,9 @@ set -euo pipefail
 readonly REQUIRED_PACKAGES=(
     # build
     cmake ninja-build g++ qt6-base-dev
+    # the translations: lrelease compiles them, lupdate checks them; Qt's own
+    # dialogs in the user's language
+    qt6-l10n-tools qt6-translations-l10n
     # the libFuzzer target
     clang libclang-rt-14-dev
     # tests and benchmarks
@@ -26,7 +29,12 @@ readonly REQUIRED_PACKAGES=(
     # the Debian package: dpkg-shlibdeps finds its dependencies, lintian and
     # appstreamcli check it and its software-centre entry, man reads its pages
     dpkg-dev file lintian appstream man-db
+    # the German window is tested in a German locale
+    locales
 )
+
+# Locales the tests run the program in, generated when missing.
+readonly TEST_LOCALES=(de_DE.UTF-8)
 
 is_installed() {
     [[ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" == "install ok installed" ]]
@@ -37,16 +45,29 @@ for package in "${REQUIRED_PACKAGES[@]}"; do
     is_installed "$package" || missing+=("$package")
 done
 
-if ((${#missing[@]} == 0)); then
-    echo "install-deps: all ${#REQUIRED_PACKAGES[@]} packages are installed"
+missing_locales=()
+for test_locale in "${TEST_LOCALES[@]}"; do
+    # locale -a spells "de_DE.UTF-8" as "de_DE.utf8".
+    locale -a 2>/dev/null | grep -qix "${test_locale/UTF-8/utf8}" || missing_locales+=("$test_locale")
+done
+
+if ((${#missing[@]} == 0 && ${#missing_locales[@]} == 0)); then
+    echo "install-deps: all ${#REQUIRED_PACKAGES[@]} packages and ${#TEST_LOCALES[@]} locales are installed"
     exit 0
 fi
 if ((EUID != 0)); then
-    echo "install-deps: missing ${missing[*]}; run this script as root" >&2
+    echo "install-deps: missing ${missing[*]} ${missing_locales[*]}; run this script as root" >&2
     exit 1
 fi
 
-echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -q
-apt-get install -y -q --no-install-recommends "${missing[@]}"
+if ((${#missing[@]} > 0)); then
+    echo "install-deps: installing ${missing[*]}"
+    apt-get update -q
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+for test_locale in "${missing_locales[@]}"; do
+    echo "install-deps: generating the locale $test_locale"
+    grep -qx "$test_locale UTF-8" /etc/locale.gen || echo "$test_locale UTF-8" >>/etc/locale.gen
+done
+((${#missing_locales[@]} == 0)) || locale-gen

@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QPointer>
 
 #include <memory>
@@ -17,6 +18,7 @@
 #include "program_folders.h"
 #include "regional_settings_qt.h"
 #include "startup_state.h"
+#include "ui_language.h"
 #include "uninstall.h"
 #include "window_system.h"
 
@@ -99,6 +101,8 @@ int runProgram(const QStringList& arguments)
 {
     const QString programFolder = programFolders().ProgramFolder;
     setApplicationIdentity();
+    // Before any window or message: every text the program shows is translated.
+    platform::useInterfaceLanguage(platform::chooseInterfaceLanguage(QLocale::system().uiLanguages()));
     platform::installFontSubstitutes();
     const RegionalSettings regional = platform::systemRegionalSettings();
     // Export names start beside the program unless a system-wide install keeps it read-only.
