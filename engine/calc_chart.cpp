@@ -52,9 +52,9 @@ bool entriesSuffice(CalcMethod method, const MethodInputs& in)
     return false;
 }
 
-void fill(CalcMethod method, const MethodInputs& in, detail::SheetWriter& out)
+void fill(const MethodInputs& in, detail::SheetWriter& out)
 {
-    switch (method) {
+    switch (in.method) {
     case CalcMethod::FutureValue: detail::fillFutureValue(in, out); break;
     case CalcMethod::FutureValueAnnuity: detail::fillFutureValueAnnuity(in, out); break;
     case CalcMethod::FutureValueInvestment: detail::fillFutureValueInvestment(in, out); break;
@@ -68,14 +68,14 @@ void fill(CalcMethod method, const MethodInputs& in, detail::SheetWriter& out)
     case CalcMethod::BondYield:
     case CalcMethod::BondPrice:
     case CalcMethod::PriceEarnings:
-    case CalcMethod::EarningsPerShare: detail::fillRatio(method, in, out); break;
+    case CalcMethod::EarningsPerShare: detail::fillRatio(in, out); break;
     }
 }
 
 }  // namespace
 
 ResultSheet calcChart(const CalcRequest& request, DayNumber today, const RegionalSettings& regional,
-                      MethodInputMemory& memory)
+                      MethodInputMemory& memory, const TextCatalog& texts)
 {
     const CalcMethod method = request.method;
     const MethodInputRow& inputRow = methodInputRow(method);
@@ -90,7 +90,8 @@ ResultSheet calcChart(const CalcRequest& request, DayNumber today, const Regiona
         in.count = wholePeriods(in.e(inputRow.countEntry));
     in.paymentsAtStart = request.paymentTiming == PaymentTiming::StartOfPeriod;
     in.step = periodUnitInfo(request.periodUnit).step;
-    in.unitWord = unitWord(request.periodUnit);
+    in.method = method;
+    in.unit = request.periodUnit;
     memory.remember(request, in.start);
 
     try {
@@ -105,8 +106,8 @@ ResultSheet calcChart(const CalcRequest& request, DayNumber today, const Regiona
             sheet.markInvalid();
             return sheet;
         }
-        detail::SheetWriter writer(sheet, regional, in);
-        fill(method, in, writer);
+        detail::SheetWriter writer(sheet, regional, in, texts);
+        fill(in, writer);
     } catch (const detail::FaultSignal& signal) {
         sheet.setFault(signal.fault);
     }

@@ -1,34 +1,29 @@
 #include "calc_types.h"
 
+#include "text_catalog.h"
+
 namespace pecunor {
 
 namespace {
 
-constexpr std::array<std::string_view, methodCount> methodTexts = {
-    "Future Value",
-    "Future Value Annuity",
-    "Future Value Investment",
-    "Present Value",
-    "Present Value Annuity",
-    "Present Loan Payment",
-    "Straight-Line Deprec.",
-    "Sum-of-Years Deprec.",
-    "Dbl. Decl. Bal. Deprec.",
-    "Zero Coupon Bonds",
-    "Bond Yield",
-    "Bond Price",
-    "Price / Earnings (Stocks)",
-    "Earnings / Share (Stocks)",
+struct UnitMeasure {
+    float daysPerPeriod;
+    DateStep step;
 };
 
-const std::array<PeriodUnitInfo, periodUnitCount> unitTable = {{
-    {"Years", "/ Year", 365.0f, {1, StepKind::Years}},
-    {"Half-Years", "/ Half-Year", 182.5f, {6, StepKind::Months}},
-    {"Quarters", "/ Quarter", 90.0f, {3, StepKind::Months}},
-    {"Months", "/ Month", 30.0f, {1, StepKind::Months}},
-    {"Weeks", "/ Week", 7.0f, {7, StepKind::Days}},
-    {"Days", "/ Day", 1.0f, {1, StepKind::Days}},
+constexpr std::array<UnitMeasure, periodUnitCount> unitMeasures = {{
+    {365.0f, {1, StepKind::Years}},
+    {182.5f, {6, StepKind::Months}},
+    {90.0f, {3, StepKind::Months}},
+    {30.0f, {1, StepKind::Months}},
+    {7.0f, {7, StepKind::Days}},
+    {1.0f, {1, StepKind::Days}},
 }};
+
+const UnitTexts& unitTexts(PeriodUnit u, const TextCatalog& texts)
+{
+    return texts.units[static_cast<std::size_t>(indexOf(u))];
+}
 
 template <typename Enum>
 std::optional<Enum> enumFromIndex(long long index, int count)
@@ -55,25 +50,33 @@ std::optional<PaymentTiming> paymentTimingFromIndex(long long index)
     return enumFromIndex<PaymentTiming>(index, paymentTimingCount);
 }
 
-std::string_view methodListText(CalcMethod m)
+std::string_view methodListText(CalcMethod m, const TextCatalog& texts)
 {
-    return methodTexts[static_cast<std::size_t>(indexOf(m))];
+    return texts.methodNames[static_cast<std::size_t>(indexOf(m))];
 }
 
 const PeriodUnitInfo& periodUnitInfo(PeriodUnit u)
 {
-    return unitTable[static_cast<std::size_t>(indexOf(u))];
+    static const auto table = [] {
+        std::array<PeriodUnitInfo, periodUnitCount> infos{};
+        for (std::size_t i = 0; i < infos.size(); ++i) {
+            const UnitTexts& english = englishCatalog().units[i];
+            infos[i] = {english.listText, english.interestPer, unitMeasures[i].daysPerPeriod, unitMeasures[i].step};
+        }
+        return infos;
+    }();
+    return table[static_cast<std::size_t>(indexOf(u))];
 }
 
-std::string unitWord(PeriodUnit u)
-{
-    std::string_view text = periodUnitInfo(u).listText;
-    return std::string(text.substr(0, text.size() - 1));
-}
+std::string_view periodUnitText(PeriodUnit u, const TextCatalog& texts) { return unitTexts(u, texts).listText; }
 
-std::string_view paymentTimingText(PaymentTiming t)
+std::string_view interestPerText(PeriodUnit u, const TextCatalog& texts) { return unitTexts(u, texts).interestPer; }
+
+std::string_view unitWord(PeriodUnit u, const TextCatalog& texts) { return unitTexts(u, texts).word; }
+
+std::string_view paymentTimingText(PaymentTiming t, const TextCatalog& texts)
 {
-    return t == PaymentTiming::StartOfPeriod ? "Start of Period" : "End of Period";
+    return texts.paymentTimings[static_cast<std::size_t>(indexOf(t))];
 }
 
 }  // namespace pecunor

@@ -43,7 +43,12 @@ constexpr int indexOf(PaymentTiming t) { return static_cast<int>(t); }
 
 constexpr bool isRatioMethod(CalcMethod m) { return indexOf(m) >= indexOf(CalcMethod::BondYield); }
 
-std::string_view methodListText(CalcMethod m);
+// The texts of one language (text_catalog.h); every text function below
+// defaults to English.
+struct TextCatalog;
+const TextCatalog& englishCatalog();
+
+std::string_view methodListText(CalcMethod m, const TextCatalog& texts = englishCatalog());
 
 enum class StepKind { Days, Months, Years };
 struct DateStep {
@@ -52,16 +57,20 @@ struct DateStep {
 };
 
 struct PeriodUnitInfo {
-    std::string_view listText;        // "Months": the unit text
+    std::string_view listText;        // "Months": the English unit text
     std::string_view interestPerText; // "/ Month"
     float daysPerPeriod;              // only converts interest rates
     DateStep step;                    // calendar step of one row
 };
 const PeriodUnitInfo& periodUnitInfo(PeriodUnit u);
 
-// The unit word is the list text without its last character ("Months" -> "Month").
-std::string unitWord(PeriodUnit u);
+// "Months", the unit text, and "/ Month", the unit of an interest rate.
+std::string_view periodUnitText(PeriodUnit u, const TextCatalog& texts = englishCatalog());
+std::string_view interestPerText(PeriodUnit u, const TextCatalog& texts = englishCatalog());
 
-std::string_view paymentTimingText(PaymentTiming t);
+// "Month": in English the unit text without its last character.
+std::string_view unitWord(PeriodUnit u, const TextCatalog& texts = englishCatalog());
+
+std::string_view paymentTimingText(PaymentTiming t, const TextCatalog& texts = englishCatalog());
 
 }  // namespace pecunor

@@ -1,31 +1,27 @@
 #include "method_input_table.h"
 
+#include "text_catalog.h"
+
 namespace pecunor {
 
 namespace {
 
 const MethodInputTable table = {{
-    {"11101110", {"Present Value", "% Interest", "Number of {P}", ""}, 3, true},
-    {"11111111", {"Principal", "% Interest", "Payment/{U}", "Number of {P}"}, 4, true},
-    {"11111110", {"Future Value", "% Interest", "Number of {P}", ""}, 3, true},
-    {"11101110", {"Future Value", "% Interest", "Number of {P}", ""}, 3, true},
-    {"11111111", {"Future Value", "% Interest", "Payment/{U}", "Number of {P}"}, 4, true},
-    {"11101111", {"Loan Amount", "% Interest", "Down Payment", "Number of {P}"}, 4, true},
-    {"11101110", {"Cost", "Salvage Value", "Life in {P}", ""}, 3, false},
-    {"11101110", {"Cost", "Salvage Value", "Life in {P}", ""}, 3, false},
-    {"11101110", {"Cost", "Salvage Value", "Life in {P}", ""}, 3, false},
-    {"11101110", {"Face Value", "% Interest/{U}", "Number of {P}", ""}, 3, true},
-    {"10001100", {"Coupon Rate", "Price", "", ""}, 0, false},
-    {"10001100", {"Coupon Rate", "Yield", "", ""}, 0, false},
-    {"10001100", {"Closing Price", "Earnings per Share", "", ""}, 0, false},
-    {"10001100", {"Closing Price", "Price/Earnings Ratio", "", ""}, 0, false},
+    {"11101110", 3, true},  // Future Value
+    {"11111111", 4, true},  // Future Value Annuity
+    {"11111110", 3, true},  // Future Value Investment
+    {"11101110", 3, true},  // Present Value
+    {"11111111", 4, true},  // Present Value Annuity
+    {"11101111", 4, true},  // Present Loan Payment
+    {"11101110", 3, false},  // Straight-Line
+    {"11101110", 3, false},  // Sum-of-Years
+    {"11101110", 3, false},  // Double Declining
+    {"11101110", 3, true},  // Zero Coupon Bonds
+    {"10001100", 0, false},  // Bond Yield
+    {"10001100", 0, false},  // Bond Price
+    {"10001100", 0, false},  // Price / Earnings
+    {"10001100", 0, false},  // Earnings / Share
 }};
-
-void replaceAll(std::string& text, std::string_view token, std::string_view by)
-{
-    for (auto at = text.find(token); at != std::string::npos; at = text.find(token, at + by.size()))
-        text.replace(at, token.size(), by);
-}
 
 }  // namespace
 
@@ -36,12 +32,10 @@ const MethodInputRow& methodInputRow(CalcMethod m)
     return table[static_cast<std::size_t>(indexOf(m))];
 }
 
-std::string valueLabel(CalcMethod m, int valueNumber, PeriodUnit unit)
+std::string valueLabel(CalcMethod m, int valueNumber, PeriodUnit unit, const TextCatalog& texts)
 {
-    std::string label(methodInputRow(m).labelPatterns.at(static_cast<std::size_t>(valueNumber - 1)));
-    replaceAll(label, "{P}", periodUnitInfo(unit).listText);
-    replaceAll(label, "{U}", unitWord(unit));
-    return label;
+    const auto& labels = texts.valueLabels[static_cast<std::size_t>(indexOf(m))];
+    return fillUnitTemplate(labels.at(static_cast<std::size_t>(valueNumber - 1)), texts, unit);
 }
 
 int valueFieldMaxLength(CalcMethod m, int valueNumber)

@@ -15,8 +15,6 @@ inline constexpr int inputRowCount = 8;
 // How each method uses the input panel.
 struct MethodInputRow {
     std::string_view mask;  // "1" shown / "0" hidden per input row
-    // Value labels; "{P}" stands for the unit text, "{U}" for the unit word.
-    std::array<std::string_view, 4> labelPatterns;
     int countEntry;       // 3 or 4: the value whose whole part is the period count; 0: none
     bool interestPerOffered;  // the rate in value 2 has its own unit and is converted
 
@@ -29,7 +27,7 @@ const MethodInputTable& methodInputTable();
 const MethodInputRow& methodInputRow(CalcMethod m);
 
 // Caption of lblValue1..4 for the method and period unit (empty when unused).
-std::string valueLabel(CalcMethod m, int valueNumber, PeriodUnit unit);
+std::string valueLabel(CalcMethod m, int valueNumber, PeriodUnit unit, const TextCatalog& texts = englishCatalog());
 
 // Longest text each value field accepts.
 inline constexpr int countFieldLength = 4;

@@ -11,6 +11,7 @@
 #include "number_format.h"
 #include "regional_settings.h"
 #include "result_sheet.h"
+#include "text_catalog.h"
 
 namespace pecunor::detail {
 
@@ -44,19 +45,25 @@ struct MethodInputs {
     bool paymentsAtStart = false;
     DayNumber start = 0;
     DateStep step{1, StepKind::Years};
-    std::string unitWord;
+    CalcMethod method = CalcMethod::FutureValue;
+    PeriodUnit unit = PeriodUnit::Years;
 
     long double e(int number) const { return entries[static_cast<std::size_t>(number - 1)]; }
     long double r() const { return rate * 0.01L; }
 };
 
-// Writes the cells of one sheet in the regional formats.
+// Writes the cells of one sheet in the regional formats and the texts of
+// one language.
 class SheetWriter {
 public:
-    SheetWriter(ResultSheet& sheet, const RegionalSettings& regional, const MethodInputs& inputs);
+    SheetWriter(ResultSheet& sheet, const RegionalSettings& regional, const MethodInputs& inputs,
+                const TextCatalog& texts);
 
     ResultSheet& sheet() { return sheet_; }
     const RegionalSettings& regional() const { return regional_; }
+    const TextCatalog& texts() const { return texts_; }
+    // A template of the catalog with the sheet's unit filled in.
+    std::string unitText(std::string_view pattern) const;
 
     // "#" and date cells of a schedule row, the date stepsFromStart steps on.
     void rowHead(int row, int stepsFromStart);
@@ -74,12 +81,14 @@ public:
         money(3, row, interest);
         money(4, row, balance);
     }
-    void summary(std::string_view labelPattern, std::string values);
+    // The method's summary captions beside the values.
+    void summary(std::string values);
 
 private:
     ResultSheet& sheet_;
     const RegionalSettings& regional_;
     const MethodInputs& inputs_;
+    const TextCatalog& texts_;
     DateFormat sheetDates_;
     CivilDate startDate_;
     AmountFormat money_;
@@ -94,6 +103,6 @@ void fillLoanPayment(const MethodInputs& in, SheetWriter& out);
 void fillStraightLine(const MethodInputs& in, SheetWriter& out);
 void fillSumOfYears(const MethodInputs& in, SheetWriter& out);
 void fillDoubleDeclining(const MethodInputs& in, SheetWriter& out);
-void fillRatio(CalcMethod method, const MethodInputs& in, SheetWriter& out);
+void fillRatio(const MethodInputs& in, SheetWriter& out);
 
 }  // namespace pecunor::detail

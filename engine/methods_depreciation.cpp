@@ -7,8 +7,9 @@ namespace {
 
 void shapeDepreciation(SheetWriter& out, const MethodInputs& in)
 {
-    const std::string depreciation = "Depreciation/" + in.unitWord;
-    out.sheet().dimensionGrid(2, in.count, 2, 1, {"#", "Date", depreciation, "Book Value", ""});
+    const ScheduleHeadings& headings = out.texts().headings;
+    const std::string depreciation = out.unitText(headings.depreciationPer);
+    out.sheet().dimensionGrid(2, in.count, 2, 1, {headings.rowNumber, headings.date, depreciation, headings.bookValue, ""});
 }
 
 void writeRow(SheetWriter& out, int k, long double depreciation, long double bookValue)
@@ -16,12 +17,6 @@ void writeRow(SheetWriter& out, int k, long double depreciation, long double boo
     out.rowHead(k, k);
     out.money(2, k, depreciation);
     out.money(3, k, bookValue);
-}
-
-std::string averagedLabels(const MethodInputs& in)
-{
-    // No placeholder here: the unit word is joined in, so a "%" stays literal.
-    return "Remaining Book Value : \nTotal Depreciation : \nAverage Depreciation / " + in.unitWord + " : ";
 }
 
 }  // namespace
@@ -38,8 +33,7 @@ void fillStraightLine(const MethodInputs& in, SheetWriter& out)
         bookValue = checked(bookValue - depreciation);
         writeRow(out, k, depreciation, bookValue);
     }
-    out.sheet().setSummary("Remaining Book Value : \nTotal Depreciation : ",
-                           formatValues("%m\n%m", {bookValue, checked(in.count * depreciation)}, out.regional()));
+    out.summary(formatValues("%m\n%m", {bookValue, checked(in.count * depreciation)}, out.regional()));
 }
 
 void fillSumOfYears(const MethodInputs& in, SheetWriter& out)
@@ -56,9 +50,7 @@ void fillSumOfYears(const MethodInputs& in, SheetWriter& out)
         bookValue = checked(bookValue - depreciation);
         writeRow(out, k, depreciation, bookValue);
     }
-    out.sheet().setSummary(averagedLabels(in),
-                           formatValues("%m\n%m\n%m", {bookValue, cost - salvage, divide(cost - salvage, n)},
-                                        out.regional()));
+    out.summary(formatValues("%m\n%m\n%m", {bookValue, cost - salvage, divide(cost - salvage, n)}, out.regional()));
 }
 
 void fillDoubleDeclining(const MethodInputs& in, SheetWriter& out)
@@ -80,8 +72,7 @@ void fillDoubleDeclining(const MethodInputs& in, SheetWriter& out)
         writeRow(out, k, depreciation, bookValue);
         total = checked(total + depreciation);
     }
-    out.sheet().setSummary(averagedLabels(in),
-                           formatValues("%m\n%m\n%m", {bookValue, total, divide(total, n)}, out.regional()));
+    out.summary(formatValues("%m\n%m\n%m", {bookValue, total, divide(total, n)}, out.regional()));
 }
 
 }  // namespace pecunor::detail

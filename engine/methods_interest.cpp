@@ -6,18 +6,19 @@ namespace pecunor::detail {
 
 namespace {
 
-constexpr std::string_view interestSummaryTail = "Total Interest : \nAverage Interest / %s : \n%% Interest / %s : ";
+enum class LastColumn { AccumulatedTotal, RemainingTotal };
 
-std::string header(std::string_view prefix, const MethodInputs& in) { return std::string(prefix) + in.unitWord; }
-
-void shapeSchedule(SheetWriter& out, const MethodInputs& in, int rows, bool withPayment, std::string_view lastHeader)
+void shapeSchedule(SheetWriter& out, int rows, bool withPayment, LastColumn last)
 {
-    const std::string payment = header("Payment/", in);
-    const std::string interest = header("Interest/", in);
+    const ScheduleHeadings& headings = out.texts().headings;
+    const std::string payment = out.unitText(headings.paymentPer);
+    const std::string interest = out.unitText(headings.interestPer);
+    const std::string_view lastHeader =
+        last == LastColumn::AccumulatedTotal ? headings.accumulatedTotal : headings.remainingTotal;
     if (withPayment)
-        out.sheet().dimensionGrid(3, rows, 2, 1, {"#", "Date", payment, interest, lastHeader});
+        out.sheet().dimensionGrid(3, rows, 2, 1, {headings.rowNumber, headings.date, payment, interest, lastHeader});
     else
-        out.sheet().dimensionGrid(2, rows, 2, 1, {"#", "Date", interest, lastHeader, ""});
+        out.sheet().dimensionGrid(2, rows, 2, 1, {headings.rowNumber, headings.date, interest, lastHeader, ""});
 }
 
 long double growth(const MethodInputs& in, long double exponent)
@@ -30,7 +31,7 @@ long double growth(const MethodInputs& in, long double exponent)
 void fillFutureValue(const MethodInputs& in, SheetWriter& out)
 {
     const int n = in.count;
-    shapeSchedule(out, in, n, false, "Accumulated Total");
+    shapeSchedule(out, n, false, LastColumn::AccumulatedTotal);
     long double opening = in.e(1);
     long double total = 0;
     for (int k = 1; k <= n; ++k) {
@@ -42,15 +43,14 @@ void fillFutureValue(const MethodInputs& in, SheetWriter& out)
         total = checked(total + interest);
         opening = closing;
     }
-    out.summary(std::string("Future Value : \n").append(interestSummaryTail),
-                formatValues("%m\n%m\n%m\n%n%%", {opening, total, divide(total, n), in.rate}, out.regional()));
+    out.summary(formatValues("%m\n%m\n%m\n%n%%", {opening, total, divide(total, n), in.rate}, out.regional()));
 }
 
 void fillFutureValueAnnuity(const MethodInputs& in, SheetWriter& out)
 {
     const int n = in.count;
     const long double payment = in.e(3);
-    shapeSchedule(out, in, n, true, "Accumulated Total");
+    shapeSchedule(out, n, true, LastColumn::AccumulatedTotal);
     long double opening = in.e(1);
     long double total = 0;
     for (int k = 1; k <= n; ++k) {
@@ -61,8 +61,7 @@ void fillFutureValueAnnuity(const MethodInputs& in, SheetWriter& out)
         total = checked(total + interest);
         opening = closing;
     }
-    out.summary(std::string("Future Value / Annuity : \nTotal Payments : \n").append(interestSummaryTail),
-                formatValues("%m\n%m\n%m\n%m\n%n%%",
+    out.summary(formatValues("%m\n%m\n%m\n%m\n%n%%",
                              {opening, checked(n * payment), total, divide(total, n), in.rate}, out.regional()));
 }
 
@@ -70,7 +69,7 @@ void fillFutureValueInvestment(const MethodInputs& in, SheetWriter& out)
 {
     const int s = in.paymentsAtStart ? 1 : 0;
     const int rows = in.count + s;
-    shapeSchedule(out, in, rows, true, "Accumulated Total");
+    shapeSchedule(out, rows, true, LastColumn::AccumulatedTotal);
     // The exponent is the count entry itself, fraction included.
     const long double annuityFactor = divide(checked(growth(in, in.e(3) + s) - 1.0L), in.r());
     const long double payment = divide(in.e(1), annuityFactor);
@@ -86,15 +85,14 @@ void fillFutureValueInvestment(const MethodInputs& in, SheetWriter& out)
         closing = checked(closing + payment + interest);
         out.paymentRow(k, in.paymentsAtStart ? k - 1 : k, payment, interest, closing);
     }
-    out.summary(std::string("Total Payments : \n").append(interestSummaryTail),
-                formatValues("%m\n%m\n%m\n%n%%", {checked(rows * payment), total, divide(total, rows - s), in.rate},
+    out.summary(formatValues("%m\n%m\n%m\n%n%%", {checked(rows * payment), total, divide(total, rows - s), in.rate},
                              out.regional()));
 }
 
 void fillPresentValue(const MethodInputs& in, SheetWriter& out)
 {
     const int n = in.count;
-    shapeSchedule(out, in, n + 1, false, "Accumulated Total");
+    shapeSchedule(out, n + 1, false, LastColumn::AccumulatedTotal);
     const long double presentValue = divide(in.e(1), growth(in, n));
     long double opening = presentValue;
     long double total = 0;
@@ -112,8 +110,7 @@ void fillPresentValue(const MethodInputs& in, SheetWriter& out)
         total = checked(total + interest);
         opening = closing;
     }
-    out.summary(std::string("Present Value : \n").append(interestSummaryTail),
-                formatValues("%m\n%m\n%m\n%n%%", {divide(in.e(1), growth(in, n)), total, divide(total, n), in.rate},
+    out.summary(formatValues("%m\n%m\n%m\n%n%%", {divide(in.e(1), growth(in, n)), total, divide(total, n), in.rate},
                              out.regional()));
 }
 
@@ -122,7 +119,7 @@ void fillPresentValueAnnuity(const MethodInputs& in, SheetWriter& out)
     const int n = in.count;
     const long double payment = in.e(3);
     const long double r = in.r();
-    shapeSchedule(out, in, n + 1, true, "Accumulated Total");
+    shapeSchedule(out, n + 1, true, LastColumn::AccumulatedTotal);
     // Backward from the target in the last row to the amount needed now.
     long double balance = in.e(1);
     long double total = 0;
@@ -138,8 +135,7 @@ void fillPresentValueAnnuity(const MethodInputs& in, SheetWriter& out)
             out.money(4, k, balance);
         }
     }
-    out.summary(std::string("Present Value Annuity : \nTotal Payments : \n").append(interestSummaryTail),
-                formatValues("%m\n%m\n%m\n%m\n%n%%",
+    out.summary(formatValues("%m\n%m\n%m\n%m\n%n%%",
                              {balance, checked(n * payment), total, divide(total, n), in.rate}, out.regional()));
 }
 
@@ -147,7 +143,7 @@ void fillLoanPayment(const MethodInputs& in, SheetWriter& out)
 {
     const int n = in.count;
     const long double r = in.r();
-    shapeSchedule(out, in, n, true, "Remaining Total");
+    shapeSchedule(out, n, true, LastColumn::RemainingTotal);
     const long double principal = checked(in.e(1) - in.e(3));
     const long double annuityFactor = divide(checked(1.0L - growth(in, n)), r);
     const long double payment = checked(std::fabs(divide(principal, annuityFactor)) + r * principal);
@@ -160,8 +156,7 @@ void fillLoanPayment(const MethodInputs& in, SheetWriter& out)
         total = checked(total + interest);
         opening = closing;
     }
-    out.summary(std::string("Total Payments (Periods) : \n").append(interestSummaryTail),
-                formatValues("%m\n%m\n%m\n%n%%", {checked(n * payment), total, divide(total, n), in.rate},
+    out.summary(formatValues("%m\n%m\n%m\n%n%%", {checked(n * payment), total, divide(total, n), in.rate},
                              out.regional()));
 }
 

@@ -1,18 +1,11 @@
-#include <array>
-
 #include "method_run.h"
 
 namespace pecunor::detail {
 
-void fillRatio(CalcMethod method, const MethodInputs& in, SheetWriter& out)
+void fillRatio(const MethodInputs& in, SheetWriter& out)
 {
-    static constexpr std::array<std::array<std::string_view, 3>, 4> labels = {{
-        {"Coupon Rate", "Price", "Yield"},
-        {"Coupon Rate", "Yield", "Price"},
-        {"Closing Price", "Earnings per Share", "Price/Earnings Ratio"},
-        {"Closing Price", "Price/Earnings Ratio", "Earnings/Share"},
-    }};
-    const auto& rowLabels = labels[static_cast<std::size_t>(indexOf(method) - indexOf(CalcMethod::BondYield))];
+    const auto& rowLabels =
+        out.texts().ratioLabels[static_cast<std::size_t>(indexOf(in.method) - indexOf(CalcMethod::BondYield))];
     ResultSheet& sheet = out.sheet();
     sheet.dimensionGrid(1, 3, 1, 0, {"", "", "", "", ""});
     for (int row = 0; row < 3; ++row)

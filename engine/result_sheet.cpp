@@ -3,16 +3,13 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "text_catalog.h"
+
 namespace pecunor {
 
-std::string_view faultMessage(ArithmeticFault fault)
+std::string_view faultMessage(ArithmeticFault fault, const TextCatalog& texts)
 {
-    switch (fault) {
-    case ArithmeticFault::Overflow: return "Floating point overflow";
-    case ArithmeticFault::DivisionByZero: return "Floating point division by zero";
-    case ArithmeticFault::InvalidOperation: return "Invalid floating point operation";
-    }
-    return {};
+    return texts.faultMessages.at(static_cast<std::size_t>(fault));
 }
 
 void ResultSheet::markInvalid()

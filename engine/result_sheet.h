@@ -7,12 +7,14 @@
 #include <string_view>
 #include <vector>
 
+#include "calc_types.h"
+
 namespace pecunor {
 
 enum class SheetKind { Schedule, Ratio };
 
 enum class ArithmeticFault { Overflow, DivisionByZero, InvalidOperation };
-std::string_view faultMessage(ArithmeticFault fault);
+std::string_view faultMessage(ArithmeticFault fault, const TextCatalog& texts = englishCatalog());
 
 // A rectangle of cells, inclusive, counted from 0 with the fixed cells.
 struct GridRect {

@@ -4,10 +4,12 @@
 
 namespace pecunor::detail {
 
-SheetWriter::SheetWriter(ResultSheet& sheet, const RegionalSettings& regional, const MethodInputs& inputs)
+SheetWriter::SheetWriter(ResultSheet& sheet, const RegionalSettings& regional, const MethodInputs& inputs,
+                         const TextCatalog& texts)
     : sheet_(sheet),
       regional_(regional),
       inputs_(inputs),
+      texts_(texts),
       sheetDates_(sheetDateFormat(regional.shortDateFormat), regional.dateSeparator),
       startDate_(civilDateOf(inputs.start)),
       money_(AmountFormat::money(regional))
@@ -25,22 +27,15 @@ void SheetWriter::rowHead(int row, int stepsFromStart)
     sheet_.writeCell(1, row, sheetDates_.maxLength(), [&](char* room) { return sheetDates_.writeTo(room, date); });
 }
 
-void SheetWriter::summary(std::string_view labelPattern, std::string values)
+std::string SheetWriter::unitText(std::string_view pattern) const
 {
-    // "%s" takes the unit word and "%%" is a percent sign.
-    std::string labels;
-    for (std::size_t at = 0; at < labelPattern.size(); ++at) {
-        if (labelPattern[at] == '%' && at + 1 < labelPattern.size()) {
-            const char code = labelPattern[++at];
-            if (code == 's')
-                labels.append(inputs_.unitWord);
-            else if (code == '%')
-                labels.push_back('%');
-            continue;
-        }
-        labels.push_back(labelPattern[at]);
-    }
-    sheet_.setSummary(std::move(labels), std::move(values));
+    return fillUnitTemplate(pattern, texts_, inputs_.unit);
+}
+
+void SheetWriter::summary(std::string values)
+{
+    const std::string_view labels = texts_.summaryLabels[static_cast<std::size_t>(indexOf(inputs_.method))];
+    sheet_.setSummary(unitText(labels), std::move(values));
 }
 
 }  // namespace pecunor::detail
