@@ -40,6 +40,15 @@ def on_focus(event):
         focus_events.append(event.source)
 
 
+# What readers are told of the focused field: (its name, the text the event
+# carries, which is what a reader speaks).
+descriptions = []
+
+
+def on_description(event):
+    descriptions.append((event.source.get_name(), event.any_data))
+
+
 def settle(seconds):
     end = time.time() + seconds
     context = GLib.MainContext.default()
@@ -96,6 +105,8 @@ def labelled(node):
 def main():
     listener = Atspi.EventListener.new(on_focus)
     listener.register("object:state-changed:focused")
+    described = Atspi.EventListener.new(on_description)
+    described.register("object:property-change:accessible-description")
     app = find_app()
     check(app is not None, "the program is on the bus")
     if app is None:
@@ -107,6 +118,9 @@ def main():
     type_text("10")
     keys("Tab", "Tab")
     type_text("3")
+    # The field just typed into is described by the result it leads to.
+    check(("Number of Years", "Future Value: $1,331.00") in descriptions,
+          f"the typed field is described by the result ({descriptions[-1:]})")
     keys("alt+c")
 
     table = find(app, "table", "Result Table")
@@ -146,7 +160,10 @@ def main():
 
     # Clearing the number of years brings the error line.
     click(find(app, "text", "Number of Years"))
+    descriptions.clear()
     keys("ctrl+a", "BackSpace")
+    message = "Insufficient or incorrect input values! Check fields on left side."
+    check(("Number of Years", message) in descriptions, f"the cleared field is described by the error ({descriptions[-1:]})")
     error = find(app, "label", "Insufficient or incorrect input values! Check fields on left side.")
     check(error is not None and showing(error), "the error line shows after a field is cleared")
     check(summary is None or not showing(summary), "the summary is gone with the table")
