@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -17,6 +18,7 @@
 #include <utility>
 
 #include "product_constants.h"
+#include "ui_language.h"
 
 namespace pecunor {
 namespace {
@@ -38,6 +40,14 @@ QSet<QString> anchorNames(const QTextDocument& document)
 void showMessageBox(QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox::warning(parent, title, text);
+}
+
+// The help of another language than English travels inside the program;
+// English and any language without its own help read the program folder.
+QString helpFolderFor(const QString& programFolder, const QString& language)
+{
+    const QString translated = QStringLiteral(":/help/") + language;
+    return QFileInfo::exists(translated + u'/' + QLatin1String(helpFileName)) ? translated : programFolder;
 }
 
 HelpMessageHook& messageHook()
@@ -129,7 +139,12 @@ HelpMessageHook setHelpMessageHook(HelpMessageHook hook)
 
 HelpViewer* openHelp(const QString& programFolder, QWidget* parent)
 {
-    const QDir folder(programFolder);
+    return openHelp(programFolder, parent, platform::interfaceLanguage());
+}
+
+HelpViewer* openHelp(const QString& programFolder, QWidget* parent, const QString& language)
+{
+    const QDir folder(helpFolderFor(programFolder, language));
     const QString productName = QString::fromUtf8(Product.ProductName.data(), Product.ProductName.size());
 
     QFile helpFile(folder.filePath(QString::fromLatin1(helpFileName)));

@@ -54,6 +54,9 @@ HelpMessageHook setHelpMessageHook(HelpMessageHook hook);
 // window title names the application's display name. A help file that cannot
 // be read is reported through the message hook and gives nullptr; a missing
 // contents file only leaves the list of topics empty.
+// The help is that of the interface language: its own help where the
+// program carries one (German), else the program folder's.
 HelpViewer* openHelp(const QString& programFolder, QWidget* parent);
+HelpViewer* openHelp(const QString& programFolder, QWidget* parent, const QString& language);
 
 }  // namespace pecunor

@@ -19,4 +19,12 @@ QByteArray readRcdata(int identifier)
     return resource.readAll();
 }
 
+QByteArray readRcdata(int identifier, const QString& language)
+{
+    QFile translated(QStringLiteral(":/rcdata/%1/%2").arg(language).arg(identifier));
+    if (!language.isEmpty() && translated.open(QIODevice::ReadOnly))
+        return translated.readAll();
+    return readRcdata(identifier);
+}
+
 }  // namespace pecunor

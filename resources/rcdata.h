@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <stdexcept>
 
@@ -19,5 +20,10 @@ private:
 // Numbered raw-data resources compiled into the program, addressed as
 // ":/rcdata/<identifier>". Read afresh on every call; throws MissingResource.
 QByteArray readRcdata(int identifier);
+
+// The resource in that interface language ("de"), kept as
+// ":/rcdata/<language>/<identifier>"; the one above where the program
+// carries none in that language.
+QByteArray readRcdata(int identifier, const QString& language);
 
 }  // namespace pecunor

@@ -22,6 +22,7 @@
 #include "rcdata.h"
 #include "setup_utilities.h"
 #include "shell_folders.h"
+#include "ui_language.h"
 #include "url_opener.h"
 #include "wait_cursor.h"
 
@@ -214,7 +215,8 @@ void TfrmInstall::FormCreate()
     const QString product = productNameText();
     setWindowTitle(product + QStringLiteral(" Setup"));
 
-    QStringList intro = QString::fromUtf8(readRcdata(introductionDocument)).split(u'\n');
+    const QByteArray introduction = readRcdata(introductionDocument, platform::interfaceLanguage());
+    QStringList intro = QString::fromUtf8(introduction).split(u'\n');
     for (QString& line : intro)
         line.replace(QLatin1String("%s"), product);
     rtfIntro->setHtml(intro.join(u'\n'));

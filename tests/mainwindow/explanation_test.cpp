@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../engine/engine_test_support.h"
@@ -24,42 +26,97 @@ static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 namespace pecunor {
 namespace {
 
-struct ExpectedDocument {
-    CalcMethod method;
-    QString title;
-    QStringList sections;
+// A language of the documents, with the regional settings its readers have.
+struct DocumentLanguage {
+    QString code;
+    QString description;
+    QString topResults;
+    QString example;
+    QString examples;
+    RegionalSettings regional;
 };
 
-void PrintTo(const ExpectedDocument& expected, std::ostream* out) { *out << expected.title.toStdString(); }
+// German conventions: "1.331,00 €".
+RegionalSettings germanRegional()
+{
+    RegionalSettings regional;
+    regional.decimalSeparator = ",";
+    regional.thousandsSeparator = ".";
+    regional.currencySymbol = "€";
+    regional.currencyPlacement = 3;
+    regional.negativeCurrencyPattern = 8;
+    regional.currencyDecimals = 2;
+    regional.shortDateFormat = "dd.MM.yyyy";
+    regional.dateSeparator = ".";
+    return regional;
+}
 
-const QString description = QStringLiteral("Description");
-const QString topResults = QStringLiteral("Top Results");
-const QString example = QStringLiteral("Example");
-const QString examples = QStringLiteral("Examples");
+const DocumentLanguage english{"en", "Description", "Top Results", "Example", "Examples", test::plainRegional()};
+const DocumentLanguage german{"de", "Beschreibung", "Wichtigste Ergebnisse", "Beispiel", "Beispiele", germanRegional()};
+
+enum class Sections { DescriptionOnly, WithoutExample, WithExample, WithExamples };
+
+struct ExpectedDocument {
+    CalcMethod method;
+    const DocumentLanguage* language;
+    QString title;
+    Sections sections;
+
+    QStringList sectionNames() const
+    {
+        QStringList names{language->description};
+        if (sections != Sections::DescriptionOnly)
+            names << language->topResults;
+        if (sections == Sections::WithExample)
+            names << language->example;
+        if (sections == Sections::WithExamples)
+            names << language->examples;
+        return names;
+    }
+};
+
+void PrintTo(const ExpectedDocument& expected, std::ostream* out)
+{
+    *out << expected.language->code.toStdString() << ": " << expected.title.toStdString();
+}
 
 const std::vector<ExpectedDocument> expectedDocuments = {
-    {CalcMethod::FutureValue, "Future Value", {description, topResults, example}},
-    {CalcMethod::FutureValueAnnuity, "Future Value Annuity", {description, topResults, examples}},
-    {CalcMethod::FutureValueInvestment, "Future Value Investment", {description, topResults, example}},
-    {CalcMethod::PresentValue, "Present Value", {description, topResults, example}},
-    {CalcMethod::PresentValueAnnuity, "Present Value Annuity", {description, topResults, example}},
-    {CalcMethod::PresentLoanPayment, "Present Loan Payment", {description, topResults, examples}},
-    {CalcMethod::StraightLineDepreciation, "Straight Line Depreciation", {description, topResults, example}},
-    {CalcMethod::SumOfYearsDepreciation, "Sum of Years Depreciation", {description, topResults, example}},
-    {CalcMethod::DoubleDecliningDepreciation, "Double-Declining-Balance Depreciation",
-     {description, topResults, example}},
-    {CalcMethod::ZeroCouponBonds, "Zero Coupon Bonds", {description, topResults}},
-    {CalcMethod::BondYield, "Bond Yield", {description}},
-    {CalcMethod::BondPrice, "Bond Price", {description}},
-    {CalcMethod::PriceEarnings, "Price / Earnings", {description}},
-    {CalcMethod::EarningsPerShare, "Earnings / Share", {description}},
+    {CalcMethod::FutureValue, &english, "Future Value", Sections::WithExample},
+    {CalcMethod::FutureValueAnnuity, &english, "Future Value Annuity", Sections::WithExamples},
+    {CalcMethod::FutureValueInvestment, &english, "Future Value Investment", Sections::WithExample},
+    {CalcMethod::PresentValue, &english, "Present Value", Sections::WithExample},
+    {CalcMethod::PresentValueAnnuity, &english, "Present Value Annuity", Sections::WithExample},
+    {CalcMethod::PresentLoanPayment, &english, "Present Loan Payment", Sections::WithExamples},
+    {CalcMethod::StraightLineDepreciation, &english, "Straight Line Depreciation", Sections::WithExample},
+    {CalcMethod::SumOfYearsDepreciation, &english, "Sum of Years Depreciation", Sections::WithExample},
+    {CalcMethod::DoubleDecliningDepreciation, &english, "Double-Declining-Balance Depreciation",
+     Sections::WithExample},
+    {CalcMethod::ZeroCouponBonds, &english, "Zero Coupon Bonds", Sections::WithoutExample},
+    {CalcMethod::BondYield, &english, "Bond Yield", Sections::DescriptionOnly},
+    {CalcMethod::BondPrice, &english, "Bond Price", Sections::DescriptionOnly},
+    {CalcMethod::PriceEarnings, &english, "Price / Earnings", Sections::DescriptionOnly},
+    {CalcMethod::EarningsPerShare, &english, "Earnings / Share", Sections::DescriptionOnly},
+    {CalcMethod::FutureValue, &german, "Endwert", Sections::WithExample},
+    {CalcMethod::FutureValueAnnuity, &german, "Endwert Annuität", Sections::WithExamples},
+    {CalcMethod::FutureValueInvestment, &german, "Sparplan", Sections::WithExample},
+    {CalcMethod::PresentValue, &german, "Barwert", Sections::WithExample},
+    {CalcMethod::PresentValueAnnuity, &german, "Barwert Annuität", Sections::WithExample},
+    {CalcMethod::PresentLoanPayment, &german, "Annuitätendarlehen", Sections::WithExamples},
+    {CalcMethod::StraightLineDepreciation, &german, "Lineare Abschreibung", Sections::WithExample},
+    {CalcMethod::SumOfYearsDepreciation, &german, "Digitale Abschreibung", Sections::WithExample},
+    {CalcMethod::DoubleDecliningDepreciation, &german, "Degressive Abschreibung", Sections::WithExample},
+    {CalcMethod::ZeroCouponBonds, &german, "Nullkuponanleihe", Sections::WithoutExample},
+    {CalcMethod::BondYield, &german, "Anleiherendite", Sections::DescriptionOnly},
+    {CalcMethod::BondPrice, &german, "Anleihekurs", Sections::DescriptionOnly},
+    {CalcMethod::PriceEarnings, &german, "Kurs-Gewinn-Verhältnis", Sections::DescriptionOnly},
+    {CalcMethod::EarningsPerShare, &german, "Gewinn je Aktie", Sections::DescriptionOnly},
 };
 
 std::vector<ExpectedDocument> documentsWithTopResults()
 {
     std::vector<ExpectedDocument> found;
     for (const ExpectedDocument& expected : expectedDocuments) {
-        if (expected.sections.contains(topResults))
+        if (expected.sections != Sections::DescriptionOnly)
             found.push_back(expected);
     }
     return found;
@@ -99,10 +156,10 @@ std::vector<StyledBlock> styledBlocks(const QTextDocument& document)
 
 QString family(const QTextCharFormat& format) { return format.fontFamilies().toStringList().value(0); }
 
-std::vector<StyledBlock> loadBlocks(CalcMethod method)
+std::vector<StyledBlock> loadBlocks(const ExpectedDocument& expected)
 {
     QTextDocument document;
-    document.setHtml(explanationDocument(method));
+    document.setHtml(explanationDocumentIn(expected.method, expected.language->code));
     return styledBlocks(document);
 }
 
@@ -110,7 +167,7 @@ class ExplanationDocumentTest : public ::testing::TestWithParam<ExpectedDocument
 
 TEST_P(ExplanationDocumentTest, OpensWithTheIndentedTealTitle)
 {
-    const std::vector<StyledBlock> blocks = loadBlocks(GetParam().method);
+    const std::vector<StyledBlock> blocks = loadBlocks(GetParam());
     ASSERT_FALSE(blocks.empty());
     const StyledBlock& title = blocks.front();
     EXPECT_EQ(title.text, GetParam().title);
@@ -125,7 +182,7 @@ TEST_P(ExplanationDocumentTest, OpensWithTheIndentedTealTitle)
 
 TEST_P(ExplanationDocumentTest, HasItsSectionsInOrderEachWithBodyText)
 {
-    const std::vector<StyledBlock> blocks = loadBlocks(GetParam().method);
+    const std::vector<StyledBlock> blocks = loadBlocks(GetParam());
     ASSERT_GE(blocks.size(), 2U);
     EXPECT_TRUE(blocks[1].isHeading()) << "text before the first section: " << blocks[1].text.toStdString();
 
@@ -139,14 +196,14 @@ TEST_P(ExplanationDocumentTest, HasItsSectionsInOrderEachWithBodyText)
             ++bodyBlocksPerSection.back();
         }
     }
-    EXPECT_EQ(headings, GetParam().sections);
+    EXPECT_EQ(headings, GetParam().sectionNames());
     for (std::size_t i = 0; i < bodyBlocksPerSection.size(); ++i)
         EXPECT_GT(bodyBlocksPerSection[i], 0) << "empty section " << headings.value(int(i)).toStdString();
 }
 
 TEST_P(ExplanationDocumentTest, SetsHeadingsAndBodyInTenPointArial)
 {
-    const std::vector<StyledBlock> blocks = loadBlocks(GetParam().method);
+    const std::vector<StyledBlock> blocks = loadBlocks(GetParam());
     for (std::size_t i = 1; i < blocks.size(); ++i) {
         for (const QTextCharFormat& format : blocks[i].formats) {
             EXPECT_EQ(family(format), "Arial") << blocks[i].text.toStdString();
@@ -167,6 +224,9 @@ TEST_P(ExplanationDocumentTest, SetsHeadingsAndBodyInTenPointArial)
 // A <span class="figure"> quotes what the calculation shows for its example:
 //   data-cell="column,row" a table cell, data-summary="label" a summary value.
 // A <span class="entry" data-entry="n"> quotes value entry n of its example.
+// Every document of every language names its inputs and summary lines by
+// their English texts; values are typed and figures read under the regional
+// settings of the document's readers.
 
 using Attributes = QHash<QString, QString>;
 
@@ -224,8 +284,8 @@ std::optional<test::Inputs> inputsOf(CalcMethod method, const Attributes& exampl
         example.value("data-periods", "Years"), [](PeriodUnit u) { return periodUnitInfo(u).listText; });
     const auto ratePer = itemByText<PeriodUnit, periodUnitCount>(
         example.value("data-rate-per", "/ Year"), [](PeriodUnit u) { return periodUnitInfo(u).interestPerText; });
-    const auto timing = itemByText<PaymentTiming, paymentTimingCount>(example.value("data-due", "End of Period"),
-                                                                      paymentTimingText);
+    const auto timing = itemByText<PaymentTiming, paymentTimingCount>(
+        example.value("data-due", "End of Period"), [](PaymentTiming t) { return paymentTimingText(t); });
     if (!unit || !ratePer || !timing || !example.contains("data-values"))
         return std::nullopt;
     test::Inputs inputs;
@@ -264,15 +324,20 @@ std::optional<std::string> quotedFigure(const ResultSheet& sheet, const Attribut
     return std::string(sheet.cell(column, row));
 }
 
-long double enteredAmount(const std::string& typed)
+long double enteredAmount(const QString& typed, const RegionalSettings& regional)
 {
-    return textToAmount(keepChars(typed, "0123456789."), false, test::plainRegional());
+    const std::string digits = keepChars(typed.toStdString(), "0123456789" + regional.decimalSeparator);
+    return textToAmount(digits, false, regional);
 }
+
+// A quote as the page shows it: entities decoded, a non-breaking space as a blank.
+QString shownText(const Quote& quote) { return QTextDocumentFragment::fromHtml(quote.text).toPlainText(); }
 
 TEST_P(ExplanationDocumentTest, QuotesTheFiguresTheCalculationShows)
 {
     const CalcMethod method = GetParam().method;
-    const QString html = explanationDocument(method);
+    const RegionalSettings& regional = GetParam().language->regional;
+    const QString html = explanationDocumentIn(method, GetParam().language->code);
     std::map<QString, test::Inputs> inputsByExample;
     std::map<QString, ResultSheet> sheetByExample;
     for (const Attributes& example : examplesIn(html)) {
@@ -280,7 +345,7 @@ TEST_P(ExplanationDocumentTest, QuotesTheFiguresTheCalculationShows)
         const auto inputs = inputsOf(method, example);
         ASSERT_TRUE(inputs) << "unreadable inputs of example " << name.toStdString();
         inputsByExample.emplace(name, *inputs);
-        sheetByExample.emplace(name, test::calculate(*inputs));
+        sheetByExample.emplace(name, test::calculate(*inputs, regional));
         EXPECT_TRUE(sheetByExample.at(name).valid()) << name.toStdString();
     }
     ASSERT_FALSE(sheetByExample.empty()) << "no worked example";
@@ -292,7 +357,7 @@ TEST_P(ExplanationDocumentTest, QuotesTheFiguresTheCalculationShows)
         ASSERT_NE(sheet, sheetByExample.end()) << "figure " << figure.text.toStdString() << " of no example";
         const auto shown = quotedFigure(sheet->second, figure.attributes);
         ASSERT_TRUE(shown) << "figure " << figure.text.toStdString() << " points at nothing";
-        EXPECT_EQ(figure.text.toStdString(), *shown)
+        EXPECT_EQ(shownText(figure).toStdString(), *shown)
             << "example " << name.toStdString() << ", cell " << figure.attributes.value("data-cell").toStdString()
             << figure.attributes.value("data-summary").toStdString();
         quotedExamples.insert(name);
@@ -305,28 +370,34 @@ TEST_P(ExplanationDocumentTest, QuotesTheFiguresTheCalculationShows)
         ASSERT_NE(inputs, inputsByExample.end()) << "entry " << entry.text.toStdString() << " of no example";
         const auto index = std::size_t(entry.attributes.value("data-entry").toInt() - 1);
         ASSERT_LT(index, inputs->second.values.size()) << entry.text.toStdString();
-        EXPECT_EQ(enteredAmount(entry.text.toStdString()), enteredAmount(inputs->second.values[index]))
-            << "text says " << entry.text.toStdString() << ", entry is " << inputs->second.values[index];
+        const QString typed = QString::fromStdString(inputs->second.values[index]);
+        EXPECT_EQ(enteredAmount(shownText(entry), regional), enteredAmount(typed, regional))
+            << "text says " << entry.text.toStdString() << ", entry is " << typed.toStdString();
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllMethods, ExplanationDocumentTest, ::testing::ValuesIn(expectedDocuments));
 
-// "Top Results" names each line of the summary beside the table.
+// "Top Results" names each line of the summary beside the table, as the
+// window of the document's language shows it.
 class TopResultsTest : public ::testing::TestWithParam<ExpectedDocument> {};
 
 TEST_P(TopResultsTest, NamesEverySummaryLine)
 {
-    const std::vector<StyledBlock> blocks = loadBlocks(GetParam().method);
+    const std::vector<StyledBlock> blocks = loadBlocks(GetParam());
     QString sectionText;
     bool inSection = false;
     for (const StyledBlock& block : blocks) {
         if (block.isHeading())
-            inSection = block.text == topResults;
+            inSection = block.text == GetParam().language->topResults;
         else if (inSection)
             sectionText += block.text + '\n';
     }
-    const ResultSheet sheet = test::calculate({GetParam().method, {"1000", "10", "3", "3"}});
+    const DayNumber today = test::date(2026, 12, 7);
+    MethodInputMemory memory(today);
+    const ResultSheet sheet = calcChart(test::requestOf({GetParam().method, {"1000", "10", "3", "3"}}), today,
+                                        GetParam().language->regional, memory,
+                                        catalogForLanguage(GetParam().language->code.toStdString()));
     ASSERT_TRUE(sheet.valid());
     const QStringList labels = QString::fromStdString(sheet.summaryLabels()).split('\n');
     ASSERT_FALSE(labels.isEmpty());
@@ -337,6 +408,18 @@ TEST_P(TopResultsTest, NamesEverySummaryLine)
 }
 
 INSTANTIATE_TEST_SUITE_P(ScheduleMethods, TopResultsTest, ::testing::ValuesIn(documentsWithTopResults()));
+
+// The installer's introduction, whose heading keeps the product's placeholder.
+TEST(Rcdata, ComesInTheAskedLanguageOrElseInEnglish)
+{
+    const std::vector<std::pair<QString, QString>> headingByLanguage = {
+        {"en", "Welcome to %s Setup!"}, {"de", "Willkommen beim Setup von %s!"}, {"fr", "Welcome to %s Setup!"}};
+    for (const auto& [language, heading] : headingByLanguage) {
+        QTextDocument document;
+        document.setHtml(QString::fromUtf8(readRcdata(3, language)));
+        EXPECT_EQ(document.begin().text(), heading) << language.toStdString();
+    }
+}
 
 TEST(Rcdata, AMissingResourceIsReportedWithItsNumber)
 {

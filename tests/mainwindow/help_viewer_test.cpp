@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "help_viewer.h"
 
@@ -105,6 +107,34 @@ TEST_F(HelpViewerTest, ShippedHelpOffersEveryTopicItsContentsList)
     }
     for (QTreeWidgetItemIterator it(viewer->topicTree()); *it; ++it)
         EXPECT_FALSE((*it)->isDisabled()) << "no such anchor: " << (*it)->text(0).toStdString();
+}
+
+// German help travels inside the program; a language without help of its
+// own gets the program folder's. Either offers every topic of the English.
+TEST_F(HelpViewerTest, ShippedHelpOfTheLanguageOffersTheSameTopics)
+{
+    const std::vector<std::pair<QString, QString>> firstTopicByLanguage = {
+        {"en", "The Calculator Window"}, {"de", "Das Rechnerfenster"}, {"fr", "The Calculator Window"}};
+    QFile englishContents(shippedHelpFolder() + "/" + helpContentsFileName);
+    ASSERT_TRUE(englishContents.open(QIODevice::ReadOnly));
+    QStringList englishAnchors;
+    for (const HelpContentsEntry& entry : parseHelpContents(QString::fromUtf8(englishContents.readAll())).entries)
+        englishAnchors << entry.anchor;
+
+    for (const auto& [language, firstTopic] : firstTopicByLanguage) {
+        SCOPED_TRACE(language.toStdString());
+        HelpViewer* viewer = openHelp(shippedHelpFolder(), &mainWindow, language);
+        ASSERT_NE(viewer, nullptr);
+        QStringList anchors;
+        QStringList titles;
+        for (QTreeWidgetItemIterator it(viewer->topicTree()); *it; ++it) {
+            anchors << (*it)->data(0, Qt::UserRole).toString();
+            titles << (*it)->text(0);
+            EXPECT_FALSE((*it)->isDisabled()) << "no such anchor: " << (*it)->text(0).toStdString();
+        }
+        EXPECT_EQ(anchors, englishAnchors);
+        EXPECT_EQ(titles.value(1), firstTopic);
+    }
 }
 
 TEST_F(HelpViewerTest, ChoosingATopicScrollsItsHeadingToTheTop)
