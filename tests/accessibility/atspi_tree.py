@@ -119,7 +119,9 @@ def main():
     keys("Tab", "Tab")
     type_text("3")
     # The field just typed into is described by the result it leads to.
-    check(("Number of Years", "Future Value: $1,331.00") in descriptions,
+    summary_text = ("Future Value: $1,331.00\nTotal Interest: $331.00\nAverage Interest / Year: $110.33\n"
+                    "% Interest / Year: 10.00%")
+    check(("Number of Years", summary_text) in descriptions,
           f"the typed field is described by the result ({descriptions[-1:]})")
     keys("alt+c")
 
