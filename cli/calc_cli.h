@@ -19,15 +19,21 @@ struct CliOutput {
     int exitStatus = exitValidSheet;
 };
 
+// The language of a run: the one --language names, else the desktop's as
+// the window chooses it.
+std::string runLanguage(const std::vector<std::string>& arguments);
+
 // The visible input rows as the window shows them for the request.
-std::vector<InputRowText> inputRowTexts(const CalcRequest& request);
+std::vector<InputRowText> inputRowTexts(const CalcRequest& request, const TextCatalog& texts = englishCatalog());
 
 // The sheet in the chosen format; an invalid sheet or a fault adds its
 // message on the error stream and exit status 1.
-CliOutput renderSheet(const CalcRequest& request, const ResultSheet& sheet, OutputFormat format);
+CliOutput renderSheet(const CalcRequest& request, const ResultSheet& sheet, OutputFormat format,
+                      const TextCatalog& texts = englishCatalog());
 
-// One whole run: reads the arguments (after the program name), takes the
-// regional settings of the named or the system's locale, calculates and renders.
+// One whole run in the interface language (platform::interfaceLanguage):
+// reads the arguments (after the program name), takes the regional settings
+// of the named or the system's locale, calculates and renders.
 CliOutput runCommandLine(const std::vector<std::string>& arguments);
 
 }  // namespace pecunor::cli

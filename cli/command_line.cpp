@@ -4,14 +4,19 @@
 #include <charconv>
 #include <string_view>
 
+#include <QCoreApplication>
+
+#include "cli_texts.h"
+#include "text_catalog.h"
+#include "ui_language.h"
+
 namespace pecunor::cli {
 
 namespace {
 
 using Problem = std::optional<std::string>;
-using Setter = Problem (*)(CliOptions&, std::string_view);
-
-std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+// The catalog names the methods in the language of the run.
+using Setter = Problem (*)(CliOptions&, std::string_view, const TextCatalog&);
 
 std::optional<long long> wholeNumber(std::string_view text)
 {
@@ -31,51 +36,54 @@ Problem readIndex(std::string_view option, std::string_view text, int count,
     const auto number = wholeNumber(text);
     const std::string range = "0-" + std::to_string(count - 1);
     if (!number)
-        return std::string(option) + ": " + quoted(text) + " is not a number " + range;
+        return translated(QT_TRANSLATE_NOOP("pecunor-calc", "%1: '%2' is not a number %3"), {option, text, range});
     const auto value = fromIndex(*number);
     if (!value)
-        return std::string(option) + ": " + quoted(text) + " is out of the range " + range;
+        return translated(QT_TRANSLATE_NOOP("pecunor-calc", "%1: '%2' is out of the range %3"), {option, text, range});
     into = *value;
     return std::nullopt;
 }
 
-Problem setMethod(CliOptions& options, std::string_view text)
+// The name in the run's language or in English, or the index.
+Problem setMethod(CliOptions& options, std::string_view text, const TextCatalog& texts)
 {
     for (int index = 0; index < methodCount; ++index) {
         const CalcMethod method = *methodFromIndex(index);
-        if (methodListText(method) == text) {
+        if (methodListText(method, texts) == text || methodListText(method) == text) {
             options.request.method = method;
             return std::nullopt;
         }
     }
     if (!wholeNumber(text))
-        return "--method: " + quoted(text) + " is neither a method index 0-13 nor a method name";
+        return translated(
+            QT_TRANSLATE_NOOP("pecunor-calc", "--method: '%1' is neither a method index 0-13 nor a method name"),
+            {text});
     return readIndex("--method", text, methodCount, methodFromIndex, options.request.method);
 }
 
-Problem setPeriods(CliOptions& options, std::string_view text)
+Problem setPeriods(CliOptions& options, std::string_view text, const TextCatalog&)
 {
     return readIndex("--periods", text, periodUnitCount, periodUnitFromIndex, options.request.periodUnit);
 }
 
-Problem setTiming(CliOptions& options, std::string_view text)
+Problem setTiming(CliOptions& options, std::string_view text, const TextCatalog&)
 {
     return readIndex("--timing", text, paymentTimingCount, paymentTimingFromIndex, options.request.paymentTiming);
 }
 
-Problem setInterestPer(CliOptions& options, std::string_view text)
+Problem setInterestPer(CliOptions& options, std::string_view text, const TextCatalog&)
 {
     return readIndex("--interest-per", text, periodUnitCount, periodUnitFromIndex, options.request.interestPer);
 }
 
-Problem setStart(CliOptions& options, std::string_view text)
+Problem setStart(CliOptions& options, std::string_view text, const TextCatalog&)
 {
     options.request.startDateText = text;
     return std::nullopt;
 }
 
 template <std::size_t Index>
-Problem setValue(CliOptions& options, std::string_view text)
+Problem setValue(CliOptions& options, std::string_view text, const TextCatalog&)
 {
     options.request.valueTexts[Index] = text;
     return std::nullopt;
@@ -100,21 +108,32 @@ std::optional<DayNumber> isoDate(std::string_view text)
     return dayNumberOf(static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day));
 }
 
-Problem setToday(CliOptions& options, std::string_view text)
+Problem setToday(CliOptions& options, std::string_view text, const TextCatalog&)
 {
     options.today = isoDate(text);
     if (!options.today)
-        return "--today: " + quoted(text) + " is not a date YYYY-MM-DD in the years 1 to 9999";
+        return translated(
+            QT_TRANSLATE_NOOP("pecunor-calc", "--today: '%1' is not a date YYYY-MM-DD in the years 1 to 9999"), {text});
     return std::nullopt;
 }
 
-Problem setLocale(CliOptions& options, std::string_view text)
+Problem setLocale(CliOptions& options, std::string_view text, const TextCatalog&)
 {
     options.localeName = std::string(text);
     return std::nullopt;
 }
 
-Problem setFormat(CliOptions& options, std::string_view text)
+// Only checked here: languageArgument reads the language before the other
+// options, so that every message of the run speaks it.
+Problem setLanguage(CliOptions&, std::string_view text, const TextCatalog&)
+{
+    if (!languageNamed(text))
+        return translated(
+            QT_TRANSLATE_NOOP("pecunor-calc", "--language: '%1' is not a language of the program (en, de)"), {text});
+    return std::nullopt;
+}
+
+Problem setFormat(CliOptions& options, std::string_view text, const TextCatalog&)
 {
     if (text == "aligned")
         options.format = OutputFormat::Aligned;
@@ -123,7 +142,7 @@ Problem setFormat(CliOptions& options, std::string_view text)
     else if (text == "json")
         options.format = OutputFormat::Json;
     else
-        return "--format: " + quoted(text) + " is not one of aligned, csv, json";
+        return translated(QT_TRANSLATE_NOOP("pecunor-calc", "--format: '%1' is not one of aligned, csv, json"), {text});
     return std::nullopt;
 }
 
@@ -132,7 +151,7 @@ struct KnownOption {
     Setter set;
 };
 
-constexpr std::array<KnownOption, 13> knownOptions = {{
+constexpr std::array<KnownOption, 14> knownOptions = {{
     {"--method", setMethod},
     {"--start", setStart},
     {"--periods", setPeriods},
@@ -144,6 +163,7 @@ constexpr std::array<KnownOption, 13> knownOptions = {{
     {"--v4", setValue<3>},
     {"--today", setToday},
     {"--locale", setLocale},
+    {"--language", setLanguage},
     {"--format", setFormat},
     {"--help", nullptr},  // takes no value
 }};
@@ -156,64 +176,118 @@ const KnownOption* findOption(std::string_view name)
     return nullptr;
 }
 
+std::size_t equalsSignOf(std::string_view argument)
+{
+    return argument.starts_with("--") ? argument.find('=') : std::string_view::npos;
+}
+
+// The value after "=" or else the next word, which at then moves past;
+// nullopt when the line ends first.
+std::optional<std::string_view> optionValue(const std::vector<std::string>& arguments, std::size_t& at,
+                                            std::size_t equals)
+{
+    if (equals != std::string_view::npos)
+        return std::string_view(arguments[at]).substr(equals + 1);
+    if (at + 1 < arguments.size())
+        return arguments[++at];
+    return std::nullopt;
+}
+
+bool namesEnglish(std::string_view code)
+{
+    const QString text = QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())).toLower();
+    return text == u"en" || text.startsWith(u"en_") || text.startsWith(u"en-");
+}
+
 }  // namespace
 
-ParsedCommandLine parseArguments(const std::vector<std::string>& arguments)
+std::optional<std::string> languageNamed(std::string_view code)
+{
+    const QString language = platform::chooseInterfaceLanguage(
+        {QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size()))});
+    // The chooser answers English also for a language the program lacks.
+    if (language == u"en" && !namesEnglish(code))
+        return std::nullopt;
+    return language.toStdString();
+}
+
+std::optional<std::string> languageArgument(const std::vector<std::string>& arguments)
+{
+    std::optional<std::string> language;
+    for (std::size_t at = 0; at < arguments.size(); ++at) {
+        const std::size_t equals = equalsSignOf(arguments[at]);
+        const KnownOption* option = findOption(std::string_view(arguments[at]).substr(0, equals));
+        if (option == nullptr || option->set == nullptr)
+            continue;
+        const auto value = optionValue(arguments, at, equals);
+        if (value && option->set == setLanguage)
+            if (auto named = languageNamed(*value))
+                language = std::move(named);
+    }
+    return language;
+}
+
+ParsedCommandLine parseArguments(const std::vector<std::string>& arguments, const TextCatalog& texts)
 {
     CliOptions options;
     for (std::size_t at = 0; at < arguments.size(); ++at) {
         const std::string_view argument = arguments[at];
         if (argument == "--help")
             return HelpWanted{};
-        const std::size_t equals = argument.starts_with("--") ? argument.find('=') : std::string_view::npos;
+        const std::size_t equals = equalsSignOf(argument);
         const std::string_view name = argument.substr(0, equals);
         const KnownOption* option = findOption(name);
         if (option == nullptr) {
             if (!argument.starts_with("-"))
-                return UsageError{"unexpected argument " + quoted(argument)};
-            return UsageError{"unknown option " + quoted(name)};
+                return UsageError{translated(QT_TRANSLATE_NOOP("pecunor-calc", "unexpected argument '%1'"), {argument})};
+            return UsageError{translated(QT_TRANSLATE_NOOP("pecunor-calc", "unknown option '%1'"), {name})};
         }
         if (option->set == nullptr)
-            return UsageError{"option " + quoted(name) + " takes no value"};
-        std::string_view value;
-        if (equals != std::string_view::npos)
-            value = argument.substr(equals + 1);
-        else if (at + 1 < arguments.size())
-            value = arguments[++at];
-        else
-            return UsageError{"option " + quoted(name) + " needs a value"};
-        if (Problem problem = option->set(options, value))
+            return UsageError{translated(QT_TRANSLATE_NOOP("pecunor-calc", "option '%1' takes no value"), {name})};
+        const auto value = optionValue(arguments, at, equals);
+        if (!value)
+            return UsageError{translated(QT_TRANSLATE_NOOP("pecunor-calc", "option '%1' needs a value"), {name})};
+        if (Problem problem = option->set(options, *value, texts))
             return UsageError{std::move(*problem)};
     }
     return options;
 }
 
-std::string usageText()
+std::string usageText(const TextCatalog& texts)
 {
-    std::string text =
+    std::string text = translated(QT_TRANSLATE_NOOP(
+        "pecunor-calc",
         "Usage: pecunor-calc [--method N|\"LIST TEXT\"] [--start TEXT] [--periods N] [--timing N]\n"
         "                    [--interest-per N] [--v1 TEXT] [--v2 TEXT] [--v3 TEXT] [--v4 TEXT]\n"
-        "                    [--today YYYY-MM-DD] [--locale NAME] [--format aligned|csv|json]\n"
+        "                    [--today YYYY-MM-DD] [--locale NAME] [--language CODE]\n"
+        "                    [--format aligned|csv|json]\n"
         "\n"
         "Calculates one sheet from the inputs as they would be typed into the window.\n"
-        "  --method        the method's index or its name (default 0):\n";
+        "  --method        the method's index or its name (default 0):\n"));
     for (int index = 0; index < methodCount; ++index) {
         text += index < 10 ? "                    " : "                   ";
-        text += std::to_string(index) + "  " + std::string(methodListText(*methodFromIndex(index))) + "\n";
+        text += std::to_string(index) + "  " + std::string(methodListText(*methodFromIndex(index), texts)) + "\n";
     }
-    text +=
-        "  --start         the start date in the locale's short date form (default: today)\n"
-        "  --periods       the period unit 0-5: Years, Half-Years, Quarters, Months, Weeks, Days\n"
-        "  --timing        payments due at 0 the start or 1 the end of the period\n"
-        "  --interest-per  the unit of the interest rate, 0-5 as for --periods\n"
-        "  --v1 .. --v4    the four value entries\n"
-        "  --today         the date taken as today (default: the local date)\n"
-        "  --locale        a locale name such as en_US, de_DE, fr_CH or C (default: the system's)\n"
-        "  --format        aligned or csv, the text file layouts, or json, the whole sheet\n"
-        "                  (default: aligned)\n"
-        "Options also take the form --name=value.\n"
-        "Exit status: 0 a valid sheet, 1 insufficient input or an arithmetic fault,\n"
-        "2 a usage error.\n";
+    std::string units;
+    for (int index = 0; index < periodUnitCount; ++index)
+        units.append(index == 0 ? "" : ", ").append(periodUnitText(*periodUnitFromIndex(index), texts));
+    text += translated(
+        QT_TRANSLATE_NOOP(
+            "pecunor-calc",
+            "  --start         the start date in the locale's short date form (default: today)\n"
+            "  --periods       the period unit 0-5: %1\n"
+            "  --timing        payments due at 0 the start or 1 the end of the period\n"
+            "  --interest-per  the unit of the interest rate, 0-5 as for --periods\n"
+            "  --v1 .. --v4    the four value entries\n"
+            "  --today         the date taken as today (default: the local date)\n"
+            "  --locale        a locale name such as en_US, de_DE, fr_CH or C (default: the system's)\n"
+            "  --language      the language of the texts, en or de (default: the system's)\n"
+            "  --format        aligned or csv, the text file layouts, or json, the whole sheet\n"
+            "                  (default: aligned)\n"
+            "Options also take the form --name=value.\n"
+            "Exit status: 0 a valid sheet, 1 insufficient input or an arithmetic fault,\n"
+            "2 a usage error.\n"),
+        {units});
     return text;
 }
 

@@ -7,6 +7,7 @@
 
 #include "calc_request.h"
 #include "dates.h"
+#include "text_catalog.h"
 
 namespace pecunor::cli {
 
@@ -30,9 +31,21 @@ using ParsedCommandLine = std::variant<CliOptions, HelpWanted, UsageError>;
 
 // Reads the arguments after the program name. Every option takes a value,
 // as "--name value" or "--name=value"; the word after an option is its
-// value even when it starts with "-".
-ParsedCommandLine parseArguments(const std::vector<std::string>& arguments);
+// value even when it starts with "-". A method name may be given in the
+// catalog's language or in English.
+ParsedCommandLine parseArguments(const std::vector<std::string>& arguments,
+                                 const TextCatalog& texts = englishCatalog());
 
-std::string usageText();
+// The interface language ("de", "en") a --language code names: the
+// language alone or with its region ("de_DE", "de-AT"); nullopt for a
+// language the program lacks.
+std::optional<std::string> languageNamed(std::string_view code);
+
+// The language of the last --language option that names one, read before
+// the other options so that every message of the run speaks it.
+std::optional<std::string> languageArgument(const std::vector<std::string>& arguments);
+
+// The usage with the method and unit names of the catalog's language.
+std::string usageText(const TextCatalog& texts = englishCatalog());
 
 }  // namespace pecunor::cli

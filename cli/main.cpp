@@ -2,17 +2,27 @@
 #include <string>
 #include <vector>
 
+#include <QCoreApplication>
+#include <QString>
+
 #include "calc_cli.h"
+#include "cli_texts.h"
+#include "ui_language.h"
 
 int main(int argc, char** argv)
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // The application carries the installed translations.
+    const QCoreApplication application(argc, argv);
+    pecunor::platform::useInterfaceLanguage(QString::fromStdString(pecunor::cli::runLanguage(arguments)));
     const pecunor::cli::CliOutput output = pecunor::cli::runCommandLine(arguments);
     const bool written = std::fwrite(output.out.data(), 1, output.out.size(), stdout) == output.out.size() &&
                          std::fflush(stdout) == 0;
     std::fwrite(output.err.data(), 1, output.err.size(), stderr);
     if (!written) {
-        std::fputs("pecunor-calc: the output could not be written\n", stderr);
+        const std::string message = pecunor::cli::translated(
+            QT_TRANSLATE_NOOP("pecunor-calc", "pecunor-calc: the output could not be written\n"));
+        std::fputs(message.c_str(), stderr);
         return pecunor::cli::exitNoValidSheet;
     }
     return output.exitStatus;

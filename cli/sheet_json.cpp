@@ -65,7 +65,7 @@ void appendJsonString(std::string& out, std::string_view text)
     out.push_back('"');
 }
 
-std::string sheetJson(const ResultSheet& sheet)
+std::string sheetJson(const ResultSheet& sheet, const TextCatalog& texts)
 {
     std::string out;
     const std::size_t cellCount =
@@ -92,7 +92,7 @@ std::string sheetJson(const ResultSheet& sheet)
     }
     out.append(", \"fault\": ");
     if (const auto& fault = sheet.fault())
-        appendJsonString(out, faultMessage(*fault));
+        appendJsonString(out, faultMessage(*fault, texts));
     else
         out.append("null");
     out.append("}\n");

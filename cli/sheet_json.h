@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "result_sheet.h"
+#include "text_catalog.h"
 
 namespace pecunor::cli {
 
@@ -14,7 +15,8 @@ void appendJsonString(std::string& out, std::string_view text);
 
 // The whole sheet as one JSON object on one line, keys in a fixed order:
 // valid, kind, columnCount, rowCount, fixedColumns, fixedRows, cells (row
-// by row), summaryLabels, summaryValues, selection, fault.
-std::string sheetJson(const ResultSheet& sheet);
+// by row), summaryLabels, summaryValues, selection, fault (its message in
+// the catalog's language).
+std::string sheetJson(const ResultSheet& sheet, const TextCatalog& texts = englishCatalog());
 
 }  // namespace pecunor::cli

@@ -13,6 +13,34 @@ constexpr std::string_view lineEnd = "\r\n";
 constexpr std::size_t maxWidthColumns = 5;
 constexpr std::size_t summaryRemainderLimit = 250;
 
+// The code point of one valid multi-byte UTF-8 character.
+char32_t codePointOf(std::string_view character)
+{
+    const auto lead = static_cast<unsigned char>(character.front());
+    char32_t point = lead & (0xFFu >> (character.size() + 1));
+    for (std::size_t i = 1; i < character.size(); ++i)
+        point = (point << 6) | (static_cast<unsigned char>(character[i]) & 0x3Fu);
+    return point;
+}
+
+// Letters of the Latin, Greek and Cyrillic alphabets beyond ASCII (umlauts,
+// accents, ß), without the signs that share their blocks.
+bool isAlphabetLetter(char32_t point)
+{
+    struct Range {
+        char32_t first;
+        char32_t last;
+    };
+    static constexpr std::array<Range, 9> letters = {{
+        {0x00C0, 0x00D6}, {0x00D8, 0x00F6}, {0x00F8, 0x024F},  // Latin-1 without × and ÷, Latin Extended
+        {0x0386, 0x0386}, {0x0388, 0x03F5}, {0x03F7, 0x03FF},  // Greek
+        {0x0400, 0x0481}, {0x048A, 0x052F},                    // Cyrillic
+        {0x1E00, 0x1EFF},                                      // Latin Extended Additional
+    }};
+    return std::any_of(letters.begin(), letters.end(),
+                       [point](const Range& range) { return point >= range.first && point <= range.last; });
+}
+
 void appendInputLines(std::string& out, const std::vector<InputRowText>& inputRows)
 {
     for (const InputRowText& row : inputRows) {
@@ -88,7 +116,19 @@ std::vector<SummaryLine> summaryLines(std::string_view labels, std::string_view 
 
 std::string filterCaption(std::string_view caption)
 {
-    return keepChars(caption, " ABCDEFGHIJKLMNOPQRSTUVWXYZ/");
+    std::string kept;
+    kept.reserve(caption.size());
+    for (std::size_t at = 0; at < caption.size();) {
+        const std::size_t length = characterLength(caption, at);
+        const std::string_view character = caption.substr(at, length);
+        const char c = character.front();
+        const bool asciiKept =
+            length == 1 && (c == ' ' || c == '/' || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'));
+        if (asciiKept || (length > 1 && isAlphabetLetter(codePointOf(character))))
+            kept.append(character);
+        at += length;
+    }
+    return kept;
 }
 
 std::string layoutInputBlock(const std::vector<InputRowText>& inputRows)

@@ -28,7 +28,8 @@ struct SummaryLine {
 // value lines (LF between lines), as long as a label with ":" remains.
 std::vector<SummaryLine> summaryLines(std::string_view labels, std::string_view values);
 
-// Keeps blanks, the letters A to Z in either case and "/" of a caption.
+// Keeps blanks, "/" and the letters of a caption: A to Z in either case
+// and the letters of the Latin, Greek and Cyrillic alphabets beyond ASCII.
 std::string filterCaption(std::string_view caption);
 
 // The text file of a result, CR LF after every line. The column-aligned

@@ -298,7 +298,8 @@ TEST(PecunorCalcRunTest, TakesTheSystemLocaleWithoutLocaleOption)
 {
     const std::vector<std::string> request = with(futureValueExample, {"--format", "csv"});
     const ProgramRun german = runCalc(request, {"LC_ALL=de_DE.UTF-8"});
-    EXPECT_EQ(german.out, runCalc(with(request, {"--locale", "de_DE"})).out);
+    // A German desktop chooses the German texts as well.
+    EXPECT_EQ(german.out, runCalc(with(request, {"--locale", "de_DE", "--language", "de"})).out);
     EXPECT_NE(german.out.find("\"1.331,00 \u20AC\""), std::string::npos);
 
     // The C locale: no currency symbol, month-first dates.
@@ -318,6 +319,80 @@ TEST(PecunorCalcRunTest, DatesRowsFromTheLocalDateByDefault)
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_TRUE(lines[1].starts_with("\"1\",\"" + today.addYears(1).toString("M/d/yyyy").toStdString() + "\""))
         << lines[1];
+}
+
+TEST(PecunorCalcRunTest, GermanAlignedOutputKeepsUmlautsAndCountsCharacters)
+{
+    const ProgramRun run = runCalc({"--language", "de", "--method", "Endwert Annuität", "--start", "15.01.2024",
+                                    "--periods", "3", "--timing", "1", "--v1", "1000", "--v2", "6", "--v3", "100",
+                                    "--v4", "3", "--today", "2024-01-15", "--locale", "de_DE"});
+    EXPECT_EQ(linesOf(run.out, "\r\n"), (std::vector<std::string>{
+                                            "",
+                                            "                  Methode : Endwert Annuität",
+                                            "               Startdatum : 15.01.2024",
+                                            "            Perioden sind : Monate",
+                                            "      Zahlungen fällig am : Periodenende",
+                                            "           Anfangskapital :            1000",
+                                            "                 Zinssatz :               6",
+                                            "               Rate/Monat :             100",
+                                            "            Anzahl Monate :               3",
+                                            "",
+                                            "         Endwert Annuität :      1.316,35 €",
+                                            "         Zahlungen gesamt :        300,00 €",
+                                            "            Zinsen gesamt :         16,35 €",
+                                            "Durchschn. Zinsen / Monat :          5,45 €",
+                                            "       % Zinssatz / Monat :           0,49%",
+                                            "",
+                                            "",
+                                            "",
+                                            "  #       Datum  Rate/Monat  Zinsen/Monat  Kontostand",
+                                            "  1  15.02.2024    100,00 €        4,93 €  1.104,93 €",
+                                            "  2  15.03.2024    100,00 €        5,45 €  1.210,38 €",
+                                            "  3  15.04.2024    100,00 €        5,97 €  1.316,35 €",
+                                        }));
+    EXPECT_EQ(run.exitStatus, 0);
+}
+
+TEST(PecunorCalcRunTest, LanguageEnGivesTheDefaultBytesAlsoOnAGermanDesktop)
+{
+    const std::vector<std::string> requests[] = {
+        with(futureValueExample, {"--format", "aligned"}),
+        with(futureValueExample, {"--method", "8", "--format", "csv"}),
+        with(futureValueExample, {"--method", "Bond Price", "--format", "json"}),
+        {"--v1", "1000", "--v2", "1000", "--v3", "5000", "--format", "json"},
+        {"--v2", "10", "--format", "aligned"},
+        {"--periods", "x"},
+        {"--help"},
+    };
+    for (const std::vector<std::string>& request : requests) {
+        const std::vector<std::string> arguments = with(request, {"--locale", "en_US"});
+        const ProgramRun plain = runCalc(arguments);
+        const ProgramRun english = runCalc(with(arguments, {"--language", "en"}), {"LC_ALL=de_DE.UTF-8"});
+        EXPECT_EQ(english.out, plain.out) << request.back();
+        EXPECT_EQ(english.err, plain.err) << request.back();
+        EXPECT_EQ(english.exitStatus, plain.exitStatus) << request.back();
+    }
+}
+
+TEST(PecunorCalcRunTest, GermanMessagesOnAGermanDesktopOrByOption)
+{
+    const struct {
+        std::vector<std::string> arguments;
+        std::vector<std::string> environment;
+        std::string firstErrorLine;
+        std::string outStart;
+    } cases[] = {
+        {{"--v2", "10", "--language", "de"}, {}, "Unzureichende oder fehlerhafte Eingabewerte! Bitte die Felder links prüfen.", "\r\n"},
+        {{"--v1", "1000", "--v2", "1000", "--v3", "5000", "--format", "csv"}, {"LC_ALL=de_DE.UTF-8"}, "Gleitkommaüberlauf", "\"#\",\"Datum\",\"Zinsen/Jahr\",\"Kontostand\"\r\n"},
+        {{"--periods", "Monate", "--language", "de_AT"}, {}, "pecunor-calc: --periods: „Monate“ ist keine der Zahlen 0-5", ""},
+        {{"--language", "fr"}, {}, "pecunor-calc: --language: 'fr' is not a language of the program (en, de)", ""},
+        {{"--help"}, {"LANGUAGE=de"}, "", "Aufruf: pecunor-calc [--method N|\"LISTENTEXT\"]"},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = runCalc(c.arguments, c.environment);
+        EXPECT_EQ(run.err.substr(0, run.err.find('\n')), c.firstErrorLine) << c.arguments.front();
+        EXPECT_TRUE(run.out.starts_with(c.outStart)) << run.out.substr(0, 80);
+    }
 }
 
 #if defined(__SANITIZE_ADDRESS__)

@@ -120,5 +120,24 @@ TEST(CaptionFilter, KeepsLettersBlanksAndSlashes)
     EXPECT_EQ(filterCaption("1. ($) Value:"), "  Value");
 }
 
+TEST(CaptionFilter, KeepsLettersBeyondAsciiAndDropsSigns)
+{
+    const struct {
+        const char* caption;
+        const char* kept;
+    } cases[] = {
+        {"&Zahlungen fällig am", "Zahlungen fällig am"},
+        {"Größe ÄÖÜ äöü ẞ", "Größe ÄÖÜ äöü ẞ"},
+        {"Crédit à l'œuvre", "Crédit à lœuvre"},
+        {"Ставка/Год", "Ставка/Год"},
+        {"„Kurs“ × 2 ÷ € – ½°", "Kurs      "},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(filterCaption(c.caption), c.kept) << c.caption;
+    // Padding counts characters, not bytes: the two bytes of "ä" are one of the 25.
+    const std::string block = layoutInputBlock({{"&Zahlungen fällig am", "Periodenende", false}});
+    EXPECT_EQ(block, crlf({"", "      Zahlungen fällig am : Periodenende", ""}));
+}
+
 }  // namespace
 }  // namespace pecunor::test

@@ -1,0 +1,105 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>pecunor-calc</name>
+    <message>
+        <source>--locale: unknown locale &apos;%1&apos;</source>
+        <translation>--locale: unbekanntes Gebietsschema „%1“</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a number %3</source>
+        <translation>%1: „%2“ ist keine der Zahlen %3</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is out of the range %3</source>
+        <translation>%1: „%2“ liegt außerhalb des Bereichs %3</translation>
+    </message>
+    <message>
+        <source>--method: &apos;%1&apos; is neither a method index 0-13 nor a method name</source>
+        <translation>--method: „%1“ ist weder eine Methodennummer 0-13 noch ein Methodenname</translation>
+    </message>
+    <message>
+        <source>--today: &apos;%1&apos; is not a date YYYY-MM-DD in the years 1 to 9999</source>
+        <translation>--today: „%1“ ist kein Datum JJJJ-MM-TT in den Jahren 1 bis 9999</translation>
+    </message>
+    <message>
+        <source>--language: &apos;%1&apos; is not a language of the program (en, de)</source>
+        <translation>--language: „%1“ ist keine Sprache des Programms (en, de)</translation>
+    </message>
+    <message>
+        <source>--format: &apos;%1&apos; is not one of aligned, csv, json</source>
+        <translation>--format: „%1“ ist weder aligned noch csv noch json</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>Option „%1“ nimmt keinen Wert an</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>Option „%1“ braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>Usage: pecunor-calc [--method N|&quot;LIST TEXT&quot;] [--start TEXT] [--periods N] [--timing N]
+                    [--interest-per N] [--v1 TEXT] [--v2 TEXT] [--v3 TEXT] [--v4 TEXT]
+                    [--today YYYY-MM-DD] [--locale NAME] [--language CODE]
+                    [--format aligned|csv|json]
+
+Calculates one sheet from the inputs as they would be typed into the window.
+  --method        the method&apos;s index or its name (default 0):
+</source>
+        <translation>Aufruf: pecunor-calc [--method N|&quot;LISTENTEXT&quot;] [--start TEXT] [--periods N] [--timing N]
+                     [--interest-per N] [--v1 TEXT] [--v2 TEXT] [--v3 TEXT] [--v4 TEXT]
+                     [--today JJJJ-MM-TT] [--locale NAME] [--language CODE]
+                     [--format aligned|csv|json]
+
+Berechnet eine Tabelle aus den Eingaben, wie sie im Fenster eingetippt würden.
+  --method        Nummer oder Name der Methode, auch der englische (Vorgabe 0):
+</translation>
+    </message>
+    <message>
+        <source>  --start         the start date in the locale&apos;s short date form (default: today)
+  --periods       the period unit 0-5: %1
+  --timing        payments due at 0 the start or 1 the end of the period
+  --interest-per  the unit of the interest rate, 0-5 as for --periods
+  --v1 .. --v4    the four value entries
+  --today         the date taken as today (default: the local date)
+  --locale        a locale name such as en_US, de_DE, fr_CH or C (default: the system&apos;s)
+  --language      the language of the texts, en or de (default: the system&apos;s)
+  --format        aligned or csv, the text file layouts, or json, the whole sheet
+                  (default: aligned)
+Options also take the form --name=value.
+Exit status: 0 a valid sheet, 1 insufficient input or an arithmetic fault,
+2 a usage error.
+</source>
+        <translation>  --start         Startdatum in der kurzen Datumsform des Gebietsschemas (Vorgabe: heute)
+  --periods       Periodeneinheit 0-5: %1
+  --timing        Zahlungen fällig am 0 Anfang oder 1 Ende der Periode
+  --interest-per  Einheit des Zinssatzes, 0-5 wie bei --periods
+  --v1 .. --v4    die vier Eingabewerte
+  --today         das als heute geltende Datum (Vorgabe: das lokale Datum)
+  --locale        Gebietsschema wie en_US, de_DE, fr_CH oder C (Vorgabe: das des Systems)
+  --language      Sprache der Texte, en oder de (Vorgabe: die des Systems)
+  --format        aligned oder csv (Layouts der Textdatei) oder json (ganze Tabelle)
+                  (Vorgabe: aligned)
+Optionen gehen auch in der Form --name=wert.
+Exit-Status: 0 eine gültige Tabelle, 1 unzureichende Eingaben oder ein Rechenfehler,
+2 ein Aufruffehler.
+</translation>
+    </message>
+    <message>
+        <source>pecunor-calc: the output could not be written
+</source>
+        <translation>pecunor-calc: Die Ausgabe konnte nicht geschrieben werden
+</translation>
+    </message>
+</context>
+</TS>
