@@ -40,10 +40,26 @@ QString escapedValue(const QString& value)
     return escaped;
 }
 
-// As in the package's menu entry.
+// As in the package's menu entry, in English and German.
 constexpr auto genericName = "Financial Calculator";
 constexpr auto comment = "Future and present values, loan payments, depreciation and bonds, period by period";
 constexpr auto keywords = "finance;loan;annuity;interest;depreciation;bond;calculator;";
+constexpr auto germanGenericName = "Finanzrechner";
+constexpr auto germanComment = "Endwert und Barwert, Kreditraten, Abschreibungen und Anleihen, Periode für Periode";
+constexpr auto germanKeywords =
+    "Finanzen;Kredit;Darlehen;Annuität;Zinsen;Tilgung;Abschreibung;Anleihe;Endwert;Barwert;Rechner;";
+
+// The German names of the help and uninstall entries, which the installer
+// names in English; empty for any other name.
+QString germanNameOf(const QString& name)
+{
+    const QString product = QString::fromUtf8(Product.ProductName.data(), qsizetype(Product.ProductName.size()));
+    if (name == product + QLatin1String(" Help"))
+        return product + QLatin1String(" Hilfe");
+    if (name == QLatin1String("Uninstall ") + product)
+        return product + QLatin1String(" deinstallieren");
+    return {};
+}
 
 }  // namespace
 
@@ -73,6 +89,8 @@ QByteArray desktopEntryText(const DesktopEntry& entry)
         exec << execArgument(argument);
     QString text = QStringLiteral("[Desktop Entry]\nVersion=1.0\nType=Application\n");
     text += QStringLiteral("Name=") + escapedValue(entry.name) + u'\n';
+    if (const QString germanName = germanNameOf(entry.name); !germanName.isEmpty())
+        text += QStringLiteral("Name[de]=") + escapedValue(germanName) + u'\n';
     text += QStringLiteral("Exec=") + escapedValue(exec.join(u' ')) + u'\n';
     if (!entry.workingFolder.isEmpty())
         text += QStringLiteral("Path=") + escapedValue(entry.workingFolder) + u'\n';
@@ -81,6 +99,9 @@ QByteArray desktopEntryText(const DesktopEntry& entry)
     if (entry.describesCalculator) {
         text += QStringLiteral("GenericName=%1\nComment=%2\nKeywords=%3\n")
                     .arg(QLatin1String(genericName), QLatin1String(comment), QLatin1String(keywords));
+        text += QStringLiteral("GenericName[de]=%1\nComment[de]=%2\nKeywords[de]=%3\n")
+                    .arg(QString::fromUtf8(germanGenericName), QString::fromUtf8(germanComment),
+                         QString::fromUtf8(germanKeywords));
     }
     // The class of the program's windows (the application's name), which
     // ties them to their entry.

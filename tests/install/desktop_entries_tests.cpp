@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <vector>
+
 // GIO names a struct member "signals", which Qt defines as a keyword.
 #pragma push_macro("signals")
 #undef signals
@@ -114,6 +117,43 @@ TEST(DesktopEntry, TheUninstallEntryStartsTheInstalledProgramWithUninstall)
     EXPECT_EQ(testing::desktopFileErrors(entry), "");
     EXPECT_EQ(testing::desktopEntryValue(fileBytes(entry), "Exec"),
               "\"" + home.path("my \\\\$ files/Ostrel Pecunor 97/OPecu97.exe") + "\" Uninstall");
+}
+
+// A German desktop reads the entries in German: the help and uninstall
+// entries by their German names, the calculator's by the package's German
+// description. Other names have no German form.
+TEST(DesktopEntry, GermanKeysStandBesideTheEnglishOnes)
+{
+    struct Row {
+        QString name;
+        bool describesCalculator;
+        std::optional<QString> germanName;
+    };
+    const std::vector<Row> rows = {
+        {"Ostrel Pecunor 97", true, std::nullopt},
+        {"Ostrel Pecunor 97 Help", true, "Ostrel Pecunor 97 Hilfe"},
+        {"Uninstall Ostrel Pecunor 97", false, "Ostrel Pecunor 97 deinstallieren"},
+    };
+    testing::TemporaryHome home;
+    const QByteArray packaged = fileBytes(PACKAGE_DESKTOP_ENTRY);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name.toStdString());
+        const QString path = home.path("entry.desktop");
+        ASSERT_TRUE(writeDesktopEntry(path, {.name = row.name,
+                                             .command = {"/bin/true"},
+                                             .workingFolder = "",
+                                             .icon = programIconName,
+                                             .describesCalculator = row.describesCalculator}));
+        EXPECT_EQ(testing::desktopFileErrors(path), "");
+        const QByteArray text = fileBytes(path);
+        EXPECT_EQ(testing::desktopEntryValue(text, "Name"), row.name);
+        EXPECT_EQ(testing::desktopEntryValue(text, "Name[de]"), row.germanName);
+        for (const char* key : {"GenericName[de]", "Comment[de]", "Keywords[de]"}) {
+            EXPECT_EQ(testing::desktopEntryValue(text, key),
+                      row.describesCalculator ? testing::desktopEntryValue(packaged, key) : std::nullopt)
+                << key;
+        }
+    }
 }
 
 TEST(DesktopEntry, TheProgramIconGoesIntoEachSizeOfTheTheme)
