@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Runs the program on this X server and D-Bus session with the AT-SPI bus
 # started here, in a throw-away home, and reads it from another process.
+#   run_atspi_test.sh PROGRAM SCRIPT [LOCALE [LANGUAGE]]
 set -uo pipefail
 program=$1
-script=$(dirname "${BASH_SOURCE[0]}")/atspi_tree.py
+script=$2
+locale=${3:-en_US.UTF-8}
+language=${4:-}
 
 home=$(mktemp -d)
 trap 'kill "$app" "$bus" 2>/dev/null; rm -rf "$home"' EXIT
@@ -16,7 +19,7 @@ printf '[General]\nHideAbout=1\n' >"$XDG_CONFIG_HOME/Brackwell/Pecunor 97.conf"
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 bus=$!
 sleep 1
-LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
+LANG=$locale LC_ALL=$locale LANGUAGE=$language QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
 app=$!
 for _ in $(seq 50); do
     window=$(xdotool search --onlyvisible --name '^Ostrel Pecunor 97$' 2>/dev/null | head -1)
@@ -24,4 +27,5 @@ for _ in $(seq 50); do
     sleep 0.2
 done
 xdotool windowfocus --sync "$window"
-/usr/bin/python3 "$script"
+export LANG=$locale LC_ALL=$locale LANGUAGE=$language
+PYTHONPATH=$(dirname "${BASH_SOURCE[0]}") /usr/bin/python3 "$script"
