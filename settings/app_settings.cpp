@@ -1,5 +1,6 @@
 #include "app_settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -53,10 +54,11 @@ AppSettings::AppSettings(DayNumber today, const QString& exportFolder)
 
 QString SaveResult::message() const
 {
-    QString text = QString::asprintf("Failed to set data for '%s'", failedValue.toUtf8().constData());
-    if (!filePath.isEmpty())
-        text += QLatin1Char('\n') + QDir::toNativeSeparators(filePath) + QStringLiteral(": ") + reason;
-    return text;
+    // The value's name is the settings file's own word and stays as it is.
+    if (filePath.isEmpty())
+        return QCoreApplication::translate("Settings", "Failed to set data for '%1'").arg(failedValue);
+    return QCoreApplication::translate("Settings", "Failed to set data for '%1'\n%2: %3")
+        .arg(failedValue, QDir::toNativeSeparators(filePath), reason);
 }
 
 QString userSettingsFilePath()
@@ -139,7 +141,8 @@ SaveResult saveSettings(const AppSettings& settings, const QString& programFolde
     const QByteArray text = settingsFileText(settings, programFolder);
     const QString folder = QFileInfo(filePath).absolutePath();
     if (!QDir().mkpath(folder))
-        return SaveResult{QStringLiteral("AppPath"), filePath, QStringLiteral("its folder could not be created")};
+        return SaveResult{QStringLiteral("AppPath"), filePath,
+                          QCoreApplication::translate("Settings", "its folder could not be created")};
     // Renamed over the old file only when complete, so a failed or
     // interrupted save leaves the last good file.
     QString reason;

@@ -1,5 +1,6 @@
 #include "cleanup_program.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -37,13 +38,15 @@ bool writeCleanupProgram(const QString& path, QString* errorMessage)
 {
     const QByteArray bytes = cleanupProgramBytes();
     if (bytes.isEmpty())
-        return fail(errorMessage, QStringLiteral("The clean-up program is missing from this program file."));
+        return fail(errorMessage, QCoreApplication::translate(
+                                      "Uninstall", "The clean-up program is missing from this program file."));
     // A new file renamed into place: an earlier copy may still be running.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return fail(errorMessage, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+        return fail(errorMessage,
+                    QCoreApplication::translate("Uninstall", "Cannot write %1: %2").arg(path, file.errorString()));
     if (!QFile::setPermissions(path, Executable))
-        return fail(errorMessage, QStringLiteral("Cannot make %1 executable.").arg(path));
+        return fail(errorMessage, QCoreApplication::translate("Uninstall", "Cannot make %1 executable.").arg(path));
     return true;
 }
 

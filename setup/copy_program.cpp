@@ -132,21 +132,30 @@ CopyOutcome copyShippedFiles(const QString& mountPoint, const ProgramFolders& fo
 
 CopyMessage copyOutcomeMessage(CopyOutcome outcome, const QString& mountPoint)
 {
+    // Translated with the dialog's other texts.
     switch (outcome) {
-    case CopyOutcome::Done: return {QMessageBox::Information, QStringLiteral("Done!")};
+    case CopyOutcome::Done:
+        return {QMessageBox::Information, QCoreApplication::translate("pecunor::TfrmCopyProgram", "Done!")};
     case CopyOutcome::SameFolder:
-        return {QMessageBox::Critical, QStringLiteral("Cannot copy to the same directory this program is running from.")};
+        return {QMessageBox::Critical,
+                QCoreApplication::translate("pecunor::TfrmCopyProgram",
+                                            "Cannot copy to the same directory this program is running from.")};
     case CopyOutcome::DriveError:
         return {QMessageBox::Critical,
-                QStringLiteral("Error writing to drive %1. If this is a removable drive make sure there is a disk in "
-                               "the drive and try again.")
+                QCoreApplication::translate("pecunor::TfrmCopyProgram",
+                                            "Error writing to drive %1. If this is a removable drive make sure there "
+                                            "is a disk in the drive and try again.")
                     .arg(mountPoint)};
     case CopyOutcome::MissingFile:
-        return {QMessageBox::Critical, QStringLiteral("One or more files are missing from the original installation. "
-                                                      "Please obtain a new copy from our web site.")};
+        return {QMessageBox::Critical,
+                QCoreApplication::translate("pecunor::TfrmCopyProgram",
+                                            "One or more files are missing from the original installation. Please "
+                                            "obtain a new copy from our web site.")};
     case CopyOutcome::CopyError:
-        return {QMessageBox::Critical, QStringLiteral("An error occurred copying the files. Please make sure you have "
-                                                      "a disk in the floppy drive and try again.")};
+        return {QMessageBox::Critical,
+                QCoreApplication::translate("pecunor::TfrmCopyProgram",
+                                            "An error occurred copying the files. Please make sure you have a disk in "
+                                            "the floppy drive and try again.")};
     }
     return {QMessageBox::Critical, QString()};
 }
@@ -186,10 +195,10 @@ TfrmCopyProgram::TfrmCopyProgram(CopyProgramServices services, QWidget* parent)
     lblTarget = new QLabel(tabMain);
     lblTarget->setGeometry(15, 129, 290, 16);
 
-    btnCopy = new QPushButton(QStringLiteral("Copy"), this);
+    btnCopy = new QPushButton(tr("Copy"), this);
     btnCopy->setGeometry(161, 166, 75, 25);
     btnCopy->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setGeometry(242, 166, 75, 25);
 
     connect(cboDrive, &QComboBox::currentIndexChanged, this, &TfrmCopyProgram::cboDriveChange);
@@ -201,10 +210,10 @@ TfrmCopyProgram::TfrmCopyProgram(CopyProgramServices services, QWidget* parent)
 void TfrmCopyProgram::FormCreate()
 {
     const QString product = fromView(Product.ProductName);
-    setWindowTitle(QStringLiteral("Copy ") + product + QStringLiteral(" for a Friend"));
-    lblCopy->setText(QStringLiteral("Select the drive, for instance a USB stick, to copy %1 to. A folder named "
-                                    "after the program is made there, holding all of its files, the setup program "
-                                    "among them, so that your friend can install %1 from it.")
+    setWindowTitle(tr("Copy %1 for a Friend").arg(product));
+    lblCopy->setText(tr("Select the drive, for instance a USB stick, to copy %1 to. A folder named after the program "
+                        "is made there, holding all of its files, the setup program among them, so that your friend "
+                        "can install %1 from it.")
                          .arg(product));
     volumes_ = services_.volumes();
     for (const CopyVolume& volume : volumes_) {
@@ -229,7 +238,7 @@ void TfrmCopyProgram::cboDriveChange()
 {
     const QString mountPoint = selectedMountPoint();
     const QString line =
-        mountPoint.isEmpty() ? QString() : QStringLiteral("Copy to folder %1").arg(copyTargetFolder(mountPoint));
+        mountPoint.isEmpty() ? QString() : tr("Copy to folder %1").arg(copyTargetFolder(mountPoint));
     // A deep mount point is shortened in the middle; the tip shows it whole.
     lblTarget->setText(lblTarget->fontMetrics().elidedText(line, Qt::ElideMiddle, lblTarget->width()));
     lblTarget->setToolTip(line);

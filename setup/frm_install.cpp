@@ -13,7 +13,10 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTextBrowser>
+
+#include <algorithm>
 
 #include "about_window.h"
 #include "desktop_entries.h"
@@ -33,33 +36,7 @@ namespace {
 constexpr int introductionDocument = 3;
 constexpr int oldestSupportedVersion = 390;
 
-const char* const refusalText = "Sorry, this program is specifically designed to run under Windows 95 or WindowsNT 4.0.";
-const char* const cancelQuestion = "Are you sure you want to cancel the installation of %s?";
-const char* const folderExistsQuestion =
-    "The folder\n\n%s\n\napparently already exists. Do you want to overwrite existing files?";
-const char* const noChangesText = "No changes have been made. Please select a different folder to install to.";
-const char* const newerFileQuestion =
-    "The file \"%s\" already exists, but %s has a newer version of this file.\n\nWould you like to install this file?";
-const char* const copyIncompleteText =
-    "Could not find or copy one or more files to the target folder. This installation is incomplete.\n\n"
-    "Please download another complete copy from the following web site:";
-const char* const shortcutsIncompleteText =
-    "Could not create one or more of the shortcuts you specified. Please do so manually or run Setup again.";
-
 QString productText(std::string_view value) { return QString::fromUtf8(value.data(), qsizetype(value.size())); }
-
-// "%s" filled in order, as the message texts are written.
-QString formatted(const char* pattern, const QStringList& values)
-{
-    QString text = QString::fromUtf8(pattern);
-    for (const QString& value : values) {
-        const qsizetype at = text.indexOf(QLatin1String("%s"));
-        if (at < 0)
-            break;
-        text.replace(at, 2, value);
-    }
-    return text;
-}
 
 template <typename Widget>
 Widget* named(QWidget* parent, const char* name, QRect geometry)
@@ -70,10 +47,10 @@ Widget* named(QWidget* parent, const char* name, QRect geometry)
     return widget;
 }
 
-QLabel* wrappedLabel(QWidget* parent, const char* name, const char* caption, QRect geometry)
+QLabel* wrappedLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry)
 {
     auto* label = named<QLabel>(parent, name, geometry);
-    label->setText(QString::fromUtf8(caption));
+    label->setText(caption);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -91,10 +68,10 @@ ClickLabel* linkLabel(QWidget* parent, const char* name, QRect geometry)
     return label;
 }
 
-QCheckBox* checkBox(QWidget* parent, const char* name, const char* caption, QRect geometry)
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, QRect geometry)
 {
     auto* box = named<QCheckBox>(parent, name, geometry);
-    box->setText(QString::fromUtf8(caption));
+    box->setText(caption);
     box->setChecked(true);
     return box;
 }
@@ -124,6 +101,7 @@ TfrmInstall::TfrmInstall(SetupServices services, QWidget* parent)
 
 void TfrmInstall::createControls()
 {
+    const QString product = productNameText();
     setFixedSize(clientWidth, clientHeight);
     panGraphic = named<QFrame>(this, "panGraphic", {8, 8, 103, 262});
     panGraphic->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -145,36 +123,41 @@ void TfrmInstall::createControls()
 
     tabInstallTo = named<QWidget>(pagMain, "tabInstallTo", full);
     lblDestination = wrappedLabel(tabInstallTo, "lblDestination",
-                                  "Please select a parent folder for %s. Click on Next to proceed.", {8, 8, 333, 34});
+                                  tr("Please select a parent folder for %1. Click on Next to proceed.").arg(product),
+                                  {8, 8, 333, 34});
     drvInstallTo = named<QComboBox>(tabInstallTo, "drvInstallTo", {8, 48, 333, 24});
     lblInstallTo = named<QLabel>(tabInstallTo, "lblInstallTo", {8, 78, 333, 18});
     flbInstallTo = named<FolderTree>(tabInstallTo, "flbInstallTo", {8, 100, 333, 154});
 
     tabStartMenu = named<QWidget>(pagMain, "tabStartMenu", full);
-    lblStartMenu = wrappedLabel(tabStartMenu, "lblStartMenu",
-                                "Please select from where you would like to be able to run %s.", {8, 8, 333, 40});
-    chkStartMenu = checkBox(tabStartMenu, "chkStartMenu", "Add %s to the Start Menu", {24, 64, 317, 24});
-    chkDesktop = checkBox(tabStartMenu, "chkDesktop", "Add %s icon to the Desktop", {24, 96, 317, 24});
-    chkOnWinStartup = checkBox(tabStartMenu, "chkOnWinStartup", "Run %s on startup", {24, 128, 317, 24});
+    lblStartMenu =
+        wrappedLabel(tabStartMenu, "lblStartMenu",
+                     tr("Please select from where you would like to be able to run %1.").arg(product), {8, 8, 333, 40});
+    chkStartMenu =
+        checkBox(tabStartMenu, "chkStartMenu", tr("Add %1 to the Start Menu").arg(product), {24, 64, 317, 24});
+    chkDesktop = checkBox(tabStartMenu, "chkDesktop", tr("Add %1 icon to the Desktop").arg(product), {24, 96, 317, 24});
+    chkOnWinStartup =
+        checkBox(tabStartMenu, "chkOnWinStartup", tr("Run %1 on startup").arg(product), {24, 128, 317, 24});
 
     tabFinish = named<QWidget>(pagMain, "tabFinish", full);
-    lblFinish1 =
-        wrappedLabel(tabFinish, "lblFinish1", "The following files will be installed on your system", {8, 8, 333, 18});
+    lblFinish1 = wrappedLabel(tabFinish, "lblFinish1", tr("The following files will be installed on your system"),
+                              {8, 8, 333, 18});
     lstFinish = named<QListWidget>(tabFinish, "lstFinish", {8, 30, 333, 196});
-    lblFinish2 = wrappedLabel(tabFinish, "lblFinish2", "Click on Finish to install %s.", {8, 234, 333, 18});
+    lblFinish2 =
+        wrappedLabel(tabFinish, "lblFinish2", tr("Click on Finish to install %1.").arg(product), {8, 234, 333, 18});
 
     tabPosResult = named<QWidget>(pagMain, "tabPosResult", full);
-    lblPosResult = wrappedLabel(tabPosResult, "lblPosResult", "Installation has been completed successfully!",
+    lblPosResult = wrappedLabel(tabPosResult, "lblPosResult", tr("Installation has been completed successfully!"),
                                 {8, 100, 333, 40});
     lblPosResult->setAlignment(Qt::AlignCenter);
 
     tabNegResult = named<QWidget>(pagMain, "tabNegResult", full);
-    lblNegResult = wrappedLabel(tabNegResult, "lblNegResult", "", {8, 40, 333, 120});
+    lblNegResult = wrappedLabel(tabNegResult, "lblNegResult", QString(), {8, 40, 333, 120});
     lblWWW1 = linkLabel(tabNegResult, "lblWWW1", {8, 170, 333, 20});
 
     tabOldVersion = named<QWidget>(pagMain, "tabOldVersion", full);
     lblOldVersion1 = named<QLabel>(tabOldVersion, "lblOldVersion1", {8, 16, 333, 28});
-    lblOldVersion1->setText(QStringLiteral("Attention"));
+    lblOldVersion1->setText(tr("Attention"));
     lblOldVersion1->setAlignment(Qt::AlignCenter);
     QFont heading = lblOldVersion1->font();
     heading.setBold(true);
@@ -182,26 +165,27 @@ void TfrmInstall::createControls()
     lblOldVersion1->setFont(heading);
     lblOldVersion2 = wrappedLabel(
         tabOldVersion, "lblOldVersion2",
-        "According to your system clock you have downloaded a version of this program which is older than 6 months! "
-        "There is a very good chance that this program has been replaced by a newer version. Please go to the "
-        "following WWW address to verify:",
+        tr("According to your system clock you have downloaded a version of this program which is older than 6 "
+           "months! There is a very good chance that this program has been replaced by a newer version. Please go to "
+           "the following WWW address to verify:"),
         {8, 56, 333, 106});
     lblWWW2 = linkLabel(tabOldVersion, "lblWWW2", {8, 168, 333, 20});
     lblOldVersion3 = wrappedLabel(tabOldVersion, "lblOldVersion3",
-                                  "However, you can continue to install this version by clicking on Next.",
+                                  tr("However, you can continue to install this version by clicking on Next."),
                                   {8, 200, 333, 40});
 
     for (QWidget* page : {tabIntro, tabInstallTo, tabStartMenu, tabFinish, tabPosResult, tabNegResult, tabOldVersion})
         pagMain->addWidget(page);
 
-    btnBack = named<QPushButton>(this, "btnBack", {238, 278, 75, 25});
-    btnBack->setText(QStringLiteral("< &Back"));
+    btnBack = named<QPushButton>(this, "btnBack", {});
+    btnBack->setText(tr("< &Back"));
     btnBack->setEnabled(false);
-    btnNext = named<QPushButton>(this, "btnNext", {313, 278, 75, 25});
-    btnNext->setText(QStringLiteral("Next >"));
+    btnNext = named<QPushButton>(this, "btnNext", {});
+    btnNext->setText(tr("Next >"));
     btnNext->setDefault(true);
-    btnCancel = named<QPushButton>(this, "btnCancel", {406, 278, 75, 25});
-    btnCancel->setText(QStringLiteral("Cancel"));
+    btnCancel = named<QPushButton>(this, "btnCancel", {});
+    btnCancel->setText(tr("Cancel"));
+    placeButtons();
     for (QPushButton* button : {btnBack, btnNext, btnCancel})
         connect(button, &QPushButton::clicked, this, [this, button] { btnControls(button); });
     connect(drvInstallTo, &QComboBox::currentIndexChanged, this, &TfrmInstall::drvInstallToSelect);
@@ -210,10 +194,32 @@ void TfrmInstall::createControls()
     connect(lblWWW2, &ClickLabel::clicked, this, [this] { lblWWW1Click(lblWWW2); });
 }
 
+void TfrmInstall::placeButtons()
+{
+    QStringList captions{btnBack->text()};
+    for (int page = 0; page < installPageCount; ++page) {
+        const PageButtons buttons = pageButtons(InstallPage(page));
+        captions << buttons.nextCaption << buttons.cancelCaption;
+    }
+    const QStyle* style = btnNext->style();
+    const int padding =
+        style->pixelMetric(QStyle::PM_ButtonMargin) + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    int width = 75;
+    for (const QString& caption : captions)
+        width = std::max(width, btnNext->fontMetrics().horizontalAdvance(QString(caption).remove(u'&')) + padding);
+    constexpr int right = 481;
+    constexpr int top = 278;
+    constexpr int height = 25;
+    constexpr int gapBeforeCancel = 18;
+    btnCancel->setGeometry(right - width, top, width, height);
+    btnNext->setGeometry(right - 2 * width - gapBeforeCancel, top, width, height);
+    btnBack->setGeometry(right - 3 * width - gapBeforeCancel, top, width, height);
+}
+
 void TfrmInstall::FormCreate()
 {
     const QString product = productNameText();
-    setWindowTitle(product + QStringLiteral(" Setup"));
+    setWindowTitle(tr("%1 Setup").arg(product));
 
     const QByteArray introduction = readRcdata(introductionDocument, platform::interfaceLanguage());
     QStringList intro = QString::fromUtf8(introduction).split(u'\n');
@@ -236,12 +242,6 @@ void TfrmInstall::FormCreate()
     drvInstallToSelect();
 
     lblWWW2->setText(productText(Product.MakerWebAddress));
-    for (QLabel* label : findChildren<QLabel*>())
-        if (label->text().contains(QLatin1String("%s")))
-            label->setText(label->text().replace(QLatin1String("%s"), product));
-    for (QCheckBox* box : findChildren<QCheckBox*>())
-        if (box->text().contains(QLatin1String("%s")))
-            box->setText(box->text().replace(QLatin1String("%s"), product));
 
     const QDateTime programDate = QFileInfo(services_.programFile).lastModified();
     if (isOldVersion(programDate, services_.today())) {
@@ -259,7 +259,9 @@ int TfrmInstall::execute(SetupServices services)
 {
     if (windowsVersionNumber() < oldestSupportedVersion) {
         QApplication::beep();
-        services.message(nullptr, QMessageBox::Information, QString::fromUtf8(refusalText), QMessageBox::Ok);
+        services.message(nullptr, QMessageBox::Information,
+                         tr("Sorry, this program is specifically designed to run under Windows 95 or WindowsNT 4.0."),
+                         QMessageBox::Ok);
         return 0;
     }
     TfrmInstall wizard(std::move(services));
@@ -296,7 +298,8 @@ void TfrmInstall::btnControls(QObject* sender)
             return;
         }
         QApplication::beep();
-        if (ask(QMessageBox::Question, formatted(cancelQuestion, {productNameText()}),
+        if (ask(QMessageBox::Question,
+                tr("Are you sure you want to cancel the installation of %1?").arg(productNameText()),
                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
             done(QDialog::Rejected);
             return;
@@ -393,9 +396,12 @@ void TfrmInstall::finishInstall()
     const QString installFolder = QDir::fromNativeSeparators(lblInstallTo->text());
     if (!QDir().mkdir(installFolder)) {
         QApplication::beep();
-        if (ask(QMessageBox::Warning, formatted(folderExistsQuestion, {QDir::toNativeSeparators(installFolder)}),
+        if (ask(QMessageBox::Warning,
+                tr("The folder\n\n%1\n\napparently already exists. Do you want to overwrite existing files?")
+                    .arg(QDir::toNativeSeparators(installFolder)),
                 QMessageBox::Yes | QMessageBox::Cancel) != QMessageBox::Yes) {
-            ask(QMessageBox::Information, QString::fromUtf8(noChangesText), QMessageBox::Ok);
+            ask(QMessageBox::Information,
+                tr("No changes have been made. Please select a different folder to install to."), QMessageBox::Ok);
             showPage(InstallPage::InstallTo);
             updateButtons();
             return;
@@ -408,7 +414,10 @@ void TfrmInstall::finishInstall()
         copyComplete = installShippedFiles(
             QFileInfo(services_.programFile).absolutePath(), destinationPaths(installFolder, programFolders()),
             installFolder, [this](const QString& destination) {
-                return ask(QMessageBox::Question, formatted(newerFileQuestion, {destination, productNameText()}),
+                return ask(QMessageBox::Question,
+                           tr("The file \"%1\" already exists, but %2 has a newer version of this file.\n\n"
+                              "Would you like to install this file?")
+                               .arg(destination, productNameText()),
                            QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
             });
         const QString programName = installedProgramName(QFileInfo(services_.programFile).fileName());
@@ -425,10 +434,13 @@ void TfrmInstall::finishInstall()
         QApplication::beep();
     }
     if (!copyComplete) {
-        lblNegResult->setText(QString::fromUtf8(copyIncompleteText));
+        lblNegResult->setText(
+            tr("Could not find or copy one or more files to the target folder. This installation is incomplete.\n\n"
+               "Please download another complete copy from the following web site:"));
         lblWWW1->setText(productText(Product.MakerWebAddress));
     } else if (!shortcutComplete) {
-        lblNegResult->setText(QString::fromUtf8(shortcutsIncompleteText));
+        lblNegResult->setText(tr("Could not create one or more of the shortcuts you specified. Please do so manually "
+                                 "or run Setup again."));
         lblWWW1->setText(QString());
     }
     installing_ = false;

@@ -95,6 +95,10 @@ private:
     void drvInstallToSelect();
     void showPage(InstallPage page);
     void updateButtons();
+    // Back and Next side by side and Cancel apart, at the right below the
+    // pages: 75 pixels wide each, wider alike when a caption (a translated
+    // one) needs more.
+    void placeButtons();
     QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons);
     void writeUninstallEntry(const QString& installFolder, const QString& programName);
     bool createShortcuts(const QString& installFolder, const QString& programName);

@@ -1,5 +1,6 @@
 #include "install_steps.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -153,8 +154,11 @@ PageButtons pageButtons(InstallPage page)
     return {
         .backEnabled = page > InstallPage::Intro,
         .backAndNextVisible = page <= InstallPage::Finish,
-        .nextCaption = page == InstallPage::Finish ? QStringLiteral("Finish") : QStringLiteral("Next >"),
-        .cancelCaption = page > InstallPage::Finish ? QStringLiteral("Close") : QStringLiteral("Cancel"),
+        // Translated with the wizard's other texts.
+        .nextCaption = page == InstallPage::Finish ? QCoreApplication::translate("pecunor::TfrmInstall", "Finish")
+                                                   : QCoreApplication::translate("pecunor::TfrmInstall", "Next >"),
+        .cancelCaption = page > InstallPage::Finish ? QCoreApplication::translate("pecunor::TfrmInstall", "Close")
+                                                    : QCoreApplication::translate("pecunor::TfrmInstall", "Cancel"),
     };
 }
 

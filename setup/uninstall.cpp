@@ -75,7 +75,9 @@ void removeInstallation(const SetupServices& services)
             continue;
         }
         const QString question =
-            QStringLiteral("The file\n\n%1\n\nmay be used by another application. Do you want to delete it?").arg(name);
+            QCoreApplication::translate(
+                "Uninstall", "The file\n\n%1\n\nmay be used by another application. Do you want to delete it?")
+                .arg(name);
         if (services.message(nullptr, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No) ==
             QMessageBox::Yes)
             removeFileIgnoringCase(placement == '1' ? placed.WindowsFolder : placed.SystemFolder, name);
@@ -102,12 +104,14 @@ QString cleanupFailureText(const QString& cleanup, const QString& writeError, co
         struct statvfs volume {};
         const bool noexec = ::statvfs(QFile::encodeName(QFileInfo(cleanup).absolutePath()).constData(), &volume) == 0 &&
                             (volume.f_flag & ST_NOEXEC) != 0;
-        reason = QStringLiteral("Its clean-up program\n\n%1\n\ncould not be started%2.")
-                     .arg(QDir::toNativeSeparators(cleanup),
-                          noexec ? QStringLiteral(": programs may not run from its folder") : QString());
+        reason = (noexec ? QCoreApplication::translate("Uninstall", "Its clean-up program\n\n%1\n\ncould not be "
+                                                                    "started: programs may not run from its folder.")
+                         : QCoreApplication::translate("Uninstall", "Its clean-up program\n\n%1\n\ncould not be "
+                                                                    "started."))
+                     .arg(QDir::toNativeSeparators(cleanup));
     }
-    return QStringLiteral("The uninstallation of %1 is incomplete. %2\n\nPlease delete the file\n\n%3\n\n"
-                          "and its folder yourself.")
+    return QCoreApplication::translate("Uninstall", "The uninstallation of %1 is incomplete. %2\n\nPlease delete the "
+                                                    "file\n\n%3\n\nand its folder yourself.")
         .arg(productNameText(), reason, QDir::toNativeSeparators(programFile));
 }
 
@@ -121,22 +125,26 @@ UninstallOutcome uninstall(const SetupServices& services)
     // leave its records wrong, and a user could not remove them anyway.
     if (const QString package = services.packageOwner(program); !package.isEmpty()) {
         services.message(nullptr, QMessageBox::Information,
-                         QStringLiteral("%1 was installed for all users of this computer by the system's package "
-                                        "manager.\nPlease remove it with the package manager (package \"%2\").")
+                         QCoreApplication::translate("Uninstall",
+                                                     "%1 was installed for all users of this computer by the system's "
+                                                     "package manager.\nPlease remove it with the package manager "
+                                                     "(package \"%2\").")
                              .arg(product, package),
                          QMessageBox::Ok);
         return UninstallOutcome::Ended;
     }
     if (!mayChangeFolder(program)) {
         services.message(nullptr, QMessageBox::Information,
-                         QStringLiteral("%1 cannot be uninstalled from the folder\n\n%2\n\nbecause you may not "
-                                        "change that folder. Nothing has been removed.")
+                         QCoreApplication::translate("Uninstall",
+                                                     "%1 cannot be uninstalled from the folder\n\n%2\n\nbecause you "
+                                                     "may not change that folder. Nothing has been removed.")
                              .arg(product, QDir::toNativeSeparators(QFileInfo(program).absolutePath())),
                          QMessageBox::Ok);
         return UninstallOutcome::Ended;
     }
     if (services.message(nullptr, QMessageBox::Question,
-                         QStringLiteral("Are you sure you want to uninstall %1?").arg(product),
+                         QCoreApplication::translate("Uninstall", "Are you sure you want to uninstall %1?")
+                             .arg(product),
                          QMessageBox::Yes | QMessageBox::Cancel) != QMessageBox::Yes)
         return UninstallOutcome::Cancelled;
     removeInstallation(services);
@@ -148,7 +156,8 @@ UninstallOutcome uninstall(const SetupServices& services)
     const bool started = writeCleanupProgram(cleanup, &writeError) && services.startDetached(cleanup, {program});
     QApplication::beep();
     if (started)
-        services.message(nullptr, QMessageBox::Information, QStringLiteral("%1 has been uninstalled.").arg(product),
+        services.message(nullptr, QMessageBox::Information,
+                         QCoreApplication::translate("Uninstall", "%1 has been uninstalled.").arg(product),
                          QMessageBox::Ok);
     else
         services.message(nullptr, QMessageBox::Warning, cleanupFailureText(cleanup, writeError, program),

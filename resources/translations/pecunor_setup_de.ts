@@ -1,0 +1,272 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Fehler beim Speichern des Werts „%1“</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;
+%2: %3</source>
+        <translation>Fehler beim Speichern des Werts „%1“
+%2: %3</translation>
+    </message>
+    <message>
+        <source>its folder could not be created</source>
+        <translation>der Ordner konnte nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The clean-up program is missing from this program file.</source>
+        <translation>Das Aufräumprogramm fehlt in dieser Programmdatei.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make %1 executable.</source>
+        <translation>%1 kann nicht ausführbar gemacht werden.</translation>
+    </message>
+    <message>
+        <source>The file
+
+%1
+
+may be used by another application. Do you want to delete it?</source>
+        <translation>Die Datei
+
+%1
+
+wird möglicherweise von einer anderen Anwendung verwendet. Möchten Sie sie löschen?</translation>
+    </message>
+    <message>
+        <source>Its clean-up program
+
+%1
+
+could not be started: programs may not run from its folder.</source>
+        <translation>Das zugehörige Aufräumprogramm
+
+%1
+
+konnte nicht gestartet werden: Aus seinem Ordner dürfen keine Programme ausgeführt werden.</translation>
+    </message>
+    <message>
+        <source>Its clean-up program
+
+%1
+
+could not be started.</source>
+        <translation>Das zugehörige Aufräumprogramm
+
+%1
+
+konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The uninstallation of %1 is incomplete. %2
+
+Please delete the file
+
+%3
+
+and its folder yourself.</source>
+        <translation>Die Deinstallation von %1 ist unvollständig. %2
+
+Bitte löschen Sie die Datei
+
+%3
+
+und ihren Ordner selbst.</translation>
+    </message>
+    <message>
+        <source>%1 was installed for all users of this computer by the system&apos;s package manager.
+Please remove it with the package manager (package &quot;%2&quot;).</source>
+        <translation>%1 wurde von der Paketverwaltung des Systems für alle Benutzer dieses Computers installiert.
+Bitte entfernen Sie es mit der Paketverwaltung (Paket „%2“).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be uninstalled from the folder
+
+%2
+
+because you may not change that folder. Nothing has been removed.</source>
+        <translation>%1 kann nicht aus dem Ordner
+
+%2
+
+deinstalliert werden, da Sie diesen Ordner nicht ändern dürfen. Es wurde nichts entfernt.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to uninstall %1?</source>
+        <translation>Möchten Sie %1 wirklich deinstallieren?</translation>
+    </message>
+    <message>
+        <source>%1 has been uninstalled.</source>
+        <translation>%1 wurde deinstalliert.</translation>
+    </message>
+</context>
+<context>
+    <name>pecunor::TfrmCopyProgram</name>
+    <message>
+        <source>Done!</source>
+        <translation>Fertig!</translation>
+    </message>
+    <message>
+        <source>Cannot copy to the same directory this program is running from.</source>
+        <translation>In das Verzeichnis, aus dem dieses Programm ausgeführt wird, kann nicht kopiert werden.</translation>
+    </message>
+    <message>
+        <source>Error writing to drive %1. If this is a removable drive make sure there is a disk in the drive and try again.</source>
+        <translation>Fehler beim Schreiben auf Laufwerk %1. Wenn es ein Wechseldatenträger ist, vergewissern Sie sich, dass ein Datenträger eingelegt ist, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>One or more files are missing from the original installation. Please obtain a new copy from our web site.</source>
+        <translation>Eine oder mehrere Dateien der ursprünglichen Installation fehlen. Bitte laden Sie eine neue Kopie von unserer Website herunter.</translation>
+    </message>
+    <message>
+        <source>An error occurred copying the files. Please make sure you have a disk in the floppy drive and try again.</source>
+        <translation>Beim Kopieren der Dateien ist ein Fehler aufgetreten. Bitte vergewissern Sie sich, dass eine Diskette im Laufwerk liegt, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Copy %1 for a Friend</source>
+        <translation>%1 für einen Freund kopieren</translation>
+    </message>
+    <message>
+        <source>Select the drive, for instance a USB stick, to copy %1 to. A folder named after the program is made there, holding all of its files, the setup program among them, so that your friend can install %1 from it.</source>
+        <translation>Wählen Sie das Laufwerk (etwa einen USB-Stick), auf das %1 kopiert wird. Dort entsteht ein Ordner mit allen Dateien samt Installationsprogramm, aus dem Ihr Freund %1 installieren kann.</translation>
+    </message>
+    <message>
+        <source>Copy to folder %1</source>
+        <translation>In Ordner %1 kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>pecunor::TfrmInstall</name>
+    <message>
+        <source>Please select a parent folder for %1. Click on Next to proceed.</source>
+        <translation>Bitte wählen Sie einen übergeordneten Ordner für %1 und klicken Sie auf „Weiter“.</translation>
+    </message>
+    <message>
+        <source>Please select from where you would like to be able to run %1.</source>
+        <translation>Bitte wählen Sie, von wo aus Sie %1 starten möchten.</translation>
+    </message>
+    <message>
+        <source>Add %1 to the Start Menu</source>
+        <translation>%1 zum Startmenü hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add %1 icon to the Desktop</source>
+        <translation>Desktopsymbol für %1 anlegen</translation>
+    </message>
+    <message>
+        <source>Run %1 on startup</source>
+        <translation>%1 beim Systemstart ausführen</translation>
+    </message>
+    <message>
+        <source>The following files will be installed on your system</source>
+        <translation>Folgende Dateien werden auf Ihrem System installiert</translation>
+    </message>
+    <message>
+        <source>Click on Finish to install %1.</source>
+        <translation>Mit „Fertig stellen“ installieren Sie %1.</translation>
+    </message>
+    <message>
+        <source>Installation has been completed successfully!</source>
+        <translation>Die Installation wurde erfolgreich abgeschlossen!</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Achtung</translation>
+    </message>
+    <message>
+        <source>According to your system clock you have downloaded a version of this program which is older than 6 months! There is a very good chance that this program has been replaced by a newer version. Please go to the following WWW address to verify:</source>
+        <translation>Laut Ihrer Systemuhr haben Sie eine Version dieses Programms heruntergeladen, die älter als 6 Monate ist! Sehr wahrscheinlich gibt es inzwischen eine neuere Version. Bitte prüfen Sie dies unter der folgenden WWW-Adresse:</translation>
+    </message>
+    <message>
+        <source>However, you can continue to install this version by clicking on Next.</source>
+        <translation>Sie können diese Version dennoch installieren, indem Sie auf „Weiter“ klicken.</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 Setup</source>
+        <translation>Installation von %1</translation>
+    </message>
+    <message>
+        <source>Sorry, this program is specifically designed to run under Windows 95 or WindowsNT 4.0.</source>
+        <translation>Dieses Programm wurde leider eigens für Windows 95 oder Windows NT 4.0 entwickelt.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to cancel the installation of %1?</source>
+        <translation>Möchten Sie die Installation von %1 wirklich abbrechen?</translation>
+    </message>
+    <message>
+        <source>The folder
+
+%1
+
+apparently already exists. Do you want to overwrite existing files?</source>
+        <translation>Der Ordner
+
+%1
+
+ist offenbar bereits vorhanden. Möchten Sie vorhandene Dateien überschreiben?</translation>
+    </message>
+    <message>
+        <source>No changes have been made. Please select a different folder to install to.</source>
+        <translation>Es wurden keine Änderungen vorgenommen. Bitte wählen Sie einen anderen Zielordner für die Installation.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists, but %2 has a newer version of this file.
+
+Would you like to install this file?</source>
+        <translation>Die Datei „%1“ ist bereits vorhanden, %2 bringt aber eine neuere Version dieser Datei mit.
+
+Möchten Sie diese Datei installieren?</translation>
+    </message>
+    <message>
+        <source>Could not find or copy one or more files to the target folder. This installation is incomplete.
+
+Please download another complete copy from the following web site:</source>
+        <translation>Eine oder mehrere Dateien konnten nicht gefunden oder nicht in den Zielordner kopiert werden. Diese Installation ist unvollständig.
+
+Bitte laden Sie eine neue, vollständige Kopie von der folgenden Website herunter:</translation>
+    </message>
+    <message>
+        <source>Could not create one or more of the shortcuts you specified. Please do so manually or run Setup again.</source>
+        <translation>Eine oder mehrere der gewählten Verknüpfungen konnten nicht angelegt werden. Bitte legen Sie sie selbst an oder führen Sie die Installation erneut aus.</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Fertig stellen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+</TS>

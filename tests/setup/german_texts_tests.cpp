@@ -1,0 +1,212 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStackedWidget>
+#include <QStyleOptionButton>
+#include <QTranslator>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "app_settings.h"
+#include "copy_program.h"
+#include "frm_install.h"
+#include "install_test_support.h"
+#include "uninstall.h"
+#include "window_system.h"
+
+namespace pecunor {
+namespace {
+
+// The installer, the uninstaller, the copy dialog and the settings store
+// with the program's German translation installed, as a German desktop has it.
+class German : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        translator = new QTranslator(qApp);
+        ASSERT_TRUE(translator->load(QStringLiteral(":/i18n/pecunor_setup_de.qm")));
+        QCoreApplication::installTranslator(translator);
+        platform::installFontSubstitutes();
+    }
+
+    std::unique_ptr<TfrmInstall> wizard()
+    {
+        services = testing::testServices(messages, testing::makeDistFolder(home.path(QStringLiteral("dist"))));
+        return std::make_unique<TfrmInstall>(services);
+    }
+    std::unique_ptr<TfrmCopyProgram> copyDialog()
+    {
+        CopyProgramServices copy;
+        copy.volumes = [] { return QList<CopyVolume>{{QStringLiteral("/media/stick"), QStringLiteral("STICK")}}; };
+        return std::make_unique<TfrmCopyProgram>(copy);
+    }
+
+    static inline QTranslator* translator = nullptr;
+    testing::TemporaryHome home;
+    testing::ScriptedMessages messages;
+    SetupServices services;
+};
+
+// What a window shows: its caption, then its labels' and buttons' texts.
+QStringList shownTexts(const QWidget& window)
+{
+    QStringList texts{window.windowTitle()};
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        texts << label->text();
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        texts << button->text();
+    return texts;
+}
+
+TEST_F(German, EveryWizardAndCopyDialogTextIsTranslated)
+{
+    QCoreApplication::removeTranslator(translator);
+    const QStringList englishWizard = shownTexts(*wizard());
+    const QStringList englishCopy = shownTexts(*copyDialog());
+    QCoreApplication::installTranslator(translator);
+    const QStringList germanWizard = shownTexts(*wizard());
+    const QStringList germanCopy = shownTexts(*copyDialog());
+
+    // Addresses and folders are the same in every language.
+    const QRegularExpression data(QStringLiteral("^(|/.*|https?:.*)$"));
+    for (const auto& [english, german] : {std::pair{englishWizard, germanWizard}, {englishCopy, germanCopy}}) {
+        ASSERT_EQ(english.size(), german.size());
+        for (qsizetype i = 0; i < english.size(); ++i)
+            if (!data.match(english[i]).hasMatch()) {
+                EXPECT_NE(english[i], german[i]) << "left in English: " << english[i].toStdString();
+            }
+    }
+}
+
+TEST_F(German, WizardPagesShowGermanTexts)
+{
+    struct Row {
+        const char* name;
+        std::function<QString(const TfrmInstall&)> shown;
+        QString german;
+    };
+    const std::unique_ptr<TfrmInstall> w = wizard();
+    for (const Row& row : std::initializer_list<Row>{
+             {"caption", [](auto& w) { return w.windowTitle(); }, "Installation von Ostrel Pecunor 97"},
+             {"folder page", [](auto& w) { return w.lblDestination->text(); },
+              "Bitte wählen Sie einen übergeordneten Ordner für Ostrel Pecunor 97 und klicken Sie auf „Weiter“."},
+             {"desktop box", [](auto& w) { return w.chkDesktop->text(); },
+              "Desktopsymbol für Ostrel Pecunor 97 anlegen"},
+             {"startup box", [](auto& w) { return w.chkOnWinStartup->text(); },
+              "Ostrel Pecunor 97 beim Systemstart ausführen"},
+             {"finish page", [](auto& w) { return w.lblFinish2->text(); },
+              "Mit „Fertig stellen“ installieren Sie Ostrel Pecunor 97."},
+             {"old version page", [](auto& w) { return w.lblOldVersion1->text(); }, "Achtung"},
+             {"back", [](auto& w) { return w.btnBack->text(); }, "< &Zurück"},
+             {"next", [](auto& w) { return w.btnNext->text(); }, "Weiter >"},
+             {"cancel", [](auto& w) { return w.btnCancel->text(); }, "Abbrechen"},
+             {"finish", [](auto&) { return pageButtons(InstallPage::Finish).nextCaption; }, "Fertig stellen"},
+             {"close", [](auto&) { return pageButtons(InstallPage::PosResult).cancelCaption; }, "Schließen"},
+         })
+        EXPECT_EQ(row.shown(*w), row.german) << row.name;
+}
+
+// The letters after "&" in the texts, in lower case.
+QStringList mnemonics(const QStringList& texts)
+{
+    QStringList letters;
+    static const QRegularExpression mnemonic(QStringLiteral("&([^&])"));
+    for (const QString& text : texts)
+        for (const auto& match : mnemonic.globalMatch(QString(text).remove(QStringLiteral("&&"))))
+            letters << match.captured(1).toLower();
+    return letters;
+}
+
+TEST_F(German, MnemonicsAreUniqueOnEachWizardPageAndInTheCopyDialog)
+{
+    const std::unique_ptr<TfrmInstall> w = wizard();
+    for (int page = 0; page < installPageCount; ++page) {
+        const PageButtons buttons = pageButtons(InstallPage(page));
+        QStringList texts = shownTexts(*w->pagMain->widget(page));
+        texts << w->btnBack->text() << buttons.nextCaption << buttons.cancelCaption;
+        const QStringList letters = mnemonics(texts);
+        EXPECT_EQ(letters.size(), QSet<QString>(letters.begin(), letters.end()).size()) << "page " << page;
+    }
+    const QStringList letters = mnemonics(shownTexts(*copyDialog()));
+    EXPECT_EQ(letters.size(), QSet<QString>(letters.begin(), letters.end()).size()) << "copy dialog";
+}
+
+// A text fits when a wrapped label is tall enough for its lines, an unwrapped
+// label or a check box wide enough, and a button's text fits inside its frame.
+// A text too long for its place is shown whole as a tooltip.
+void expectTextsFit(const QWidget& window)
+{
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || !label->toolTip().isEmpty())
+            continue;
+        const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                            : label->sizeHint().width() <= label->width();
+        EXPECT_TRUE(fits) << label->text().toStdString();
+    }
+    for (const QCheckBox* box : window.findChildren<QCheckBox*>())
+        EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString();
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QString text = QString(button->text()).remove(u'&');
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(text), inside.width()) << text.toStdString();
+    }
+}
+
+TEST_F(German, TextsFitTheirPlaces)
+{
+    const std::unique_ptr<TfrmInstall> w = wizard();
+    expectTextsFit(*w);
+    // The Next and Cancel buttons change their captions on the later pages.
+    w->btnNext->setText(pageButtons(InstallPage::Finish).nextCaption);
+    w->btnCancel->setText(pageButtons(InstallPage::PosResult).cancelCaption);
+    expectTextsFit(*w);
+    expectTextsFit(*copyDialog());
+}
+
+TEST_F(German, MessagesSpeakGermanAndKeepTheSettingsValueName)
+{
+    struct Row {
+        const char* name;
+        std::function<QString()> shown;
+        QString german;
+    };
+    const QString opt = QStringLiteral("/opt/");
+    const QString settingsFile = QStringLiteral("/proc/pecunor/Pecunor 97.conf");
+    // The uninstaller's first message, answered with Cancel.
+    const auto uninstallMessage = [this](const QString& package) {
+        services = testing::testServices(messages, testing::makeDistFolder(home.path(QStringLiteral("dist"))));
+        services.packageOwner = [package](const QString&) { return package; };
+        messages.answers = {QMessageBox::Cancel};
+        uninstall(services);
+        return messages.texts.takeFirst();
+    };
+    for (const Row& row : std::initializer_list<Row>{
+             {"settings folder missing", [&] { return saveSettings(AppSettings(0, opt), opt, settingsFile).message(); },
+              "Fehler beim Speichern des Werts „AppPath“\n" + settingsFile +
+                  ": der Ordner konnte nicht angelegt werden"},
+             {"settings failure without file", [] { return SaveResult{QStringLiteral("Left"), {}, {}}.message(); },
+              "Fehler beim Speichern des Werts „Left“"},
+             {"copy done", [] { return copyOutcomeMessage(CopyOutcome::Done, QString()).text; }, "Fertig!"},
+             {"drive error",
+              [] { return copyOutcomeMessage(CopyOutcome::DriveError, QStringLiteral("/media/stick")).text; },
+              "Fehler beim Schreiben auf Laufwerk /media/stick. Wenn es ein Wechseldatenträger ist, vergewissern Sie "
+              "sich, dass ein Datenträger eingelegt ist, und versuchen Sie es erneut."},
+             {"uninstall question", [&] { return uninstallMessage(QString()); },
+              "Möchten Sie Ostrel Pecunor 97 wirklich deinstallieren?"},
+             {"installed by the package manager", [&] { return uninstallMessage(QStringLiteral("ostrel-pecunor-97")); },
+              "Ostrel Pecunor 97 wurde von der Paketverwaltung des Systems für alle Benutzer dieses Computers "
+              "installiert.\nBitte entfernen Sie es mit der Paketverwaltung (Paket „ostrel-pecunor-97“)."},
+         })
+        EXPECT_EQ(row.shown(), row.german) << row.name;
+}
+
+}  // namespace
+}  // namespace pecunor
