@@ -81,7 +81,7 @@ constexpr TextCatalog german{
         {"Tage", "Tag", "/ Tag"},
     }},
     .paymentTimings = {"Periodenanfang", "Periodenende"},
-    // Alt+D, B, E and H belong to the German menu bar.
+    // Alt+D, B, E and H open the German menus, Alt+R and L the result pages.
     .inputCaptions = {"&Methode", "S&tartdatum", "&Perioden sind", "&Zahlungen fällig am"},
     .valueLabels = {{
         {"Barwert", "% Zinssatz", "Anzahl {P}", ""},
