@@ -90,7 +90,7 @@ Exit status: 0 a valid sheet, 1 insufficient input or an arithmetic fault,
   --language      Sprache der Texte, en oder de (Vorgabe: die des Systems)
   --format        aligned oder csv (Layouts der Textdatei) oder json (ganze Tabelle)
                   (Vorgabe: aligned)
-Optionen gehen auch in der Form --name=wert.
+Optionen lassen sich auch als --name=wert schreiben.
 Exit-Status: 0 eine gültige Tabelle, 1 unzureichende Eingaben oder ein Rechenfehler,
 2 ein Aufruffehler.
 </translation>
