@@ -140,13 +140,13 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     setTextColour(lblCopyRight, textWhite);
 
     lblWWW = makeNamed<QLabel>(panAll, "lblWWW");
-    lblWWW->setText(QStringLiteral("World Wide Web"));
+    lblWWW->setText(tr("World Wide Web"));
     placeCaption(lblWWW, 129);
     lblEMail = makeNamed<QLabel>(panAll, "lblEMail");
-    lblEMail->setText(QStringLiteral("E-Mail"));
+    lblEMail->setText(tr("E-Mail"));
     placeCaption(lblEMail, 145);
     lblPhone = makeNamed<QLabel>(panAll, "lblPhone");
-    lblPhone->setText(QStringLiteral("Phone"));
+    lblPhone->setText(tr("Phone"));
     placeCaption(lblPhone, 161);
 
     lblWWWDat = makeNamed<ClickLabel>(panAll, "lblWWWDat");
@@ -189,9 +189,10 @@ void TfrmAbout::FormCreate()
 
 QString TfrmAbout::copyrightText()
 {
-    return fromConstant(Product.ProductName) + QStringLiteral("\nVersion ") + fromConstant(Product.ProductVersion) +
-           QStringLiteral("\nCopyright \u00A9 ") + fromConstant(Product.ProductYear) + QLatin1Char(' ') +
-           fromConstant(Product.MakerName);
+    //: %1 product, %2 version, %3 year, %4 maker
+    return tr("%1\nVersion %2\nCopyright \u00A9 %3 %4")
+        .arg(fromConstant(Product.ProductName), fromConstant(Product.ProductVersion),
+             fromConstant(Product.ProductYear), fromConstant(Product.MakerName));
 }
 
 // Captions are as wide as their text, so a click beside one still lands on

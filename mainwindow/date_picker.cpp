@@ -45,7 +45,7 @@ TfrmCal::TfrmCal(const RegionalSettings& regional, std::function<DayNumber()> to
       cal(new MonthCalendar(panMain))
 {
     setObjectName(QStringLiteral("frmCal"));
-    setAccessibleName(QStringLiteral("Date Picker"));
+    setAccessibleName(tr("Date Picker"));
     setFont(pickerFont(11, false));
     resize(popupSize);
 
@@ -68,11 +68,11 @@ TfrmCal::TfrmCal(const RegionalSettings& regional, std::function<DayNumber()> to
     connect(cal, &MonthCalendar::dayClicked, this, &TfrmCal::calClick);
     cal->installEventFilter(this);
 
-    btnYearBack = addButton("btnYearBack", QStringLiteral("<<"), QStringLiteral("Year back"), {4, 124, 24, 17});
-    btnMonthBack = addButton("btnMonthBack", QStringLiteral("<"), QStringLiteral("Month back"), {28, 124, 25, 17});
-    btnToday = addButton("btnToday", QStringLiteral("&Today"), QStringLiteral("Jump to Today"), {53, 124, 85, 17});
-    btnMonthFore = addButton("btnMonthFore", QStringLiteral(">"), QStringLiteral("Month foreward"), {138, 124, 25, 17});
-    btnYearFore = addButton("btnYearFore", QStringLiteral(">>"), QStringLiteral("Year foreward"), {163, 124, 24, 17});
+    btnYearBack = addButton("btnYearBack", QStringLiteral("<<"), tr("Year back"), {4, 124, 24, 17});
+    btnMonthBack = addButton("btnMonthBack", QStringLiteral("<"), tr("Month back"), {28, 124, 25, 17});
+    btnToday = addButton("btnToday", tr("&Today"), tr("Jump to Today"), {53, 124, 85, 17});
+    btnMonthFore = addButton("btnMonthFore", QStringLiteral(">"), tr("Month foreward"), {138, 124, 25, 17});
+    btnYearFore = addButton("btnYearFore", QStringLiteral(">>"), tr("Year foreward"), {163, 124, 24, 17});
 }
 
 QPushButton* TfrmCal::addButton(const char* name, const QString& caption, const QString& hint, QRect geometry)

@@ -15,6 +15,7 @@
 #include "font_record_qt.h"
 #include "method_input_table.h"
 #include "product_constants.h"
+#include "ui_language.h"
 #include "result_grid_accessible.h"
 #include "wait_cursor.h"
 #include "window_layout.h"
@@ -32,7 +33,10 @@ constexpr int firstValueRow = 4;
 }  // namespace
 
 TfrmCalc::TfrmCalc(AppSettings& settings, RegionalSettings regional, WindowServices services)
-    : settings_(settings), regional_(std::move(regional)), services_(std::move(services))
+    : settings_(settings),
+      regional_(std::move(regional)),
+      texts_(catalogForLanguage(platform::interfaceLanguage().toStdString())),
+      services_(std::move(services))
 {
     setObjectName(QStringLiteral("frmCalc"));
     platform::installFontSubstitutes();
@@ -75,31 +79,32 @@ void TfrmCalc::createInputPanel()
 
     std::array<std::string_view, methodCount> methods{};
     for (int m = 0; m < methodCount; ++m)
-        methods[static_cast<std::size_t>(m)] = methodListText(*methodFromIndex(m));
+        methods[static_cast<std::size_t>(m)] = methodListText(*methodFromIndex(m), texts_);
     std::array<std::string_view, periodUnitCount> units{};
     std::array<std::string_view, periodUnitCount> perUnits{};
     for (int u = 0; u < periodUnitCount; ++u) {
-        units[static_cast<std::size_t>(u)] = periodUnitInfo(*periodUnitFromIndex(u)).listText;
-        perUnits[static_cast<std::size_t>(u)] = periodUnitInfo(*periodUnitFromIndex(u)).interestPerText;
+        units[static_cast<std::size_t>(u)] = periodUnitText(*periodUnitFromIndex(u), texts_);
+        perUnits[static_cast<std::size_t>(u)] = interestPerText(*periodUnitFromIndex(u), texts_);
     }
+    const InputCaptions& captions = texts_.inputCaptions;
 
-    lblMethod = label("lblMethod", QStringLiteral("&Method"));
+    lblMethod = label("lblMethod", fromView(captions.method));
     cboMethod = list("cboMethod", methods);
     cboMethod->setMaxVisibleItems(methodCount);
-    lblStartDate = label("lblStartDate", QStringLiteral("Start &Date"));
+    lblStartDate = label("lblStartDate", fromView(captions.startDate));
     cboStartDate = new StartDateBox(tabLeft);
     cboStartDate->setObjectName(QStringLiteral("cboStartDate"));
     // Its text field is a widget of its own, which readers would find unnamed.
-    cboStartDate->lineEdit()->setAccessibleName(QStringLiteral("Start Date"));
+    cboStartDate->lineEdit()->setAccessibleName(fromView(captions.startDate).remove(QLatin1Char('&')));
     cboStartDate->onDropDown = [this] {
         if (services_.openDatePicker)
             services_.openDatePicker(cboStartDate, cboStartDate->mapToGlobal(QPoint(0, 0)));
     };
-    lblPeriodsAre = label("lblPeriodsAre", QStringLiteral("&Periods are"));
+    lblPeriodsAre = label("lblPeriodsAre", fromView(captions.periodsAre));
     cboPeriodsAre = list("cboPeriodsAre", units);
-    lblPaymentsDue = label("lblPaymentsDue", QStringLiteral("P&ayments Due at"));
-    cboPaymentsDue = list("cboPaymentsDue", std::array{paymentTimingText(PaymentTiming::StartOfPeriod),
-                                                       paymentTimingText(PaymentTiming::EndOfPeriod)});
+    lblPaymentsDue = label("lblPaymentsDue", fromView(captions.paymentsDue));
+    cboPaymentsDue = list("cboPaymentsDue", std::array{paymentTimingText(PaymentTiming::StartOfPeriod, texts_),
+                                                       paymentTimingText(PaymentTiming::EndOfPeriod, texts_)});
     for (int i = 0; i < 4; ++i) {
         const QByteArray suffix = QByteArray::number(i + 1);
         lblValue[static_cast<std::size_t>(i)] = label(("lblValue" + suffix).constData(), QString());
@@ -124,7 +129,7 @@ void TfrmCalc::createInputPanel()
 
     panDiv = new SplitterBar(client);
     panDiv->setObjectName(QStringLiteral("panDiv"));
-    panDiv->setAccessibleName(QStringLiteral("Splitter"));
+    panDiv->setAccessibleName(tr("Splitter"));
     panDiv->onPress = [this] { panDivMouseDown(); };
     panDiv->onDrag = [this](int dx) { panDivMouseMove(dx); };
     panDiv->onRelease = [this] { panDivMouseUp(); };
@@ -134,16 +139,16 @@ void TfrmCalc::createResultPages()
 {
     pagRight = new QTabWidget(centralWidget());
     pagRight->setObjectName(QStringLiteral("pagRight"));
-    pagRight->setAccessibleName(QStringLiteral("Result Pages"));
+    pagRight->setAccessibleName(tr("Result Pages"));
     tabCalc = new QWidget;
     tabCalc->setObjectName(QStringLiteral("tabCalc"));
     tabExplain = new QWidget;
     tabExplain->setObjectName(QStringLiteral("tabExplain"));
-    pagRight->addTab(tabCalc, QStringLiteral("&Calculator"));
-    pagRight->addTab(tabExplain, QStringLiteral("E&xplanation"));
+    pagRight->addTab(tabCalc, tr("&Calculator"));
+    pagRight->addTab(tabExplain, tr("E&xplanation"));
     pagRight->setCurrentWidget(tabExplain);
 
-    lblError = new QLabel(QString::fromUtf8(invalidInputMessage.data(), invalidInputMessage.size()), tabCalc);
+    lblError = new QLabel(fromView(texts_.invalidInput), tabCalc);
     lblError->setObjectName(QStringLiteral("lblError"));
     lblError->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblError->setWordWrap(true);
@@ -155,15 +160,15 @@ void TfrmCalc::createResultPages()
     lblRight->setObjectName(QStringLiteral("lblRight"));
     lblRight->setAlignment(Qt::AlignRight | Qt::AlignTop);
     sgrFin = new ResultGrid(tabCalc);
-    sgrFin->setAccessibleName(QStringLiteral("Result Table"));
-    lblLeft->setAccessibleName(QStringLiteral("Summary"));
+    sgrFin->setAccessibleName(tr("Result Table"));
+    lblLeft->setAccessibleName(tr("Summary"));
     lblLeft->hide();
     lblRight->hide();
     sgrFin->hide();
 
     rtfExplain = new QTextBrowser(tabExplain);
     rtfExplain->setObjectName(QStringLiteral("rtfExplain"));
-    rtfExplain->setAccessibleName(QStringLiteral("Explanation"));
+    rtfExplain->setAccessibleName(tr("Explanation"));
     rtfExplain->setReadOnly(true);
     rtfExplain->setOpenLinks(false);
     rtfExplain->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -303,7 +308,7 @@ bool TfrmCalc::FormClose()
         return true;
     // Keeping the window open is the safe answer, but a folder that cannot be
     // written must not keep the program from ever ending.
-    const QString question = saved.message() + QStringLiteral("\n\nClose without saving the settings?");
+    const QString question = tr("%1\n\nClose without saving the settings?").arg(saved.message());
     return services_.ask && services_.ask(this, question);
 }
 
@@ -357,16 +362,17 @@ void TfrmCalc::txtValue1Change(QObject* sender)
 void TfrmCalc::prepEdits(QObject* caller)
 {
     inputsReady_ = false;
+    const PeriodUnit unit = periodUnitFromIndex(cboPeriodsAre->currentIndex()).value_or(PeriodUnit::Years);
     unitText_ = cboPeriodsAre->currentText();
-    unitWord_ = unitText_.left(unitText_.size() - 1);
+    unitWord_ = fromView(unitWord(unit, texts_));
     const CalcMethod method = currentMethod();
     const MethodInputRow& row = methodInputRow(method);
-    const PeriodUnit unit = periodUnitFromIndex(cboPeriodsAre->currentIndex()).value_or(PeriodUnit::Years);
     for (int i = 0; i < 4; ++i)
-        lblValue[static_cast<std::size_t>(i)]->setText(QString::fromStdString(valueLabel(method, i + 1, unit)));
+        lblValue[static_cast<std::size_t>(i)]->setText(
+            QString::fromStdString(valueLabel(method, i + 1, unit, texts_)));
     // The unit box has no label of its own: readers take its name from the
     // rate's row through a label they alone see.
-    lblInterestPer->setText(lblValue[1]->text() + QStringLiteral(" per"));
+    lblInterestPer->setText(tr("%1 per").arg(lblValue[1]->text()));
 
     if (caller == this || caller == cboMethod) {
         for (QWidget* child : tabLeft->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -438,7 +444,7 @@ void TfrmCalc::calcChart()
     {
         const platform::WaitCursor busy;
         ResultSheet sheet = pecunor::calcChart(requestFromControls(), services_.today(), regional_,
-                                               settings_.MethodInputs);
+                                               settings_.MethodInputs, texts_);
         const bool valid = sheet.valid();
         fault = sheet.fault();
         if (valid) {
@@ -452,7 +458,7 @@ void TfrmCalc::calcChart()
         showResult(valid);
     }
     if (fault)
-        services_.showError(this, fromView(faultMessage(*fault)));
+        services_.showError(this, fromView(faultMessage(*fault, texts_)));
 }
 
 void TfrmCalc::showResult(bool succeeded)

@@ -24,6 +24,7 @@
 #include "save_dialog.h"
 #include "shown_result.h"
 #include "splitter_bar.h"
+#include "text_catalog.h"
 
 namespace pecunor {
 
@@ -149,6 +150,8 @@ private:
     bool FormClose();
     bool FormKeyDown(QKeyEvent* event);
     bool FormKeyPress(QKeyEvent* event);
+    // The page whose caption underlines the key; none for any other key.
+    QWidget* pageOfKey(int key) const;
     void labelClick(QLabel* label);
     void connectEditMenu();
     // Keeps a field's selection while the keyboard visits the menu bar.
@@ -188,6 +191,8 @@ private:
 
     AppSettings& settings_;
     RegionalSettings regional_;
+    // The engine's texts in the interface language, chosen once.
+    const TextCatalog& texts_;
     WindowServices services_;
     bool inputsReady_ = false;
     bool formStarting_ = true;

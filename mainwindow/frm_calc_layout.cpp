@@ -43,6 +43,13 @@ QStringList readerLines(const QStringList& captions, const QStringList& values)
     return lines;
 }
 
+// The letter a caption underlines, as a key; 0 when it underlines none.
+int mnemonicKey(const QString& caption)
+{
+    const QKeySequence mnemonic = QKeySequence::mnemonic(caption);
+    return mnemonic.isEmpty() ? 0 : mnemonic[0].key();
+}
+
 // The margin the table keeps on either side of the Calculator page.
 constexpr int summaryMargin = 9;
 
@@ -162,9 +169,9 @@ bool TfrmCalc::eventFilter(QObject* watched, QEvent* event)
         return summaryToolTip(static_cast<QLabel*>(watched), static_cast<QHelpEvent*>(event));
     switch (event->type()) {
     case QEvent::ShortcutOverride: {
-        // Alt+C and Alt+X belong to the window, not to the page tabs' mnemonics.
+        // The pages' Alt keys belong to the window, not to the page tabs' mnemonics.
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() == Qt::AltModifier && (key->key() == Qt::Key_C || key->key() == Qt::Key_X)) {
+        if (key->modifiers() == Qt::AltModifier && pageOfKey(key->key())) {
             event->accept();
             return true;
         }
@@ -205,10 +212,11 @@ bool TfrmCalc::FormKeyDown(QKeyEvent* event)
     const int key = event->key();
     if (key == Qt::Key_Alt || key == Qt::Key_Meta || key == Qt::Key_Shift || key == Qt::Key_Control)
         return false;
-    if (key == Qt::Key_C) {
+    QWidget* page = pageOfKey(key);
+    if (page == tabCalc) {
         const QSignalBlocker quiet(pagRight);
         pagRight->setCurrentWidget(tabCalc);
-    } else if (key == Qt::Key_X) {
+    } else if (page == tabExplain) {
         {
             const QSignalBlocker quiet(pagRight);
             pagRight->setCurrentWidget(tabExplain);
@@ -216,6 +224,15 @@ bool TfrmCalc::FormKeyDown(QKeyEvent* event)
         loadExplanation();
     }
     return true;  // no Alt+letter reaches a control
+}
+
+// Alt+C and Alt+X in English: the letters the page captions underline.
+QWidget* TfrmCalc::pageOfKey(int key) const
+{
+    for (QWidget* page : {tabCalc, tabExplain})
+        if (key == mnemonicKey(pagRight->tabText(pagRight->indexOf(page))))
+            return page;
+    return nullptr;
 }
 
 bool TfrmCalc::FormKeyPress(QKeyEvent* event)

@@ -12,50 +12,50 @@ void TfrmCalc::createMenu()
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    mnuSaveAsText = item(file, "mnuSaveAsText", QStringLiteral("Save As &Text"));
-    mnuSaveAsBitmap = item(file, "mnuSaveAsBitmap", QStringLiteral("Save As &Bitmap"));
+    mnuSaveAsText = item(file, "mnuSaveAsText", tr("Save As &Text"));
+    mnuSaveAsBitmap = item(file, "mnuSaveAsBitmap", tr("Save As &Bitmap"));
     file->addSeparator();
-    mnuPrint = item(file, "mnuPrint", QStringLiteral("P&rint"));
+    mnuPrint = item(file, "mnuPrint", tr("P&rint"));
     file->addSeparator();
-    mnuSetAsWallpaperTiled = item(file, "mnuSetAsWallpaperTiled", QStringLiteral("Set As &Wallpaper (Tiled)"));
+    mnuSetAsWallpaperTiled = item(file, "mnuSetAsWallpaperTiled", tr("Set As &Wallpaper (Tiled)"));
     mnuSetAsWallpaperCentered =
-        item(file, "mnuSetAsWallpaperCentered", QStringLiteral("Set As Wa&llpaper (Centered)"));
+        item(file, "mnuSetAsWallpaperCentered", tr("Set As Wa&llpaper (Centered)"));
     file->addSeparator();
-    mnuExit = item(file, "mnuExit", QStringLiteral("E&xit"));
+    mnuExit = item(file, "mnuExit", tr("E&xit"));
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuCut = item(edit, "mnuCut", QStringLiteral("Cu&t"));
+    mnuCut = item(edit, "mnuCut", tr("Cu&t"));
     mnuCut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    mnuCopy = item(edit, "mnuCopy", QStringLiteral("&Copy"));
+    mnuCopy = item(edit, "mnuCopy", tr("&Copy"));
     mnuCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    mnuPaste = item(edit, "mnuPaste", QStringLiteral("&Paste"));
+    mnuPaste = item(edit, "mnuPaste", tr("&Paste"));
     mnuPaste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     edit->addSeparator();
-    mnuSelectAll = item(edit, "mnuSelectAll", QStringLiteral("Select &All"));
+    mnuSelectAll = item(edit, "mnuSelectAll", tr("Select &All"));
 
-    QMenu* setup = menuBar()->addMenu(QStringLiteral("&Setup"));
+    QMenu* setup = menuBar()->addMenu(tr("&Setup"));
     setup->setObjectName(QStringLiteral("mnuSetup"));
-    mnuHorGridlines = item(setup, "mnuHorGridlines", QStringLiteral("&Horizontal Gridlines"));
-    mnuVerGridlines = item(setup, "mnuVerGridlines", QStringLiteral("&Vertical Gridlines"));
-    mnuStretched = item(setup, "mnuStretched", QStringLiteral("&Stretch Cells Vertically"));
-    mnuHideAbout = item(setup, "mnuHideAbout", QStringLiteral("Hide &About Window on Startup"));
+    mnuHorGridlines = item(setup, "mnuHorGridlines", tr("&Horizontal Gridlines"));
+    mnuVerGridlines = item(setup, "mnuVerGridlines", tr("&Vertical Gridlines"));
+    mnuStretched = item(setup, "mnuStretched", tr("&Stretch Cells Vertically"));
+    mnuHideAbout = item(setup, "mnuHideAbout", tr("Hide &About Window on Startup"));
     setup->addSeparator();
-    mnuChartFont = item(setup, "mnuChartFont", QStringLiteral("Table &Font ..."));
+    mnuChartFont = item(setup, "mnuChartFont", tr("Table &Font ..."));
     for (QAction* check : {mnuHorGridlines, mnuVerGridlines, mnuStretched, mnuHideAbout})
         check->setCheckable(true);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpContents = item(help, "mnuHelpContents", QStringLiteral("&Help"));
+    mnuHelpContents = item(help, "mnuHelpContents", tr("&Help"));
     mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
-    mnuProducts = item(help, "mnuProducts", QStringLiteral("&Latest Brackwell Products"));
-    mnuCopyProgram = item(help, "mnuCopyProgram", QStringLiteral("&Copy Program for a Friend"));
+    mnuProducts = item(help, "mnuProducts", tr("&Latest Brackwell Products"));
+    mnuCopyProgram = item(help, "mnuCopyProgram", tr("&Copy Program for a Friend"));
     help->addSeparator();
-    mnuAbout = item(help, "mnuAbout", QStringLiteral("&About"));
+    mnuAbout = item(help, "mnuAbout", tr("&About"));
 }
 
 }  // namespace pecunor

@@ -1,5 +1,6 @@
 #include "bitmap_export.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImageWriter>
 #include <QWidget>
@@ -25,7 +26,7 @@ bool writeBitmapFile(const QImage& picture, const QString& path)
 
 QString cannotCreateFileMessage(const QString& path)
 {
-    return QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("FileCommands", "Cannot create file %1").arg(QDir::toNativeSeparators(path));
 }
 
 QString wallpaperFilePath(const QString& programFolder) { return programFolder + QStringLiteral("Pecnor.bmp"); }
@@ -33,8 +34,9 @@ QString wallpaperFilePath(const QString& programFolder) { return programFolder +
 void saveAsBitmap(const FileCommandTarget& target, const FileCommandServices& services)
 {
     // The first filter always, whatever was chosen last time.
-    const SaveDialogSetup setup{QStringLiteral("Save ") + target.caption + QStringLiteral(" Bitmap"),
-                                {QStringLiteral("Bitmap Image (*.BMP *.bmp)"), QStringLiteral("All Files (*)")},
+    const SaveDialogSetup setup{QCoreApplication::translate("FileCommands", "Save %1 Bitmap").arg(target.caption),
+                                {QCoreApplication::translate("FileCommands", "Bitmap Image (*.BMP *.bmp)"),
+                                 QCoreApplication::translate("FileCommands", "All Files (*)")},
                                 1,
                                 QStringLiteral("BMP"),
                                 target.settings.BMPFileName};
@@ -59,7 +61,8 @@ void setAsWallpaper(const FileCommandTarget& target, const FileCommandServices& 
     }
     if (!services.setWallpaper(path, style)) {
         services.beep();
-        services.showError(target.clientArea.window(), QStringLiteral("Could not set desktop wallpaper!"));
+        services.showError(target.clientArea.window(),
+                           QCoreApplication::translate("FileCommands", "Could not set desktop wallpaper!"));
     }
 }
 

@@ -30,30 +30,30 @@ TfrmPrint::TfrmPrint(QWidget* parent, PrintContent content, PrintServices& servi
 
 void TfrmPrint::createControls()
 {
-    setWindowTitle(QStringLiteral("Print"));
+    setWindowTitle(tr("Print"));
     setFixedSize(413, 198);
-    grpPrinter = new QGroupBox(QStringLiteral("  Printer  "), this);
+    grpPrinter = new QGroupBox(tr("  Printer  "), this);
     grpPrinter->setGeometry(8, 8, 397, 64);
     lblPrinter = new QLabel(grpPrinter);
     lblPrinter->setGeometry(16, 28, 280, 20);
-    btnChangePrinter = new QPushButton(QStringLiteral("&Change"), grpPrinter);
+    btnChangePrinter = new QPushButton(tr("&Change"), grpPrinter);
     btnChangePrinter->setGeometry(306, 24, 75, 27);
 
-    grpOptions = new QGroupBox(QStringLiteral("  Options  "), this);
+    grpOptions = new QGroupBox(tr("  Options  "), this);
     grpOptions->setGeometry(8, 80, 397, 72);
-    radText = new QRadioButton(QStringLiteral("Print Text Only"), grpOptions);
+    radText = new QRadioButton(tr("Print Text Only"), grpOptions);
     radText->setGeometry(16, 22, 180, 20);
     radText->setChecked(true);
-    radPrintForm = new QRadioButton(QStringLiteral("Print As Shown On Screen"), grpOptions);
+    radPrintForm = new QRadioButton(tr("Print As Shown On Screen"), grpOptions);
     radPrintForm->setGeometry(16, 44, 190, 20);
-    chkStretch = new QCheckBox(QStringLiteral("Stretch To Fit Printer Page"), grpOptions);
+    chkStretch = new QCheckBox(tr("Stretch To Fit Printer Page"), grpOptions);
     chkStretch->setGeometry(210, 44, 180, 20);
     chkStretch->setEnabled(false);
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK = new QPushButton(tr("OK"), this);
     btnOK->setGeometry(244, 162, 75, 27);
     btnOK->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setGeometry(330, 162, 75, 27);
 
     connect(btnChangePrinter, &QPushButton::clicked, this, &TfrmPrint::btnChangePrinterClick);

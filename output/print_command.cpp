@@ -11,8 +11,10 @@ namespace pecunor {
 
 namespace {
 
-const QString noPrinterMessage = QStringLiteral(
-    "No printer is installed.\nAdd a printer in the system's printer settings, then print again.");
+QString noPrinterMessage()
+{
+    return TfrmPrint::tr("No printer is installed.\nAdd a printer in the system's printer settings, then print again.");
+}
 
 // Lives until the application ends, so a printer chosen once stays chosen.
 QPrinter& processPrinter()
@@ -80,7 +82,7 @@ void runPrintCommand(QWidget* window, const ShownResult& shown, QWidget* clientA
                      const QString& dateSample, PrintServices& services)
 {
     if (services.installedPrinters().isEmpty()) {
-        services.showError(window, noPrinterMessage);
+        services.showError(window, noPrinterMessage());
         return;
     }
     TfrmPrint dialog(window, PrintContent{window->windowTitle(), &shown, clientArea, tableFont, dateSample},

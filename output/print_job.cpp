@@ -1,5 +1,6 @@
 #include "print_job.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrintEngine>
@@ -12,8 +13,9 @@ namespace {
 QString printerFailure(const QPrinter& printer)
 {
     const QString name = printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName();
-    return QStringLiteral("Printing on \"%1\" failed.\nCheck that the printer is switched on and can be reached, "
-                          "then print again.")
+    return QCoreApplication::translate("pecunor::TfrmPrint",
+                                       "Printing on \"%1\" failed.\nCheck that the printer is switched on and "
+                                       "can be reached, then print again.")
         .arg(name);
 }
 

@@ -46,12 +46,12 @@ QString saveRefusal(const QString& path)
     const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
     switch (platform::writeObstacle(path)) {
     case platform::WriteObstacle::MissingFolder:
-        return QStringLiteral("The folder %1 does not exist.\nPlease choose another folder.").arg(folder);
+        return SaveFileDialog::tr("The folder %1 does not exist.\nPlease choose another folder.").arg(folder);
     case platform::WriteObstacle::ReadOnlyFile:
-        return QStringLiteral("The file %1 is read-only.\nPlease choose another name.")
+        return SaveFileDialog::tr("The file %1 is read-only.\nPlease choose another name.")
             .arg(QDir::toNativeSeparators(path));
     case platform::WriteObstacle::ReadOnlyFolder:
-        return QStringLiteral("The folder %1 cannot be written to.\nPlease choose another folder.").arg(folder);
+        return SaveFileDialog::tr("The folder %1 cannot be written to.\nPlease choose another folder.").arg(folder);
     case platform::WriteObstacle::None: break;
     }
     return {};

@@ -1,6 +1,7 @@
 #include "text_export.h"
 
 #include <QCursor>
+#include <QCoreApplication>
 #include <QDir>
 #include <QWidget>
 
@@ -26,17 +27,18 @@ bool writeTextFile(const QString& path, std::string_view bytes)
 
 QString textWriteErrorMessage(const QString& path)
 {
-    return QStringLiteral("An error occurred writing to file\n") + QDir::toNativeSeparators(path) +
-           QStringLiteral("\nPlease check if there is enough diskspace or that this file is not in use by another "
-                          "application.");
+    return QCoreApplication::translate("FileCommands",
+                                       "An error occurred writing to file\n%1\nPlease check if there is enough "
+                                       "diskspace or that this file is not in use by another application.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 void saveAsText(const FileCommandTarget& target, const ShownResult& shown, const FileCommandServices& services)
 {
     // Linux names are case-sensitive: each filter lists the lower-case extension too.
-    const SaveDialogSetup setup{QStringLiteral("Save ") + target.caption + QStringLiteral(" Chart"),
-                                {QStringLiteral("Column Aligned (*.TXT *.txt)"),
-                                 QStringLiteral("Comma Delimited (*.TXT *.txt)")},
+    const SaveDialogSetup setup{QCoreApplication::translate("FileCommands", "Save %1 Chart").arg(target.caption),
+                                {QCoreApplication::translate("FileCommands", "Column Aligned (*.TXT *.txt)"),
+                                 QCoreApplication::translate("FileCommands", "Comma Delimited (*.TXT *.txt)")},
                                 target.settings.TXTFilterIndex,
                                 QStringLiteral("TXT"),
                                 target.settings.TXTFileName};
