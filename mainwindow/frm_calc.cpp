@@ -493,6 +493,7 @@ void TfrmCalc::placeResultArea()
     const QRect line = placeErrorLine(page, 0);
     lblError->setGeometry(placeErrorLine(page, std::max(lblError->heightForWidth(line.width()), 0)));
     lblError->show();
+    describeInputsBy(lblError->text());
 }
 
 void TfrmCalc::applyTableFont()

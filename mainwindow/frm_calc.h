@@ -185,6 +185,7 @@ private:
     void fitSummaryLabels();
     // The summary's lines for screen readers, and an event when they change.
     void announceSummary(const QStringList& lines);
+    void describeInputsBy(const QString& result);
     bool summaryToolTip(QLabel* label, QHelpEvent* event);
     bool isInputControl(QObject* object) const;
     QSize clientSize() const;

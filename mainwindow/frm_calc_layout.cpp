@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QToolTip>
 
+#include "reader_events.h"
 #include "result_grid_accessible.h"
 #include "summary_fit.h"
 #include "window_layout.h"
@@ -43,6 +44,15 @@ QStringList readerLines(const QStringList& captions, const QStringList& values)
     return lines;
 }
 
+// A quotient has no summary: its result is the table's last row.
+QString ratioResultLine(const ResultGrid& grid)
+{
+    const int last = grid.sheet().rowCount() - 1;
+    if (last < 0 || grid.sheet().columnCount() < 2)
+        return {};
+    return grid.cellText(0, last) + QStringLiteral(": ") + grid.cellText(1, last);
+}
+
 // The letter a caption underlines, as a key; 0 when it underlines none.
 int mnemonicKey(const QString& caption)
 {
@@ -67,7 +77,9 @@ void TfrmCalc::fitSummaryLabels()
     lblLeft->adjustSize();
     lblRight->adjustSize();
     summaryTips_ = fitted.tips;
-    announceSummary(readerLines(captions, values));
+    const QStringList lines = readerLines(captions, values);
+    announceSummary(lines);
+    describeInputsBy(lines.isEmpty() ? ratioResultLine(*sgrFin) : lines.join(QLatin1Char('\n')));
 }
 
 void TfrmCalc::announceSummary(const QStringList& lines)
@@ -81,6 +93,20 @@ void TfrmCalc::announceSummary(const QStringList& lines)
     // signal arrives malformed at the readers.
     QAccessibleEvent renamed(lblLeft, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
+}
+
+// Readers announce a changed description of the focused control, and only
+// of that one: so each input is described by the result it leads to, which
+// a reader then speaks after every keystroke that changes it.
+void TfrmCalc::describeInputsBy(const QString& result)
+{
+    for (QWidget* input : tabLeft->findChildren<QWidget*>()) {
+        if (input->focusPolicy() == Qt::NoFocus || input->accessibleDescription() == result)
+            continue;
+        input->setAccessibleDescription(result);
+        if (input->hasFocus())
+            platform::sendDescriptionChange(input, result);
+    }
 }
 
 // The summary line under the pointer, as one of the two labels shows it.
