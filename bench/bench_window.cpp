@@ -3,6 +3,7 @@
 // table in view, copying that whole table, and the peak memory with it.
 #include <QApplication>
 #include <QClipboard>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,6 +18,7 @@
 #include "full_table_window.h"
 #include "date_picker.h"
 #include "frm_calc.h"
+#include "ui_language.h"
 
 namespace {
 
@@ -103,6 +105,8 @@ int main(int argc, char** argv)
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
     QApplication application(argc, argv);
+    // As the program starts: the desktop's language, with its translations loaded.
+    platform::useInterfaceLanguage(platform::chooseInterfaceLanguage(QLocale::system().uiLanguages()));
     AppSettings settings(today, QStringLiteral("/tmp/"));
     const double startup = startupMilliseconds(programStart, settings);
 

@@ -6,12 +6,7 @@ namespace pecunor {
 
 namespace {
 
-struct UnitMeasure {
-    float daysPerPeriod;
-    DateStep step;
-};
-
-constexpr std::array<UnitMeasure, periodUnitCount> unitMeasures = {{
+constexpr std::array<PeriodUnitInfo, periodUnitCount> unitMeasures = {{
     {365.0f, {1, StepKind::Years}},
     {182.5f, {6, StepKind::Months}},
     {90.0f, {3, StepKind::Months}},
@@ -57,15 +52,7 @@ std::string_view methodListText(CalcMethod m, const TextCatalog& texts)
 
 const PeriodUnitInfo& periodUnitInfo(PeriodUnit u)
 {
-    static const auto table = [] {
-        std::array<PeriodUnitInfo, periodUnitCount> infos{};
-        for (std::size_t i = 0; i < infos.size(); ++i) {
-            const UnitTexts& english = englishCatalog().units[i];
-            infos[i] = {english.listText, english.interestPer, unitMeasures[i].daysPerPeriod, unitMeasures[i].step};
-        }
-        return infos;
-    }();
-    return table[static_cast<std::size_t>(indexOf(u))];
+    return unitMeasures[static_cast<std::size_t>(indexOf(u))];
 }
 
 std::string_view periodUnitText(PeriodUnit u, const TextCatalog& texts) { return unitTexts(u, texts).listText; }

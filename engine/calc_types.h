@@ -57,8 +57,6 @@ struct DateStep {
 };
 
 struct PeriodUnitInfo {
-    std::string_view listText;        // "Months": the English unit text
-    std::string_view interestPerText; // "/ Month"
     float daysPerPeriod;              // only converts interest rates
     DateStep step;                    // calendar step of one row
 };

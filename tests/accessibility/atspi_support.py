@@ -80,3 +80,15 @@ def labelled(node):
         if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY and relation.get_n_targets() > 0:
             return relation.get_target(0).get_name()
     return ""
+
+
+def type_future_value_of_1000():
+    """From the method list, where the window opens, the future value of 1000
+    at 10 % over 3 years: three fields down to the present value, then the
+    rate and, past the rate's unit, the number of years."""
+    keys("Tab", "Tab", "Tab")
+    type_text("1000")
+    keys("Tab")
+    type_text("10")
+    keys("Tab", "Tab")
+    type_text("3")

@@ -5,7 +5,8 @@ program runs; keys go in through xdotool, as a user's would.
 """
 import sys
 
-from atspi_support import Atspi, check, click, failures, find, find_app, keys, labelled, showing, type_text, walk
+from atspi_support import (Atspi, check, click, failures, find, find_app, keys, labelled, showing,
+                           type_future_value_of_1000, type_text, walk)
 
 
 focus_events = []
@@ -34,13 +35,7 @@ def main():
     check(app is not None, "the program is on the bus")
     if app is None:
         return
-    # The window opens on the method list: three fields down to the present value.
-    keys("Tab", "Tab", "Tab")
-    type_text("1000")
-    keys("Tab")
-    type_text("10")
-    keys("Tab", "Tab")
-    type_text("3")
+    type_future_value_of_1000()
     # The field just typed into is described by the result it leads to.
     summary_text = ("Future Value: $1,331.00\nTotal Interest: $331.00\nAverage Interest / Year: $110.33\n"
                     "% Interest / Year: 10.00%")

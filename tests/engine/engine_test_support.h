@@ -22,6 +22,21 @@ inline RegionalSettings usRegional()
     return regional;
 }
 
+// German conventions: "1.331,00 €".
+inline RegionalSettings germanRegional()
+{
+    RegionalSettings regional;
+    regional.decimalSeparator = ",";
+    regional.thousandsSeparator = ".";
+    regional.currencySymbol = "€";
+    regional.currencyPlacement = 3;
+    regional.negativeCurrencyPattern = 8;
+    regional.currencyDecimals = 2;
+    regional.shortDateFormat = "dd.MM.yyyy";
+    regional.dateSeparator = ".";
+    return regional;
+}
+
 // United States conventions without a currency symbol: amounts read as plain numbers.
 inline RegionalSettings plainRegional()
 {

@@ -36,23 +36,8 @@ struct DocumentLanguage {
     RegionalSettings regional;
 };
 
-// German conventions: "1.331,00 €".
-RegionalSettings germanRegional()
-{
-    RegionalSettings regional;
-    regional.decimalSeparator = ",";
-    regional.thousandsSeparator = ".";
-    regional.currencySymbol = "€";
-    regional.currencyPlacement = 3;
-    regional.negativeCurrencyPattern = 8;
-    regional.currencyDecimals = 2;
-    regional.shortDateFormat = "dd.MM.yyyy";
-    regional.dateSeparator = ".";
-    return regional;
-}
-
 const DocumentLanguage english{"en", "Description", "Top Results", "Example", "Examples", test::plainRegional()};
-const DocumentLanguage german{"de", "Beschreibung", "Wichtigste Ergebnisse", "Beispiel", "Beispiele", germanRegional()};
+const DocumentLanguage german{"de", "Beschreibung", "Wichtigste Ergebnisse", "Beispiel", "Beispiele", test::germanRegional()};
 
 enum class Sections { DescriptionOnly, WithoutExample, WithExample, WithExamples };
 
@@ -281,9 +266,9 @@ std::optional<Enum> itemByText(const QString& text, TextOf textOf)
 std::optional<test::Inputs> inputsOf(CalcMethod method, const Attributes& example)
 {
     const auto unit = itemByText<PeriodUnit, periodUnitCount>(
-        example.value("data-periods", "Years"), [](PeriodUnit u) { return periodUnitInfo(u).listText; });
+        example.value("data-periods", "Years"), [](PeriodUnit u) { return periodUnitText(u); });
     const auto ratePer = itemByText<PeriodUnit, periodUnitCount>(
-        example.value("data-rate-per", "/ Year"), [](PeriodUnit u) { return periodUnitInfo(u).interestPerText; });
+        example.value("data-rate-per", "/ Year"), [](PeriodUnit u) { return interestPerText(u); });
     const auto timing = itemByText<PaymentTiming, paymentTimingCount>(
         example.value("data-due", "End of Period"), [](PaymentTiming t) { return paymentTimingText(t); });
     if (!unit || !ratePer || !timing || !example.contains("data-values"))

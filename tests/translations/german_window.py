@@ -12,7 +12,8 @@ import sys
 import tempfile
 import time
 
-from atspi_support import Atspi, check, click, failures, find, find_app, keys, type_text, walk
+from atspi_support import (Atspi, check, click, failures, find, find_app, keys, type_future_value_of_1000,
+                           type_text, walk)
 
 
 def names_of(nodes):
@@ -42,13 +43,7 @@ def main():
     wanted = {"Methode", "Startdatum", "Perioden sind", "Barwert", "% Zinssatz", "Anzahl Jahre"}
     check(wanted <= labels, f"German input labels ({sorted(wanted - labels)} missing)")
 
-    # Future value of 1000 at 10 % over 3 years, as in the English window.
-    keys("Tab", "Tab", "Tab")
-    type_text("1000")
-    keys("Tab")
-    type_text("10")
-    keys("Tab", "Tab")
-    type_text("3")
+    type_future_value_of_1000()
     start_field = find(app, "text", "Startdatum")
     start = Atspi.Text.get_text(start_field, 0, -1) if start_field else ""
     check(bool(start), f"the start date field reads {start!r}")
