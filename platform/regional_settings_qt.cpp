@@ -160,7 +160,27 @@ RegionalSettings regionalSettingsFrom(const QLocale& locale)
 
 RegionalSettings systemRegionalSettings()
 {
-    return regionalSettingsFrom(QLocale::system());
+    const QLocale system = QLocale::system();
+    RegionalSettings regional = regionalSettingsFrom(system);
+    if (system.language() == QLocale::C)
+        return regional;
+    // Qt writes the system's amounts in the pattern of the first LANGUAGE
+    // entry when that differs from the locale ("€1.100,00" under LANGUAGE=en
+    // and de_DE); the currency's shape follows the monetary locale instead,
+    // so that the language of the texts never changes a figure.
+    for (const char* variable : {"LC_ALL", "LC_MONETARY", "LANG"}) {
+        const QString name = qEnvironmentVariable(variable);
+        if (name.isEmpty())
+            continue;
+        if (const std::optional<QLocale> monetary = localeNamed(name); monetary && monetary->language() != QLocale::C) {
+            const RegionalSettings money = regionalSettingsFrom(*monetary);
+            regional.currencyPlacement = money.currencyPlacement;
+            regional.negativeCurrencyPattern = money.negativeCurrencyPattern;
+            regional.currencyDecimals = money.currencyDecimals;
+        }
+        break;
+    }
+    return regional;
 }
 
 std::optional<QLocale> localeNamed(const QString& name)

@@ -301,6 +301,10 @@ TEST(PecunorCalcRunTest, TakesTheSystemLocaleWithoutLocaleOption)
     // A German desktop chooses the German texts as well.
     EXPECT_EQ(german.out, runCalc(with(request, {"--locale", "de_DE", "--language", "de"})).out);
     EXPECT_NE(german.out.find("\"1.331,00 \u20AC\""), std::string::npos);
+    // English texts keep the German formats, the currency's place included.
+    const ProgramRun englishTexts = runCalc(request, {"LC_ALL=de_DE.UTF-8", "LANGUAGE=en"});
+    EXPECT_EQ(englishTexts.out, runCalc(with(request, {"--locale", "de_DE", "--language", "en"})).out);
+    EXPECT_NE(englishTexts.out.find("\"Interest/Year\""), std::string::npos);
 
     // The C locale: no currency symbol, month-first dates.
     const ProgramRun plain = runCalc(request, {"LC_ALL=C", "LANG=C"});
