@@ -68,30 +68,37 @@ public:
     }
 };
 
+// A list whose items are parts of one widget, made when first asked for.
+template <typename Item>
+class PartListAccessible : public QAccessibleWidget {
+public:
+    explicit PartListAccessible(QWidget* owner) : QAccessibleWidget(owner, QAccessible::List) {}
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        return items_.at(index, [this, index] { return new Item(widget(), index); });
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto* item = dynamic_cast<const Item*>(child);
+        return item && item->owner() == widget() ? item->index() : -1;
+    }
+
+private:
+    mutable AccessibleParts items_;
+};
+
 // The captions' label reads as the whole summary, a line per result; the
 // values' label, whose lines it already speaks, stays out of the way.
-class SummaryAccessible : public QAccessibleWidget {
+class SummaryAccessible : public PartListAccessible<SummaryLineAccessible> {
 public:
-    explicit SummaryAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::List) {}
+    using PartListAccessible::PartListAccessible;
     QString text(QAccessible::Text kind) const override
     {
         return kind == QAccessible::Name ? widget()->accessibleName() : QString();
     }
     int childCount() const override { return static_cast<int>(summaryLines(widget()).size()); }
-    QAccessibleInterface* child(int index) const override
-    {
-        if (index < 0 || index >= childCount())
-            return nullptr;
-        return lines_.at(index, [this, index] { return new SummaryLineAccessible(widget(), index); });
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        const auto* line = dynamic_cast<const SummaryLineAccessible*>(child);
-        return line && line->owner() == widget() ? line->index() : -1;
-    }
-
-private:
-    mutable AccessibleParts lines_;
 };
 
 class SummaryValuesAccessible : public QAccessibleWidget {
@@ -150,32 +157,18 @@ public:
 };
 
 // The days of the shown month, each named by its full date.
-class MonthCalendarAccessible : public QAccessibleWidget {
+class MonthCalendarAccessible : public PartListAccessible<DayAccessible> {
 public:
-    explicit MonthCalendarAccessible(QWidget* calendar) : QAccessibleWidget(calendar, QAccessible::List) {}
+    using PartListAccessible::PartListAccessible;
     int childCount() const override
     {
         const CivilDate shown = calendarOf(widget())->date();
         return monthLength(shown.year, shown.month);
     }
-    QAccessibleInterface* child(int index) const override
-    {
-        if (index < 0 || index >= childCount())
-            return nullptr;
-        return days_.at(index, [this, index] { return new DayAccessible(widget(), index); });
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        const auto* day = dynamic_cast<const DayAccessible*>(child);
-        return day && day->owner() == widget() ? day->index() : -1;
-    }
     QAccessibleInterface* focusChild() const override
     {
         return widget()->hasFocus() ? child(calendarOf(widget())->date().day - 1) : nullptr;
     }
-
-private:
-    mutable AccessibleParts days_;
 };
 
 // The popup belongs to the window of the box that opened it: a reader finds
