@@ -82,19 +82,6 @@ Significand significandOf(long double value)
     }
 }
 
-// The exponent std::frexp gives for a normal value, from the bits in the
-// extended format: frexpl is a library call.
-int binaryExponentOf(long double value)
-{
-    if constexpr (extendedFormat) {
-        return significandOf(value).exponent;
-    } else {
-        int exponent = 0;
-        std::frexp(value, &exponent);
-        return exponent;
-    }
-}
-
 // 10^k for every exponent a long double can reach, worked out once.
 const long double* powersOfTenUpToMax()
 {
@@ -128,7 +115,7 @@ RoundedAmount roundToSignificantDigits(long double value)
     constexpr std::uint64_t digitsLimit = powersOfTen[significantDigits];
     const long double* powers = powersOfTenUpToMax();
     // log10(2) is close to 1233 / 4096; the estimate is corrected below.
-    int exponent = std::clamp(((binaryExponentOf(value) - 1) * 1233) >> 12, significantDigits - 1, 4932);
+    int exponent = std::clamp(((significandOf(value).exponent - 1) * 1233) >> 12, significantDigits - 1, 4932);
     auto mantissaFor = [&](int e) { return magnitude / powers[e - (significantDigits - 1)]; };
     long double mantissa = mantissaFor(exponent);
     if (mantissa >= static_cast<long double>(digitsLimit) && exponent < 4932)
