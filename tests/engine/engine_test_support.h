@@ -69,11 +69,12 @@ inline CalcRequest requestOf(const Inputs& in)
     return request;
 }
 
-inline ResultSheet calculate(const Inputs& in, const RegionalSettings& regional = plainRegional())
+inline ResultSheet calculate(const Inputs& in, const RegionalSettings& regional = plainRegional(),
+                             const TextCatalog& texts = englishCatalog())
 {
     const DayNumber today = date(2026, 12, 7);
     MethodInputMemory memory(today);
-    return calcChart(requestOf(in), today, regional, memory);
+    return calcChart(requestOf(in), today, regional, memory, texts);
 }
 
 // The texts of one column from the first data row down.

@@ -28,18 +28,11 @@ class GermanSheet : public testing::TestWithParam<GermanSheetCase> {};
 TEST_P(GermanSheet, HeadingsAndSummaryCaptionsAreGerman)
 {
     const GermanSheetCase& c = GetParam();
-    const DayNumber today = date(2026, 12, 7);
-    MethodInputMemory memory(today);
-    Inputs in{c.method, c.values, c.unit};
-    const ResultSheet sheet = calcChart(requestOf(in), today, plainRegional(), memory, germanCatalog());
+    const ResultSheet sheet = calculate({c.method, c.values, c.unit}, plainRegional(), germanCatalog());
     ASSERT_TRUE(sheet.valid());
     ASSERT_FALSE(sheet.fault());
-    std::vector<std::string> labels = headerRow(sheet);
-    if (sheet.kind() == SheetKind::Ratio) {
-        labels.clear();
-        for (int row = 0; row < sheet.rowCount(); ++row)
-            labels.emplace_back(sheet.cell(0, row));
-    }
+    // A ratio sheet has no fixed rows: its labels are all of column 0.
+    const Texts labels = sheet.kind() == SheetKind::Ratio ? column(sheet, 0) : headerRow(sheet);
     EXPECT_EQ(labels, c.labels);
     EXPECT_EQ(sheet.summaryLabels(), c.summaryLabels);
 }
