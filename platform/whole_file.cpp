@@ -12,13 +12,12 @@
 
 namespace pecunor::platform {
 
-namespace {
-
-// By the effective user and its capabilities, as opening the file would judge.
 bool mayWrite(const QString& path)
 {
     return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
 }
+
+namespace {
 
 // A device or pipe has no content of its own to keep, and a file renamed over
 // it would replace the device itself: such a target is written straight.

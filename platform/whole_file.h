@@ -15,6 +15,10 @@ namespace pecunor::platform {
 // On failure, reason (when given) receives the system's words for it.
 bool writeWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write, QString* reason = nullptr);
 
+// Whether the effective user, with its capabilities, may write the file or
+// folder at path, as opening it would judge.
+bool mayWrite(const QString& path);
+
 // What would keep writeWholeFile from writing a file at path, checked before
 // anything is written.
 enum class WriteObstacle { None, MissingFolder, ReadOnlyFile, ReadOnlyFolder };

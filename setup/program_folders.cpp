@@ -2,11 +2,9 @@
 
 #include <QDir>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include "product_constants.h"
 #include "system_folders.h"
+#include "whole_file.h"
 
 namespace pecunor {
 
@@ -26,19 +24,9 @@ ProgramFolders discoverProgramFolders()
     };
 }
 
-namespace {
-
-// By the effective rights, as a file created there would be judged.
-bool canWriteInto(const QString& folder)
-{
-    return ::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK, AT_EACCESS) == 0;
-}
-
-}  // namespace
-
 QString ownFilesFolder(const QString& programFolder)
 {
-    if (canWriteInto(programFolder))
+    if (platform::mayWrite(programFolder))
         return programFolder;
     const QString own = withTrailingSeparator(platform::windowsFolder()) +
                         QString::fromUtf8(Product.ProductName.data(), Product.ProductName.size());
@@ -48,7 +36,7 @@ QString ownFilesFolder(const QString& programFolder)
 
 QString defaultExportFolder(const QString& programFolder)
 {
-    return canWriteInto(programFolder) ? programFolder : withTrailingSeparator(QDir::homePath());
+    return platform::mayWrite(programFolder) ? programFolder : withTrailingSeparator(QDir::homePath());
 }
 
 const ProgramFolders& programFolders()

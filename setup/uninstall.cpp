@@ -5,15 +5,14 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <fcntl.h>
 #include <sys/statvfs.h>
-#include <unistd.h>
 
 #include "cleanup_program.h"
 #include "desktop_entries.h"
 #include "install_steps.h"
 #include "product_constants.h"
 #include "shell_folders.h"
+#include "whole_file.h"
 
 namespace pecunor {
 
@@ -88,13 +87,6 @@ void removeInstallation(const SetupServices& services)
 
 namespace {
 
-// A read-only copy is not for this uninstaller to remove.
-bool mayChangeFolder(const QString& programFile)
-{
-    return ::faccessat(AT_FDCWD, QFile::encodeName(QFileInfo(programFile).absolutePath()).constData(), W_OK,
-                       AT_EACCESS) == 0;
-}
-
 // Why the clean-up program could not do its part: the reason it could not be
 // written, or, written, that it could not be started.
 QString cleanupFailureText(const QString& cleanup, const QString& writeError, const QString& programFile)
@@ -133,12 +125,13 @@ UninstallOutcome uninstall(const SetupServices& services)
                          QMessageBox::Ok);
         return UninstallOutcome::Ended;
     }
-    if (!mayChangeFolder(program)) {
+    // A read-only copy is not for this uninstaller to remove.
+    if (const QString folder = QFileInfo(program).absolutePath(); !platform::mayWrite(folder)) {
         services.message(nullptr, QMessageBox::Information,
                          QCoreApplication::translate("Uninstall",
                                                      "%1 cannot be uninstalled from the folder\n\n%2\n\nbecause you "
                                                      "may not change that folder. Nothing has been removed.")
-                             .arg(product, QDir::toNativeSeparators(QFileInfo(program).absolutePath())),
+                             .arg(product, QDir::toNativeSeparators(folder)),
                          QMessageBox::Ok);
         return UninstallOutcome::Ended;
     }
