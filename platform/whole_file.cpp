@@ -21,7 +21,7 @@ namespace {
 
 // A device or pipe has no content of its own to keep, and a file renamed over
 // it would replace the device itself: such a target is written straight.
-bool writeSpecialFile(const QString& path, const std::function<bool(QIODevice&)>& write, QString* reason)
+bool writeSpecialFile(const QString& path, const std::function<bool(QFileDevice&)>& write, QString* reason)
 {
     QFile file(path);
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && write(file) && file.flush();
@@ -32,7 +32,7 @@ bool writeSpecialFile(const QString& path, const std::function<bool(QIODevice&)>
 
 }  // namespace
 
-bool writeWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write, QString* reason)
+bool writeWholeFile(const QString& path, const std::function<bool(QFileDevice&)>& write, QString* reason)
 {
     const QFileInfo target(QFileInfo(path).canonicalFilePath());
     if (target.exists() && !target.isFile() && !target.isDir())

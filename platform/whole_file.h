@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QIODevice>
+#include <QFileDevice>
 #include <QString>
 
 #include <functional>
@@ -13,7 +13,7 @@ namespace pecunor::platform {
 // for byte and no partial copy behind. A replaced file keeps its permissions;
 // a link is followed and stays a link; a device is written as it is.
 // On failure, reason (when given) receives the system's words for it.
-bool writeWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write, QString* reason = nullptr);
+bool writeWholeFile(const QString& path, const std::function<bool(QFileDevice&)>& write, QString* reason = nullptr);
 
 // Whether the effective user, with its capabilities, may write the file or
 // folder at path, as opening it would judge.

@@ -26,9 +26,9 @@ std::optional<int>& versionNumberForTesting()
     return number;
 }
 
-QString describe(const QFileDevice& file, const char* action)
+QString readFailure(const QFile& file)
 {
-    return QStringLiteral("Cannot %1 %2: %3").arg(QLatin1String(action), file.fileName(), file.errorString());
+    return QStringLiteral("Cannot read %1: %2").arg(file.fileName(), file.errorString());
 }
 
 // Both paths lead to one file: a folder reached through a link, a hard link,
@@ -49,7 +49,7 @@ void copyFileKeepDate(const QString& source, const QString& destination)
     if (isSameFile(in.fileName(), destination))
         return;
     if (!in.open(QIODevice::ReadOnly))
-        throw FileCopyError(describe(in, "read").toStdString());
+        throw FileCopyError(readFailure(in).toStdString());
     // Written beside the destination and renamed over it: a running program
     // cannot be opened for writing, but it can be replaced.
     const QString target = QFileInfo(destination).absoluteFilePath();
@@ -57,7 +57,7 @@ void copyFileKeepDate(const QString& source, const QString& destination)
     QString reason;
     const bool copied = platform::writeWholeFile(
         target,
-        [&](QIODevice& out) {
+        [&](QFileDevice& out) {
             std::array<char, 8192> block{};
             for (;;) {
                 const qint64 got = in.read(block.data(), block.size());
@@ -71,18 +71,17 @@ void copyFileKeepDate(const QString& source, const QString& destination)
                     break;
             }
             // The date goes on last: a later write would move it.
-            auto& file = static_cast<QFileDevice&>(out);
-            if (!file.flush())
+            if (!out.flush())
                 return false;
             // The programs must stay executable; media without permission
             // bits refuse this, which does not matter there.
-            file.setPermissions(in.permissions());
-            file.setFileTime(QFileInfo(in.fileName()).lastModified(), QFileDevice::FileModificationTime);
+            out.setPermissions(in.permissions());
+            out.setFileTime(QFileInfo(in.fileName()).lastModified(), QFileDevice::FileModificationTime);
             return true;
         },
         &reason);
     if (readFailed)
-        throw FileCopyError(describe(in, "read").toStdString());
+        throw FileCopyError(readFailure(in).toStdString());
     if (!copied)
         throw FileCopyError(QStringLiteral("Cannot write %1: %2").arg(target, reason).toStdString());
 }
