@@ -132,30 +132,24 @@ CopyOutcome copyShippedFiles(const QString& mountPoint, const ProgramFolders& fo
 
 CopyMessage copyOutcomeMessage(CopyOutcome outcome, const QString& mountPoint)
 {
-    // Translated with the dialog's other texts.
     switch (outcome) {
-    case CopyOutcome::Done:
-        return {QMessageBox::Information, QCoreApplication::translate("pecunor::TfrmCopyProgram", "Done!")};
+    case CopyOutcome::Done: return {QMessageBox::Information, TfrmCopyProgram::tr("Done!")};
     case CopyOutcome::SameFolder:
         return {QMessageBox::Critical,
-                QCoreApplication::translate("pecunor::TfrmCopyProgram",
-                                            "Cannot copy to the same directory this program is running from.")};
+                TfrmCopyProgram::tr("Cannot copy to the same directory this program is running from.")};
     case CopyOutcome::DriveError:
         return {QMessageBox::Critical,
-                QCoreApplication::translate("pecunor::TfrmCopyProgram",
-                                            "Error writing to drive %1. If this is a removable drive make sure there "
-                                            "is a disk in the drive and try again.")
+                TfrmCopyProgram::tr("Error writing to drive %1. If this is a removable drive make sure there is a "
+                                    "disk in the drive and try again.")
                     .arg(mountPoint)};
     case CopyOutcome::MissingFile:
         return {QMessageBox::Critical,
-                QCoreApplication::translate("pecunor::TfrmCopyProgram",
-                                            "One or more files are missing from the original installation. Please "
-                                            "obtain a new copy from our web site.")};
+                TfrmCopyProgram::tr("One or more files are missing from the original installation. Please obtain a "
+                                    "new copy from our web site.")};
     case CopyOutcome::CopyError:
         return {QMessageBox::Critical,
-                QCoreApplication::translate("pecunor::TfrmCopyProgram",
-                                            "An error occurred copying the files. Please make sure you have a disk in "
-                                            "the floppy drive and try again.")};
+                TfrmCopyProgram::tr("An error occurred copying the files. Please make sure you have a disk in the "
+                                    "floppy drive and try again.")};
     }
     return {QMessageBox::Critical, QString()};
 }

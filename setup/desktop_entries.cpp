@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QFile>
 
-#include "product_constants.h"
+#include "install_steps.h"
 
 namespace pecunor {
 
@@ -53,7 +53,7 @@ constexpr auto germanKeywords =
 // names in English; empty for any other name.
 QString germanNameOf(const QString& name)
 {
-    const QString product = QString::fromUtf8(Product.ProductName.data(), qsizetype(Product.ProductName.size()));
+    const QString product = productNameText();
     if (name == product + QLatin1String(" Help"))
         return product + QLatin1String(" Hilfe");
     if (name == QLatin1String("Uninstall ") + product)
@@ -105,8 +105,7 @@ QByteArray desktopEntryText(const DesktopEntry& entry)
     }
     // The class of the program's windows (the application's name), which
     // ties them to their entry.
-    text += QStringLiteral("StartupWMClass=") +
-            QString::fromUtf8(Product.ProductName.data(), qsizetype(Product.ProductName.size())) + u'\n';
+    text += QStringLiteral("StartupWMClass=") + productNameText() + u'\n';
     text += QStringLiteral("Terminal=false\nCategories=Office;Finance;\n");
     return text.toUtf8();
 }
