@@ -363,8 +363,6 @@ void TfrmCalc::prepEdits(QObject* caller)
 {
     inputsReady_ = false;
     const PeriodUnit unit = periodUnitFromIndex(cboPeriodsAre->currentIndex()).value_or(PeriodUnit::Years);
-    unitText_ = cboPeriodsAre->currentText();
-    unitWord_ = fromView(unitWord(unit, texts_));
     const CalcMethod method = currentMethod();
     const MethodInputRow& row = methodInputRow(method);
     for (int i = 0; i < 4; ++i)

@@ -209,8 +209,6 @@ private:
     std::optional<HeldSelection> heldSelection_;
     // Per summary line, the whole text of a line shown shortened.
     QStringList summaryTips_;
-    QString unitText_;
-    QString unitWord_;
 };
 
 }  // namespace pecunor
