@@ -13,7 +13,7 @@
 #include "frm_calc.h"
 
 // The Edit menu: cut, copy and paste in the text fields, copy and select all
-// in the result table.
+// in the result table, copy on the explanation page.
 namespace pecunor {
 
 namespace {
@@ -32,16 +32,11 @@ QLineEdit* focusedTextField(const TfrmCalc& window)
     return nullptr;
 }
 
-bool tableFocused(const TfrmCalc& window)
+// The keyboard is on a scroll area: on the area itself or on its viewport.
+bool focusedOn(const QAbstractScrollArea& area)
 {
     QWidget* focused = QApplication::focusWidget();
-    return focused && (focused == window.sgrFin || focused == window.sgrFin->viewport());
-}
-
-bool explanationFocused(const TfrmCalc& window)
-{
-    QWidget* focused = QApplication::focusWidget();
-    return focused && (focused == window.rtfExplain || focused == window.rtfExplain->viewport());
+    return focused && (focused == &area || focused == area.viewport());
 }
 
 // While the keyboard is in the menu bar (Alt+E, F10), the focus has left the
@@ -79,11 +74,9 @@ void TfrmCalc::holdFieldSelection(QObject* watched, QEvent* event)
         // The field drops its selection as the menu bar takes the keyboard;
         // the Edit commands, and the field once the menu closes, still need it.
         heldSelection_ = HeldSelection{field, field->selectionStart(), static_cast<int>(field->selectedText().size())};
-    } else if (event->type() == QEvent::FocusIn && heldSelection_ && heldSelection_->field == field) {
-        if (heldSelection_->length > 0)
-            field->setSelection(heldSelection_->start, heldSelection_->length);
-        heldSelection_.reset();
     } else if (event->type() == QEvent::FocusIn) {
+        if (heldSelection_ && heldSelection_->field == field && heldSelection_->length > 0)
+            field->setSelection(heldSelection_->start, heldSelection_->length);
         heldSelection_.reset();
     }
 }
@@ -113,10 +106,10 @@ void TfrmCalc::refreshEditItems()
     if (field) {
         focus = EditFocus::TextField;
         hasSelectedText = field->hasSelectedText() || heldText;
-    } else if (explanationFocused(*this)) {
+    } else if (focusedOn(*rtfExplain)) {
         focus = EditFocus::ReadOnlyText;
         hasSelectedText = rtfExplain->textCursor().hasSelection();
-    } else if (tableFocused(*this)) {
+    } else if (focusedOn(*sgrFin)) {
         focus = EditFocus::Table;
     }
     const EditItemStates states = editItemStates(focus, hasSelectedText, clipboardHasText());
@@ -143,9 +136,9 @@ void TfrmCalc::runEditCommand(QObject* sender)
     } else if (sender == mnuCopy) {
         if (field)
             field->copy();
-        else if (explanationFocused(*this))
+        else if (focusedOn(*rtfExplain))
             rtfExplain->copy();
-        else if (tableShown && tableFocused(*this))
+        else if (tableShown && focusedOn(*sgrFin))
             QGuiApplication::clipboard()->setText(
                 QString::fromStdString(selectionText(sgrFin->sheet(), sgrFin->selection())));
     } else if (sender == mnuPaste) {
