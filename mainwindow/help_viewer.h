@@ -49,13 +49,12 @@ using HelpMessageHook = std::function<void(QWidget* parent, const QString& title
 // previous hook.
 HelpMessageHook setHelpMessageHook(HelpMessageHook hook);
 
-// Opens the help file of the program folder with its contents file as the
-// list of topics, reusing the parent's help window when it has one. The
-// window title names the application's display name. A help file that cannot
-// be read is reported through the message hook and gives nullptr; a missing
-// contents file only leaves the list of topics empty.
-// The help is that of the interface language: its own help where the
-// program carries one (German), else the program folder's.
+// Opens the help file with its contents file as the list of topics, reusing
+// the parent's help window when it has one; the window title names the
+// product. The help is that of the interface language: the program's own
+// where it carries one (German), else the program folder's. A help file that
+// cannot be read is reported through the message hook and gives nullptr; a
+// missing contents file only leaves the list of topics empty.
 HelpViewer* openHelp(const QString& programFolder, QWidget* parent);
 HelpViewer* openHelp(const QString& programFolder, QWidget* parent, const QString& language);
 
