@@ -59,8 +59,6 @@ std::string_view periodUnitText(PeriodUnit u, const TextCatalog& texts) { return
 
 std::string_view interestPerText(PeriodUnit u, const TextCatalog& texts) { return unitTexts(u, texts).interestPer; }
 
-std::string_view unitWord(PeriodUnit u, const TextCatalog& texts) { return unitTexts(u, texts).word; }
-
 std::string_view paymentTimingText(PaymentTiming t, const TextCatalog& texts)
 {
     return texts.paymentTimings[static_cast<std::size_t>(indexOf(t))];

@@ -66,9 +66,6 @@ const PeriodUnitInfo& periodUnitInfo(PeriodUnit u);
 std::string_view periodUnitText(PeriodUnit u, const TextCatalog& texts = englishCatalog());
 std::string_view interestPerText(PeriodUnit u, const TextCatalog& texts = englishCatalog());
 
-// "Month": in English the unit text without its last character.
-std::string_view unitWord(PeriodUnit u, const TextCatalog& texts = englishCatalog());
-
 std::string_view paymentTimingText(PaymentTiming t, const TextCatalog& texts = englishCatalog());
 
 }  // namespace pecunor

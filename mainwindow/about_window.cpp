@@ -12,6 +12,7 @@
 
 #include "product_constants.h"
 #include "url_opener.h"
+#include "utf8_text.h"
 
 namespace pecunor {
 
@@ -33,10 +34,6 @@ constexpr int valueLeft = 165;
 constexpr int copyrightTop = 69;
 constexpr int copyrightHeight = 72;
 
-QString fromConstant(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont cardFont(int pixelHeight, bool bold)
 {
@@ -110,7 +107,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(fromConstant(Product.ProductName));
+    setWindowTitle(fromView(Product.ProductName));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
@@ -175,11 +172,11 @@ void TfrmAbout::FormCreate()
 {
     imgOstrel->move(lblAll->x() + (lblAll->width() - imgOstrel->width()) / 2, imgOstrel->y());
     lblCopyRight->setText(copyrightText());
-    lblWWWDat->setText(fromConstant(Product.MakerWebAddress));
+    lblWWWDat->setText(fromView(Product.MakerWebAddress));
     placeValue(lblWWWDat, 128);
-    lblEMailDat->setText(fromConstant(Product.MakerSupportEmail));
+    lblEMailDat->setText(fromView(Product.MakerSupportEmail));
     placeValue(lblEMailDat, 144);
-    lblPhoneDat->setText(fromConstant(Product.MakerPhone));
+    lblPhoneDat->setText(fromView(Product.MakerPhone));
     placeValue(lblPhoneDat, 161);
     setFixedHeight(clientHeight);
     if (const QScreen* screen = this->screen())
@@ -191,8 +188,8 @@ QString TfrmAbout::copyrightText()
 {
     //: %1 product, %2 version, %3 year, %4 maker
     return tr("%1\nVersion %2\nCopyright \u00A9 %3 %4")
-        .arg(fromConstant(Product.ProductName), fromConstant(Product.ProductVersion),
-             fromConstant(Product.ProductYear), fromConstant(Product.MakerName));
+        .arg(fromView(Product.ProductName), fromView(Product.ProductVersion),
+             fromView(Product.ProductYear), fromView(Product.MakerName));
 }
 
 // Captions are as wide as their text, so a click beside one still lands on

@@ -15,8 +15,9 @@
 #include "font_record_qt.h"
 #include "method_input_table.h"
 #include "product_constants.h"
-#include "ui_language.h"
 #include "result_grid_accessible.h"
+#include "ui_language.h"
+#include "utf8_text.h"
 #include "wait_cursor.h"
 #include "window_layout.h"
 #include "window_system.h"
@@ -25,7 +26,6 @@ namespace pecunor {
 
 namespace {
 
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 constexpr int rowMethod = 0;
 constexpr int firstValueRow = 4;

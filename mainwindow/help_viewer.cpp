@@ -19,6 +19,7 @@
 
 #include "product_constants.h"
 #include "ui_language.h"
+#include "utf8_text.h"
 
 namespace pecunor {
 namespace {
@@ -145,7 +146,7 @@ HelpViewer* openHelp(const QString& programFolder, QWidget* parent)
 HelpViewer* openHelp(const QString& programFolder, QWidget* parent, const QString& language)
 {
     const QDir folder(helpFolderFor(programFolder, language));
-    const QString productName = QString::fromUtf8(Product.ProductName.data(), Product.ProductName.size());
+    const QString productName = fromView(Product.ProductName);
 
     QFile helpFile(folder.filePath(QString::fromLatin1(helpFileName)));
     if (!helpFile.open(QIODevice::ReadOnly)) {

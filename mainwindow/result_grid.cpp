@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "font_record_qt.h"
+#include "utf8_text.h"
 
 namespace pecunor {
 
@@ -412,8 +413,7 @@ Qt::Alignment ResultGrid::textAlignment() const
 
 QString ResultGrid::cellText(int column, int row) const
 {
-    const std::string_view text = sheet_.cell(column, row);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return fromView(sheet_.cell(column, row));
 }
 
 QString ResultGrid::shownText(const QString& whole, int width) const

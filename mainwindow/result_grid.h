@@ -49,6 +49,7 @@ public:
     void remeasure();
 
     GridRect selection() const { return selection_.rect(); }
+    bool isSelected(int column, int row) const { return selection_.contains(column, row); }
     void setSelection(const GridRect& rect);
     // The row the keyboard stands on.
     int currentRow() const { return selection_.currentRow(); }

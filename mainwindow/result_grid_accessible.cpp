@@ -83,11 +83,7 @@ public:
 
     bool isSelected() const override
     {
-        if (!isValid())
-            return false;
-        const GridRect selection = grid_->selection();
-        return selection.left <= column_ && column_ <= selection.right && selection.top <= row_ &&
-               row_ <= selection.bottom;
+        return isValid() && grid_->isSelected(column_, row_);
     }
 
     QList<QAccessibleInterface*> columnHeaderCells() const override

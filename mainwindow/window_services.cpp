@@ -14,13 +14,13 @@
 #include "product_constants.h"
 #include "program_folders.h"
 #include "url_opener.h"
+#include "utf8_text.h"
 
 // What the main window asks of the desktop when it runs for real.
 namespace pecunor {
 
 namespace {
 
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 
