@@ -1,6 +1,7 @@
 #include "print_job.h"
 
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrintEngine>
@@ -59,6 +60,23 @@ bool endJob(QPainter& painter, QPrinter& printer)
     return ended && printer.printerState() != QPrinter::Error;
 }
 
+// The font as the printer sets it: text widths and the line step.
+SizedFont measured(const QFont& font, QPrinter& printer)
+{
+    const QFontMetrics metrics(font, &printer);
+    return {[metrics](std::string_view text) {
+                return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+            },
+            metrics.height()};
+}
+
+QFont resized(const QFont& font, int decipoints)
+{
+    QFont sized(font);
+    sized.setPointSizeF(decipoints / 10.0);
+    return sized;
+}
+
 }  // namespace
 
 QString printText(QPrinter& printer, const QString& title, const ShownResult& shown, PrintRange range,
@@ -68,16 +86,20 @@ QString printText(QPrinter& printer, const QString& title, const ShownResult& sh
     QPainter painter;
     if (!beginJob(painter, printer))
         return printerFailure(printer);
-    painter.setFont(font);
     painter.setPen(Qt::black);
-    const QFontMetrics metrics = painter.fontMetrics();
-    const PageMetrics page{printer.width(), printer.height(), metrics.height(), printer.logicalDpiX()};
-    const auto width = [&metrics](std::string_view text) {
-        return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    };
+    const SizedFont printerFont = measured(font, printer);
+    const PageMetrics page{printer.width(), printer.height(), printerFont.lineHeight, printer.logicalDpiX()};
+    const std::string date = dateSample.toStdString();
+    const int decipoints = qRound(10 * (font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF()));
+    const int tableSize = tableFontSize(
+        shown, range, page, [&](int size) { return measured(resized(font, size), printer); }, decipoints, date);
+    const QFont tableFont = tableSize == decipoints ? font : resized(font, tableSize);
     const std::vector<PlacedText> texts =
-        layoutTextPrintout(shown, range, page, width, dateSample.toStdString());
-    const int ascent = metrics.ascent();
+        layoutTextPrintout(shown, range, page, printerFont.width, date, measured(tableFont, printer));
+    const int ascent = QFontMetrics(font, &printer).ascent();
+    const int tableAscent = QFontMetrics(tableFont, &printer).ascent();
+    painter.setFont(font);
+    bool inTable = false;
     int currentPage = 0;
     bool drawing = true;
     for (const PlacedText& text : texts) {
@@ -87,7 +109,11 @@ QString printText(QPrinter& printer, const QString& title, const ShownResult& sh
             if (!drawing)
                 break;
         }
-        painter.drawText(text.x, text.y + ascent, QString::fromStdString(text.text));
+        if (text.inTable != inTable) {
+            inTable = text.inTable;
+            painter.setFont(inTable ? tableFont : font);
+        }
+        painter.drawText(text.x, text.y + (inTable ? tableAscent : ascent), QString::fromStdString(text.text));
     }
     const bool ended = endJob(painter, printer);
     return drawing && ended ? QString() : printerFailure(printer);

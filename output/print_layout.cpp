@@ -14,20 +14,20 @@ constexpr int rowNumberRoom = 100;
 constexpr int dateRoom = 20;
 constexpr int rightMargin = 120;
 constexpr int screenDpi = 96;
+// One point: below it a table would not be legible anyway.
+constexpr int smallestDecipoints = 10;
 
 // A gap at the printer's resolution, as long on paper as on the screen.
 int onPaper(int screenPixels, int dpi) { return (screenPixels * dpi + screenDpi / 2) / screenDpi; }
 
 class PageWriter {
 public:
-    PageWriter(std::vector<PlacedText>& out, const TextWidth& width) : out_(out), width_(width) {}
+    explicit PageWriter(std::vector<PlacedText>& out) : out_(out) {}
 
-    void leftOf(int rightEdge, std::string text)
+    void at(int left, std::string text, bool inTable = false)
     {
-        const int left = rightEdge - width_(text);
-        out_.push_back({page_, left, y_, std::move(text)});
+        out_.push_back({page_, left, y_, std::move(text), inTable});
     }
-    void at(int left, std::string text) { out_.push_back({page_, left, y_, std::move(text)}); }
     void skip(int height) { y_ += height; }
     int y() const { return y_; }
     void newPage()
@@ -38,7 +38,6 @@ public:
 
 private:
     std::vector<PlacedText>& out_;
-    const TextWidth& width_;
     int page_ = 0;
     int y_ = 0;
 };
@@ -46,54 +45,88 @@ private:
 struct RowSpan {
     int first;
     int last;
+    bool empty() const { return last < first; }
 };
 
-int widest(const ResultSheet& table, int column, RowSpan rows, const TextWidth& width)
+RowSpan printedRows(const ResultSheet& table, const ShownResult& shown, PrintRange range)
 {
-    int most = 0;
-    for (int row = rows.first; row <= rows.last; ++row)
-        most = std::max(most, width(table.cell(column, row)));
-    return most;
+    if (range == PrintRange::SelectedRows)
+        return {std::max(shown.selection.top, 0), std::min(shown.selection.bottom, table.rowCount() - 1)};
+    return {0, table.rowCount() - 1};
 }
 
-// Right edges of the columns: the row number, the date, then equal steps.
-// Column 0 also holds the labels of the ratio sheets, wider than a row
-// count, and a date wider than the sample must still not touch its row
-// number: both columns grow to hold the printed texts.
-std::vector<int> columnEdges(const ResultSheet& table, RowSpan rows, const TextWidth& width, const PageMetrics& page,
-                             std::string_view dateSample)
+// Every printed cell measured once, for the column edges and for placing it.
+class CellWidths {
+public:
+    CellWidths(const ResultSheet& table, RowSpan rows, const TextWidth& width)
+        : columns_(table.columnCount()), first_(rows.first), widest_(static_cast<std::size_t>(columns_))
+    {
+        widths_.reserve(static_cast<std::size_t>(std::max(rows.last - rows.first + 1, 0) * columns_));
+        for (int row = rows.first; row <= rows.last; ++row)
+            for (int column = 0; column < columns_; ++column) {
+                widths_.push_back(width(table.cell(column, row)));
+                widest_[static_cast<std::size_t>(column)] =
+                    std::max(widest_[static_cast<std::size_t>(column)], widths_.back());
+            }
+    }
+    int at(int column, int row) const { return widths_[static_cast<std::size_t>((row - first_) * columns_ + column)]; }
+    int widest(int column) const { return widest_[static_cast<std::size_t>(column)]; }
+
+private:
+    int columns_;
+    int first_;
+    std::vector<int> widths_;
+    std::vector<int> widest_;
+};
+
+// Right edges of the columns. Planned: the row number, the date, then equal
+// steps ending a margin before the page's right edge. A column whose texts
+// need more room than its planned place moves its edge right as far as they
+// need, which may push the columns after it. Column 0 also holds the labels
+// of the ratio sheets, wider than a row count.
+std::vector<int> columnEdges(const ResultSheet& table, const CellWidths& cells, const TextWidth& width,
+                             const PageMetrics& page, std::string_view dateSample)
 {
     const auto gap = [&page](int screenPixels) { return onPaper(screenPixels, page.dpi); };
+    // A third of a figure keeps neighbouring texts apart at any font size.
+    const int separation = std::max(1, width("0") / 3);
     const int columns = table.columnCount();
-    std::vector<int> edges;
     const int first = std::max(width(std::to_string(table.rowCount())) + gap(rowNumberRoom),
-                               widest(table, 0, rows, width) + gap(labelGap));
-    const int dateColumn = std::max(width(dateSample) + gap(dateRoom), widest(table, 1, rows, width) + width(" "));
-    const int step = columns > 2 ? (page.pageWidth - first - dateColumn - gap(rightMargin)) / (columns - 2) : 0;
-    for (int column = 0; column < columns; ++column)
-        edges.push_back(column == 0 ? first : first + dateColumn + (column - 1) * step);
+                               cells.widest(0) + gap(labelGap));
+    const int date = first + width(dateSample) + gap(dateRoom);
+    const int step = columns > 2 ? (page.pageWidth - date - gap(rightMargin)) / (columns - 2) : 0;
+    std::vector<int> edges{first};
+    for (int column = 1; column < columns; ++column) {
+        const int planned = date + (column - 1) * step;
+        edges.push_back(std::max(planned, edges.back() + separation + cells.widest(column)));
+    }
     return edges;
 }
 
 }  // namespace
 
 std::vector<PlacedText> layoutTextPrintout(const ShownResult& shown, PrintRange range, const PageMetrics& page,
-                                           const TextWidth& width, std::string_view dateSample)
+                                           const TextWidth& width, std::string_view dateSample,
+                                           const std::optional<SizedFont>& tableFont)
 {
     std::vector<PlacedText> out;
-    PageWriter writer(out, width);
+    PageWriter writer(out);
     const int middle = page.pageWidth / 2;
     const int labelEnd = middle - onPaper(labelGap, page.dpi);
+    const auto endingAt = [&](int rightEdge, std::string text) {
+        const int left = rightEdge - width(text);
+        writer.at(left, std::move(text));
+    };
     for (const ShownInputRow& row : shown.inputRows) {
         if (row.labelVisible)
-            writer.leftOf(labelEnd, filterCaption(row.caption) + " :");
+            endingAt(labelEnd, filterCaption(row.caption) + " :");
         if (row.valueVisible)
             writer.at(middle, row.value);
         writer.skip(page.lineHeight);
     }
     writer.skip(page.lineHeight);
     for (SummaryLine& line : summaryLines(shown.summaryLabels, shown.summaryValues)) {
-        writer.leftOf(labelEnd, std::move(line.label));
+        endingAt(labelEnd, std::move(line.label));
         writer.at(middle, std::move(line.value));
         writer.skip(page.lineHeight);
     }
@@ -102,23 +135,43 @@ std::vector<PlacedText> layoutTextPrintout(const ShownResult& shown, PrintRange 
         return out;
 
     const ResultSheet& table = *shown.table;
-    int firstRow = 0;
-    int lastRow = table.rowCount() - 1;
-    if (range == PrintRange::SelectedRows) {
-        firstRow = std::max(shown.selection.top, 0);
-        lastRow = std::min(shown.selection.bottom, lastRow);
-    }
-    const std::vector<int> edges = columnEdges(table, {firstRow, lastRow}, width, page, dateSample);
-    out.reserve(out.size() + static_cast<std::size_t>(std::max(lastRow - firstRow + 1, 0) * table.columnCount()));
-    for (int row = firstRow; row <= lastRow; ++row) {
+    const SizedFont cellFont = tableFont.value_or(SizedFont{width, page.lineHeight});
+    const RowSpan rows = printedRows(table, shown, range);
+    const CellWidths cells(table, rows, cellFont.width);
+    const std::vector<int> edges = columnEdges(table, cells, cellFont.width, page, dateSample);
+    out.reserve(out.size() + static_cast<std::size_t>(std::max(rows.last - rows.first + 1, 0) * table.columnCount()));
+    for (int row = rows.first; row <= rows.last; ++row) {
         for (int column = 0; column < table.columnCount(); ++column)
-            writer.leftOf(edges[static_cast<std::size_t>(column)], std::string(table.cell(column, row)));
-        writer.skip(page.lineHeight);
+            writer.at(edges[static_cast<std::size_t>(column)] - cells.at(column, row),
+                      std::string(table.cell(column, row)), true);
+        writer.skip(cellFont.lineHeight);
         // Only when another row follows: the last page ends with the table.
-        if (writer.y() + page.lineHeight > page.pageHeight && row < lastRow)
+        if (writer.y() + cellFont.lineHeight > page.pageHeight && row < rows.last)
             writer.newPage();
     }
     return out;
+}
+
+int tableFontSize(const ShownResult& shown, PrintRange range, const PageMetrics& page, const FontAtSize& font,
+                  int decipoints, std::string_view dateSample)
+{
+    if (shown.table == nullptr)
+        return decipoints;
+    const RowSpan rows = printedRows(*shown.table, shown, range);
+    if (rows.empty())
+        return decipoints;
+    int size = decipoints;
+    while (size > smallestDecipoints) {
+        const TextWidth width = font(size).width;
+        const int needed = columnEdges(*shown.table, CellWidths(*shown.table, rows, width), width, page, dateSample).back();
+        if (needed <= page.pageWidth)
+            break;
+        // Texts shrink with the size, the gaps do not: the proportional size
+        // is still too large, and the next round steps further down.
+        const auto proportional = static_cast<int>(static_cast<long long>(size) * page.pageWidth / needed);
+        size = std::max(smallestDecipoints, std::min(size - 1, proportional));
+    }
+    return size;
 }
 
 PictureSize proportionalPictureSize(PictureSize picture, int printerDpiX, int printerDpiY, int windowDpi)

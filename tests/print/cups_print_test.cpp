@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QProcess>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,8 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "../engine/engine_test_support.h"
@@ -122,6 +125,37 @@ int pageCount(const QString& pdf)
     return 0;
 }
 
+// A word as pdftotext -bbox places it, in points from the page's top left.
+struct WordBox {
+    std::string text;
+    double left;
+    double top;
+    double right;
+    double bottom;
+};
+
+struct PdfPage {
+    double width = 0;
+    std::vector<WordBox> words;
+};
+
+std::vector<PdfPage> wordBoxes(const QString& pdf)
+{
+    static const QRegularExpression pageTag(R"re(<page width="([\d.]+)" height="[\d.]+">)re");
+    static const QRegularExpression wordTag(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::vector<PdfPage> pages;
+    for (const QString& line : run("pdftotext", {"-bbox", pdf, "-"}).value_or(QString()).split(u'\n')) {
+        if (const auto page = pageTag.match(line); page.hasMatch())
+            pages.push_back({page.captured(1).toDouble(), {}});
+        else if (const auto word = wordTag.match(line); word.hasMatch() && !pages.empty())
+            pages.back().words.push_back({word.captured(5).toStdString(), word.captured(1).toDouble(),
+                                          word.captured(2).toDouble(), word.captured(3).toDouble(),
+                                          word.captured(4).toDouble()});
+    }
+    return pages;
+}
+
 // The line without blanks: at 10 pixels of 1200 dpi, the gap between a
 // label's colon and its value is too narrow for pdftotext to keep.
 std::string collapsed(const QString& text) { return text.simplified().remove(u' ').toStdString(); }
@@ -139,8 +173,8 @@ protected:
         PrintServices::desktop().printer().setPrinterName("PDF");
     }
 
-    // Future value of 1,000 at 10 % over the given years, printed through File > Print.
-    QString printFutureValue(const QString& years, bool picture, bool printed = true)
+    // The method's sheet for the values typed into its first fields, printed through File > Print.
+    QString printSheet(int method, const QStringList& values, bool picture, bool printed = true)
     {
         WindowServices services;
         services.today = [] { return date(2026, 12, 7); };
@@ -157,10 +191,12 @@ protected:
         window = std::make_unique<TfrmCalc>(settings, usRegional(), services);
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        for (const auto& [edit, text] : {std::pair{window->txtValue[0], QString("1000")},
-                                         {window->txtValue[1], QString("10")}, {window->txtValue[2], years}}) {
+        window->cboMethod->setCurrentIndex(method);
+        for (qsizetype field = 0; field < values.size(); ++field) {
+            QLineEdit* edit = window->txtValue[static_cast<std::size_t>(field)];
             edit->setFocus();
-            QTest::keyClicks(edit, text);
+            edit->selectAll();
+            QTest::keyClicks(edit, values[field]);
         }
         EXPECT_TRUE(window->sgrFin->isVisibleTo(window->tabCalc));
 
@@ -177,6 +213,12 @@ protected:
             }
         ADD_FAILURE() << "no PDF arrived";
         return {};
+    }
+
+    // Future value of 1,000 at 10 % over the given years.
+    QString printFutureValue(const QString& years, bool picture, bool printed = true)
+    {
+        return printSheet(0, {"1000", "10", years}, picture, printed);
     }
 
     void TearDown() override
@@ -237,6 +279,44 @@ TEST_P(CupsTextPrintoutTest, HoldsInputsSummaryAndEveryRowInOrderOnItsPages)
 }
 INSTANTIATE_TEST_SUITE_P(Printer, CupsTextPrintoutTest, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "AfterADialogThatHadARange" : "Fresh"; });
+
+// Annuity payments of 17 digits give amounts of up to 27 characters, more
+// than three columns of them hold in the table's font across a page.
+TEST_F(CupsPrintTest, TextPrintoutOfHugeAmountsKeepsEveryWordApartAndOnThePage)
+{
+    const QString pdf = printSheet(1, {"0", "10", "12345678901234567", "30"}, false);
+    ASSERT_FALSE(pdf.isEmpty());
+    const std::vector<PdfPage> pages = wordBoxes(pdf);
+    ASSERT_FALSE(pages.empty());
+    int payments = 0;
+    double inputHeight = 0;
+    double amountHeight = 0;
+    for (const PdfPage& page : pages) {
+        // Words of one line share their bottom; left to right they must not meet.
+        std::map<long long, std::vector<WordBox>> lines;
+        for (const WordBox& word : page.words) {
+            EXPECT_GE(word.left, 0) << word.text;
+            EXPECT_LE(word.right, page.width) << word.text;
+            lines[std::llround(word.bottom * 10)].push_back(word);
+            if (word.text == "$12,345,678,901,234,567.00") {
+                ++payments;
+                amountHeight = word.bottom - word.top;
+            }
+            if (word.text == "Principal")
+                inputHeight = word.bottom - word.top;
+        }
+        for (auto& [bottom, words] : lines) {
+            std::sort(words.begin(), words.end(), [](const WordBox& a, const WordBox& b) { return a.left < b.left; });
+            for (std::size_t i = 1; i < words.size(); ++i)
+                EXPECT_LT(words[i - 1].right, words[i].left) << words[i - 1].text << " | " << words[i].text;
+        }
+    }
+    EXPECT_EQ(payments, 30);
+    // Only the table gives up size to fit; the inputs keep the table's font.
+    EXPECT_GT(inputHeight, 0);
+    EXPECT_LT(amountHeight, inputHeight);
+    QFile::remove(pdf);
+}
 
 TEST_F(CupsPrintTest, ScreenPictureIsOnePageHoldingAnImage)
 {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "print_layout.h"
 #include "print_test_support.h"
@@ -108,7 +109,8 @@ TEST(TextPrintout, GapsScaleWithTheResolutionAndColumnsHoldTheirTexts)
         {"1200 dpi", 1200, 5, schedule, {1375, 2625, 5416, 8207, 10998}, 6125},
         {"ratio labels whole", 1200, 2, {{"Coupon Rate", "$8.00"}, {"Price", "$950.00"}, {"Yield", "0.84%"}},
          {1500, 2750}, 6125},
-        {"a wide date apart from its row number", 96, 2, {{"#", "Date"}, {"1", "12/31/2024"}}, {110, 220}, 490},
+        {"a wide date a third of a figure apart from its row number", 96, 2, {{"#", "Date"}, {"1", "12/31/2024"}},
+         {110, 213}, 490},
     };
     for (const Case& c : cases) {
         const TextWidth width = [&c](std::string_view text) { return static_cast<int>(text.size()) * 10 * c.dpi / 96; };
@@ -126,6 +128,85 @@ TEST(TextPrintout, GapsScaleWithTheResolutionAndColumnsHoldTheirTexts)
         for (auto cell = cells; cell != texts.end(); ++cell)
             EXPECT_EQ(cell->x + width(cell->text), c.edges.at(static_cast<std::size_t>((cell - cells) % c.columns)))
                 << c.name << ": " << cell->text;
+    }
+}
+
+// A font whose widths and line step follow its size: at 10 points ten
+// pixels a character, lines ten pixels apart.
+SizedFont scaledFont(int decipoints)
+{
+    return {[decipoints](std::string_view text) { return static_cast<int>(text.size()) * decipoints / 10; },
+            decipoints / 10};
+}
+
+// The widest amounts stand in the last of 30 rows, on a later page. Row
+// count 30 is 20 pixels wide: planned, column 0 ends at 120, column 1 at 220
+// and the steps are (1000 - 220 - 120) / 3 = 220.
+TEST(TextPrintout, ColumnsHoldTheirWidestTextsAndATableTooWideShrinksToTheLargestSizeThatFits)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> amounts;  // columns 2 to 4
+        int decipoints;
+        std::vector<int> edges;
+    };
+    const std::string payment = "$12,345,678,901,234,567.00";
+    const std::vector<Case> cases = {
+        {"narrow amounts keep the planned edges", {"$1,234.57", "$123.46", "$1,358.02"}, 100,
+         {120, 220, 440, 660, 880}},
+        // 220 + 3 + 260: the edges move only as far as the texts need, the
+        // last one past its planned place but inside the page.
+        {"a 17-digit payment widens the columns",
+         {payment, "$1,234,567,890,123,456.70", "$13,580,246,791,358,023.70"}, 100, {120, 220, 483, 736, 999}},
+        // 1029 pixels at 10 points, 1018 at 9.9, 1008 at 9.8, 999 at 9.7.
+        {"wider than the page: a smaller table font",
+         {payment, "$165,691,277,652,604,690.45", "$155,302,182,676,354,406.06"}, 97, {119, 216, 471, 735, 999}},
+        // 1429 pixels at 10 points, 1009 at 6.8.
+        {"far wider than the page", {std::string(40, '9'), std::string(40, '9'), std::string(40, '9')}, 67,
+         {113, 186, 456, 726, 996}},
+    };
+    for (const Case& c : cases) {
+        ResultSheet table = namedCellsSheet(5, 30);
+        for (int column = 2; column < 5; ++column)
+            table.setCell(column, 29, c.amounts.at(static_cast<std::size_t>(column - 2)));
+        ShownResult shown = shownInputs();
+        shown.table = &table;
+        const int size = tableFontSize(shown, PrintRange::AllRows, smallPage, scaledFont, 100, dateSample);
+        EXPECT_EQ(size, c.decipoints) << c.name;
+        const SizedFont font = scaledFont(size);
+        const auto texts =
+            layoutTextPrintout(shown, PrintRange::AllRows, smallPage, tenPerCharacter, dateSample, font);
+        // The inputs keep the printer font.
+        EXPECT_EQ(rightEdge(texts.front()), 490) << c.name;
+
+        std::map<std::pair<int, int>, std::vector<PlacedText>> lines;
+        std::size_t cells = 0;
+        for (const PlacedText& cell : texts) {
+            if (!cell.inTable)
+                continue;
+            const int right = cell.x + font.width(cell.text);
+            EXPECT_GE(cell.x, 0) << c.name << ": " << cell.text;
+            EXPECT_LE(right, smallPage.pageWidth) << c.name << ": " << cell.text;
+            EXPECT_EQ(right, c.edges.at(cells++ % 5)) << c.name << ": " << cell.text;
+            lines[{cell.page, cell.y}].push_back(cell);
+        }
+        ASSERT_EQ(lines.size(), 30U) << c.name;
+        for (auto& [where, line] : lines)
+            for (std::size_t i = 1; i < line.size(); ++i)
+                EXPECT_LT(line[i - 1].x + font.width(line[i - 1].text), line[i].x)
+                    << c.name << ": " << line[i - 1].text << " | " << line[i].text;
+        EXPECT_EQ(find(texts, "r2c0")->y - find(texts, "r1c0")->y, size / 10) << c.name;
+        EXPECT_GT(find(texts, "r29c0")->page, 0) << c.name;
+
+        // The largest size: a tenth of a point more passes the page's edge.
+        if (size < 100) {
+            const SizedFont larger = scaledFont(size + 1);
+            const auto wider = layoutTextPrintout(shown, PrintRange::AllRows, smallPage, tenPerCharacter, dateSample,
+                                                  larger);
+            EXPECT_TRUE(std::any_of(wider.begin(), wider.end(), [&](const PlacedText& t) {
+                return t.inTable && t.x + larger.width(t.text) > smallPage.pageWidth;
+            })) << c.name;
+        }
     }
 }
 
