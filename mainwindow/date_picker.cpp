@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -169,6 +170,9 @@ void TfrmCal::returnDate()
     if (pickerTarget) {
         const QSignalBlocker quiet(pickerTarget);
         pickerTarget->setEditText(calendarDateText());
+        // Shown from its first character: a narrow box keeps the month, not the year.
+        if (QLineEdit* field = pickerTarget->lineEdit())
+            field->setCursorPosition(0);
     }
     hide();
     if (pickerTarget && onDateChosen)

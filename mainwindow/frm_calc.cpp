@@ -6,13 +6,16 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "calc_chart.h"
 #include "font_record_qt.h"
+#include "help_viewer.h"
 #include "method_input_table.h"
 #include "product_constants.h"
 #include "result_grid_accessible.h"
@@ -172,17 +175,8 @@ void TfrmCalc::createResultPages()
     rtfExplain->setReadOnly(true);
     rtfExplain->setOpenLinks(false);
     rtfExplain->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // White paper with dark ink whatever the theme: a dark theme's light text
-    // on the white page would vanish, and the documents' teal titles and grey
-    // table lines are drawn for paper.
-    QPalette paper = rtfExplain->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        paper.setColor(group, QPalette::Base, Qt::white);
-        paper.setColor(group, QPalette::Text, Qt::black);
-        paper.setColor(group, QPalette::Link, QColor(0, 0, 160));
-        paper.setColor(group, QPalette::LinkVisited, QColor(96, 0, 128));
-    }
-    rtfExplain->setPalette(paper);
+    // The documents' teal titles and grey table lines are drawn for paper.
+    setPaperColours(*rtfExplain);
     auto* fill = new QVBoxLayout(tabExplain);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(rtfExplain);
@@ -237,11 +231,22 @@ void TfrmCalc::FormCreate()
     formStarting_ = true;
     inputsReady_ = false;
     setWindowTitle(fromView(Product.ProductName));
-    const QRect stored(settings_.Left, settings_.Top, std::max(settings_.Right - settings_.Left, 1),
-                       std::max(settings_.Bottom - settings_.Top, 1));
-    const QRect placed = placeOnScreens(stored, platform::screenAreas());
+    const QRect placed =
+        placeOnScreens(storedWindowRectangle(settings_.Left, settings_.Top, settings_.Right, settings_.Bottom),
+                       platform::screenAreas());
     move(placed.topLeft());
     resize(placed.size());
+    // A window too short for the rows scrolls them, the focused one into view.
+    scrLeft = new QScrollArea(centralWidget());
+    scrLeft->setObjectName(QStringLiteral("scrLeft"));
+    scrLeft->setFrameShape(QFrame::NoFrame);
+    scrLeft->setFocusPolicy(Qt::NoFocus);
+    scrLeft->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrLeft->setWidget(tabLeft);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && tabLeft->isAncestorOf(now))
+            scrLeft->ensureWidgetVisible(now);
+    });
     iniSettings();
     mnuExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     mnuHorGridlines->setChecked(settings_.HorGridlines);
@@ -263,7 +268,11 @@ void TfrmCalc::showEvent(QShowEvent* event)
 void TfrmCalc::FormShow()
 {
     inputsReady_ = true;
-    panDiv->move(splitterLeftFromPercent(frameGeometry().width(), settings_.DivLeft), panDiv->y());
+    // Shown, the window knows its frame, which must fit the screen too.
+    const QRect placed = placeOnScreens(QRect(pos(), size()), platform::screenAreas(), frameGeometry().size() - size());
+    move(placed.topLeft());
+    resize(placed.size());
+    splitterLeft_ = splitterLeftFromPercent(frameGeometry().width(), settings_.DivLeft);
     {
         const QSignalBlocker quiet(cboMethod);
         cboMethod->setCurrentIndex(settings_.Page < methodCount ? settings_.Page : 0);
@@ -286,8 +295,7 @@ void TfrmCalc::recordNormalRectangle()
 {
     if (isMinimized() || isMaximized())
         return;
-    const QRect stored(settings_.Left, settings_.Top, settings_.Right - settings_.Left,
-                       settings_.Bottom - settings_.Top);
+    const QRect stored = storedWindowRectangle(settings_.Left, settings_.Top, settings_.Right, settings_.Bottom);
     const QRect kept = rectangleToStore(stored, frameGeometry().topLeft(), size(), platform::windowPositionsKnown());
     settings_.Left = kept.left();
     settings_.Top = kept.top();
@@ -300,7 +308,8 @@ bool TfrmCalc::FormClose()
     recordNormalRectangle();
     settings_.WindowState = isMinimized() ? 1 : (isMaximized() ? 2 : 0);
     settings_.Page = static_cast<std::uint8_t>(std::max(cboMethod->currentIndex(), 0));
-    settings_.DivLeft = static_cast<std::uint8_t>(splitterPercent(panDiv->x(), frameGeometry().width()) & 0xFF);
+    settings_.DivLeft =
+        static_cast<std::uint8_t>(std::clamp(splitterPercent(splitterLeft_, frameGeometry().width()), 0, 100));
     if (services_.programFileExists && !services_.programFileExists())
         return true;
     const SaveResult saved = services_.saveSettings(settings_);
@@ -338,15 +347,18 @@ void TfrmCalc::restoreMethodInputs(CalcMethod method)
 {
     const MethodInput& stored = settings_.MethodInputs.slot(method);
     const bool dateInRange = stored.startDate >= firstDayNumber && stored.startDate <= lastDayNumber;
+    // Texts the window puts in show from their first character, as typed ones began.
     cboStartDate->setEditText(
         dateInRange ? QString::fromStdString(editableDateText(stored.startDate, regional_, services_.today()))
                     : QString());
+    cboStartDate->lineEdit()->setCursorPosition(0);
     cboPeriodsAre->setCurrentIndex(periodUnitFromIndex(stored.periodUnit) ? stored.periodUnit : 0);
     cboPaymentsDue->setCurrentIndex(paymentTimingFromIndex(stored.paymentTiming) ? stored.paymentTiming : 0);
     for (std::size_t i = 0; i < txtValue.size(); ++i) {
         // The longest length first, so that restoring never cuts a text.
         txtValue[i]->setMaxLength(valueFieldLength);
         txtValue[i]->setText(QString::fromStdString(stored.valueTexts[i]));
+        txtValue[i]->setCursorPosition(0);
     }
     cboInterestPer->setCurrentIndex(periodUnitFromIndex(stored.interestPer) ? stored.interestPer : 0);
 }
@@ -376,9 +388,10 @@ void TfrmCalc::prepEdits(QObject* caller)
         for (QWidget* child : tabLeft->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (child != lblMethod && child != cboMethod)
                 child->hide();
-        const int labelHeight = QFontMetrics(font()).height();
         const InputPanelPlacement placement =
-            placeInputPanel(row, tabLeft->width(), labelHeight, cboStartDate->height());
+            placeInputPanel(row, scrLeft->size(), QFontMetrics(font()).height(), cboStartDate->height(),
+                            scrLeft->verticalScrollBar()->sizeHint().width());
+        tabLeft->resize(placement.panel);
         for (int i = 0; i < inputRowCount; ++i) {
             const InputRowPlacement& where = placement.rows[static_cast<std::size_t>(i)];
             rowLabel(i)->setGeometry(where.label);
@@ -392,8 +405,17 @@ void TfrmCalc::prepEdits(QObject* caller)
         }
     }
 
-    for (int i = 0; i < 4; ++i)
-        txtValue[static_cast<std::size_t>(i)]->setMaxLength(valueFieldMaxLength(method, i + 1));
+    for (int i = 0; i < 4; ++i) {
+        QLineEdit* field = txtValue[static_cast<std::size_t>(i)];
+        const int length = valueFieldMaxLength(method, i + 1);
+        // A new length resets the field's cursor, selection and undo steps:
+        // set only when it changes, and the cursor kept where it was.
+        if (field->maxLength() == length)
+            continue;
+        const int cursor = field->cursorPosition();
+        field->setMaxLength(length);
+        field->setCursorPosition(cursor);
+    }
     inputsReady_ = true;
 }
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPointer>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTextBrowser>
 
@@ -64,7 +65,8 @@ public:
     TfrmCalc(AppSettings& settings, RegionalSettings regional, WindowServices services);
     ~TfrmCalc() override;
 
-    // Input panel.
+    // Input panel, scrolled where the window is too short for its rows.
+    QScrollArea* scrLeft;
     QFrame* tabLeft;
     QLabel* lblMethod;
     QComboBox* cboMethod;
@@ -199,6 +201,9 @@ private:
     bool formStarting_ = true;
     bool shown_ = false;
     int calculationCount_ = 0;
+    // The splitter's left edge as set at the first show and by drags; a
+    // narrower window draws the bar nearer, a wider one where it was.
+    int splitterLeft_ = 0;
     // Whether the last calculation showed a table; none yet before the first.
     std::optional<bool> resultSucceeded_;
     struct HeldSelection {

@@ -137,8 +137,8 @@ void TfrmCalc::FormResize()
     if (formStarting_ || !inputsReady_)
         return;
     recordNormalRectangle();
-    const RegionPlacement regions = placeRegions(clientSize(), panDiv->x());
-    tabLeft->setGeometry(regions.inputPanel);
+    const RegionPlacement regions = placeRegions(clientSize(), splitterLeft_);
+    scrLeft->setGeometry(regions.inputPanel);
     panDiv->setGeometry(regions.splitter);
     pagRight->setGeometry(regions.pages);
     if (resultSucceeded_.value_or(false))
@@ -161,13 +161,14 @@ void TfrmCalc::panDivMouseDown()
 
 void TfrmCalc::panDivMouseMove(int dx)
 {
-    panDiv->move(dragSplitter(panDiv->x(), dx, tabLeft->width(), pagRight->width()), panDiv->y());
+    panDiv->move(dragSplitter(panDiv->x(), dx, scrLeft->width(), pagRight->width()), panDiv->y());
     panDiv->raise();
 }
 
 void TfrmCalc::panDivMouseUp()
 {
     panDiv->setHeld(false);
+    splitterLeft_ = panDiv->x();
     FormResize();
 }
 

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSet>
 #include <QSplitter>
 #include <QTextBlock>
@@ -20,6 +21,7 @@
 #include "product_constants.h"
 #include "ui_language.h"
 #include "utf8_text.h"
+#include "window_layout.h"
 
 namespace pecunor {
 namespace {
@@ -51,6 +53,23 @@ QString helpFolderFor(const QString& programFolder, const QString& language)
     return QFileInfo::exists(translated + u'/' + QLatin1String(helpFileName)) ? translated : programFolder;
 }
 
+// Inside the available area of the screen at any scale: a new window
+// centred over its parent, an open one left where it is while it fits.
+void placeInsideScreen(HelpViewer& viewer, QWidget* parent)
+{
+    // A window's decorations are known once it was shown; until then its
+    // parent's are the best guess.
+    const QWidget& framed = viewer.isVisible() || parent == nullptr ? viewer : *parent;
+    const QSize decorations = framed.frameGeometry().size() - framed.size();
+    const QRect area = (parent ? parent->screen() : viewer.screen())->availableGeometry();
+    QRect frame(viewer.pos(), viewer.size() + decorations);
+    if (!viewer.isVisible())
+        frame.moveCenter(parent ? parent->frameGeometry().center() : area.center());
+    const QRect fitted = fitInsideArea(frame, area);
+    viewer.move(fitted.topLeft());
+    viewer.resize(fitted.size() - decorations);
+}
+
 HelpMessageHook& messageHook()
 {
     static HelpMessageHook hook = showMessageBox;
@@ -74,6 +93,7 @@ HelpViewer::HelpViewer(const QString& productName, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
     resize(800, 540);
+    setPaperColours(*page_);
 
     connect(topics_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { topicChosen(item); });
     // A click on the current topic brings it back after the text was scrolled away.
@@ -133,6 +153,21 @@ void HelpViewer::topicChosen(QTreeWidgetItem* item)
         page_->scrollToAnchor(anchor);
 }
 
+void setPaperColours(QTextBrowser& page)
+{
+    QPalette paper = page.palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        paper.setColor(group, QPalette::Base, Qt::white);
+        paper.setColor(group, QPalette::Text, Qt::black);
+        paper.setColor(group, QPalette::Link, QColor(0, 0, 160));
+        paper.setColor(group, QPalette::LinkVisited, QColor(96, 0, 128));
+    }
+    page.setPalette(paper);
+    // Reading rich text colours its links from the application's palette,
+    // not from the page's.
+    page.document()->setDefaultStyleSheet(QStringLiteral("a[href] { color: #0000a0; }"));
+}
+
 HelpMessageHook setHelpMessageHook(HelpMessageHook hook)
 {
     return std::exchange(messageHook(), hook ? std::move(hook) : HelpMessageHook(showMessageBox));
@@ -164,7 +199,10 @@ HelpViewer* openHelp(const QString& programFolder, QWidget* parent, const QStrin
     if (viewer == nullptr)
         viewer = new HelpViewer(productName, parent);
     viewer->setHelp(contents, QString::fromUtf8(helpFile.readAll()));
+    placeInsideScreen(*viewer, parent);
     viewer->show();
+    // Shown, it knows its own frame, which must fit too.
+    placeInsideScreen(*viewer, parent);
     viewer->raise();
     viewer->activateWindow();
     return viewer;

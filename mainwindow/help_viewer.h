@@ -42,6 +42,11 @@ private:
     QTextBrowser* page_;
 };
 
+// White paper, dark ink and dark links whatever the theme: a dark or
+// high-contrast theme's light ink stays off the documents, whose coloured
+// headings are chosen for paper.
+void setPaperColours(QTextBrowser& page);
+
 // Shows a message with a single OK button.
 using HelpMessageHook = std::function<void(QWidget* parent, const QString& title, const QString& text)>;
 // Replaces how openHelp reports a missing help file (tests keep modal boxes

@@ -12,13 +12,11 @@ constexpr int rowGap = 3;
 
 int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
-}  // namespace
-
-InputPanelPlacement placeInputPanel(const MethodInputRow& method, int panelClientWidth, int labelHeight,
-                                    int boxHeight)
+// Stacks the rows for a panel of that width; gives the height they need.
+int stackInputRows(InputPanelPlacement& placement, const MethodInputRow& method, int panelWidth, int labelHeight,
+                   int boxHeight)
 {
-    InputPanelPlacement placement;
-    const int width = panelClientWidth - 2 * panelMargin;
+    const int width = panelWidth - 2 * panelMargin;
     const bool hasInterestRow = method.interestPerOffered;
     int y = panelMargin;
     for (int i = 0; i < inputRowCount; ++i) {
@@ -36,6 +34,21 @@ InputPanelPlacement placeInputPanel(const MethodInputRow& method, int panelClien
         }
         if (row.visible)
             y += boxHeight + rowGap;
+    }
+    return y - rowGap + panelMargin;
+}
+
+}  // namespace
+
+InputPanelPlacement placeInputPanel(const MethodInputRow& method, QSize area, int labelHeight, int boxHeight,
+                                    int scrollBarWidth)
+{
+    InputPanelPlacement placement;
+    placement.panel = area;
+    const int rowsHeight = stackInputRows(placement, method, area.width(), labelHeight, boxHeight);
+    if (rowsHeight > area.height()) {
+        placement.panel = QSize(std::max(0, area.width() - scrollBarWidth), rowsHeight);
+        stackInputRows(placement, method, placement.panel.width(), labelHeight, boxHeight);
     }
     return placement;
 }
@@ -99,31 +112,57 @@ int splitterPercent(int splitterLeft, int outerWidth)
     return roundHalfEven(static_cast<double>(splitterLeft) / outerWidth * 100.0);
 }
 
-QRect placeOnScreens(const QRect& stored, const QList<QRect>& screenAreas)
+QRect storedWindowRectangle(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom)
+{
+    // Far beyond any screen, yet small enough that edges and centres
+    // computed from it stay well within an int.
+    static constexpr std::int64_t limit = 1 << 24;
+    const std::int64_t width = right - left;
+    const std::int64_t height = bottom - top;
+    if (width < usableWindowSize.width() || height < usableWindowSize.height())
+        return firstStartWindow;
+    const auto bounded = [](std::int64_t value, std::int64_t low) {
+        return static_cast<int>(std::clamp(value, low, limit));
+    };
+    return {bounded(left, -limit), bounded(top, -limit), bounded(width, 0), bounded(height, 0)};
+}
+
+QRect placeOnScreens(const QRect& stored, const QList<QRect>& screenAreas, QSize decorations)
 {
     // Enough of the title strip to take hold of with the pointer.
     constexpr int gripHeight = 16;
     constexpr int gripWidth = 48;
-    const QRect titleStrip(stored.topLeft(), QSize(stored.width(), gripHeight));
-    const auto distance = [&stored](const QRect& area) {
-        const QPoint centre = stored.center();
+    const QRect frame(stored.topLeft(), stored.size() + decorations);
+    const QRect titleStrip(frame.topLeft(), QSize(frame.width(), gripHeight));
+    const auto distance = [&frame](const QRect& area) {
+        const QPoint centre = frame.center();
         const int dx = std::max({area.left() - centre.x(), 0, centre.x() - area.right()});
         const int dy = std::max({area.top() - centre.y(), 0, centre.y() - area.bottom()});
         return static_cast<long long>(dx) * dx + static_cast<long long>(dy) * dy;
     };
+    const QRect* reached = nullptr;
     const QRect* nearest = nullptr;
     for (const QRect& area : screenAreas) {
         const QRect seen = titleStrip & area;
-        if (seen.height() >= gripHeight && seen.width() >= std::min(gripWidth, stored.width()))
-            return stored;
+        if (!reached && seen.height() >= gripHeight && seen.width() >= std::min(gripWidth, frame.width()))
+            reached = &area;
         if (!nearest || distance(area) < distance(*nearest))
             nearest = &area;
     }
-    if (!nearest)
+    if (reached && frame.width() <= reached->width() && frame.height() <= reached->height())
         return stored;
-    const QSize size = stored.size().boundedTo(nearest->size());
-    const int left = std::clamp(stored.left(), nearest->left(), nearest->right() + 1 - size.width());
-    const int top = std::clamp(stored.top(), nearest->top(), nearest->bottom() + 1 - size.height());
+    const QRect* area = reached ? reached : nearest;
+    if (!area)
+        return stored;
+    const QRect fitted = fitInsideArea(frame, *area);
+    return {fitted.topLeft(), fitted.size() - decorations};
+}
+
+QRect fitInsideArea(const QRect& frame, const QRect& area)
+{
+    const QSize size = frame.size().boundedTo(area.size());
+    const int left = std::clamp(frame.left(), area.left(), area.right() + 1 - size.width());
+    const int top = std::clamp(frame.top(), area.top(), area.bottom() + 1 - size.height());
     return {QPoint(left, top), size};
 }
 

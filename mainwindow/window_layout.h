@@ -5,6 +5,7 @@
 #include <QSize>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 
 #include "method_input_table.h"
@@ -19,6 +20,8 @@ struct InputRowPlacement {
 };
 
 struct InputPanelPlacement {
+    // The panel's own size inside the area that scrolls it.
+    QSize panel;
     std::array<InputRowPlacement, inputRowCount> rows;
     // The interest unit box beside the rate field, when the method offers it.
     std::optional<QRect> interestPer;
@@ -26,9 +29,11 @@ struct InputPanelPlacement {
 
 // Rows stack from y = 9, each visible label and control taking its height
 // plus 3; the rate field of an interest method shares its line with the
-// interest unit box (a third and two thirds of the width).
-InputPanelPlacement placeInputPanel(const MethodInputRow& method, int panelClientWidth, int labelHeight,
-                                    int boxHeight);
+// interest unit box (a third and two thirds of the width). The panel fills
+// the area; where the rows need more height than the area has, it is as
+// tall as the rows and narrower by the scroll bar that then shows.
+InputPanelPlacement placeInputPanel(const MethodInputRow& method, QSize area, int labelHeight, int boxHeight,
+                                    int scrollBarWidth);
 
 // The three regions side by side, from the splitter's left edge.
 struct RegionPlacement {
@@ -62,10 +67,24 @@ int dragSplitter(int splitterLeft, int dx, int inputPanelWidth, int pagesWidth);
 int splitterLeftFromPercent(int outerWidth, int percent);
 int splitterPercent(int splitterLeft, int outerWidth);
 
+// The window rectangle that the stored edges describe, whatever the settings
+// file holds: worked out in 64 bits and kept within a range that no
+// arithmetic on it can overflow. Edges that make no usable window (inverted,
+// smaller than usableWindowSize) give the first start's rectangle.
+inline constexpr QSize usableWindowSize(160, 120);
+inline constexpr QRect firstStartWindow(0, 0, 640, 480);
+QRect storedWindowRectangle(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
+
 // Where a window stored at a frame position with a client size opens: as
-// stored while a grip of its title strip lies on some screen area; else on
-// the nearest area, smaller only where the area is.
-QRect placeOnScreens(const QRect& stored, const QList<QRect>& screenAreas);
+// stored while a grip of its title strip lies on some screen area and its
+// frame (the client and the decorations around it) is no larger than that
+// area; else inside the area it is on, or else the nearest, smaller only
+// where the area is.
+QRect placeOnScreens(const QRect& stored, const QList<QRect>& screenAreas, QSize decorations = {0, 0});
+
+// A window frame wholly inside a screen area: smaller only where the area
+// is, moved only as far as it must.
+QRect fitInsideArea(const QRect& frame, const QRect& area);
 
 // The rectangle to store for a window in the normal state: its frame position
 // and its client size. Where the window system keeps positions to itself

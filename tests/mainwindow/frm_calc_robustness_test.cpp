@@ -2,12 +2,15 @@
 #include <QHelpEvent>
 #include <QImage>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTest>
 #include <QToolTip>
 
 #include <gtest/gtest.h>
+
+#include <climits>
 
 #include "main_window_fixture.h"
 
@@ -60,17 +63,83 @@ TEST_F(MainWindowTest, EveryMethodNameFitsTheMethodBox)
             << w.cboMethod->itemText(m).toStdString();
 }
 
-// A window stored beyond every screen opens on one, as large as stored.
-TEST_F(MainWindowTest, WindowStoredOffEveryScreenOpensOnOne)
+// Whatever the settings file holds, the window opens on the screen at a
+// usable size, and what it saves at close describes that window.
+TEST_F(MainWindowTest, StoredRectangleOpensAUsableWindowOnTheScreen)
 {
-    settings.Left = -3000;
-    settings.Top = -3000;
-    settings.Right = -3000 + 500;
-    settings.Bottom = -3000 + 400;
-    TfrmCalc& w = open();
-    const QRect screen = w.screen()->availableGeometry();
-    EXPECT_TRUE(screen.contains(w.frameGeometry().topLeft()));
-    EXPECT_EQ(w.size(), QSize(500, 400));
+    constexpr int areas = -1;  // as large as the screen's area allows, with the frame
+    const struct {
+        const char* name;
+        std::int32_t left, top, right, bottom;
+        QSize expected;
+    } cases[] = {
+        {"beyond every screen", -3000, -3000, -2500, -2600, {500, 400}},
+        {"larger than the screen", 0, 0, 3000, 2000, {areas, areas}},
+        {"top at the largest integer", 0, INT_MAX, 640, 480, {640, 480}},
+        {"right at the largest integer", 0, 0, INT_MAX, 480, {areas, 480}},
+        {"left at the smallest integer", INT_MIN, 0, 640, 480, {areas, 480}},
+        {"every edge at its end", INT_MIN, INT_MIN, INT_MAX, INT_MAX, {areas, areas}},
+        {"inverted", 600, 500, 20, 10, {640, 480}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        settings.Left = c.left;
+        settings.Top = c.top;
+        settings.Right = c.right;
+        settings.Bottom = c.bottom;
+        TfrmCalc& w = open();
+        const QRect area = w.screen()->availableGeometry();
+        const QSize frame = w.frameGeometry().size() - w.size();
+        EXPECT_EQ(w.size().width(), c.expected.width() == areas ? area.width() - frame.width() : c.expected.width());
+        EXPECT_EQ(w.size().height(),
+                  c.expected.height() == areas ? area.height() - frame.height() : c.expected.height());
+        EXPECT_TRUE(area.contains(w.frameGeometry()));
+        w.close();
+        ASSERT_FALSE(saved.empty());
+        const AppSettings& kept = saved.back();
+        EXPECT_EQ(QRect(QPoint(kept.Left, kept.Top), QPoint(kept.Right - 1, kept.Bottom - 1)),
+                  QRect(w.frameGeometry().topLeft(), w.size()));
+        window.reset();
+    }
+}
+
+// A window too short for the rows scrolls the input panel; every field the
+// keyboard reaches is scrolled into view, and none is cut at the right.
+TEST_F(MainWindowTest, EveryInputIsReachableInAShortWindow)
+{
+    const struct {
+        const char* name;
+        int height;
+        bool scrolls;
+    } cases[] = {{"first start's size", 480, false}, {"short", 260, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        settings.Bottom = settings.Top + c.height;
+        settings.Page = static_cast<std::uint8_t>(indexOf(CalcMethod::FutureValueAnnuity));
+        TfrmCalc& w = open();
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        QWidget* view = w.scrLeft->viewport();
+        EXPECT_EQ(w.scrLeft->verticalScrollBar()->isVisible(), c.scrolls);
+        EXPECT_EQ(w.tabLeft->width(), view->width());
+        EXPECT_EQ(w.tabLeft->height() > view->height(), c.scrolls);
+        const QWidget* lastRow = w.txtValue[3];
+        EXPECT_GE(w.tabLeft->height(), lastRow->geometry().bottom() + 9);
+        w.cboMethod->setFocus();
+        for (QWidget* next : std::initializer_list<QWidget*>{w.cboStartDate, w.cboPeriodsAre, w.cboPaymentsDue,
+                                                             w.txtValue[0], w.txtValue[1], w.cboInterestPer,
+                                                             w.txtValue[2], w.txtValue[3]}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            ASSERT_TRUE(next->isAncestorOf(QApplication::focusWidget()) || next == QApplication::focusWidget());
+            const QRect shown(next->mapTo(view, QPoint(0, 0)), next->size());
+            EXPECT_TRUE(view->rect().contains(shown)) << next->objectName().toStdString();
+        }
+        // The label above a field comes into view with it.
+        QTest::mouseClick(w.lblStartDate, Qt::LeftButton);
+        EXPECT_GE(w.lblStartDate->mapTo(view, QPoint(0, 0)).y(), 0);
+        window->close();
+        window.reset();
+    }
 }
 
 // Neither a narrower window nor a stored position beyond it loses the bar.

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "date_picker.h"
 #include "main_window_fixture.h"
 #include "window_layout.h"
 
@@ -305,6 +306,8 @@ TEST_F(MainWindowTest, SplitterClosesEitherPaneAndComesBack)
     EXPECT_EQ(w.txtValue[0]->width(), w.tabLeft->width() - 18);
 }
 
+// A window narrowed for a moment draws the bar inside it; widened again it
+// shows the bar where it was, and closing stores that place.
 TEST_F(MainWindowTest, ResizeKeepsTheSplitterPixelPosition)
 {
     TfrmCalc& w = open();
@@ -312,14 +315,77 @@ TEST_F(MainWindowTest, ResizeKeepsTheSplitterPixelPosition)
     w.resize(900, 600);
     EXPECT_EQ(w.panDiv->x(), start);
     EXPECT_EQ(w.pagRight->geometry().right(), w.centralWidget()->width() - 7);
+    w.resize(120, 600);
+    EXPECT_EQ(w.panDiv->geometry().right(), w.centralWidget()->width() - 7);
+    w.resize(900, 600);
+    EXPECT_EQ(w.panDiv->x(), start);
+    EXPECT_EQ(w.scrLeft->width(), start - 6);
+    w.close();
+    ASSERT_FALSE(saved.empty());
+    EXPECT_EQ(saved.back().DivLeft, splitterPercent(start, w.frameGeometry().width()));
+}
+
+// Texts the window puts into the inputs show from their first character,
+// also in fields too narrow for them; typing still shows where it types.
+TEST_F(MainWindowTest, InputsTheWindowFillsShowTheirBeginning)
+{
+    settings.DivLeft = 10;  // a narrow input panel
+    MethodInput& stored = settings.MethodInputs.slot(CalcMethod::FutureValue);
+    stored.valueTexts = {"12345678.9012", "12.3456789", "36", ""};
+    TfrmCal picker(usRegional(), [] { return today; });
+    picker.onDateChosen = [this] { window->txtValue1Change(window->cboStartDate); };
+    window = std::make_unique<TfrmCalc>(settings, usRegional(), [&] {
+        WindowServices s = services();
+        s.openDatePicker = [&picker](QComboBox* box, QPoint origin) { picker.execute(box, origin); };
+        return s;
+    }());
+    TfrmCalc& w = *window;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const std::vector<QLineEdit*> fields = {w.cboStartDate->lineEdit(), w.txtValue[0], w.txtValue[1]};
+    // The character at the field's left edge, as painted.
+    const auto firstShown = [](QLineEdit* field) {
+        field->grab();
+        return field->cursorPositionAt(QPoint(field->contentsRect().left() + 3, field->height() / 2));
+    };
+    const auto expectBeginningsShown = [&](const char* when) {
+        SCOPED_TRACE(when);
+        for (QLineEdit* field : fields) {
+            ASSERT_GT(field->fontMetrics().horizontalAdvance(field->text()), field->width())
+                << field->text().toStdString();
+            EXPECT_EQ(firstShown(field), 0) << field->text().toStdString();
+        }
+    };
+    expectBeginningsShown("at the start");
+    selectMethod(CalcMethod::PresentValue);
+    selectMethod(CalcMethod::FutureValue);
+    expectBeginningsShown("after a method switch");
+    w.resize(700, 480);
+    expectBeginningsShown("after a resize");
+
+    w.cboStartDate->setFocus();
+    QTest::keyClick(w.cboStartDate, Qt::Key_F4);
+    ASSERT_TRUE(picker.isVisible());
+    QTest::keyClick(picker.windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(w.cboStartDate->currentText(), QStringLiteral("12/7/2026"));
+    expectBeginningsShown("after the date picker");
+
+    QLineEdit* typedIn = w.txtValue[0];
+    typedIn->setFocus();
+    QTest::keyClick(typedIn, Qt::Key_End);
+    QTest::keyClicks(typedIn, "5");
+    EXPECT_EQ(typedIn->text(), QStringLiteral("12345678.90125"));
+    typedIn->grab();
+    EXPECT_EQ(typedIn->cursorPositionAt(QPoint(typedIn->contentsRect().right() - 3, typedIn->height() / 2)),
+              typedIn->text().size());
 }
 
 TEST_F(MainWindowTest, CloseWritesTheWindowStateAndSettingsComeBack)
 {
     settings.Left = 20;
     settings.Top = 30;
-    settings.Right = 820;
-    settings.Bottom = 630;
+    settings.Right = 720;
+    settings.Bottom = 530;
     TfrmCalc& w = open();
     selectMethod(CalcMethod::ZeroCouponBonds);
     type(w.txtValue[0], "1000");
@@ -329,8 +395,8 @@ TEST_F(MainWindowTest, CloseWritesTheWindowStateAndSettingsComeBack)
     EXPECT_EQ(kept.Page, indexOf(CalcMethod::ZeroCouponBonds));
     EXPECT_EQ(kept.DivLeft, 30);
     EXPECT_EQ(kept.WindowState, 0);
-    EXPECT_EQ(kept.Right - kept.Left, 800);
-    EXPECT_EQ(kept.Bottom - kept.Top, 600);
+    EXPECT_EQ(kept.Right - kept.Left, 700);
+    EXPECT_EQ(kept.Bottom - kept.Top, 500);
     EXPECT_EQ(kept.MethodInputs.slot(CalcMethod::ZeroCouponBonds).valueTexts[0], "1000");
     window.reset();
 

@@ -2,17 +2,24 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPalette>
 #include <QPointer>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextFrame>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -217,6 +224,106 @@ TEST_F(HelpViewerTest, OpeningAgainReusesTheWindowWithTheFileAsItIsNow)
     EXPECT_EQ(first, second);
     EXPECT_EQ(mainWindow.findChildren<HelpViewer*>().size(), 1);
     EXPECT_EQ(second->helpPage()->toPlainText(), "Second");
+}
+
+TEST_F(HelpViewerTest, OpensInsideTheScreenWhateverSizeItAsksFor)
+{
+    HelpViewer* viewer = openHelp(shippedHelpFolder(), &mainWindow);
+    ASSERT_NE(viewer, nullptr);
+    const QRect area = viewer->screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(viewer->frameGeometry()));
+
+    viewer->move(area.left() - 500, area.top() + 300);
+    viewer->resize(3000, 2000);
+    ASSERT_EQ(openHelp(shippedHelpFolder(), &mainWindow), viewer);
+    EXPECT_TRUE(area.contains(viewer->frameGeometry()));
+    EXPECT_EQ(viewer->frameGeometry().size(), area.size());
+
+    // One that fits stays where it was put.
+    const QPoint placed = area.topLeft() + QPoint(40, 30);
+    viewer->move(placed);
+    viewer->resize(400, 300);
+    openHelp(shippedHelpFolder(), &mainWindow);
+    EXPECT_EQ(viewer->pos(), placed);
+    EXPECT_EQ(viewer->size(), QSize(400, 300));
+}
+
+// WCAG 2 contrast ratio: 1 for equal colours up to 21 for black on white.
+double contrast(const QColor& one, const QColor& other)
+{
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double a = luminance(one);
+    const double b = luminance(other);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+QPalette paletteOf(std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours)
+{
+    QPalette palette = QApplication::style()->standardPalette();
+    for (const auto& [role, colour] : colours)
+        palette.setColor(role, colour);
+    return palette;
+}
+
+// Headings and links at least 3:1 against the page, body text 4.5:1, in the
+// themes a user may choose.
+TEST_F(HelpViewerTest, HelpIsReadableInEveryTheme)
+{
+    const struct {
+        const char* name;
+        QPalette palette;
+    } themes[] = {
+        {"light", QApplication::style()->standardPalette()},
+        {"dark", paletteOf({{QPalette::Window, QColor(0x222020)}, {QPalette::WindowText, Qt::white},
+                            {QPalette::Base, QColor(0x3d3d3d)}, {QPalette::Text, Qt::white},
+                            {QPalette::Button, QColor(0x424245)}, {QPalette::ButtonText, Qt::white},
+                            {QPalette::Link, QColor(0x0986d3)}, {QPalette::LinkVisited, QColor(0xa70b06)}})},
+        {"high-contrast black", paletteOf({{QPalette::Window, Qt::black}, {QPalette::WindowText, Qt::white},
+                                           {QPalette::Base, Qt::black}, {QPalette::Text, Qt::white},
+                                           {QPalette::Button, Qt::black}, {QPalette::ButtonText, Qt::white},
+                                           {QPalette::Link, Qt::yellow}, {QPalette::LinkVisited, Qt::cyan}})},
+    };
+    // The shipped help, with a cross reference as a topic would carry one.
+    QFile shipped(shippedHelpFolder() + "/" + helpFileName);
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    QTemporaryDir folder;
+    writeFile(folder, helpFileName,
+              shipped.readAll().replace("</body>", "<p>See <a href=\"#window\">The Calculator Window</a>.</p></body>"));
+    const QPalette before = QApplication::palette();
+    for (const auto& theme : themes) {
+        SCOPED_TRACE(theme.name);
+        QApplication::setPalette(theme.palette);
+        QWidget owner;
+        HelpViewer* viewer = openHelp(folder.path(), &owner);
+        ASSERT_NE(viewer, nullptr);
+        const QTextBrowser* page = viewer->helpPage();
+        const QTextFrameFormat root = page->document()->rootFrame()->frameFormat();
+        const QColor paper = root.background().style() != Qt::NoBrush
+                                 ? root.background().color()
+                                 : page->viewport()->palette().color(page->viewport()->backgroundRole());
+        const QColor ink = page->palette().color(QPalette::Text);
+        std::map<std::string, double> worst = {{"heading", 21.0}, {"link", 21.0}, {"body", 21.0}};
+        for (QTextBlock block = page->document()->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                if (it.fragment().text().trimmed().isEmpty())
+                    continue;
+                const QColor colour = format.foreground().style() != Qt::NoBrush ? format.foreground().color() : ink;
+                const QColor ground = format.background().style() != Qt::NoBrush ? format.background().color() : paper;
+                const std::string kind = !format.anchorHref().isEmpty()            ? "link"
+                                         : block.blockFormat().headingLevel() > 0 ? "heading"
+                                                                                  : "body";
+                worst[kind] = std::min(worst[kind], contrast(colour, ground));
+            }
+        }
+        EXPECT_GE(worst["heading"], 3.0);
+        EXPECT_GE(worst["link"], 3.0);
+        EXPECT_GE(worst["body"], 4.5);
+    }
+    QApplication::setPalette(before);
 }
 
 }  // namespace
