@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 #include "font_record_qt.h"
 #include "utf8_text.h"
@@ -23,21 +24,6 @@ namespace {
 
 // The width a column has before the first measuring.
 constexpr int defaultColumnWidth = 64;
-
-// A text with every digit as wide as the widest digit of the font, so that a
-// column measured by it holds any number or date of the same form.
-QString widestDigitsOf(const QString& text, const QFontMetricsF& metrics)
-{
-    QChar widest = QLatin1Char('0');
-    for (char digit = '1'; digit <= '9'; ++digit)
-        if (metrics.horizontalAdvance(QLatin1Char(digit)) > metrics.horizontalAdvance(widest))
-            widest = QLatin1Char(digit);
-    QString widened = text;
-    for (QChar& c : widened)
-        if (c.isDigit())
-            c = widest;
-    return widened;
-}
 
 int ceilWidth(const QFontMetricsF& metrics, const QString& text)
 {
@@ -60,7 +46,7 @@ ResultGrid::ResultGrid(QWidget* parent) : QAbstractScrollArea(parent)
     setObjectName(QStringLiteral("sgrFin"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
@@ -78,6 +64,8 @@ void ResultGrid::setSheet(ResultSheet sheet)
     sheet_ = std::move(sheet);
     // Columns the last measuring did not know keep a default width until the next one.
     columnWidths_.resize(static_cast<std::size_t>(sheet_.columnCount()), defaultColumnWidth);
+    // The old sheet's headers must not show over the new one before it is measured.
+    headers_.clear();
     selection_.reset(shape(), sheet_.selection());
     updateScrollRange();
     verticalScrollBar()->setValue(0);
@@ -140,42 +128,112 @@ void ResultGrid::remeasure()
     const QFontMetricsF exact(font());
     widestCharacter_ = exact.maxWidth();
     const int normalHeight = metrics.height() + 6;
-    rowHeight_ = normalHeight;
-    if (options_.stretched && sheet_.rowCount() > 0)
-        rowHeight_ = std::max(viewport()->height() / sheet_.rowCount() - 1, normalHeight);
-    // The row height decides whether the scroll bar takes part of the width.
-    updateScrollRange();
-    measureColumns(exact);
+    // The widths decide whether a scroll bar takes part of the view, and the
+    // view decides the widths: a few rounds settle both.
+    for (int round = 0; round < 3; ++round) {
+        const QSize view = viewport()->size();
+        rowHeight_ = normalHeight;
+        if (options_.stretched && sheet_.rowCount() > 0)
+            rowHeight_ = std::max(view.height() / sheet_.rowCount() - 1, normalHeight);
+        measureColumns(exact);
+        breakHeaders(exact);
+        updateScrollRange();
+        if (viewport()->size() == view)
+            break;
+    }
     viewport()->update();
 }
 
 void ResultGrid::measureColumns(const QFontMetricsF& metrics)
 {
     const int columns = sheet_.columnCount();
-    columnWidths_.assign(static_cast<std::size_t>(columns), 0);
     const int lines = verticalLineWidth();
-    if (columns <= 2) {
-        for (int& width : columnWidths_)
-            width = (viewport()->width() - lines) / 2;
-        return;
+    const bool schedule = columns > 2;
+    std::vector<ColumnNeeds> needs(static_cast<std::size_t>(columns));
+    for (int column = 0; column < columns; ++column) {
+        ColumnNeeds& need = needs[static_cast<std::size_t>(column)];
+        // Fixed cells lose a pixel more on each side to their raised edge.
+        const int padding = column < sheet_.fixedColumns() ? 8 : 6;
+        qreal figure = 0;
+        if (schedule && column == 0)
+            figure = metrics.horizontalAdvance(widestDigitsOf(QString::number(sheet_.rowCount()), metrics));
+        else
+            figure = widestFigure(sheet_, column, sheet_.fixedRows(), metrics);
+        if (schedule && column == 1)
+            figure = std::max(figure, metrics.horizontalAdvance(widestDigitsOf(options_.dateSample, metrics)));
+        need.figures = static_cast<int>(std::ceil(figure)) + padding;
+        if (sheet_.fixedRows() > 0) {
+            const QString header = cellText(column, 0);
+            need.words = static_cast<int>(std::ceil(widestHeaderWord(header, metrics))) + 8;
+            need.oneLine = ceilWidth(metrics, header) + 8;
+        }
     }
-    // Both columns hold fixed cells, whose text has 8 pixels less than the cell.
-    columnWidths_[0] = ceilWidth(metrics, widestDigitsOf(QString::number(sheet_.rowCount()), metrics)) + 8;
-    columnWidths_[1] = ceilWidth(metrics, widestDigitsOf(options_.dateSample, metrics)) + 8;
-    const int shared = std::max(columns - sheet_.fixedColumns(), 1);
-    const int free = viewport()->width() - columnWidths_[0] - columnWidths_[1] - lines * (shared + 1);
-    std::fill(columnWidths_.begin() + 2, columnWidths_.end(), std::max(free / shared, 0));
+    leastWidths_.clear();
+    for (const ColumnNeeds& need : needs)
+        leastWidths_.push_back(std::max(need.figures, need.words));
+    if (!schedule) {
+        // A ratio sheet's two halves, the labels or values wider only where a half cannot hold them.
+        columnWidths_ = shareWidths(needs, viewport()->width() - lines);
+    } else {
+        // The number and date columns hold their texts; the value columns share the rest.
+        const int shared = std::max(columns - sheet_.fixedColumns(), 1);
+        columnWidths_ = {leastWidths_[0], leastWidths_[1]};
+        const int free = viewport()->width() - columnWidths_[0] - columnWidths_[1] - lines * (shared + 1);
+        const std::vector<int> values = shareWidths({needs.begin() + 2, needs.end()}, free);
+        columnWidths_.insert(columnWidths_.end(), values.begin(), values.end());
+    }
+    // The fixed columns stay in view while the others scroll, unless they
+    // would leave too little room for them.
+    pinnedColumns_ = sheet_.fixedColumns();
+    if (pinnedColumns_ >= columns || 2 * columnLeft(pinnedColumns_) > viewport()->width())
+        pinnedColumns_ = 0;
+}
+
+void ResultGrid::breakHeaders(const QFontMetricsF& metrics)
+{
+    headers_.assign(static_cast<std::size_t>(sheet_.columnCount()), HeaderLines{});
+    int lines = 1;
+    if (sheet_.fixedRows() > 0) {
+        for (int column = 0; column < sheet_.columnCount(); ++column) {
+            const QRect cell(0, 0, columnWidths_[static_cast<std::size_t>(column)], rowHeight_);
+            HeaderLines& header = headers_[static_cast<std::size_t>(column)];
+            header = breakHeader(cellText(column, 0), metrics, cellTextArea({column, 0}, cell).width());
+            lines = std::max(lines, header.count);
+        }
+    }
+    const QFontMetrics whole = fontMetrics();
+    headerHeight_ = std::max(rowHeight_, (lines - 1) * whole.lineSpacing() + whole.height() + 6);
+}
+
+int ResultGrid::widthForAllColumns() const
+{
+    const int lines = verticalLineWidth() * (sheet_.columnCount() + 1);
+    const int bar = verticalScrollBar()->maximum() > 0 ? verticalScrollBar()->sizeHint().width() : 0;
+    return std::accumulate(leastWidths_.begin(), leastWidths_.end(), 0) + lines + bar + 2 * frameWidth();
+}
+
+QString ResultGrid::shownHeader(int column) const
+{
+    if (column < 0 || static_cast<std::size_t>(column) >= headers_.size())
+        return {};
+    return headers_[static_cast<std::size_t>(column)].text;
 }
 
 void ResultGrid::updateScrollRange()
 {
     const int visible = visibleRowCount();
     QScrollBar* bar = verticalScrollBar();
+    QScrollBar* side = horizontalScrollBar();
     const bool wasNeeded = bar->maximum() > 0;
+    const bool sideWasNeeded = side->maximum() > 0;
     bar->setRange(0, std::max(sheet_.rowCount() - sheet_.fixedRows() - visible, 0));
     bar->setPageStep(std::max(visible, 1));
-    // Qt shows or hides the bar only later; the widths must see the new viewport now.
-    if (wasNeeded != (bar->maximum() > 0))
+    const int view = viewport()->width();
+    side->setRange(0, std::max(tableWidth() - view, 0));
+    side->setPageStep(std::max(view - pinnedWidth(), 1));
+    side->setSingleStep(std::max(static_cast<int>(widestCharacter_), 1));
+    // Qt shows or hides the bars only later; the widths must see the new viewport now.
+    if (wasNeeded != (bar->maximum() > 0) || sideWasNeeded != (side->maximum() > 0))
         layoutViewport();
 }
 
@@ -223,9 +281,27 @@ void ResultGrid::autoScroll(int pointerRow)
 int ResultGrid::columnLeft(int column) const
 {
     int left = 0;
-    for (int c = 0; c < column; ++c)
+    for (int c = 0; c < column && c < static_cast<int>(columnWidths_.size()); ++c)
         left += columnWidths_[static_cast<std::size_t>(c)] + verticalLineWidth();
     return left;
+}
+
+int ResultGrid::columnX(int column) const
+{
+    const int left = columnLeft(column);
+    return column < pinnedColumns_ ? left : left - horizontalScrollBar()->value();
+}
+
+int ResultGrid::fixedRowsHeight() const
+{
+    if (sheet_.fixedRows() == 0)
+        return 0;
+    return headerHeight_ + horizontalLineWidth() + (sheet_.fixedRows() - 1) * rowPitch();
+}
+
+bool ResultGrid::isHeader(const Cell& cell) const
+{
+    return cell.row == 0 && sheet_.fixedRows() > 0 && static_cast<std::size_t>(cell.column) < headers_.size();
 }
 
 bool ResultGrid::isFixed(const Cell& cell) const
@@ -237,7 +313,7 @@ QRect ResultGrid::cellRect(int column, int row) const
 {
     if (column < 0 || column >= sheet_.columnCount() || row < 0 || row >= sheet_.rowCount())
         return {};
-    int top = row * rowPitch();
+    int top = row == 0 ? 0 : fixedRowsHeight() - (sheet_.fixedRows() - row) * rowPitch();
     if (row >= sheet_.fixedRows()) {
         if (row < topRow())
             return {};
@@ -245,22 +321,25 @@ QRect ResultGrid::cellRect(int column, int row) const
     }
     if (top >= viewport()->height())
         return {};
-    return {columnLeft(column), top, columnWidths_[static_cast<std::size_t>(column)], rowHeight_};
+    return {columnX(column), top, columnWidths_[static_cast<std::size_t>(column)], heightOfRow(row)};
 }
 
 ResultGrid::Cell ResultGrid::nearestCell(QPoint point) const
 {
     Cell cell{0, 0};
+    // Left of the scrolled columns lie the fixed ones, which stay in place.
+    const int x = point.x() < pinnedWidth() ? point.x() : point.x() + horizontalScrollBar()->value();
     int right = 0;
     for (int c = 0; c < sheet_.columnCount(); ++c) {
         cell.column = c;
         right += columnWidths_[static_cast<std::size_t>(c)] + verticalLineWidth();
-        if (point.x() < right)
+        if (x < right)
             break;
     }
     const int y = std::max(point.y(), 0);
+    const int headerPitch = headerHeight_ + horizontalLineWidth();
     if (y < fixedRowsHeight())
-        cell.row = y / rowPitch();
+        cell.row = y < headerPitch ? 0 : 1 + (y - headerPitch) / rowPitch();
     else
         cell.row = topRow() + (y - fixedRowsHeight()) / rowPitch();
     cell.row = std::clamp(cell.row, 0, std::max(sheet_.rowCount() - 1, 0));
@@ -271,9 +350,9 @@ std::optional<ResultGrid::Cell> ResultGrid::cellAt(QPoint point) const
 {
     if (sheet_.columnCount() == 0 || sheet_.rowCount() == 0 || point.x() < 0 || point.y() < 0)
         return std::nullopt;
-    const int tableWidth = columnLeft(sheet_.columnCount());
+    const int right = tableWidth() - horizontalScrollBar()->value();
     const int tableHeight = fixedRowsHeight() + (sheet_.rowCount() - topRow()) * rowPitch();
-    if (point.x() >= tableWidth || point.y() >= tableHeight)
+    if (point.x() >= right || point.y() >= tableHeight)
         return std::nullopt;
     return nearestCell(point);
 }
@@ -358,15 +437,21 @@ void ResultGrid::paintEvent(QPaintEvent* event)
     painter.fillRect(event->rect(), palette().color(QPalette::Base));
     painter.setFont(font());
     const int bottom = viewport()->height();
+    const QRect dirty = event->rect().adjusted(-1, -1, 1, 1);
     const auto paintRow = [&](int row, int top) {
-        for (int column = 0; column < sheet_.columnCount(); ++column) {
-            const QRect rect(columnLeft(column), top, columnWidths_[static_cast<std::size_t>(column)], rowHeight_);
-            if (rect.intersects(event->rect().adjusted(-1, -1, 1, 1)))
+        // The scrolled columns pass under the fixed ones, which are painted last.
+        painter.setClipRect(QRect(pinnedWidth(), 0, viewport()->width(), bottom));
+        for (int column = sheet_.columnCount() - 1; column >= 0; --column) {
+            if (column == pinnedColumns_ - 1)
+                painter.setClipping(false);
+            const QRect rect(columnX(column), top, columnWidths_[static_cast<std::size_t>(column)], heightOfRow(row));
+            if (rect.intersects(dirty))
                 paintCell(painter, {column, row}, rect);
         }
+        painter.setClipping(false);
     };
     for (int row = 0; row < sheet_.fixedRows(); ++row)
-        paintRow(row, row * rowPitch());
+        paintRow(row, cellRect(0, row).top());
     for (int row = topRow(), top = fixedRowsHeight(); row < sheet_.rowCount() && top < bottom;
          ++row, top += rowPitch())
         paintRow(row, top);
@@ -395,6 +480,10 @@ void ResultGrid::paintCell(QPainter& painter, const Cell& cell, const QRect& rec
     if (sheet_.cell(cell.column, cell.row).empty() || textArea.isEmpty())
         return;
     painter.setPen(ink);
+    if (isHeader(cell)) {
+        painter.drawText(textArea, textAlignment() | Qt::AlignVCenter, shownHeader(cell.column));
+        return;
+    }
     painter.drawText(textArea, textAlignment() | Qt::AlignVCenter | Qt::TextSingleLine,
                      shownText(cellText(cell.column, cell.row), textArea.width()));
 }
@@ -430,6 +519,8 @@ QString ResultGrid::cellToolTip(int column, int row) const
     if (rect.isEmpty())
         return {};
     const QString whole = cellText(column, row);
+    if (isHeader({column, row}))
+        return headers_[static_cast<std::size_t>(column)].cut ? whole : QString();
     return shownText(whole, cellTextArea({column, row}, rect).width()) == whole ? QString() : whole;
 }
 

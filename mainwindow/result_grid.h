@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "column_fit.h"
 #include "font_record.h"
 #include "grid_selection.h"
 #include "result_sheet.h"
@@ -29,6 +30,10 @@ QString fittedCellText(const QString& text, const QFontMetricsF& metrics, qreal 
 // The result table. It keeps the sheet it shows and paints only the visible
 // cells straight from it, so a 10,000-row table costs no more than a short one.
 // Value cells are selected as whole rows; header cells select rows or columns.
+// Every column is at least as wide as its widest figure: where the figures
+// need more than the view, the table scrolls sideways with its fixed columns
+// kept in place, rather than cutting a figure. Headers break onto more lines
+// instead of taking width from the figures.
 class ResultGrid : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -62,6 +67,12 @@ public:
     QRect cellRect(int column, int row) const;
     const std::vector<int>& columnWidths() const { return columnWidths_; }
     int rowHeight() const { return rowHeight_; }
+    // The header row's height: more than a row's where a header needs more lines.
+    int headerHeight() const { return headerHeight_; }
+    // The header as painted, its lines joined by "\n".
+    QString shownHeader(int column) const;
+    // The table's outer width that shows every column without scrolling sideways.
+    int widthForAllColumns() const;
     // The first non-fixed row in view.
     int topRow() const;
     // Non-fixed rows that fit completely in view.
@@ -92,11 +103,20 @@ private:
     int verticalLineWidth() const { return options_.verGridlines ? 1 : 0; }
     int horizontalLineWidth() const { return options_.horGridlines ? 1 : 0; }
     int rowPitch() const { return rowHeight_ + horizontalLineWidth(); }
-    int fixedRowsHeight() const { return sheet_.fixedRows() * rowPitch(); }
+    int fixedRowsHeight() const;
+    int heightOfRow(int row) const { return row == 0 && sheet_.fixedRows() > 0 ? headerHeight_ : rowHeight_; }
+    // A column's left edge in the whole table, and in the view as scrolled.
     int columnLeft(int column) const;
+    int columnX(int column) const;
+    int pinnedWidth() const { return columnLeft(pinnedColumns_); }
+    // The gridline after the last column may lie beyond the view.
+    int tableWidth() const { return columnLeft(sheet_.columnCount()) - verticalLineWidth(); }
     bool isFixed(const Cell& cell) const;
+    // A cell of the header row, painted on as many lines as its header needs.
+    bool isHeader(const Cell& cell) const;
 
     void measureColumns(const QFontMetricsF& metrics);
+    void breakHeaders(const QFontMetricsF& metrics);
     void updateScrollRange();
     void layoutViewport();
     void setTopRow(int row);
@@ -122,7 +142,13 @@ private:
     ResultGridOptions options_;
     GridSelection selection_;
     std::vector<int> columnWidths_;
+    // What each column must hold: its widest figure, or its half of a ratio sheet's labels.
+    std::vector<int> leastWidths_;
+    std::vector<HeaderLines> headers_;
     int rowHeight_ = 0;
+    int headerHeight_ = 0;
+    // The fixed columns that stay in place while the others scroll sideways.
+    int pinnedColumns_ = 0;
     qreal widestCharacter_ = 0;
     bool upArrowShown_ = false;
 };

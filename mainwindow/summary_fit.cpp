@@ -28,7 +28,7 @@ FittedSummary fitSummary(const QStringList& captions, const QStringList& values,
     const qreal room = std::max(width, 0);
     if (captionsWidth + valuesWidth <= room)
         return fitted;
-    const qreal valuesRoom = std::min(valuesWidth, std::max(room - captionsWidth, room / 3));
+    const qreal valuesRoom = std::min(valuesWidth, room);
     const qreal captionsRoom = room - valuesRoom;
     for (qsizetype i = 0; i < lines; ++i) {
         const QString caption = captions.value(i);

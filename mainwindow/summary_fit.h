@@ -15,10 +15,9 @@ struct FittedSummary {
     QStringList tips;
 };
 
-// Lines that fit stay as they are. Otherwise the captions keep their width
-// as long as the values keep a third of the room, and the values take the
-// rest: a caption loses its end, a value (right-aligned, like the table's)
-// its beginning, each marked with "…".
+// Lines that fit stay as they are. Otherwise the figures keep their width
+// and the captions yield, losing their end to "…"; only a value wider than
+// the whole room loses its beginning (it is right-aligned, like the table's).
 FittedSummary fitSummary(const QStringList& captions, const QStringList& values, const QFontMetricsF& metrics,
                          int width);
 

