@@ -281,6 +281,7 @@ void TfrmCalc::FormShow()
     prepEdits(this);
     formStarting_ = false;
     FormResize();
+    fitFirstSheet();
 }
 
 void TfrmCalc::closeEvent(QCloseEvent* event)

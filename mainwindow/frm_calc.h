@@ -183,6 +183,9 @@ private:
     // The summary and table, or the error line, for the Calculator page's present size.
     void placeResultArea();
     void applyTableFont();
+    // Without a stored size, widens the first window just enough for the
+    // restored sheet, within the screen.
+    void fitFirstSheet();
     // The summary lines for the Calculator page's width, shortened where they must be.
     void fitSummaryLabels();
     // The summary's lines for screen readers, and an event when they change.

@@ -9,10 +9,13 @@
 #include <QSignalBlocker>
 #include <QToolTip>
 
+#include <cmath>
+
 #include "reader_events.h"
 #include "result_grid_accessible.h"
 #include "summary_fit.h"
 #include "window_layout.h"
+#include "window_system.h"
 
 // The window's layout on resizes and splitter drags, and its keyboard.
 namespace pecunor {
@@ -80,6 +83,32 @@ void TfrmCalc::fitSummaryLabels()
     const QStringList lines = readerLines(captions, values);
     announceSummary(lines);
     describeInputsBy(lines.isEmpty() ? ratioResultLine(*sgrFin) : lines.join(QLatin1Char('\n')));
+}
+
+void TfrmCalc::fitFirstSheet()
+{
+    if (settings_.sizeStored || !resultSucceeded_.value_or(false))
+        return;
+    const ResultSheet& sheet = sgrFin->sheet();
+    const QFontMetricsF metrics(lblLeft->font());
+    qreal summary = 0;
+    for (const QStringList& lines : {summaryCaptionLines(sheet.summaryLabels()),
+                                     QString::fromStdString(sheet.summaryValues()).split(QLatin1Char('\n'))}) {
+        qreal widest = 0;
+        for (const QString& line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        summary += widest;
+    }
+    const int needed = std::max(sgrFin->widthForAllColumns(), static_cast<int>(std::ceil(summary))) + 2 * summaryMargin;
+    const int missing = needed - pagRight->currentWidget()->width();
+    if (missing <= 0)
+        return;
+    const QSize wider(widthGivingPages(width(), missing, settings_.DivLeft), height());
+    const QRect placed = placeOnScreens(QRect(pos(), wider), platform::screenAreas(), frameGeometry().size() - size());
+    move(placed.topLeft());
+    resize(placed.size());
+    splitterLeft_ = splitterLeftFromPercent(frameGeometry().width(), settings_.DivLeft);
+    FormResize();
 }
 
 void TfrmCalc::announceSummary(const QStringList& lines)

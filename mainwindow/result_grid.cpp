@@ -208,7 +208,8 @@ void ResultGrid::breakHeaders(const QFontMetricsF& metrics)
 int ResultGrid::widthForAllColumns() const
 {
     const int lines = verticalLineWidth() * (sheet_.columnCount() + 1);
-    const int bar = verticalScrollBar()->maximum() > 0 ? verticalScrollBar()->sizeHint().width() : 0;
+    // A hidden table does not yet know whether its rows will need the bar: count it.
+    const int bar = verticalScrollBar()->sizeHint().width();
     return std::accumulate(leastWidths_.begin(), leastWidths_.end(), 0) + lines + bar + 2 * frameWidth();
 }
 

@@ -71,7 +71,8 @@ public:
     int headerHeight() const { return headerHeight_; }
     // The header as painted, its lines joined by "\n".
     QString shownHeader(int column) const;
-    // The table's outer width that shows every column without scrolling sideways.
+    // The table's outer width that shows every column, beside a vertical scroll
+    // bar, without scrolling sideways.
     int widthForAllColumns() const;
     // The first non-fixed row in view.
     int topRow() const;

@@ -100,6 +100,15 @@ int dragSplitter(int splitterLeft, int dx, int inputPanelWidth, int pagesWidth)
     return std::min(splitterLeft + dx, inputPanelWidth + 6 + pagesWidth - paneMinWidth);
 }
 
+int widthGivingPages(int windowWidth, int missing, int splitterPercent)
+{
+    if (missing <= 0)
+        return windowWidth;
+    // A splitter far to the right would ask for a window many times wider.
+    const int pagesPercent = 100 - std::clamp(splitterPercent, 0, 75);
+    return windowWidth + (missing * 100 + pagesPercent - 1) / pagesPercent;
+}
+
 int splitterLeftFromPercent(int outerWidth, int percent)
 {
     return roundHalfEven(outerWidth * 0.01 * percent);

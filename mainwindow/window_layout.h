@@ -62,6 +62,10 @@ QRect placeErrorLine(QSize page, int errorHeight);
 // The splitter's next left edge while it is dragged by dx pixels.
 int dragSplitter(int splitterLeft, int dx, int inputPanelWidth, int pagesWidth);
 
+// The window width at which the pages gain `missing` pixels while the
+// splitter keeps its percentage of the width.
+int widthGivingPages(int windowWidth, int missing, int splitterPercent);
+
 // Splitter position and window width as a percentage and back, rounding
 // halves to even.
 int splitterLeftFromPercent(int outerWidth, int percent);

@@ -81,6 +81,7 @@ AppSettings loadSettings(DayNumber today, const RegionalSettings& regional, cons
     settings.Top = readIntOr(store, "Top", settings.Top);
     settings.Right = readIntOr(store, "Right", settings.Right);
     settings.Bottom = readIntOr(store, "Bottom", settings.Bottom);
+    settings.sizeStored = toInt32(store.value("Right").toString()) && toInt32(store.value("Bottom").toString());
     settings.WindowState = lowByte(readIntOr(store, "WindowState", settings.WindowState));
     settings.Page = lowByte(readIntOr(store, "Page", settings.Page));
     settings.HorGridlines = readBoolOr(store, "HorGridlines", settings.HorGridlines);

@@ -25,6 +25,9 @@ struct AppSettings {
     std::int32_t Top = 0;
     std::int32_t Right = 640;
     std::int32_t Bottom = 480;
+    // Not a stored value: whether the file held the window's size. A window
+    // without one may size itself to its first sheet.
+    bool sizeStored = false;
     std::uint8_t WindowState = 0;  // 0 normal, 1 minimised, 2 maximised
     std::uint8_t Page = 0;         // the selected method, bounded by the window
     bool HorGridlines = true;

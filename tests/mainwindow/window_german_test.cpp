@@ -1,7 +1,9 @@
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QScreen>
 
 #include "../file_commands/file_command_window.h"
+#include "whole_result.h"
 #include "text_catalog.h"
 #include "ui_language.h"
 
@@ -132,6 +134,72 @@ TEST_F(GermanWindow, SavedTextCarriesTheWindowsGermanCaptions)
         EXPECT_TRUE(written.contains(QString::fromUtf8(line))) << line << "\nin\n" << written.toStdString();
     EXPECT_TRUE(errors.empty());
 }
+
+// A German desktop's mortgage at the window's first size: every figure of
+// the table and the summary whole, every header with all its words.
+TEST_F(GermanWindow, MortgageReadsWholeAtTheFirstSize)
+{
+    settings.sizeStored = true;
+    window = std::make_unique<TfrmCalc>(settings, germanRegional(), services());
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    TfrmCalc& w = *window;
+    ASSERT_EQ(w.size(), QSize(640, 480));
+    enter(CalcMethod::PresentLoanPayment, QStringLiteral("15.01.2024"),
+          {QStringLiteral("250000"), QStringLiteral("6,5"), QStringLiteral("50000"), QStringLiteral("360")});
+    w.cboPeriodsAre->setCurrentIndex(indexOf(PeriodUnit::Months));
+    QTest::keyClick(w.cboMethod, Qt::Key_R, Qt::AltModifier);
+    ASSERT_TRUE(w.sgrFin->isVisible());
+    ASSERT_TRUE(w.sgrFin->cellText(4, 1).startsWith(QStringLiteral("199.816,05"))) << w.sgrFin->cellText(4, 1).toStdString();
+    EXPECT_FALSE(expectResultShownWhole(w)) << "fits without scrolling";
+}
+
+// Swiss forms: "1’234.56 CHF".
+RegionalSettings swissRegional()
+{
+    RegionalSettings regional = germanRegional();
+    regional.decimalSeparator = ".";
+    regional.thousandsSeparator = "\u2019";
+    regional.currencySymbol = "CHF";
+    return regional;
+}
+
+struct FirstWindowCase {
+    const char* name;
+    bool sizeStored;
+    bool widened;
+};
+
+void PrintTo(const FirstWindowCase& c, std::ostream* out) { *out << c.name; }
+
+class SwissFirstWindow : public GermanWindow, public ::testing::WithParamInterface<FirstWindowCase> {};
+
+// Without a stored size the first window widens just enough for the restored
+// mortgage's Swiss figures; a stored 640 x 480 stays and the table scrolls.
+TEST_P(SwissFirstWindow, WidensOnlyWithoutAStoredSize)
+{
+    settings.sizeStored = GetParam().sizeStored;
+    settings.Page = static_cast<std::uint8_t>(indexOf(CalcMethod::PresentLoanPayment));
+    MethodInput& loan = settings.MethodInputs.slot(CalcMethod::PresentLoanPayment);
+    loan.startDate = date(2024, 1, 15);
+    loan.periodUnit = indexOf(PeriodUnit::Months);
+    loan.valueTexts = {"250000", "6.5", "50000", "360"};
+    window = std::make_unique<TfrmCalc>(settings, swissRegional(), services());
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    TfrmCalc& w = *window;
+    QTest::keyClick(w.cboMethod, Qt::Key_R, Qt::AltModifier);
+    ASSERT_TRUE(w.sgrFin->cellText(4, 1).startsWith(QString::fromUtf8("199\u2019816.05")));
+    EXPECT_EQ(w.width() > 640, GetParam().widened) << w.width();
+    EXPECT_EQ(w.height(), 480);
+    EXPECT_LE(w.frameGeometry().right(), w.screen()->availableGeometry().right());
+    EXPECT_EQ(expectResultShownWhole(w), !GetParam().widened) << "scrolls only at the stored size";
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, SwissFirstWindow,
+                         ::testing::Values(FirstWindowCase{"NoSizeStored", false, true},
+                                           FirstWindowCase{"SizeStored", true, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace pecunor::test

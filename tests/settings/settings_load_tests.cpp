@@ -90,7 +90,10 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(s.Left, 0);
                      EXPECT_EQ(s.Right, 640);
                      EXPECT_EQ(s.Top, 2147483647);
+                     EXPECT_FALSE(s.sizeStored) << "no readable right edge";
                  }},
+        LoadCase{"BothFarEdgesMakeAStoredSize", "[General]\nRight=640\nBottom=480\n",
+                 [](const AppSettings& s) { EXPECT_TRUE(s.sizeStored); }},
         LoadCase{"NonIntegersGiveDefaults", "[General]\nBottom=12.5\nFontSize=ten\nTXTFilterIndex=0x2\n",
                  [](const AppSettings& s) {
                      EXPECT_EQ(s.Bottom, 480);
