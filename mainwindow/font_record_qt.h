@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QDialog>
 #include <QFont>
-#include <QFontDialog>
 
 #include "font_record.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
 
 namespace pecunor {
 
@@ -18,8 +24,32 @@ FontRecord recordFromFont(const QFont& font);
 // unchanged changes nothing.
 FontRecord recordFromChoice(const FontRecord& stored, const QFont& chosen);
 
-// The table font dialog, non-native, offering face, size, bold and italic
-// only, and open on the stored font as the system resolves it.
-void prepareTableFontDialog(QFontDialog& dialog, const QFont& stored);
+// Setup > Table Font: face, size and the four styles the table stores, with
+// a sample; it opens on the stored font as the system resolves it.
+class TableFontDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TableFontDialog(const QFont& stored, QWidget* parent = nullptr);
+
+    QFont selectedFont() const;
+
+    QListWidget* lstFace;
+    QListWidget* lstStyle;
+    QLineEdit* txtSize;
+    QListWidget* lstSize;
+    QGroupBox* grpSample;
+    QLabel* lblSample;
+
+private:
+    void createControls();
+    void showFont(const QFont& font);
+    void sizeEdited();
+    void updateSample();
+
+    QPushButton* okButton_ = nullptr;
+    // The face the stored font resolves to, kept when the list lacks it.
+    QString shownFamily_;
+};
 
 }  // namespace pecunor

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -32,8 +31,7 @@ WindowServices WindowServices::desktop(const QString& programFolder)
         QMessageBox::critical(parent, fromView(Product.ProductName), message, QMessageBox::Ok);
     };
     services.chooseFont = [](QWidget* parent, const QFont& initial) -> std::optional<QFont> {
-        QFontDialog dialog(parent);
-        prepareTableFontDialog(dialog, initial);
+        TableFontDialog dialog(initial, parent);
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         return dialog.selectedFont();

@@ -85,6 +85,45 @@ Bitte wählen Sie einen anderen Ordner.</translation>
     </message>
 </context>
 <context>
+    <name>pecunor::TableFontDialog</name>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Regular</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Bold Italic</source>
+        <translation>Fett kursiv</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Beispiel</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Schriftart:</translation>
+    </message>
+    <message>
+        <source>Font st&amp;yle:</source>
+        <translation>Schriftsc&amp;hnitt:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+</context>
+<context>
     <name>pecunor::TfrmAbout</name>
     <message>
         <source>World Wide Web</source>
