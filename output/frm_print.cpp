@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include "wait_cursor.h"
 #include "print_job.h"
@@ -31,30 +34,41 @@ TfrmPrint::TfrmPrint(QWidget* parent, PrintContent content, PrintServices& servi
 void TfrmPrint::createControls()
 {
     setWindowTitle(tr("Print"));
-    setFixedSize(413, 198);
     grpPrinter = new QGroupBox(tr("  Printer  "), this);
-    grpPrinter->setGeometry(8, 8, 397, 64);
     lblPrinter = new QLabel(grpPrinter);
-    lblPrinter->setGeometry(16, 28, 280, 20);
     btnChangePrinter = new QPushButton(tr("&Change"), grpPrinter);
-    btnChangePrinter->setGeometry(306, 24, 75, 27);
+    auto* printerRow = new QHBoxLayout(grpPrinter);
+    printerRow->addWidget(lblPrinter, 1);
+    printerRow->addWidget(btnChangePrinter);
 
     grpOptions = new QGroupBox(tr("  Options  "), this);
-    grpOptions->setGeometry(8, 80, 397, 72);
     radText = new QRadioButton(tr("Print Text Only"), grpOptions);
-    radText->setGeometry(16, 22, 180, 20);
     radText->setChecked(true);
     radPrintForm = new QRadioButton(tr("Print As Shown On Screen"), grpOptions);
-    radPrintForm->setGeometry(16, 44, 190, 20);
     chkStretch = new QCheckBox(tr("Stretch To Fit Printer Page"), grpOptions);
-    chkStretch->setGeometry(210, 44, 180, 20);
     chkStretch->setEnabled(false);
+    auto* options = new QGridLayout(grpOptions);
+    options->addWidget(radText, 0, 0);
+    options->addWidget(radPrintForm, 1, 0);
+    options->addWidget(chkStretch, 1, 1);
+    options->setColumnStretch(1, 1);
+    // The two choices stand as close as designed, one line apart.
+    options->setVerticalSpacing(2);
 
     btnOK = new QPushButton(tr("OK"), this);
-    btnOK->setGeometry(244, 162, 75, 27);
     btnOK->setDefault(true);
     btnCancel = new QPushButton(tr("Cancel"), this);
-    btnCancel->setGeometry(330, 162, 75, 27);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(btnOK);
+    buttonRow->addWidget(btnCancel);
+
+    auto* dialogColumn = new QVBoxLayout(this);
+    dialogColumn->setContentsMargins(8, 8, 8, 8);
+    dialogColumn->addWidget(grpPrinter);
+    dialogColumn->addWidget(grpOptions);
+    dialogColumn->addStretch();
+    dialogColumn->addLayout(buttonRow);
 
     connect(btnChangePrinter, &QPushButton::clicked, this, &TfrmPrint::btnChangePrinterClick);
     connect(radText, &QRadioButton::toggled, this, &TfrmPrint::radTextClick);
@@ -66,6 +80,7 @@ void TfrmPrint::createControls()
 void TfrmPrint::FormCreate()
 {
     lblPrinter->setText(printerEntry(services_.printer()));
+    fitTexts();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -78,7 +93,10 @@ void TfrmPrint::btnChangePrinterClick()
         return;
     printRange_ = *range;
     lblPrinter->setText(printerEntry(printer));
+    fitTexts();
 }
+
+void TfrmPrint::fitTexts() { setFixedSize(sizeHint().expandedTo(designedSize)); }
 
 void TfrmPrint::radTextClick() { chkStretch->setEnabled(radPrintForm->isChecked()); }
 

@@ -17,6 +17,8 @@ class TfrmPrint : public QDialog {
     Q_OBJECT
 
 public:
+    static constexpr QSize designedSize{413, 198};
+
     TfrmPrint(QWidget* parent, PrintContent content, PrintServices& services);
 
     QGroupBox* grpPrinter;
@@ -38,6 +40,8 @@ public:
 private:
     void FormCreate();
     void createControls();
+    // As large as the texts need at the desktop's font, never smaller than designed.
+    void fitTexts();
 
     PrintContent content_;
     PrintServices& services_;

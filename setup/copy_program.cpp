@@ -6,11 +6,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStorageInfo>
 #include <QStyle>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -167,33 +170,59 @@ CopyProgramServices CopyProgramServices::desktop()
     return services;
 }
 
+QSize ElidedLabel::sizeHint() const
+{
+    constexpr int widestInCharacters = 60;
+    const QSize whole = QLabel::sizeHint();
+    return {std::min(whole.width(), fontMetrics().averageCharWidth() * widestInCharacters), whole.height()};
+}
+
+void ElidedLabel::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    style()->drawItemText(&painter, area, int(alignment()), palette(), isEnabled(),
+                          fontMetrics().elidedText(text(), Qt::ElideMiddle, area.width()), foregroundRole());
+}
+
 TfrmCopyProgram::TfrmCopyProgram(CopyProgramServices services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       services_(std::move(services))
 {
     setObjectName(QStringLiteral("frmCopyProgram"));
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPixelSize(12);
-    setFont(windowFont);
-    setFixedSize(clientWidth, clientHeight);
-
     tabMain = new QFrame(this);
     tabMain->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    tabMain->setGeometry(6, 6, 311, 155);
     lblCopy = new QLabel(tabMain);
     lblCopy->setWordWrap(true);
     lblCopy->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblCopy->setGeometry(15, 15, 260, 84);
     cboDrive = new QComboBox(tabMain);
-    cboDrive->setGeometry(15, 105, 280, 21);
-    lblTarget = new QLabel(tabMain);
-    lblTarget->setGeometry(15, 129, 290, 16);
+    // A long volume name is shortened in the box rather than widening the dialog.
+    cboDrive->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboDrive->setMinimumContentsLength(24);
+    lblTarget = new ElidedLabel(tabMain);
+    // The spacing as designed: the box 6 pixels below the text, its target
+    // line 3 below the box.
+    auto* frameColumn = new QVBoxLayout(tabMain);
+    frameColumn->setContentsMargins(14, 14, 14, 6);
+    frameColumn->setSpacing(3);
+    frameColumn->addWidget(lblCopy);
+    frameColumn->addSpacing(3);
+    frameColumn->addStretch();
+    frameColumn->addWidget(cboDrive);
+    frameColumn->addWidget(lblTarget);
 
     btnCopy = new QPushButton(tr("Copy"), this);
-    btnCopy->setGeometry(161, 166, 75, 25);
     btnCopy->setDefault(true);
     btnCancel = new QPushButton(tr("Cancel"), this);
-    btnCancel->setGeometry(242, 166, 75, 25);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(btnCopy);
+    buttonRow->addWidget(btnCancel);
+    auto* dialogColumn = new QVBoxLayout(this);
+    dialogColumn->setContentsMargins(6, 6, 6, 6);
+    dialogColumn->setSpacing(5);
+    dialogColumn->addWidget(tabMain, 1);
+    dialogColumn->addLayout(buttonRow);
 
     connect(cboDrive, &QComboBox::currentIndexChanged, this, &TfrmCopyProgram::cboDriveChange);
     connect(btnCopy, &QPushButton::clicked, this, &TfrmCopyProgram::btnCopyClick);
@@ -218,6 +247,9 @@ void TfrmCopyProgram::FormCreate()
     }
     cboDrive->setCurrentIndex(volumes_.isEmpty() ? -1 : 0);
     cboDriveChange();
+    // As large as the texts need at the desktop's font, never smaller than designed.
+    const int width = std::max(sizeHint().width(), clientWidth);
+    setFixedSize(width, std::max(heightForWidth(width), clientHeight));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 }
@@ -233,8 +265,7 @@ void TfrmCopyProgram::cboDriveChange()
     const QString mountPoint = selectedMountPoint();
     const QString line =
         mountPoint.isEmpty() ? QString() : tr("Copy to folder %1").arg(copyTargetFolder(mountPoint));
-    // A deep mount point is shortened in the middle; the tip shows it whole.
-    lblTarget->setText(lblTarget->fontMetrics().elidedText(line, Qt::ElideMiddle, lblTarget->width()));
+    lblTarget->setText(line);
     lblTarget->setToolTip(line);
 }
 

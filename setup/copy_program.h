@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
 #include <QList>
 #include <QMessageBox>
 #include <QString>
@@ -11,7 +12,6 @@
 
 class QComboBox;
 class QFrame;
-class QLabel;
 class QPushButton;
 
 namespace pecunor {
@@ -63,6 +63,22 @@ struct CopyProgramServices {
     static CopyProgramServices desktop();
 };
 
+// One line that shortens its text in the middle when it has less room than
+// the text needs, as a path is shortened; text() stays whole. It asks for
+// room for at most 60 characters, so that a deep path does not widen its
+// window beyond reason.
+class ElidedLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return {0, sizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // Help > Copy Program for a Friend: copies the shipped files to a folder
 // named after the product on the volume the user picks.
 class TfrmCopyProgram : public QDialog {
@@ -77,7 +93,7 @@ public:
     QFrame* tabMain;
     QLabel* lblCopy;
     QComboBox* cboDrive;
-    QLabel* lblTarget;
+    ElidedLabel* lblTarget;
     QPushButton* btnCopy;
     QPushButton* btnCancel;
 

@@ -7,14 +7,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QStackedWidget>
-#include <QStyle>
 #include <QTextBrowser>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -39,26 +41,29 @@ constexpr int oldestSupportedVersion = 390;
 QString productText(std::string_view value) { return QString::fromUtf8(value.data(), qsizetype(value.size())); }
 
 template <typename Widget>
-Widget* named(QWidget* parent, const char* name, QRect geometry)
+Widget* named(QWidget* parent, const char* name)
 {
     auto* widget = new Widget(parent);
     widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
     return widget;
 }
 
-QLabel* wrappedLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry)
+QLabel* wrappedLabel(QWidget* parent, const char* name, const QString& caption)
 {
-    auto* label = named<QLabel>(parent, name, geometry);
+    auto* label = named<QLabel>(parent, name);
     label->setText(caption);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Wraps to the page's width instead of widening the page.
+    QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    label->setSizePolicy(policy);
     return label;
 }
 
-ClickLabel* linkLabel(QWidget* parent, const char* name, QRect geometry)
+ClickLabel* linkLabel(QWidget* parent, const char* name)
 {
-    auto* label = named<ClickLabel>(parent, name, geometry);
+    auto* label = named<ClickLabel>(parent, name);
     label->setAlignment(Qt::AlignCenter);
     label->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
     QFont font = label->font();
@@ -68,12 +73,29 @@ ClickLabel* linkLabel(QWidget* parent, const char* name, QRect geometry)
     return label;
 }
 
-QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, QRect geometry)
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption)
 {
-    auto* box = named<QCheckBox>(parent, name, geometry);
+    auto* box = named<QCheckBox>(parent, name);
     box->setText(caption);
     box->setChecked(true);
     return box;
+}
+
+// A page of the wizard: its controls one below the other.
+QVBoxLayout* pageColumn(QWidget* page)
+{
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(8, 8, 8, 8);
+    return column;
+}
+
+// A list takes the room the texts leave on its page, but never less than a
+// few lines.
+void fillRemainingHeight(QVBoxLayout* column, QAbstractScrollArea* list)
+{
+    list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    list->setMinimumHeight(list->fontMetrics().height() * 5);
+    column->addWidget(list, 1);
 }
 
 // The volume holding folder: the one with the longest mount point above it.
@@ -102,61 +124,91 @@ TfrmInstall::TfrmInstall(SetupServices services, QWidget* parent)
 void TfrmInstall::createControls()
 {
     const QString product = productNameText();
-    setFixedSize(clientWidth, clientHeight);
-    panGraphic = named<QFrame>(this, "panGraphic", {8, 8, 103, 262});
+    panGraphic = named<QFrame>(this, "panGraphic");
+    panGraphic->setFixedWidth(103);
     panGraphic->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panGraphic->setAutoFillBackground(true);
     QPalette teal = panGraphic->palette();
     teal.setColor(QPalette::Window, QColor(0, 128, 128));
     panGraphic->setPalette(teal);
-    imgOstrel = named<QLabel>(panGraphic, "imgOstrel", {2, 2, 99, 258});
+    imgOstrel = named<QLabel>(panGraphic, "imgOstrel");
     imgOstrel->setAlignment(Qt::AlignCenter);
     imgOstrel->setPixmap(QPixmap(QStringLiteral(":/images/ostrel_logo.png"))
                              .scaled(95, 254, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    auto* graphic = new QVBoxLayout(panGraphic);
+    graphic->setContentsMargins(2, 2, 2, 2);
+    graphic->addWidget(imgOstrel);
 
-    pagMain = named<QStackedWidget>(this, "pagMain", {132, 8, 349, 262});
-    const QRect full(0, 0, 349, 262);
-    tabIntro = named<QWidget>(pagMain, "tabIntro", full);
-    rtfIntro = named<QTextBrowser>(tabIntro, "rtfIntro", full);
+    pagMain = named<QStackedWidget>(this, "pagMain");
+    tabIntro = named<QWidget>(pagMain, "tabIntro");
+    rtfIntro = named<QTextBrowser>(tabIntro, "rtfIntro");
     rtfIntro->setOpenLinks(false);
     rtfIntro->setStyleSheet(QStringLiteral("QTextBrowser { background: white; }"));
+    auto* intro = pageColumn(tabIntro);
+    intro->setContentsMargins(0, 0, 0, 0);
+    fillRemainingHeight(intro, rtfIntro);
 
-    tabInstallTo = named<QWidget>(pagMain, "tabInstallTo", full);
+    tabInstallTo = named<QWidget>(pagMain, "tabInstallTo");
     lblDestination = wrappedLabel(tabInstallTo, "lblDestination",
-                                  tr("Please select a parent folder for %1. Click on Next to proceed.").arg(product),
-                                  {8, 8, 333, 34});
-    drvInstallTo = named<QComboBox>(tabInstallTo, "drvInstallTo", {8, 48, 333, 24});
-    lblInstallTo = named<QLabel>(tabInstallTo, "lblInstallTo", {8, 78, 333, 18});
-    flbInstallTo = named<FolderTree>(tabInstallTo, "flbInstallTo", {8, 100, 333, 154});
+                                  tr("Please select a parent folder for %1. Click on Next to proceed.").arg(product));
+    drvInstallTo = named<QComboBox>(tabInstallTo, "drvInstallTo");
+    drvInstallTo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    lblInstallTo = named<ElidedLabel>(tabInstallTo, "lblInstallTo");
+    // The folder tree below shows a deep folder whole.
+    lblInstallTo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    flbInstallTo = named<FolderTree>(tabInstallTo, "flbInstallTo");
+    auto* installTo = pageColumn(tabInstallTo);
+    for (QWidget* control : std::initializer_list<QWidget*>{lblDestination, drvInstallTo, lblInstallTo})
+        installTo->addWidget(control);
+    fillRemainingHeight(installTo, flbInstallTo);
 
-    tabStartMenu = named<QWidget>(pagMain, "tabStartMenu", full);
-    lblStartMenu =
-        wrappedLabel(tabStartMenu, "lblStartMenu",
-                     tr("Please select from where you would like to be able to run %1.").arg(product), {8, 8, 333, 40});
-    chkStartMenu =
-        checkBox(tabStartMenu, "chkStartMenu", tr("Add %1 to the Start Menu").arg(product), {24, 64, 317, 24});
-    chkDesktop = checkBox(tabStartMenu, "chkDesktop", tr("Add %1 icon to the Desktop").arg(product), {24, 96, 317, 24});
-    chkOnWinStartup =
-        checkBox(tabStartMenu, "chkOnWinStartup", tr("Run %1 on startup").arg(product), {24, 128, 317, 24});
+    tabStartMenu = named<QWidget>(pagMain, "tabStartMenu");
+    lblStartMenu = wrappedLabel(tabStartMenu, "lblStartMenu",
+                                tr("Please select from where you would like to be able to run %1.").arg(product));
+    chkStartMenu = checkBox(tabStartMenu, "chkStartMenu", tr("Add %1 to the Start Menu").arg(product));
+    chkDesktop = checkBox(tabStartMenu, "chkDesktop", tr("Add %1 icon to the Desktop").arg(product));
+    chkOnWinStartup = checkBox(tabStartMenu, "chkOnWinStartup", tr("Run %1 on startup").arg(product));
+    auto* startMenu = pageColumn(tabStartMenu);
+    startMenu->addWidget(lblStartMenu);
+    startMenu->addSpacing(8);
+    // The choices indented below the question.
+    auto* choices = new QVBoxLayout;
+    choices->setContentsMargins(16, 0, 0, 0);
+    choices->setSpacing(8);
+    for (QCheckBox* box : {chkStartMenu, chkDesktop, chkOnWinStartup})
+        choices->addWidget(box);
+    startMenu->addLayout(choices);
+    startMenu->addStretch();
 
-    tabFinish = named<QWidget>(pagMain, "tabFinish", full);
-    lblFinish1 = wrappedLabel(tabFinish, "lblFinish1", tr("The following files will be installed on your system"),
-                              {8, 8, 333, 18});
-    lstFinish = named<QListWidget>(tabFinish, "lstFinish", {8, 30, 333, 196});
-    lblFinish2 =
-        wrappedLabel(tabFinish, "lblFinish2", tr("Click on Finish to install %1.").arg(product), {8, 234, 333, 18});
+    tabFinish = named<QWidget>(pagMain, "tabFinish");
+    lblFinish1 = wrappedLabel(tabFinish, "lblFinish1", tr("The following files will be installed on your system"));
+    lstFinish = named<QListWidget>(tabFinish, "lstFinish");
+    lblFinish2 = wrappedLabel(tabFinish, "lblFinish2", tr("Click on Finish to install %1.").arg(product));
+    auto* finish = pageColumn(tabFinish);
+    finish->addWidget(lblFinish1);
+    fillRemainingHeight(finish, lstFinish);
+    finish->addWidget(lblFinish2);
 
-    tabPosResult = named<QWidget>(pagMain, "tabPosResult", full);
-    lblPosResult = wrappedLabel(tabPosResult, "lblPosResult", tr("Installation has been completed successfully!"),
-                                {8, 100, 333, 40});
+    tabPosResult = named<QWidget>(pagMain, "tabPosResult");
+    lblPosResult = wrappedLabel(tabPosResult, "lblPosResult", tr("Installation has been completed successfully!"));
     lblPosResult->setAlignment(Qt::AlignCenter);
+    auto* posResult = pageColumn(tabPosResult);
+    posResult->addStretch();
+    posResult->addWidget(lblPosResult);
+    posResult->addStretch();
 
-    tabNegResult = named<QWidget>(pagMain, "tabNegResult", full);
-    lblNegResult = wrappedLabel(tabNegResult, "lblNegResult", QString(), {8, 40, 333, 120});
-    lblWWW1 = linkLabel(tabNegResult, "lblWWW1", {8, 170, 333, 20});
+    tabNegResult = named<QWidget>(pagMain, "tabNegResult");
+    lblNegResult = wrappedLabel(tabNegResult, "lblNegResult", QString());
+    lblWWW1 = linkLabel(tabNegResult, "lblWWW1");
+    auto* negResult = pageColumn(tabNegResult);
+    negResult->addSpacing(32);
+    negResult->addWidget(lblNegResult);
+    negResult->addSpacing(4);
+    negResult->addWidget(lblWWW1);
+    negResult->addStretch();
 
-    tabOldVersion = named<QWidget>(pagMain, "tabOldVersion", full);
-    lblOldVersion1 = named<QLabel>(tabOldVersion, "lblOldVersion1", {8, 16, 333, 28});
+    tabOldVersion = named<QWidget>(pagMain, "tabOldVersion");
+    lblOldVersion1 = named<QLabel>(tabOldVersion, "lblOldVersion1");
     lblOldVersion1->setText(tr("Attention"));
     lblOldVersion1->setAlignment(Qt::AlignCenter);
     QFont heading = lblOldVersion1->font();
@@ -167,25 +219,45 @@ void TfrmInstall::createControls()
         tabOldVersion, "lblOldVersion2",
         tr("According to your system clock you have downloaded a version of this program which is older than 6 "
            "months! There is a very good chance that this program has been replaced by a newer version. Please go to "
-           "the following WWW address to verify:"),
-        {8, 56, 333, 106});
-    lblWWW2 = linkLabel(tabOldVersion, "lblWWW2", {8, 168, 333, 20});
+           "the following WWW address to verify:"));
+    lblWWW2 = linkLabel(tabOldVersion, "lblWWW2");
     lblOldVersion3 = wrappedLabel(tabOldVersion, "lblOldVersion3",
-                                  tr("However, you can continue to install this version by clicking on Next."),
-                                  {8, 200, 333, 40});
+                                  tr("However, you can continue to install this version by clicking on Next."));
+    auto* oldVersion = pageColumn(tabOldVersion);
+    for (QWidget* control : std::initializer_list<QWidget*>{lblOldVersion1, lblOldVersion2, lblWWW2, lblOldVersion3})
+        oldVersion->addWidget(control);
+    oldVersion->addStretch();
 
     for (QWidget* page : {tabIntro, tabInstallTo, tabStartMenu, tabFinish, tabPosResult, tabNegResult, tabOldVersion})
         pagMain->addWidget(page);
 
-    btnBack = named<QPushButton>(this, "btnBack", {});
+    btnBack = named<QPushButton>(this, "btnBack");
     btnBack->setText(tr("< &Back"));
     btnBack->setEnabled(false);
-    btnNext = named<QPushButton>(this, "btnNext", {});
+    btnNext = named<QPushButton>(this, "btnNext");
     btnNext->setText(tr("Next >"));
     btnNext->setDefault(true);
-    btnCancel = named<QPushButton>(this, "btnCancel", {});
+    btnCancel = named<QPushButton>(this, "btnCancel");
     btnCancel->setText(tr("Cancel"));
-    placeButtons();
+    sizeButtons();
+    // Back and Next side by side and Cancel apart, at the right below the pages.
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(btnBack);
+    buttonRow->addWidget(btnNext);
+    buttonRow->addSpacing(18);
+    buttonRow->addWidget(btnCancel);
+    buttonRow->setSpacing(0);
+
+    auto* window = new QGridLayout(this);
+    window->setContentsMargins(8, 8, 8, 8);
+    window->setHorizontalSpacing(21);
+    window->setVerticalSpacing(8);
+    window->addWidget(panGraphic, 0, 0);
+    window->addWidget(pagMain, 0, 1);
+    window->addLayout(buttonRow, 1, 0, 1, 2);
+    window->setColumnStretch(1, 1);
+
     for (QPushButton* button : {btnBack, btnNext, btnCancel})
         connect(button, &QPushButton::clicked, this, [this, button] { btnControls(button); });
     connect(drvInstallTo, &QComboBox::currentIndexChanged, this, &TfrmInstall::drvInstallToSelect);
@@ -194,26 +266,28 @@ void TfrmInstall::createControls()
     connect(lblWWW2, &ClickLabel::clicked, this, [this] { lblWWW1Click(lblWWW2); });
 }
 
-void TfrmInstall::placeButtons()
+void TfrmInstall::sizeButtons()
 {
     QStringList captions{btnBack->text()};
     for (int page = 0; page < installPageCount; ++page) {
         const PageButtons buttons = pageButtons(InstallPage(page));
         captions << buttons.nextCaption << buttons.cancelCaption;
     }
-    const QStyle* style = btnNext->style();
-    const int padding =
-        style->pixelMetric(QStyle::PM_ButtonMargin) + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const QString shown = btnNext->text();
     int width = 75;
-    for (const QString& caption : captions)
-        width = std::max(width, btnNext->fontMetrics().horizontalAdvance(QString(caption).remove(u'&')) + padding);
-    constexpr int right = 481;
-    constexpr int top = 278;
-    constexpr int height = 25;
-    constexpr int gapBeforeCancel = 18;
-    btnCancel->setGeometry(right - width, top, width, height);
-    btnNext->setGeometry(right - 2 * width - gapBeforeCancel, top, width, height);
-    btnBack->setGeometry(right - 3 * width - gapBeforeCancel, top, width, height);
+    for (const QString& caption : captions) {
+        btnNext->setText(caption);
+        width = std::max(width, btnNext->sizeHint().width());
+    }
+    btnNext->setText(shown);
+    for (QPushButton* button : {btnBack, btnNext, btnCancel})
+        button->setFixedWidth(width);
+}
+
+void TfrmInstall::fitTexts()
+{
+    const int width = std::max(sizeHint().width(), clientWidth);
+    setFixedSize(width, std::max({heightForWidth(width), minimumSizeHint().height(), clientHeight}));
 }
 
 void TfrmInstall::FormCreate()
@@ -242,6 +316,7 @@ void TfrmInstall::FormCreate()
     drvInstallToSelect();
 
     lblWWW2->setText(productText(Product.MakerWebAddress));
+    fitTexts();
 
     const QDateTime programDate = QFileInfo(services_.programFile).lastModified();
     if (isOldVersion(programDate, services_.today())) {
@@ -443,6 +518,7 @@ void TfrmInstall::finishInstall()
                                  "or run Setup again."));
         lblWWW1->setText(QString());
     }
+    fitTexts();
     installing_ = false;
     btnControls(copyComplete && shortcutComplete ? tabPosResult : tabNegResult);
 }

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QStringList>
 
+#include "copy_program.h"
 #include "install_steps.h"
 #include "setup_services.h"
 
@@ -57,7 +58,7 @@ public:
     QWidget* tabInstallTo;
     QLabel* lblDestination;
     QComboBox* drvInstallTo;
-    QLabel* lblInstallTo;
+    ElidedLabel* lblInstallTo;
     FolderTree* flbInstallTo;
     QWidget* tabStartMenu;
     QLabel* lblStartMenu;
@@ -95,10 +96,11 @@ private:
     void drvInstallToSelect();
     void showPage(InstallPage page);
     void updateButtons();
-    // Back and Next side by side and Cancel apart, at the right below the
-    // pages: 75 pixels wide each, wider alike when a caption (a translated
-    // one) needs more.
-    void placeButtons();
+    // Back, Next and Cancel 75 pixels wide each, wider alike when a caption
+    // (a translated one, or that of a later page) needs more.
+    void sizeButtons();
+    // As large as the texts need at the desktop's font, never smaller than designed.
+    void fitTexts();
     QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons);
     void writeUninstallEntry(const QString& installFolder, const QString& programName);
     bool createShortcuts(const QString& installFolder, const QString& programName);

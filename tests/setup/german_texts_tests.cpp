@@ -109,19 +109,26 @@ TEST_F(German, MnemonicsAreUniqueOnEachWizardPageAndInTheCopyDialog)
 
 // A text fits when a wrapped label is tall enough for its lines, an unwrapped
 // label or a check box wide enough, and a button's text fits inside its frame.
-// A text too long for its place is shown whole as a tooltip.
-void expectTextsFit(const QWidget& window)
+// A text too long for its place is shown whole as a tooltip. The layouts
+// place the controls when the window is shown, those of a page when it is.
+void expectTextsFit(QWidget& window)
 {
+    window.show();
     for (const QLabel* label : window.findChildren<QLabel*>()) {
-        if (label->text().isEmpty() || !label->toolTip().isEmpty())
+        if (!label->isVisibleTo(&window) || label->text().isEmpty() || !label->toolTip().isEmpty())
             continue;
         const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
                                             : label->sizeHint().width() <= label->width();
         EXPECT_TRUE(fits) << label->text().toStdString();
     }
-    for (const QCheckBox* box : window.findChildren<QCheckBox*>())
+    for (const QCheckBox* box : window.findChildren<QCheckBox*>()) {
+        if (!box->isVisibleTo(&window))
+            continue;
         EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString();
+    }
     for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (!button->isVisibleTo(&window))
+            continue;
         QStyleOptionButton option;
         option.initFrom(button);
         const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
@@ -133,7 +140,10 @@ void expectTextsFit(const QWidget& window)
 TEST_F(German, TextsFitTheirPlaces)
 {
     const std::unique_ptr<TfrmInstall> w = wizard();
-    expectTextsFit(*w);
+    for (int page = 0; page < installPageCount; ++page) {
+        w->pagMain->setCurrentIndex(page);
+        expectTextsFit(*w);
+    }
     // The Next and Cancel buttons change their captions on the later pages.
     w->btnNext->setText(pageButtons(InstallPage::Finish).nextCaption);
     w->btnCancel->setText(pageButtons(InstallPage::PosResult).cancelCaption);
