@@ -14,9 +14,12 @@ void StartDateBox::showPopup()
         onDropDown();
 }
 
-QValidator::State NoBarValidator::validate(QString& input, int& /*position*/) const
+QValidator::State NoBarValidator::validate(QString& input, int& position) const
 {
-    return input.contains(QLatin1Char('|')) ? Invalid : Acceptable;
+    const auto barsBeforeCursor = input.left(position).count(QLatin1Char('|'));
+    input.remove(QLatin1Char('|'));
+    position -= int(barsBeforeCursor);
+    return Acceptable;
 }
 
 }  // namespace pecunor

@@ -20,7 +20,8 @@ public:
     void showPopup() override;
 };
 
-// Refuses "|", which separates the items of the stored input lists.
+// Drops "|", which separates the items of the stored input lists, from what
+// is typed or pasted and keeps the rest, the cursor after the kept text.
 class NoBarValidator : public QValidator {
 public:
     using QValidator::QValidator;

@@ -210,5 +210,62 @@ INSTANTIATE_TEST_SUITE_P(Items, EditMenuByKeyboard,
                                            KeyboardCase{"Paste", Qt::Key_P, "9934", "99"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+enum class Entry { Typed, PastedByKey, PastedByMenu };
+
+struct BarCase {
+    const char* name;
+    int field;
+    int selectFrom;  // the cursor, and the start of the selection
+    int selectLength;
+    Entry entry;
+    const char* input;
+    const char* shown;
+    int cursor;
+};
+
+void PrintTo(const BarCase& c, std::ostream* out) { *out << c.name; }
+
+class BarInValueField : public EditMenuTest, public ::testing::WithParamInterface<BarCase> {};
+
+// "|" separates the stored inputs: it never enters a field, and the rest of
+// what is typed or pasted does.
+TEST_P(BarInValueField, IsDroppedAndTheRestKept)
+{
+    const BarCase& c = GetParam();
+    TfrmCalc& w = open({"1000", "10", "3", ""});
+    QLineEdit* field = w.txtValue[static_cast<std::size_t>(c.field)];
+    field->setFocus();
+    field->setSelection(c.selectFrom, c.selectLength);
+    const QString input = QString::fromUtf8(c.input);
+    switch (c.entry) {
+    case Entry::Typed: QTest::keyClicks(field, input); break;
+    case Entry::PastedByKey:
+        QGuiApplication::clipboard()->setText(input);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Entry::PastedByMenu:
+        QGuiApplication::clipboard()->setText(input);
+        itemStates();
+        w.mnuPaste->trigger();
+        break;
+    }
+    EXPECT_EQ(field->text(), QString::fromUtf8(c.shown));
+    EXPECT_EQ(field->cursorPosition(), c.cursor);
+    // The table follows what the fields show.
+    if (c.field == 2) {
+        EXPECT_EQ(w.sgrFin->sheet().rowCount(), field->text().toInt() + 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, BarInValueField,
+    ::testing::Values(BarCase{"TypedBarOnly", 0, 4, 0, Entry::Typed, "5|0", "100050", 6},
+                      BarCase{"PastedOverTheSelection", 0, 0, 4, Entry::PastedByKey, "1|2|3", "123", 3},
+                      BarCase{"PastedInTheMiddle", 0, 1, 0, Entry::PastedByKey, "|5|", "15000", 2},
+                      BarCase{"PastedBarsAlone", 0, 2, 0, Entry::PastedByMenu, "||", "1000", 2},
+                      BarCase{"PastedIntoTheCountField", 2, 0, 1, Entry::PastedByMenu, "1|2", "12", 2},
+                      BarCase{"TypedIntoTheCountField", 2, 1, 0, Entry::Typed, "|4|", "34", 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace pecunor
