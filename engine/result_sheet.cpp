@@ -19,6 +19,7 @@ void ResultSheet::markInvalid()
     text_.clear();
     textLength_ = 0;
     spans_.clear();
+    longest_.clear();
     summaryLabels_.clear();
     summaryValues_.clear();
     selection_.reset();
@@ -32,6 +33,7 @@ void ResultSheet::dimensionGrid(int valueColumns, int periodRows, int fixedColum
     fixedColumns_ = fixedColumns;
     fixedRows_ = fixedRows;
     spans_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), Span{});
+    longest_.assign(static_cast<std::size_t>(columns_), LongestTexts{});
     textLength_ = 0;
     // Room for a schedule's usual texts, so that the buffer rarely grows.
     text_.resize(spans_.size() * 16);

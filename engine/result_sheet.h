@@ -62,7 +62,23 @@ public:
         const auto length = static_cast<std::size_t>(write(room) - room);
         spans_[index] = Span{static_cast<std::uint32_t>(textLength_), static_cast<std::uint32_t>(length)};
         textLength_ += length;
+        if (row >= fixedRows_ && length > 0)
+            noteLength(column, row, static_cast<std::uint32_t>(length), *room);
     }
+
+    // Where a column's longest texts stand, kept as its cells are written, so
+    // that a view can size the column without reading every cell: the first
+    // and the last row of the most bytes, and the row of the longest negative
+    // text (beginning with "(" or "-"); -1 where there is none. A cell written
+    // again shorter leaves a length here that its text no longer has.
+    struct LongestTexts {
+        int first = -1;
+        int last = -1;
+        int negative = -1;
+        std::uint32_t length = 0;
+        std::uint32_t negativeLength = 0;
+    };
+    const LongestTexts& longestTexts(int column) const { return longest_.at(static_cast<std::size_t>(column)); }
 
     const std::string& summaryLabels() const { return summaryLabels_; }
     const std::string& summaryValues() const { return summaryValues_; }
@@ -89,6 +105,20 @@ private:
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column);
     }
     [[noreturn]] static void throwOutside();
+    void noteLength(int column, int row, std::uint32_t length, char first)
+    {
+        LongestTexts& longest = longest_[static_cast<std::size_t>(column)];
+        if (length > longest.length) {
+            longest.length = length;
+            longest.first = row;
+        }
+        if (length == longest.length)
+            longest.last = row;
+        if ((first == '(' || first == '-') && length > longest.negativeLength) {
+            longest.negativeLength = length;
+            longest.negative = row;
+        }
+    }
     void growText(std::size_t maxLength);
 
     SheetKind kind_;
@@ -103,6 +133,7 @@ private:
     std::string text_;
     std::size_t textLength_ = 0;
     std::vector<Span> spans_;
+    std::vector<LongestTexts> longest_;
     std::string summaryLabels_;
     std::string summaryValues_;
     std::optional<GridRect> selection_;

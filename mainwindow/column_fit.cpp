@@ -12,7 +12,8 @@ namespace pecunor {
 namespace {
 
 // Up to this many rows every cell is measured: ratio labels and short
-// schedules have texts whose length says little about their width.
+// schedules have texts whose length says little about their width. Longer
+// columns are measured by the longest texts the sheet noted.
 constexpr int measuredRows = 64;
 
 int sum(const std::vector<int>& widths) { return std::accumulate(widths.begin(), widths.end(), 0); }
@@ -100,24 +101,20 @@ qreal widestFigure(const ResultSheet& sheet, int column, int firstRow, const QFo
             measure(row);
         return widest;
     }
-    std::size_t longest = 0;
-    std::size_t longestNegative = 0;
-    int first = -1;
-    int last = -1;
-    int negative = -1;
-    for (int row = firstRow; row < rows; ++row) {
-        const std::string_view text = sheet.cell(column, row);
-        if (text.size() > longest) {
-            longest = text.size();
-            first = row;
-        }
-        if (text.size() == longest)
-            last = row;
-        if (!text.empty() && (text.front() == '(' || text.front() == '-') && text.size() > longestNegative) {
-            longestNegative = text.size();
-            negative = row;
-        }
+    // The sheet knows its longest texts, unless a cell was written again shorter since.
+    const ResultSheet::LongestTexts& longest = sheet.longestTexts(column);
+    const auto holds = [&sheet, column](int row, std::uint32_t length) {
+        return row < 0 || sheet.cell(column, row).size() == length;
+    };
+    if (!holds(longest.first, longest.length) || !holds(longest.last, longest.length) ||
+        !holds(longest.negative, longest.negativeLength)) {
+        for (int row = firstRow; row < rows; ++row)
+            measure(row);
+        return widest;
     }
+    const int first = longest.first;
+    const int last = longest.last;
+    const int negative = longest.negative;
     measure(first);
     measure(last);
     measure(negative);

@@ -13,10 +13,11 @@ namespace pecunor {
 // width measured by it holds any number or date of the same form.
 QString widestDigitsOf(const QString& text, const QFontMetricsF& metrics);
 
-// The width the widest text of a column needs, from row firstRow on. A short
-// column is measured cell by cell; a long one by its longest texts (the first
-// and last of the most characters, and the longest negative one) with every
-// digit at its widest, so a 10,000-row column costs three measurements.
+// The width the widest text of a column needs, from row firstRow on (the
+// first row that is not a header). A short column is measured cell by cell;
+// a long one by the longest texts its sheet noted (the first and last of the
+// most characters, and the longest negative one) with every digit at its
+// widest, so a 10,000-row column costs three measurements.
 qreal widestFigure(const ResultSheet& sheet, int column, int firstRow, const QFontMetricsF& metrics);
 
 // What a column must hold and would like to: its widest figure, its header's

@@ -212,6 +212,26 @@ TEST(ResultSheetWriteCell, RefusesCellsOutsideTheSheetBeforeWriting)
     EXPECT_EQ(sheet.cell(2, 0), "A");
 }
 
+// The rows of a column's longest texts, as a view sizes the column by them,
+// agree with what the cells hold; headers do not count.
+TEST(ResultSheetWriteCell, NotesWhereEachColumnsLongestTextsStand)
+{
+    ResultSheet sheet(SheetKind::Schedule);
+    sheet.dimensionGrid(1, 6, 2, 1, {"#", "Date", "A much longer header", "", ""});
+    const Texts amounts{"$1.00", "$10.00", "($99.00)", "$10.00", "-$5.00", "$1.00"};
+    for (int row = 1; row <= 6; ++row)
+        sheet.setCell(2, row, amounts[static_cast<std::size_t>(row - 1)]);
+    const ResultSheet::LongestTexts& longest = sheet.longestTexts(2);
+    EXPECT_EQ(longest.first, 3);
+    EXPECT_EQ(longest.last, 3);
+    EXPECT_EQ(longest.length, 8u);
+    EXPECT_EQ(longest.negative, 3);
+    sheet.setCell(2, 6, "$100.00)");
+    EXPECT_EQ(sheet.longestTexts(2).last, 6) << "the last of the most bytes";
+    EXPECT_EQ(sheet.longestTexts(0).first, -1) << "a column with no texts";
+    EXPECT_THROW(sheet.longestTexts(3), std::out_of_range);
+}
+
 TEST(ScheduleCells, LongSeparatorsOutgrowTheFirstRoom)
 {
     const ResultSheet sheet =

@@ -71,13 +71,14 @@ INSTANTIATE_TEST_SUITE_P(
 ResultSheet wideAmounts(const char* wide = "$12,345,678,901,234,567.00")
 {
     ResultSheet sheet(SheetKind::Schedule);
-    sheet.dimensionGrid(3, 40, 2, 1, {"#", "Date", "Payment/Month", "Interest/Month", "Accumulated Total"});
-    for (int row = 1; row <= 40; ++row) {
+    // Longer than the rows measured one by one: the sheet's longest texts size the columns.
+    sheet.dimensionGrid(3, 100, 2, 1, {"#", "Date", "Payment/Month", "Interest/Month", "Accumulated Total"});
+    for (int row = 1; row <= 100; ++row) {
         sheet.setCell(0, row, std::to_string(row));
         sheet.setCell(1, row, "10/30/2000");
         sheet.setCell(2, row, "$860.29");
-        sheet.setCell(3, row, row == 7 ? "($1,083.33)" : "$1.00");
-        sheet.setCell(4, row, row == 1 ? wide : "$1.00");
+        sheet.setCell(3, row, row == 70 ? "($1,083.33)" : "$1.00");
+        sheet.setCell(4, row, row == 50 ? wide : "$1.00");
     }
     return sheet;
 }
