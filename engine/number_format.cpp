@@ -130,18 +130,23 @@ RoundedAmount roundToSignificantDigits(long double value)
     return {RoundedAmount::Form::Exponent, digits, exponent, value < 0};
 }
 
+// How close to a half a value may lie and still count as one: the error
+// that reading a typed half and a method's few operations leave behind, a
+// few ulps of the magnitude, but never more than a small part of a cent, so
+// that where an ulp approaches a fraction of a cent (10^13 and above) only
+// half an ulp, what reading a typed half can cost, still counts.
+constexpr unsigned halfToleranceUlps = 16;
+constexpr int halfToleranceCentBits = 17;  // at most 2^-17 of the last decimal
+
 // |value| times 10^decimals rounded, halves away from zero; nullopt from
 // 1.8e19 on (no room left in 64 bits). Worked out in integers from the
 // magnitude's 64 significant bits, so that the product loses nothing, not
 // even the half cent of an amount of 10^17.
 //
-// A typed half such as 1.005 is read to the nearest long double, at most
-// half an ulp of the magnitude away: that close to a half counts as one,
-// and nothing further. An ulp of the magnitude is 10^decimals units of the
-// product, so twice the rest plus that ulp is weighed against a whole unit.
-// Past 18 significant digits with the decimals (10^17 scaled) half an ulp
-// grows toward a whole last digit, where any value would count; there the
-// value rounds as it stands.
+// An ulp of the magnitude is 10^decimals units of the product: a value
+// counts as a half when its rest lies within the tolerance of half a unit. Past 18 significant digits with the decimals (10^17 scaled)
+// half an ulp grows toward a whole last digit, where any value would count;
+// there the value rounds as it stands.
 std::optional<std::uint64_t> roundToDecimals(long double magnitude, int decimals)
 {
     __extension__ using Wide = unsigned __int128;
@@ -151,11 +156,19 @@ std::optional<std::uint64_t> roundToDecimals(long double magnitude, int decimals
     // Capped at 120 for magnitudes that round to nothing anyway: the
     // product has at most 94 bits.
     const int shift = std::min(64 - exponent, 120);
+    const Wide unit = Wide{1} << shift;
     const Wide product = Wide{significand} * scale;
     const Wide whole = product >> shift;
     const Wide twiceRest = (product - (whole << shift)) << 1;
-    const Wide ulp = whole < 100'000'000'000'000'000ULL ? scale : 0;
-    const Wide rounded = whole + (twiceRest + ulp >= Wide{1} << shift ? 1 : 0);
+    bool up = twiceRest >= unit;
+    if (!up && whole < 100'000'000'000'000'000ULL) {
+        // Twice the distance to the half against twice the tolerance: half an
+        // ulp at least, else the ulps allowed as long as they stay within the cap.
+        const Wide shortfall = unit - twiceRest;
+        up = shortfall <= scale ||
+             (shortfall <= Wide{2 * halfToleranceUlps} * scale && shortfall <= unit >> (halfToleranceCentBits - 1));
+    }
+    const Wide rounded = whole + (up ? 1 : 0);
     if (rounded >= 18'000'000'000'000'000'000ULL)
         return std::nullopt;
     return static_cast<std::uint64_t>(rounded);

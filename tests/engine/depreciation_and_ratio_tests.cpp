@@ -171,5 +171,49 @@ TEST(RatioMethods, ZeroOrEmptySecondEntryIsInvalidWithoutSummary)
     }
 }
 
+struct ComputedHalfCase {
+    const char* name;
+    Inputs in;
+    int column;
+    int row;
+    std::string cents;
+};
+
+void PrintTo(const ComputedHalfCase& c, std::ostream* out) { *out << c.name; }
+
+class ComputedHalves : public ::testing::TestWithParam<ComputedHalfCase> {};
+
+// A half that exact arithmetic on the typed inputs gives rounds away from
+// zero, though the binary computation lands a few ulps beside it.
+TEST_P(ComputedHalves, RoundAwayFromZeroAsExactArithmeticGivesThem)
+{
+    const ComputedHalfCase& c = GetParam();
+    const ResultSheet sheet = calculate(c.in);
+    ASSERT_TRUE(sheet.valid());
+    EXPECT_EQ(sheet.cell(c.column, c.row), c.cents);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ComputedHalves,
+    ::testing::Values(
+        // 10000.10 - 2500.025
+        ComputedHalfCase{"StraightLineBookValue", {CalcMethod::StraightLineDepreciation, {"10000.10", "0", "4"}}, 3, 1,
+                         "7,500.08"},
+        ComputedHalfCase{"StraightLineDepreciation", {CalcMethod::StraightLineDepreciation, {"10000.10", "0", "4"}}, 2,
+                         1, "2,500.03"},
+        // 12345.67 - 3 * 3086.415
+        ComputedHalfCase{"StraightLineWithSalvage", {CalcMethod::StraightLineDepreciation, {"12345.67", "0.01", "4"}},
+                         3, 3, "3,086.43"},
+        // 69295.635 - 2 * 23087.045
+        ComputedHalfCase{"StraightLineInWeeks",
+                         {CalcMethod::StraightLineDepreciation, {"69295.635", "34.5", "3"}, PeriodUnit::Weeks}, 3, 2,
+                         "23,121.55"},
+        // The interest settles at the payment, -31818.155, in every row.
+        ComputedHalfCase{"AnnuityInterestSettlesAtTheHalf",
+                         {CalcMethod::PresentValueAnnuity, {"364307.84", "983126", "31818.155", "7549"},
+                          PeriodUnit::Weeks, PaymentTiming::StartOfPeriod, PeriodUnit::Months, "2/29/1996"},
+                         3, 3, "-31,818.16"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace pecunor::test
