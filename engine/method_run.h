@@ -83,6 +83,12 @@ public:
     }
     // The method's summary captions beside the values.
     void summary(std::string values);
+    // The summary's values in the regional formats (formatValues), rounded
+    // as the cells are.
+    std::string values(std::string_view pattern, std::initializer_list<long double> values) const
+    {
+        return formatValues(pattern, values, regional_, source_, steps_);
+    }
 
 private:
     ResultSheet& sheet_;
@@ -91,6 +97,11 @@ private:
     const TextCatalog& texts_;
     DateFormat sheetDates_;
     CivilDate startDate_;
+    // The largest typed amount: every value of the sheet is worked out from
+    // the entries, and their reading error scales with the largest; running
+    // computations add to it with each of their rows.
+    long double source_;
+    int steps_;
     AmountFormat money_;
 };
 

@@ -30,10 +30,12 @@ void fillStraightLine(const MethodInputs& in, SheetWriter& out)
     const long double depreciation = divide(checked(cost - salvage), life);
     long double bookValue = cost;
     for (int k = 1; k <= in.count; ++k) {
-        bookValue = checked(bookValue - depreciation);
+        // The cost less k shares rather than a running subtraction, whose
+        // error would grow with every row and lose the halves of a long life.
+        bookValue = checked(cost - checked(k * depreciation));
         writeRow(out, k, depreciation, bookValue);
     }
-    out.summary(formatValues("%m\n%m", {bookValue, checked(in.count * depreciation)}, out.regional()));
+    out.summary(out.values("%m\n%m", {bookValue, checked(in.count * depreciation)}));
 }
 
 void fillSumOfYears(const MethodInputs& in, SheetWriter& out)
@@ -47,10 +49,13 @@ void fillSumOfYears(const MethodInputs& in, SheetWriter& out)
     long double bookValue = cost;
     for (int k = 1; k <= n; ++k) {
         const long double depreciation = checked((n - k + 1) * part);
-        bookValue = checked(bookValue - depreciation);
+        // The digits used so far, n + (n - 1) + ... + (n - k + 1), times one
+        // part: the book value without a running subtraction's growing error.
+        const long double digitsUsed = static_cast<long double>(k) * n - static_cast<long double>(k) * (k - 1) / 2;
+        bookValue = checked(cost - checked(digitsUsed * part));
         writeRow(out, k, depreciation, bookValue);
     }
-    out.summary(formatValues("%m\n%m\n%m", {bookValue, cost - salvage, divide(cost - salvage, n)}, out.regional()));
+    out.summary(out.values("%m\n%m\n%m", {bookValue, cost - salvage, divide(cost - salvage, n)}));
 }
 
 void fillDoubleDeclining(const MethodInputs& in, SheetWriter& out)
@@ -72,7 +77,7 @@ void fillDoubleDeclining(const MethodInputs& in, SheetWriter& out)
         writeRow(out, k, depreciation, bookValue);
         total = checked(total + depreciation);
     }
-    out.summary(formatValues("%m\n%m\n%m", {bookValue, total, divide(total, n)}, out.regional()));
+    out.summary(out.values("%m\n%m\n%m", {bookValue, total, divide(total, n)}));
 }
 
 }  // namespace pecunor::detail

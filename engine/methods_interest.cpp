@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "method_run.h"
 #include "number_format.h"
 #include "power.h"
@@ -26,6 +28,18 @@ long double growth(const MethodInputs& in, long double exponent)
     return powerOrZero(false, 1.0L + in.r(), exponent);
 }
 
+// growth less one, without subtracting the one from the power: that would
+// cost a small rate most of its digits (and the halves of the payment rows).
+long double growthLessOne(const MethodInputs& in, long double exponent)
+{
+    // Beyond the range, or a rate too small to change one plus it: as the
+    // power gives it (so such a rate still ends in the division by zero).
+    const long double power = growth(in, exponent);
+    if (power == 0.0L || 1.0L + in.r() == 1.0L)
+        return checked(power - 1.0L);
+    return checked(std::expm1(exponent * std::log1p(in.r())));
+}
+
 }  // namespace
 
 void fillFutureValue(const MethodInputs& in, SheetWriter& out)
@@ -43,7 +57,7 @@ void fillFutureValue(const MethodInputs& in, SheetWriter& out)
         total = checked(total + interest);
         opening = closing;
     }
-    out.summary(formatValues("%m\n%m\n%m\n%n%%", {opening, total, divide(total, n), in.rate}, out.regional()));
+    out.summary(out.values("%m\n%m\n%m\n%n%%", {opening, total, divide(total, n), in.rate}));
 }
 
 void fillFutureValueAnnuity(const MethodInputs& in, SheetWriter& out)
@@ -61,8 +75,8 @@ void fillFutureValueAnnuity(const MethodInputs& in, SheetWriter& out)
         total = checked(total + interest);
         opening = closing;
     }
-    out.summary(formatValues("%m\n%m\n%m\n%m\n%n%%",
-                             {opening, checked(n * payment), total, divide(total, n), in.rate}, out.regional()));
+    out.summary(
+        out.values("%m\n%m\n%m\n%m\n%n%%", {opening, checked(n * payment), total, divide(total, n), in.rate}));
 }
 
 void fillFutureValueInvestment(const MethodInputs& in, SheetWriter& out)
@@ -71,7 +85,7 @@ void fillFutureValueInvestment(const MethodInputs& in, SheetWriter& out)
     const int rows = in.count + s;
     shapeSchedule(out, rows, true, LastColumn::AccumulatedTotal);
     // The exponent is the count entry itself, fraction included.
-    const long double annuityFactor = divide(checked(growth(in, in.e(3) + s) - 1.0L), in.r());
+    const long double annuityFactor = divide(growthLessOne(in, in.e(3) + s), in.r());
     const long double payment = divide(in.e(1), annuityFactor);
     long double closing = 0;
     long double total = 0;
@@ -85,8 +99,8 @@ void fillFutureValueInvestment(const MethodInputs& in, SheetWriter& out)
         closing = checked(closing + payment + interest);
         out.paymentRow(k, in.paymentsAtStart ? k - 1 : k, payment, interest, closing);
     }
-    out.summary(formatValues("%m\n%m\n%m\n%n%%", {checked(rows * payment), total, divide(total, rows - s), in.rate},
-                             out.regional()));
+    out.summary(
+        out.values("%m\n%m\n%m\n%n%%", {checked(rows * payment), total, divide(total, rows - s), in.rate}));
 }
 
 void fillPresentValue(const MethodInputs& in, SheetWriter& out)
@@ -110,8 +124,8 @@ void fillPresentValue(const MethodInputs& in, SheetWriter& out)
         total = checked(total + interest);
         opening = closing;
     }
-    out.summary(formatValues("%m\n%m\n%m\n%n%%", {divide(in.e(1), growth(in, n)), total, divide(total, n), in.rate},
-                             out.regional()));
+    out.summary(
+        out.values("%m\n%m\n%m\n%n%%", {divide(in.e(1), growth(in, n)), total, divide(total, n), in.rate}));
 }
 
 void fillPresentValueAnnuity(const MethodInputs& in, SheetWriter& out)
@@ -135,8 +149,8 @@ void fillPresentValueAnnuity(const MethodInputs& in, SheetWriter& out)
             out.money(4, k, balance);
         }
     }
-    out.summary(formatValues("%m\n%m\n%m\n%m\n%n%%",
-                             {balance, checked(n * payment), total, divide(total, n), in.rate}, out.regional()));
+    out.summary(
+        out.values("%m\n%m\n%m\n%m\n%n%%", {balance, checked(n * payment), total, divide(total, n), in.rate}));
 }
 
 void fillLoanPayment(const MethodInputs& in, SheetWriter& out)
@@ -145,7 +159,7 @@ void fillLoanPayment(const MethodInputs& in, SheetWriter& out)
     const long double r = in.r();
     shapeSchedule(out, n, true, LastColumn::RemainingTotal);
     const long double principal = checked(in.e(1) - in.e(3));
-    const long double annuityFactor = divide(checked(1.0L - growth(in, n)), r);
+    const long double annuityFactor = divide(-growthLessOne(in, n), r);
     const long double payment = checked(std::fabs(divide(principal, annuityFactor)) + r * principal);
     long double opening = principal;
     long double total = 0;
@@ -156,8 +170,7 @@ void fillLoanPayment(const MethodInputs& in, SheetWriter& out)
         total = checked(total + interest);
         opening = closing;
     }
-    out.summary(formatValues("%m\n%m\n%m\n%n%%", {checked(n * payment), total, divide(total, n), in.rate},
-                             out.regional()));
+    out.summary(out.values("%m\n%m\n%m\n%n%%", {checked(n * payment), total, divide(total, n), in.rate}));
 }
 
 }  // namespace pecunor::detail

@@ -25,10 +25,23 @@ std::string formatNumber(long double value, const RegionalSettings& regional);
 // many amounts: symbol placement, sign pattern and separators are looked up
 // here rather than for every amount, and each amount is written in one pass
 // into the caller's buffer.
+// Where a value's error comes from: the binary exponent of the largest
+// amount it was worked out from and the steps it took.
+struct ErrorSource {
+    int exponent = -100000;
+    int steps = 1;
+};
+
 class AmountFormat {
 public:
     static AmountFormat money(const RegionalSettings& regional);   // as appendMoney
     static AmountFormat number(const RegionalSettings& regional);  // as formatNumber
+
+    // The largest amount the values are worked out from, and in how many
+    // steps (the rows of a running computation): a value within a few ulps of
+    // that amount for each step of a half counts as a half, as far as that
+    // stays a small part of a cent. Without it, a few of the value's own ulps.
+    void setSource(long double largest, int steps = 1);
 
     // The longest text writeTo gives for any value.
     std::size_t maxLength() const { return maxLength_; }
@@ -53,6 +66,8 @@ private:
     Affixes positive_;
     Affixes negative_;
     std::size_t maxLength_;
+    static constexpr int noSourceExponent = -100000;
+    ErrorSource source_;
 };
 
 // Reads digits with the regional decimal separator, an optional sign and
@@ -68,8 +83,9 @@ long double textToAmount(std::string_view text, bool raiseOnError, const Regiona
 long double textToAmountOr(std::string_view text, long double fallback, const RegionalSettings& regional);
 
 // Fills a summary value format: "%m" money, "%n" number, "%%" a percent
-// sign, every other character as it stands. Values are taken in order.
+// sign, every other character as it stands. Values are taken in order, each
+// worked out from amounts up to source in that many steps (AmountFormat::setSource).
 std::string formatValues(std::string_view pattern, std::initializer_list<long double> values,
-                         const RegionalSettings& regional);
+                         const RegionalSettings& regional, long double source = 0, int steps = 1);
 
 }  // namespace pecunor

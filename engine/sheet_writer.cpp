@@ -1,8 +1,31 @@
 #include "method_run.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "digit_text.h"
 
 namespace pecunor::detail {
+
+namespace {
+
+// How many rows a value may have been carried through: interest and the
+// declining balance build each row on the last, while straight-line and
+// sum-of-years values and the quotients come straight from the entries.
+int computationSteps(const MethodInputs& in)
+{
+    switch (in.method) {
+    case CalcMethod::StraightLineDepreciation:
+    case CalcMethod::SumOfYearsDepreciation:
+    case CalcMethod::BondYield:
+    case CalcMethod::BondPrice:
+    case CalcMethod::PriceEarnings:
+    case CalcMethod::EarningsPerShare: return 1;
+    default: return in.count + 1;
+    }
+}
+
+}  // namespace
 
 SheetWriter::SheetWriter(ResultSheet& sheet, const RegionalSettings& regional, const MethodInputs& inputs,
                          const TextCatalog& texts)
@@ -12,8 +35,12 @@ SheetWriter::SheetWriter(ResultSheet& sheet, const RegionalSettings& regional, c
       texts_(texts),
       sheetDates_(sheetDateFormat(regional.shortDateFormat), regional.dateSeparator),
       startDate_(civilDateOf(inputs.start)),
+      source_(std::max(
+          {std::fabs(inputs.e(1)), std::fabs(inputs.e(2)), std::fabs(inputs.e(3)), std::fabs(inputs.e(4))})),
+      steps_(computationSteps(inputs)),
       money_(AmountFormat::money(regional))
 {
+    money_.setSource(source_, steps_);
 }
 
 void SheetWriter::rowHead(int row, int stepsFromStart)

@@ -184,7 +184,8 @@ void PrintTo(const ComputedHalfCase& c, std::ostream* out) { *out << c.name; }
 class ComputedHalves : public ::testing::TestWithParam<ComputedHalfCase> {};
 
 // A half that exact arithmetic on the typed inputs gives rounds away from
-// zero, though the binary computation lands a few ulps beside it.
+// zero, though the binary computation lands some ulps beside it; so does a
+// value that lies closer to a half than the number type can tell.
 TEST_P(ComputedHalves, RoundAwayFromZeroAsExactArithmeticGivesThem)
 {
     const ComputedHalfCase& c = GetParam();
@@ -208,8 +209,19 @@ INSTANTIATE_TEST_SUITE_P(
         ComputedHalfCase{"StraightLineInWeeks",
                          {CalcMethod::StraightLineDepreciation, {"69295.635", "34.5", "3"}, PeriodUnit::Weeks}, 3, 2,
                          "23,121.55"},
-        // The interest settles at the payment, -31818.155, in every row.
-        ComputedHalfCase{"AnnuityInterestSettlesAtTheHalf",
+        // 41.40 - (41.40 - 0.016) * 1827 / 1176 after 42 of 48 quarters, from a small cost.
+        ComputedHalfCase{"SumOfYearsBookValue",
+                         {CalcMethod::SumOfYearsDepreciation, {"41.40", "0.016", "48"}, PeriodUnit::Quarters,
+                          PaymentTiming::EndOfPeriod, PeriodUnit::HalfYears},
+                         3, 42, "0.76"},
+        // The present value grown back over 24 weeks to the typed 0.975.
+        ComputedHalfCase{"PresentValueGrownBack",
+                         {CalcMethod::PresentValue, {"0.975", "1.244", "24"}, PeriodUnit::Quarters,
+                          PaymentTiming::EndOfPeriod, PeriodUnit::Weeks},
+                         3, 25, "0.98"},
+        // The interest converges to the payment, -31818.155: after a few rows
+        // it differs from it by far less than an ulp.
+        ComputedHalfCase{"AnnuityInterestWithinAnUlpOfTheHalf",
                          {CalcMethod::PresentValueAnnuity, {"364307.84", "983126", "31818.155", "7549"},
                           PeriodUnit::Weeks, PaymentTiming::StartOfPeriod, PeriodUnit::Months, "2/29/1996"},
                          3, 3, "-31,818.16"}),
