@@ -161,14 +161,19 @@ void fillLoanPayment(const MethodInputs& in, SheetWriter& out)
     const long double principal = checked(in.e(1) - in.e(3));
     const long double annuityFactor = divide(-growthLessOne(in, n), r);
     const long double payment = checked(std::fabs(divide(principal, annuityFactor)) + r * principal);
-    long double opening = principal;
+    // Backward from the last payment, after which nothing remains: each
+    // balance is what the payments still to come are worth. Forward, each
+    // row would carry the payment's rounding error, grown by the interest of
+    // every period, into the next, and a long schedule would end far off.
+    const long double discount = divide(1.0L, checked(1.0L + r));
+    long double closing = 0;
     long double total = 0;
-    for (int k = 1; k <= n; ++k) {
+    for (int k = n; k >= 1; --k) {
+        const long double opening = k == 1 ? principal : checked(checked(closing + payment) * discount);
         const long double interest = checked(r * opening);
-        const long double closing = checked(opening + interest - payment);
         out.paymentRow(k, k, payment, interest, closing);
         total = checked(total + interest);
-        opening = closing;
+        closing = opening;
     }
     out.summary(out.values("%m\n%m\n%m\n%n%%", {checked(n * payment), total, divide(total, n), in.rate}));
 }
