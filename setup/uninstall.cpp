@@ -20,13 +20,14 @@ namespace {
 
 QString productText(std::string_view value) { return QString::fromUtf8(value.data(), qsizetype(value.size())); }
 
-// Every file of that name in the folder, in any case.
-void removeFileIgnoringCase(const QString& folder, const QString& name, const QString& keep = QString())
+// The file of exactly that name in the folder: names that differ only in
+// case are other files here, another program's "setup.exe" or "README.TXT"
+// beside ours.
+void removeOwnFile(const QString& folder, const QString& name, const QString& keep = QString())
 {
-    const QDir dir(folder);
-    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        if (entry.compare(name, Qt::CaseInsensitive) == 0 && QFileInfo(dir.filePath(entry)).canonicalFilePath() != keep)
-            QFile::remove(dir.filePath(entry));
+    const QString path = QDir(folder).filePath(name);
+    if (keep.isEmpty() || QFileInfo(path).canonicalFilePath() != keep)
+        QFile::remove(path);
 }
 
 QString helpIndexName()
@@ -63,14 +64,14 @@ void removeInstallation(const SetupServices& services)
 
     const QFileInfo program(services.programFile);
     const QString programFolder = program.absolutePath();
-    removeFileIgnoringCase(programFolder, helpIndexName());
+    removeOwnFile(programFolder, helpIndexName());
     const ProgramFolders& placed = programFolders();
     for (std::size_t i = 0; i < Product.ShippedFiles.size(); ++i) {
         const QString name = productText(Product.ShippedFiles.at(i));
         const char placement = Product.FilePlacement.at(i);
         if (placement == '0') {
             // The running program stays for the clean-up program.
-            removeFileIgnoringCase(programFolder, name, program.canonicalFilePath());
+            removeOwnFile(programFolder, name, program.canonicalFilePath());
             continue;
         }
         const QString question =
@@ -79,7 +80,7 @@ void removeInstallation(const SetupServices& services)
                 .arg(name);
         if (services.message(nullptr, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No) ==
             QMessageBox::Yes)
-            removeFileIgnoringCase(placement == '1' ? placed.WindowsFolder : placed.SystemFolder, name);
+            removeOwnFile(placement == '1' ? placed.WindowsFolder : placed.SystemFolder, name);
     }
     for (const QString& icon : programIconFiles(platform::iconThemeFolder()))
         QFile::remove(icon);
@@ -135,10 +136,13 @@ UninstallOutcome uninstall(const SetupServices& services)
                          QMessageBox::Ok);
         return UninstallOutcome::Ended;
     }
-    if (services.message(nullptr, QMessageBox::Question,
-                         QCoreApplication::translate("Uninstall", "Are you sure you want to uninstall %1?")
-                             .arg(product),
-                         QMessageBox::Yes | QMessageBox::Cancel) != QMessageBox::Yes)
+    // The question names the folder whose files go, so that a copy started
+    // from an unexpected place is not removed unawares.
+    const QString question = QCoreApplication::translate("Uninstall", "Are you sure you want to uninstall %1?")
+                                 .arg(product) +
+                             QStringLiteral("\n\n") + QDir::toNativeSeparators(QFileInfo(program).absolutePath());
+    if (services.message(nullptr, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::Cancel) !=
+        QMessageBox::Yes)
         return UninstallOutcome::Cancelled;
     removeInstallation(services);
 

@@ -24,6 +24,9 @@ using testing::fileBytes;
 const QString product = QStringLiteral("Ostrel Pecunor 97");
 const QString uninstalledText = product + " has been uninstalled.";
 
+// The question, naming the folder it empties.
+QString questionFor(const QString& folder) { return "Are you sure you want to uninstall " + product + "?\n\n" + folder; }
+
 void writeFile(const QString& path, const QByteArray& bytes = "x")
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -50,7 +53,7 @@ protected:
         QDir(home.path("dist")).removeRecursively();
         writeFile(home.configHome() + "/Brackwell/Pecunor 97.conf");
         writeFile(home.configHome() + "/Brackwell/Other Product.conf");
-        writeFile(home.installFolder() + "/OPECU97.GID");
+        writeFile(home.installFolder() + "/OPecu97.gid");
         services = testing::testServices(messages, home.installFolder() + "/OPecu97.exe");
         services.startDetached = [this](const QString& program, const QStringList& arguments) {
             started << program << arguments;
@@ -69,7 +72,7 @@ TEST_F(Uninstall, CancelAtTheQuestionRemovesNothing)
 {
     const QStringList before = home.allFiles();
     EXPECT_EQ(uninstall(services), UninstallOutcome::Cancelled);
-    EXPECT_EQ(messages.texts, QStringList{"Are you sure you want to uninstall " + product + "?"});
+    EXPECT_EQ(messages.texts, QStringList{questionFor(home.installFolder())});
     EXPECT_EQ(home.allFiles(), before);
     EXPECT_TRUE(started.isEmpty());
 }
@@ -130,21 +133,24 @@ TEST_F(Uninstall, YesLeavesOnlyTheRunningProgramTheUsersFileAndTheCleanUpProgram
             QFile::remove(home.path("Desktop/" + product + ".desktop"));
             QFile::remove(home.path("tmp/bkUninstall.exe"));
         }
-        writeFile(home.installFolder() + "/my notes.txt");
+        // Another program's files whose names differ from ours only in case.
+        for (const char* foreign : {"my notes.txt", "README.TXT", "setup.exe", "FILE_ID.DIZ", "opecu97.HLP"})
+            writeFile(home.installFolder() + "/" + foreign);
         messages = {};
         messages.answers = {QMessageBox::Yes};
         started.clear();
         EXPECT_EQ(uninstall(services), UninstallOutcome::Ended);
 
-        EXPECT_EQ(home.allFiles(), QStringList({".config/Brackwell/Other Product.conf",
-                                                ".local/opt/Ostrel Pecunor 97/OPecu97.exe",
-                                                ".local/opt/Ostrel Pecunor 97/my notes.txt", "tmp/bkUninstall.exe"}));
+        const QString folder = ".local/opt/Ostrel Pecunor 97/";
+        EXPECT_EQ(home.allFiles(), QStringList({".config/Brackwell/Other Product.conf", folder + "FILE_ID.DIZ",
+                                                folder + "OPecu97.exe", folder + "README.TXT", folder + "my notes.txt",
+                                                folder + "opecu97.HLP", folder + "setup.exe", "tmp/bkUninstall.exe"}));
         EXPECT_FALSE(QFileInfo::exists(home.dataHome() + "/applications/" + product)) << "the group folder";
         const QString cleanup = home.path("tmp/bkUninstall.exe");
         EXPECT_EQ(fileBytes(cleanup), cleanupProgramBytes());
         EXPECT_TRUE(QFileInfo(cleanup).isExecutable());
         EXPECT_EQ(started, QStringList({cleanup, home.installFolder() + "/OPecu97.exe"}));
-        EXPECT_EQ(messages.texts, QStringList({"Are you sure you want to uninstall " + product + "?", uninstalledText}));
+        EXPECT_EQ(messages.texts, QStringList({questionFor(home.installFolder()), uninstalledText}));
     }
 }
 

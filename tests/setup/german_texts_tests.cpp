@@ -179,7 +179,7 @@ TEST_F(German, WindowsAndMessagesShowGermanTextsWithTheSettingsValueNameKept)
               [&] {
                   messages.answers = {QMessageBox::Cancel};
                   uninstall(services);
-                  return messages.texts.takeFirst();
+                  return messages.texts.takeFirst().section('\n', 0, 0);
               },
               "Möchten Sie Ostrel Pecunor 97 wirklich deinstallieren?"},
              {"settings not saved",
