@@ -263,7 +263,7 @@ AmountFormat AmountFormat::number(const RegionalSettings& regional)
 
 void AmountFormat::setSource(long double largest, int steps)
 {
-    source_.exponent = largest != 0 && std::isfinite(largest) ? significandOf(largest).exponent : noSourceExponent;
+    source_.exponent = largest != 0 && std::isfinite(largest) ? significandOf(largest).exponent : ErrorSource::none;
     source_.steps = std::clamp(steps, 1, 1 << 16);
 }
 

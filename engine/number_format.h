@@ -28,7 +28,8 @@ std::string formatNumber(long double value, const RegionalSettings& regional);
 // Where a value's error comes from: the binary exponent of the largest
 // amount it was worked out from and the steps it took.
 struct ErrorSource {
-    int exponent = -100000;
+    static constexpr int none = -100000;  // no source: the value's own ulps
+    int exponent = none;
     int steps = 1;
 };
 
@@ -66,7 +67,6 @@ private:
     Affixes positive_;
     Affixes negative_;
     std::size_t maxLength_;
-    static constexpr int noSourceExponent = -100000;
     ErrorSource source_;
 };
 

@@ -14,15 +14,9 @@ namespace {
 // sum-of-years values and the quotients come straight from the entries.
 int computationSteps(const MethodInputs& in)
 {
-    switch (in.method) {
-    case CalcMethod::StraightLineDepreciation:
-    case CalcMethod::SumOfYearsDepreciation:
-    case CalcMethod::BondYield:
-    case CalcMethod::BondPrice:
-    case CalcMethod::PriceEarnings:
-    case CalcMethod::EarningsPerShare: return 1;
-    default: return in.count + 1;
-    }
+    const bool fromEntries = isRatioMethod(in.method) || in.method == CalcMethod::StraightLineDepreciation ||
+                             in.method == CalcMethod::SumOfYearsDepreciation;
+    return fromEntries ? 1 : in.count + 1;
 }
 
 }  // namespace

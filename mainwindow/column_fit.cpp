@@ -18,7 +18,6 @@ constexpr int measuredRows = 64;
 
 int sum(const std::vector<int>& widths) { return std::accumulate(widths.begin(), widths.end(), 0); }
 
-
 // The largest level such that the widths max(floor, level) fill no more than
 // room, and those widths.
 std::vector<int> levelUp(const std::vector<int>& floors, int room)
@@ -96,28 +95,19 @@ qreal widestFigure(const ResultSheet& sheet, int column, int firstRow, const QFo
             widest = std::max(widest,
                               metrics.horizontalAdvance(widestDigitsOf(fromView(sheet.cell(column, row)), metrics)));
     };
-    if (rows - firstRow <= measuredRows) {
-        for (int row = firstRow; row < rows; ++row)
-            measure(row);
-        return widest;
-    }
     // The sheet knows its longest texts, unless a cell was written again shorter since.
     const ResultSheet::LongestTexts& longest = sheet.longestTexts(column);
     const auto holds = [&sheet, column](int row, std::uint32_t length) {
         return row < 0 || sheet.cell(column, row).size() == length;
     };
-    if (!holds(longest.first, longest.length) || !holds(longest.last, longest.length) ||
-        !holds(longest.negative, longest.negativeLength)) {
+    if (rows - firstRow > measuredRows && holds(longest.first, longest.length) &&
+        holds(longest.last, longest.length) && holds(longest.negative, longest.negativeLength)) {
+        for (const int row : {longest.first, longest.last, longest.negative})
+            measure(row);
+    } else {
         for (int row = firstRow; row < rows; ++row)
             measure(row);
-        return widest;
     }
-    const int first = longest.first;
-    const int last = longest.last;
-    const int negative = longest.negative;
-    measure(first);
-    measure(last);
-    measure(negative);
     return widest;
 }
 
@@ -166,10 +156,6 @@ HeaderLines breakHeader(const QString& header, const QFontMetricsF& metrics, qre
     result.text = lines.join(QLatin1Char('\n'));
     return result;
 }
-
-}  // namespace pecunor
-
-namespace pecunor {
 
 qreal widestHeaderWord(const QString& header, const QFontMetricsF& metrics)
 {

@@ -268,11 +268,7 @@ void TfrmCalc::showEvent(QShowEvent* event)
 void TfrmCalc::FormShow()
 {
     inputsReady_ = true;
-    // Shown, the window knows its frame, which must fit the screen too.
-    const QRect placed = placeOnScreens(QRect(pos(), size()), platform::screenAreas(), frameGeometry().size() - size());
-    move(placed.topLeft());
-    resize(placed.size());
-    splitterLeft_ = splitterLeftFromPercent(frameGeometry().width(), settings_.DivLeft);
+    placeWindow(size());
     {
         const QSignalBlocker quiet(cboMethod);
         cboMethod->setCurrentIndex(settings_.Page < methodCount ? settings_.Page : 0);

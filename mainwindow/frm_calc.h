@@ -186,6 +186,8 @@ private:
     // Without a stored size, widens the first window just enough for the
     // restored sheet, within the screen.
     void fitFirstSheet();
+    // The shown window at that size on a screen, the splitter at its stored percentage.
+    void placeWindow(QSize size);
     // The summary lines for the Calculator page's width, shortened where they must be.
     void fitSummaryLabels();
     // The summary's lines for screen readers, and an event when they change.

@@ -90,25 +90,25 @@ void TfrmCalc::fitFirstSheet()
     if (settings_.sizeStored || !resultSucceeded_.value_or(false))
         return;
     const ResultSheet& sheet = sgrFin->sheet();
-    const QFontMetricsF metrics(lblLeft->font());
-    qreal summary = 0;
-    for (const QStringList& lines : {summaryCaptionLines(sheet.summaryLabels()),
-                                     QString::fromStdString(sheet.summaryValues()).split(QLatin1Char('\n'))}) {
-        qreal widest = 0;
-        for (const QString& line : lines)
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        summary += widest;
-    }
+    const QStringList values = QString::fromStdString(sheet.summaryValues()).split(QLatin1Char('\n'));
+    const qreal summary =
+        summaryWidth(summaryCaptionLines(sheet.summaryLabels()), values, QFontMetricsF(lblLeft->font()));
     const int needed = std::max(sgrFin->widthForAllColumns(), static_cast<int>(std::ceil(summary))) + 2 * summaryMargin;
     const int missing = needed - pagRight->currentWidget()->width();
     if (missing <= 0)
         return;
-    const QSize wider(widthGivingPages(width(), missing, settings_.DivLeft), height());
-    const QRect placed = placeOnScreens(QRect(pos(), wider), platform::screenAreas(), frameGeometry().size() - size());
+    placeWindow(QSize(widthGivingPages(width(), missing, settings_.DivLeft), height()));
+    FormResize();
+}
+
+void TfrmCalc::placeWindow(QSize size)
+{
+    // Shown, the window knows its frame, which must fit the screen too.
+    const QSize decorations = frameGeometry().size() - this->size();
+    const QRect placed = placeOnScreens(QRect(pos(), size), platform::screenAreas(), decorations);
     move(placed.topLeft());
     resize(placed.size());
     splitterLeft_ = splitterLeftFromPercent(frameGeometry().width(), settings_.DivLeft);
-    FormResize();
 }
 
 void TfrmCalc::announceSummary(const QStringList& lines)

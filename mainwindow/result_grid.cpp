@@ -128,6 +128,8 @@ void ResultGrid::remeasure()
     const QFontMetricsF exact(font());
     widestCharacter_ = exact.maxWidth();
     const int normalHeight = metrics.height() + 6;
+    // What the columns hold does not depend on the view; how they share it does.
+    const std::vector<ColumnNeeds> needs = columnNeeds(exact);
     // The widths decide whether a scroll bar takes part of the view, and the
     // view decides the widths: a few rounds settle both.
     for (int round = 0; round < 3; ++round) {
@@ -135,7 +137,7 @@ void ResultGrid::remeasure()
         rowHeight_ = normalHeight;
         if (options_.stretched && sheet_.rowCount() > 0)
             rowHeight_ = std::max(view.height() / sheet_.rowCount() - 1, normalHeight);
-        measureColumns(exact);
+        shareColumns(needs);
         breakHeaders(exact);
         updateScrollRange();
         if (viewport()->size() == view)
@@ -144,10 +146,9 @@ void ResultGrid::remeasure()
     viewport()->update();
 }
 
-void ResultGrid::measureColumns(const QFontMetricsF& metrics)
+std::vector<ColumnNeeds> ResultGrid::columnNeeds(const QFontMetricsF& metrics) const
 {
     const int columns = sheet_.columnCount();
-    const int lines = verticalLineWidth();
     const bool schedule = columns > 2;
     std::vector<ColumnNeeds> needs(static_cast<std::size_t>(columns));
     for (int column = 0; column < columns; ++column) {
@@ -168,10 +169,17 @@ void ResultGrid::measureColumns(const QFontMetricsF& metrics)
             need.oneLine = ceilWidth(metrics, header) + 8;
         }
     }
+    return needs;
+}
+
+void ResultGrid::shareColumns(const std::vector<ColumnNeeds>& needs)
+{
+    const int columns = sheet_.columnCount();
+    const int lines = verticalLineWidth();
     leastWidths_.clear();
     for (const ColumnNeeds& need : needs)
         leastWidths_.push_back(std::max(need.figures, need.words));
-    if (!schedule) {
+    if (columns <= 2) {
         // A ratio sheet's two halves, the labels or values wider only where a half cannot hold them.
         columnWidths_ = shareWidths(needs, viewport()->width() - lines);
     } else {

@@ -116,7 +116,8 @@ private:
     // A cell of the header row, painted on as many lines as its header needs.
     bool isHeader(const Cell& cell) const;
 
-    void measureColumns(const QFontMetricsF& metrics);
+    std::vector<ColumnNeeds> columnNeeds(const QFontMetricsF& metrics) const;
+    void shareColumns(const std::vector<ColumnNeeds>& needs);
     void breakHeaders(const QFontMetricsF& metrics);
     void updateScrollRange();
     void layoutViewport();
@@ -143,7 +144,7 @@ private:
     ResultGridOptions options_;
     GridSelection selection_;
     std::vector<int> columnWidths_;
-    // What each column must hold: its widest figure, or its half of a ratio sheet's labels.
+    // What each column must hold: its widest figure and its header's longest word.
     std::vector<int> leastWidths_;
     std::vector<HeaderLines> headers_;
     int rowHeight_ = 0;

@@ -16,6 +16,11 @@ qreal widest(const QStringList& lines, const QFontMetricsF& metrics)
 
 }  // namespace
 
+qreal summaryWidth(const QStringList& captions, const QStringList& values, const QFontMetricsF& metrics)
+{
+    return widest(captions, metrics) + widest(values, metrics);
+}
+
 FittedSummary fitSummary(const QStringList& captions, const QStringList& values, const QFontMetricsF& metrics,
                          int width)
 {
@@ -23,10 +28,9 @@ FittedSummary fitSummary(const QStringList& captions, const QStringList& values,
     const qsizetype lines = std::max(captions.size(), values.size());
     for (qsizetype i = 0; i < lines; ++i)
         fitted.tips.append(QString());
-    const qreal captionsWidth = widest(captions, metrics);
     const qreal valuesWidth = widest(values, metrics);
     const qreal room = std::max(width, 0);
-    if (captionsWidth + valuesWidth <= room)
+    if (summaryWidth(captions, values, metrics) <= room)
         return fitted;
     const qreal valuesRoom = std::min(valuesWidth, room);
     const qreal captionsRoom = room - valuesRoom;

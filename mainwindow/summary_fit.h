@@ -18,6 +18,9 @@ struct FittedSummary {
 // Lines that fit stay as they are. Otherwise the figures keep their width
 // and the captions yield, losing their end to "…"; only a value wider than
 // the whole room loses its beginning (it is right-aligned, like the table's).
+// The width of the summary shown whole: the widest caption beside the widest value.
+qreal summaryWidth(const QStringList& captions, const QStringList& values, const QFontMetricsF& metrics);
+
 FittedSummary fitSummary(const QStringList& captions, const QStringList& values, const QFontMetricsF& metrics,
                          int width);
 
