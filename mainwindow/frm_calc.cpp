@@ -302,20 +302,25 @@ void TfrmCalc::recordNormalRectangle()
 
 bool TfrmCalc::FormClose()
 {
+    const std::optional<SaveResult> saved = storeSettings();
+    if (!saved || saved->succeeded())
+        return true;
+    // Keeping the window open is the safe answer, but a folder that cannot be
+    // written must not keep the program from ever ending.
+    const QString question = tr("%1\n\nClose without saving the settings?").arg(saved->message());
+    return services_.ask && services_.ask(this, question);
+}
+
+std::optional<SaveResult> TfrmCalc::storeSettings()
+{
     recordNormalRectangle();
     settings_.WindowState = isMinimized() ? 1 : (isMaximized() ? 2 : 0);
     settings_.Page = static_cast<std::uint8_t>(std::max(cboMethod->currentIndex(), 0));
     settings_.DivLeft =
         static_cast<std::uint8_t>(std::clamp(splitterPercent(splitterLeft_, frameGeometry().width()), 0, 100));
-    if (services_.programFileExists && !services_.programFileExists())
-        return true;
-    const SaveResult saved = services_.saveSettings(settings_);
-    if (saved.succeeded())
-        return true;
-    // Keeping the window open is the safe answer, but a folder that cannot be
-    // written must not keep the program from ever ending.
-    const QString question = tr("%1\n\nClose without saving the settings?").arg(saved.message());
-    return services_.ask && services_.ask(this, question);
+    if (services_.uninstalledWhileRunning && services_.uninstalledWhileRunning())
+        return std::nullopt;
+    return services_.saveSettings(settings_);
 }
 
 CalcMethod TfrmCalc::currentMethod() const

@@ -36,9 +36,9 @@ struct WindowServices {
     std::function<void(QWidget* parent, const QString& message)> showError;
     std::function<std::optional<QFont>(QWidget* parent, const QFont& initial)> chooseFont;
     std::function<SaveResult(const AppSettings& settings)> saveSettings;
-    // False once the program's own file is gone (uninstalled while running):
-    // its settings then go with it.
-    std::function<bool()> programFileExists;
+    // True once an uninstall removed this program while it ran: its
+    // settings then go with it.
+    std::function<bool()> uninstalledWhileRunning;
     // A Yes/No question; Escape and the default answer No.
     std::function<bool(QWidget* parent, const QString& question)> ask;
     std::function<void(QComboBox* box, QPoint screenTopLeft)> openDatePicker;
@@ -139,6 +139,12 @@ public:
     void FormResize();
     // The Edit menu: opened (sender its menu), an item chosen, or Ctrl+Insert.
     void mnuEditClick(QObject* sender);
+
+    // Puts what the window shows into the settings and stores them, without
+    // a question: for a close and for every other end of the run (a signal,
+    // the session's end). Nothing is stored, and nothing returned, when an
+    // uninstall took this program while it ran.
+    std::optional<SaveResult> storeSettings();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -42,9 +42,9 @@ WindowServices WindowServices::desktop(const QString& programFolder)
                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
     };
     // The path as the program started: a replaced program file (an update)
-    // still counts, a removed one does not.
-    services.programFileExists = [program = QCoreApplication::applicationFilePath()] {
-        return QFileInfo::exists(program);
+    // still counts.
+    services.uninstalledWhileRunning = [program = QCoreApplication::applicationFilePath()] {
+        return settingsGoneWithProgram(program, userSettingsFilePath());
     };
     services.saveSettings = [programFolder](const AppSettings& settings) {
         return pecunor::saveSettings(settings, programFolder);

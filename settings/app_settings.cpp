@@ -5,6 +5,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include "ini_text.h"
 #include "method_lists.h"
@@ -63,19 +71,49 @@ QString SaveResult::message() const
 
 QString userSettingsFilePath()
 {
-    // Software\<organisation>\<application>, as QSettings maps them into the registry.
+    // Software\<organisation>\<application>, as QSettings maps them into the
+    // registry; not asked of a QSettings, which would read the file (and block
+    // on a pipe) only to name it.
     const QString key = QString::fromUtf8(Product.ProductRegistryKey);
-    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, key.section(u'\\', 1, 1),
-                          key.section(u'\\', 2, 2));
-    return store.fileName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + key.section(u'\\', 1, 1) +
+           u'/' + key.section(u'\\', 2, 2) + QStringLiteral(".conf");
+}
+
+QString settingsFileProblem(const QString& filePath)
+{
+    const QByteArray path = QFile::encodeName(filePath);
+    struct stat status {};
+    if (::stat(path.constData(), &status) != 0)
+        return errno == ENOENT ? QString() : QString::fromLocal8Bit(std::strerror(errno));
+    if (!S_ISREG(status.st_mode))
+        return QCoreApplication::translate("Settings", "it is not a regular file");
+    if (::faccessat(AT_FDCWD, path.constData(), R_OK, AT_EACCESS) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (status.st_size > largestSettingsFile)
+        return QCoreApplication::translate("Settings", "it is larger than %1 KB").arg(largestSettingsFile / 1024);
+    return {};
+}
+
+QString unreadableSettingsMessage(const QString& filePath, const QString& problem)
+{
+    return QCoreApplication::translate("Settings", "The settings file\n%1\ncannot be read: %2.\n\nThe calculator "
+                                                   "starts with its default settings.")
+        .arg(QDir::toNativeSeparators(filePath), problem);
+}
+
+bool settingsGoneWithProgram(const QString& programFile, const QString& settingsFile)
+{
+    return !QFileInfo::exists(programFile) && !QFileInfo::exists(settingsFile);
 }
 
 AppSettings loadSettings(DayNumber today, const RegionalSettings& regional, const QString& exportFolder,
                          const QString& filePath)
 {
+    AppSettings settings(today, exportFolder);
+    if (!settingsFileProblem(filePath).isEmpty())
+        return settings;
     createIfMissing(filePath);
     const QSettings store(filePath, QSettings::IniFormat);
-    AppSettings settings(today, exportFolder);
     // No ranges are checked here: the users of Page and of the indexes bound them.
     settings.Left = readIntOr(store, "Left", settings.Left);
     settings.Top = readIntOr(store, "Top", settings.Top);

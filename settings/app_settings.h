@@ -62,7 +62,26 @@ struct SaveResult {
 // $XDG_CONFIG_HOME/Brackwell/Pecunor 97.conf.
 QString userSettingsFilePath();
 
-// Never fails: a missing or damaged file, a missing value or one of the
+// No settings file the program writes comes near this size; a larger one is
+// not read, so that a damaged or foreign file cannot stall the start.
+inline constexpr qint64 largestSettingsFile = 1024 * 1024;
+
+// Why the file at filePath cannot be read as settings, in words for the user:
+// it is not a regular file (a pipe would block the start), may not be read,
+// or is larger than largestSettingsFile. Empty when it can be read or does
+// not exist.
+QString settingsFileProblem(const QString& filePath);
+
+// The message the calculator shows at start when the settings file has such
+// a problem.
+QString unreadableSettingsMessage(const QString& filePath, const QString& problem);
+
+// Whether an uninstall took the program while it ran: the program file and
+// the settings file are both gone. A program folder that was only moved or
+// renamed (an unplugged stick) leaves the settings file, and they are saved.
+bool settingsGoneWithProgram(const QString& programFile, const QString& settingsFile);
+
+// Never fails: a file with a problem above, a missing or damaged file, a missing value or one of the
 // wrong kind gives that value's default. Creates an empty file when there
 // is none, so the store exists after the first start.
 AppSettings loadSettings(DayNumber today, const RegionalSettings& regional, const QString& exportFolder,

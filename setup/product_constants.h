@@ -41,6 +41,10 @@ inline constexpr ProductConstants Product{
     .ShortcutFiles = "1010000",
 };
 
+// The system-wide install's package, its program folder (<prefix>/lib/<name>)
+// and its icon's theme name.
+inline constexpr std::string_view SystemPackageName = "ostrel-pecunor-97";
+
 static_assert(Product.FilePlacement.size() == Product.ShippedFiles.size());
 static_assert(Product.ShortcutFiles.size() == Product.ShippedFiles.size());
 

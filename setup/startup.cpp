@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPointer>
 
 #include <memory>
@@ -14,6 +15,7 @@
 #include "frm_install.h"
 #include "help_viewer.h"
 #include "local_date.h"
+#include "orderly_end.h"
 #include "product_constants.h"
 #include "program_folders.h"
 #include "regional_settings_qt.h"
@@ -105,7 +107,10 @@ int runProgram(const QStringList& arguments)
     platform::useInterfaceLanguage(platform::chooseInterfaceLanguage(QLocale::system().uiLanguages()));
     platform::installFontSubstitutes();
     const RegionalSettings regional = platform::systemRegionalSettings();
-    // Export names start beside the program unless a system-wide install keeps it read-only.
+    // Said at start, before the run's inputs depend on it, not only when a
+    // save at the end fails.
+    const QString settingsFile = userSettingsFilePath();
+    const QString settingsProblem = settingsFileProblem(settingsFile);
     AppSettings settings = loadSettings(platform::localToday(), regional, defaultExportFolder(programFolder));
 
     switch (programMode(arguments)) {
@@ -118,8 +123,12 @@ int runProgram(const QStringList& arguments)
     case ProgramMode::Calculator: break;
     }
 
+    if (!settingsProblem.isEmpty())
+        QMessageBox::warning(nullptr, QApplication::applicationName(),
+                             unreadableSettingsMessage(settingsFile, settingsProblem));
     const CalculatorWindows windows =
         startCalculator(settings, regional, WindowServices::desktop(programFolder));
+    const OrderlyEnd orderlyEnd(*windows.frmCalc);
     return QApplication::exec();
 }
 

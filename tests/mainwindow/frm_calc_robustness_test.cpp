@@ -192,11 +192,11 @@ TEST_F(MainWindowTest, FailedSaveAsksWhetherToCloseWithoutSaving)
     }
 }
 
-// Removed while it ran, the program leaves no settings file behind.
-TEST_F(MainWindowTest, ClosingAfterTheProgramWasRemovedWritesNoSettings)
+// Uninstalled while it ran, the program leaves no settings file behind.
+TEST_F(MainWindowTest, ClosingAfterTheProgramWasUninstalledWritesNoSettings)
 {
     TfrmCalc& w = open();
-    programFileThere = false;
+    uninstalled = true;
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(saved.empty());
     EXPECT_TRUE(questions.empty());

@@ -29,7 +29,7 @@ protected:
     SaveResult nextSave;
     std::vector<QString> questions;
     bool nextAnswer = false;
-    bool programFileThere = true;
+    bool uninstalled = false;
     std::optional<QFont> nextFont;
     int explanationsLoaded = 0;
     std::unique_ptr<TfrmCalc> window;
@@ -38,7 +38,7 @@ protected:
     {
         WindowServices s;
         s.today = [] { return today; };
-        s.programFileExists = [this] { return programFileThere; };
+        s.uninstalledWhileRunning = [this] { return uninstalled; };
         s.showError = [this](QWidget*, const QString& message) { errors.push_back(message); };
         s.chooseFont = [this](QWidget*, const QFont&) { return nextFont; };
         s.ask = [this](QWidget*, const QString& question) {

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -6,9 +7,12 @@
 #include <functional>
 #include <random>
 
+#include <sys/stat.h>
+
 #include "app_settings.h"
 #include "settings_readers.h"
 #include "settings_test_support.h"
+#include "../support/file_limits.h"
 
 namespace pecunor::test {
 namespace {
@@ -147,6 +151,57 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(s.Top, 3);
                  }}),
     [](const ::testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
+
+// A settings file that is not one the program could have written is not read
+// (a pipe would block the start, a huge file stall it): each gives every
+// default and a reason; the file stays as it was.
+TEST_F(SettingsLoad, AFileThatCannotBeSettingsIsNotRead)
+{
+    const QByteArray storedPage = "[General]\nPage=5\n";
+    const QByteArray huge = storedPage + QByteArray(largestSettingsFile, 'x');
+    const std::vector<std::pair<const char*, std::function<void(const QString&)>>> kinds{
+        {"pipe", [](const QString& path) { ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0); }},
+        {"folder", [](const QString& path) { ASSERT_TRUE(QDir().mkpath(path)); }},
+        {"larger than the limit", [&](const QString& path) { writeBytes(path, huge); }},
+        {"unreadable", [&](const QString& path) {
+             writeBytes(path, storedPage);
+             QFile::setPermissions(path, QFileDevice::WriteOwner);
+         }},
+    };
+    for (const auto& [name, make] : kinds) {
+        SCOPED_TRACE(name);
+        const QString path = pathOf(QString::fromLatin1(name) + QStringLiteral(".conf"));
+        make(path);
+        const QFileInfo before(path);
+        const FileModesObeyed modes;
+        EXPECT_FALSE(settingsFileProblem(path).isEmpty());
+        EXPECT_EQ(loadSettings(today, RegionalSettings{}, programFolder, path).Page, 0);
+        EXPECT_EQ(QFileInfo(path).size(), before.size());
+        EXPECT_EQ(QFileInfo(path).isFile(), before.isFile());
+    }
+    writeBytes(settingsPath(), storedPage);
+    EXPECT_TRUE(settingsFileProblem(settingsPath()).isEmpty());
+    EXPECT_TRUE(settingsFileProblem(pathOf(QStringLiteral("missing.conf"))).isEmpty());
+    EXPECT_EQ(loadSettings(today, RegionalSettings{}, programFolder, settingsPath()).Page, 5);
+}
+
+// Only an uninstall, which takes the settings file with the program, keeps a
+// closing program from saving; a program folder moved away does not.
+TEST_F(SettingsLoad, OnlyAProgramGoneWithItsSettingsIsUninstalled)
+{
+    const QString program = pathOf(QStringLiteral("OPecu97.exe")), settings = settingsPath();
+    for (const bool programThere : {false, true})
+        for (const bool settingsThere : {false, true}) {
+            QFile::remove(program);
+            QFile::remove(settings);
+            if (programThere)
+                writeBytes(program, "program");
+            if (settingsThere)
+                writeBytes(settings, "[General]\n");
+            EXPECT_EQ(settingsGoneWithProgram(program, settings), !programThere && !settingsThere)
+                << programThere << settingsThere;
+        }
+}
 
 TEST_F(SettingsLoad, DateItemsUseTheRegionalDecimalSeparator)
 {
