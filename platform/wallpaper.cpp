@@ -19,7 +19,13 @@
 #include <QScreen>
 #include <QUrl>
 
+#include <chrono>
 #include <cstring>
+#include <future>
+#include <memory>
+#include <thread>
+#include <utility>
+#include <vector>
 
 namespace pecunor::platform {
 
@@ -30,8 +36,11 @@ constexpr int callTimeoutMs = 5000;
 
 QByteArray fileUri(const QString& file) { return QUrl::fromLocalFile(file).toEncoded(); }
 
-// GNOME's background settings, or a desktop's own copy of them.
-bool setGSettingsWallpaper(const char* schemaId, const QString& file, WallpaperStyle style)
+// GNOME's background settings, or a desktop's own copy of them. Set only when
+// the store reads back every value once it has committed them: dconf takes a
+// value at once and commits it later through the session bus, and one that
+// failed to commit reads back what the store held before.
+bool storeGSettingsWallpaper(const char* schemaId, const QByteArray& uri, WallpaperStyle style)
 {
     GSettingsSchemaSource* source = g_settings_schema_source_get_default();
     // Creating settings for a schema that is not installed aborts the program.
@@ -41,18 +50,44 @@ bool setGSettingsWallpaper(const char* schemaId, const QString& file, WallpaperS
     GSettingsBackend* backend = g_settings_backend_get_default();
     // Without a real store GIO keeps the values in memory, lost at exit.
     const bool lasting = std::strcmp(G_OBJECT_TYPE_NAME(backend), "GMemorySettingsBackend") != 0;
+    // dconf writes over GIO's shared session-bus connection, which ends the
+    // whole program when the bus goes away; the calculator outlives its bus.
+    if (std::strcmp(G_OBJECT_TYPE_NAME(backend), "DConfSettingsBackend") == 0)
+        if (GDBusConnection* bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr)) {
+            g_dbus_connection_set_exit_on_close(bus, FALSE);
+            g_object_unref(bus);
+        }
     GSettings* settings = g_settings_new_full(schema, backend, nullptr);
-    const QByteArray uri = fileUri(file);
-    const bool written =
-        lasting && g_settings_set_string(settings, "picture-uri", uri.constData()) &&
-        (!g_settings_schema_has_key(schema, "picture-uri-dark") ||
-         g_settings_set_string(settings, "picture-uri-dark", uri.constData())) &&
-        g_settings_set_string(settings, "picture-options", style == WallpaperStyle::Tiled ? "wallpaper" : "centered");
+    std::vector<std::pair<const char*, const char*>> values{{"picture-uri", uri.constData()}};
+    if (g_settings_schema_has_key(schema, "picture-uri-dark"))
+        values.emplace_back("picture-uri-dark", uri.constData());
+    values.emplace_back("picture-options", style == WallpaperStyle::Tiled ? "wallpaper" : "centered");
+    bool stored = lasting;
+    for (const auto& [key, value] : values)
+        stored = stored && g_settings_set_string(settings, key, value);
     g_settings_sync();
+    for (const auto& [key, value] : values) {
+        gchar* kept = stored ? g_settings_get_string(settings, key) : nullptr;
+        stored = stored && std::strcmp(kept, value) == 0;
+        g_free(kept);
+    }
     g_object_unref(settings);
     g_object_unref(backend);
     g_settings_schema_unref(schema);
-    return written;
+    return stored;
+}
+
+// The store is asked in a worker, so that a session bus that hangs refuses
+// after callTimeoutMs instead of freezing the window for D-Bus's 25 seconds.
+bool setGSettingsWallpaper(const char* schemaId, const QString& file, WallpaperStyle style)
+{
+    // The worker may outlive a wait that gave up, so it owns its side.
+    auto result = std::make_shared<std::promise<bool>>();
+    std::future<bool> stored = result->get_future();
+    std::thread([result, schemaId, uri = fileUri(file), style] {
+        result->set_value(storeGSettingsWallpaper(schemaId, uri, style));
+    }).detach();
+    return stored.wait_for(std::chrono::milliseconds(callTimeoutMs)) == std::future_status::ready && stored.get();
 }
 
 QDBusMessage callSessionBus(const QString& service, const QString& path, const QString& interface,
