@@ -4,8 +4,9 @@ Runs the real program under its own Xvfb, types a number into the input
 panel, then ends the run in one of the ways a desktop ends programs: SIGTERM,
 SIGHUP, the X server going away, Alt+F4 after the program's folder was
 renamed, and Alt+F4 with a settings file that is a named pipe or far too
-large. The run must end within seconds and the settings file must hold the
-number (a pipe stays a pipe, its writer never blocks).
+large, or after Save As Text was pointed at a named pipe (with and without a
+reader). The run must end within seconds and the settings file must hold the
+number; a pipe stays a pipe and nothing is written into it.
   orderly_end_test.py PROGRAM
 """
 import os
@@ -49,7 +50,30 @@ def start_xvfb():
         return server, ":" + numbers.readline().strip()
 
 
-def run_case(name, program, end, settings_kind=None, move_folder=False):
+def save_dialog_shown(display):
+    return bool(xdotool(display, "search", "--onlyvisible", "--name", "^Save .* Chart$"))
+
+
+def save_as_text_onto_pipe(display, window, pipe):
+    """File > Save As Text, the pipe's name, Enter; the refusal and the dialog closed again.
+    False when the dialog did not open or took the pipe."""
+    xdotool(display, "key", "alt+f", "t")
+    time.sleep(1.5)
+    opened = save_dialog_shown(display)
+    xdotool(display, "key", "ctrl+a")
+    xdotool(display, "type", str(pipe))
+    xdotool(display, "key", "Return")
+    time.sleep(1.5)
+    refused = save_dialog_shown(display)
+    xdotool(display, "key", "Return")
+    time.sleep(0.5)
+    xdotool(display, "key", "Escape")
+    time.sleep(0.5)
+    xdotool(display, "windowfocus", "--sync", window)
+    return opened and refused
+
+
+def run_case(name, program, end, settings_kind=None, move_folder=False, save_to_pipe=None):
     work = pathlib.Path(tempfile.mkdtemp())
     server, display = start_xvfb()
     process = None
@@ -82,6 +106,20 @@ def run_case(name, program, end, settings_kind=None, move_folder=False):
         xdotool(display, "key", "Tab", "Tab", "Tab", "Tab")
         xdotool(display, "type", TYPED)
         time.sleep(0.5)
+        if save_to_pipe is not None:
+            pipe = work / "pipe.txt"
+            os.mkfifo(pipe)
+            reader = os.open(pipe, os.O_RDONLY | os.O_NONBLOCK) if save_to_pipe == "reader" else None
+            if not save_as_text_onto_pipe(display, window, pipe):
+                failures.append(f"{name}: the save dialog did not open, or closed on the pipe's name")
+            if reader is not None:
+                try:
+                    received = os.read(reader, 100)
+                except BlockingIOError:
+                    received = b""
+                os.close(reader)
+                if received:
+                    failures.append(f"{name}: {len(received)} bytes were written into the pipe")
         if move_folder:
             folder.rename(work / "renamed")
         if end == "x server gone":
@@ -122,6 +160,8 @@ def main(program):
         ("folder renamed, Alt+F4", dict(end="alt+F4", move_folder=True)),
         ("settings file a pipe, Alt+F4", dict(end="alt+F4", settings_kind="pipe")),
         ("settings file of 2 MB, SIGTERM", dict(end=signal.SIGTERM, settings_kind="large")),
+        ("Save As Text onto a pipe without a reader, Alt+F4", dict(end="alt+F4", save_to_pipe="none")),
+        ("Save As Text onto a pipe with a reader, Alt+F4", dict(end="alt+F4", save_to_pipe="reader")),
     ]
     for name, case in cases:
         run_case(name, program, **case)
