@@ -112,12 +112,12 @@ QString copyTargetFolder(const QString& mountPoint)
     return QDir(mountPoint).filePath(fromView(Product.ProductName));
 }
 
-CopyOutcome copyShippedFiles(const QString& mountPoint, const ProgramFolders& folders)
+CopyOutcome copyShippedFiles(const QString& mountPoint, const ProgramFolders& folders, QString* reason)
 {
     const QString target = copyTargetFolder(mountPoint);
     if (comparablePath(target) == comparablePath(folders.ProgramFolder))
         return CopyOutcome::SameFolder;
-    if (!QDir().mkpath(target))
+    if (!makeFolders(target, reason))
         return CopyOutcome::DriveError;
     for (std::size_t i = 0; i < Product.ShippedFiles.size(); ++i) {
         const QString name = fromView(Product.ShippedFiles[i]);
@@ -126,15 +126,20 @@ CopyOutcome copyShippedFiles(const QString& mountPoint, const ProgramFolders& fo
             return CopyOutcome::MissingFile;
         try {
             copyFileKeepDate(source, QDir(target).filePath(name));
-        } catch (const FileCopyError&) {
+        } catch (const FileCopyError& error) {
+            if (reason)
+                *reason = error.reason();
             return CopyOutcome::CopyError;
         }
     }
     return CopyOutcome::Done;
 }
 
-CopyMessage copyOutcomeMessage(CopyOutcome outcome, const QString& mountPoint)
+CopyMessage copyOutcomeMessage(CopyOutcome outcome, const QString& mountPoint, const QString& reason)
 {
+    // A full drive wants room, not another disk.
+    const bool full = isDiskFull(reason);
+    const QString reasonLine = reason.isEmpty() ? QString() : QStringLiteral("\n\n") + reason;
     switch (outcome) {
     case CopyOutcome::Done: return {QMessageBox::Information, TfrmCopyProgram::tr("Done!")};
     case CopyOutcome::SameFolder:
@@ -142,17 +147,23 @@ CopyMessage copyOutcomeMessage(CopyOutcome outcome, const QString& mountPoint)
                 TfrmCopyProgram::tr("Cannot copy to the same directory this program is running from.")};
     case CopyOutcome::DriveError:
         return {QMessageBox::Critical,
-                TfrmCopyProgram::tr("Error writing to drive %1. If this is a removable drive make sure there is a "
-                                    "disk in the drive and try again.")
-                    .arg(mountPoint)};
+                (full ? TfrmCopyProgram::tr("Error writing to drive %1. Please make room on it and try again.")
+                      : TfrmCopyProgram::tr("Error writing to drive %1. If this is a removable drive make sure there "
+                                            "is a disk in the drive and try again."))
+                        .arg(mountPoint) +
+                    reasonLine};
     case CopyOutcome::MissingFile:
         return {QMessageBox::Critical,
                 TfrmCopyProgram::tr("One or more files are missing from the original installation. Please obtain a "
                                     "new copy from our web site.")};
     case CopyOutcome::CopyError:
         return {QMessageBox::Critical,
-                TfrmCopyProgram::tr("An error occurred copying the files. Please make sure you have a disk in the "
-                                    "floppy drive and try again.")};
+                (full ? TfrmCopyProgram::tr("An error occurred copying the files: drive %1 is full. Please make room "
+                                            "on it and try again.")
+                            .arg(mountPoint)
+                      : TfrmCopyProgram::tr("An error occurred copying the files. Please make sure you have a disk in "
+                                            "the floppy drive and try again.")) +
+                    reasonLine};
     }
     return {QMessageBox::Critical, QString()};
 }
@@ -273,14 +284,15 @@ void TfrmCopyProgram::btnCopyClick()
 {
     const QString mountPoint = selectedMountPoint();
     CopyOutcome outcome = CopyOutcome::DriveError;
+    QString reason;
     if (!mountPoint.isEmpty()) {
         const platform::WaitCursor busy;
-        outcome = copyShippedFiles(mountPoint, services_.folders);
+        outcome = copyShippedFiles(mountPoint, services_.folders, &reason);
     }
     // The refusal of the program's own folder comes without a beep.
     if (outcome != CopyOutcome::SameFolder)
         services_.beep();
-    services_.showMessage(this, copyOutcomeMessage(outcome, mountPoint));
+    services_.showMessage(this, copyOutcomeMessage(outcome, mountPoint, reason));
     accept();
 }
 

@@ -42,15 +42,17 @@ QString copyTargetFolder(const QString& mountPoint);
 enum class CopyOutcome { Done, SameFolder, DriveError, MissingFile, CopyError };
 
 // Copies the shipped files from their folders into the product's folder on
-// the volume, keeping their dates; stops at the first fault.
-CopyOutcome copyShippedFiles(const QString& mountPoint, const ProgramFolders& folders);
+// the volume, keeping their dates; stops at the first fault. reason (when
+// given) receives the system's words for a drive or copy error.
+CopyOutcome copyShippedFiles(const QString& mountPoint, const ProgramFolders& folders, QString* reason = nullptr);
 
-// What the user is told of an outcome.
+// What the user is told of an outcome; the system's reason, when known,
+// follows on a line of its own.
 struct CopyMessage {
     QMessageBox::Icon icon;
     QString text;
 };
-CopyMessage copyOutcomeMessage(CopyOutcome outcome, const QString& mountPoint);
+CopyMessage copyOutcomeMessage(CopyOutcome outcome, const QString& mountPoint, const QString& reason = QString());
 
 struct CopyProgramServices {
     std::function<QList<CopyVolume>()> volumes;

@@ -1,10 +1,11 @@
 #include "desktop_entries.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 
 #include "install_steps.h"
+#include "shell_folders.h"
+#include "whole_file.h"
 
 namespace pecunor {
 
@@ -110,20 +111,21 @@ QByteArray desktopEntryText(const DesktopEntry& entry)
     return text.toUtf8();
 }
 
-bool writeDesktopEntry(const QString& path, const DesktopEntry& entry)
+bool writeDesktopEntry(const QString& path, const DesktopEntry& entry, QString* reason)
 {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!makeFolders(QFileInfo(path).absolutePath(), reason))
         return false;
     const QByteArray text = desktopEntryText(entry);
-    // A launcher runs only when it is executable.
-    return file.write(text) == text.size() &&
-           file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                               QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                               QFileDevice::ExeOther) &&
-           file.flush();
+    return platform::writeWholeFile(
+        path,
+        [&text](QFileDevice& file) {
+            // A launcher runs only when it is executable.
+            return file.write(text) == text.size() &&
+                   file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                       QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                       QFileDevice::ExeOther);
+        },
+        reason);
 }
 
 }  // namespace pecunor
@@ -142,18 +144,40 @@ QStringList programIconFiles(const QString& themeFolder)
     return files;
 }
 
-bool installProgramIcons(const QString& themeFolder)
+std::vector<FileFailure> installProgramIcons(const QString& themeFolder)
 {
-    bool installed = true;
+    std::vector<FileFailure> failures;
     const QStringList files = programIconFiles(themeFolder);
     for (qsizetype i = 0; i < files.size(); ++i) {
         QFile picture(QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(programIconName)).arg(iconSizes[i]));
-        QFile file(files.at(i));
-        installed = QDir().mkpath(QFileInfo(file).absolutePath()) && picture.open(QIODevice::ReadOnly) &&
-                    file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                    file.write(picture.readAll()) == picture.size() && installed;
+        if (!picture.open(QIODevice::ReadOnly)) {
+            failures.push_back({files.at(i), picture.errorString()});
+            continue;
+        }
+        const QByteArray bytes = picture.readAll();
+        QString reason;
+        if (!makeFolders(QFileInfo(files.at(i)).absolutePath(), &reason) ||
+            !platform::writeWholeFile(
+                files.at(i), [&bytes](QFileDevice& file) { return file.write(bytes) == bytes.size(); }, &reason))
+            failures.push_back({files.at(i), reason});
     }
-    return installed;
+    return failures;
+}
+
+std::vector<FileFailure> writeUninstallEntry(const QString& installFolder, const QString& programName)
+{
+    std::vector<FileFailure> failures = installProgramIcons(platform::iconThemeFolder());
+    const QString entry = uninstallEntryPath(platform::uninstallEntriesFolder());
+    QString reason;
+    if (!writeDesktopEntry(entry,
+                           {.name = QStringLiteral("Uninstall ") + productNameText(),
+                            .command = uninstallCommand(installFolder, programName),
+                            .workingFolder = QString(),
+                            .icon = QLatin1String(programIconName),
+                            .describesCalculator = false},
+                           &reason))
+        failures.push_back({entry, reason});
+    return failures;
 }
 
 }  // namespace pecunor

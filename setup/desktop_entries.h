@@ -4,6 +4,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
+#include "setup_utilities.h"
+
 namespace pecunor {
 
 // A desktop entry that starts a program: the Linux form of a shortcut file.
@@ -30,16 +34,23 @@ QString execArgument(const QString& argument);
 // The whole file, escaped as a desktop entry's values are.
 QByteArray desktopEntryText(const DesktopEntry& entry);
 
-// Writes the entry with mode 0755, creating its folder when missing.
-bool writeDesktopEntry(const QString& path, const DesktopEntry& entry);
+// Writes the entry with mode 0755, creating its folder when missing. The
+// entry is written whole beside its place and then renamed into it, so a
+// full disk leaves the earlier entry or none, never a cut one. On failure
+// reason (when given) receives the system's words for it.
+bool writeDesktopEntry(const QString& path, const DesktopEntry& entry, QString* reason = nullptr);
 
 }  // namespace pecunor
 
 namespace pecunor {
 
 // The program's icon in each size of the user's icon theme folder, from the
-// pictures compiled into the program.
+// pictures compiled into the program, each written whole as an entry is.
 QStringList programIconFiles(const QString& themeFolder);
-bool installProgramIcons(const QString& themeFolder);
+std::vector<FileFailure> installProgramIcons(const QString& themeFolder);
+
+// The program's icons, which the entry names, then the uninstall entry that
+// starts programName of installFolder with "Uninstall"; what could not be written.
+std::vector<FileFailure> writeUninstallEntry(const QString& installFolder, const QString& programName);
 
 }  // namespace pecunor

@@ -23,6 +23,7 @@
 #include "about_window.h"
 #include "desktop_entries.h"
 #include "folder_tree.h"
+#include "install_result.h"
 #include "product_constants.h"
 #include "rcdata.h"
 #include "setup_utilities.h"
@@ -430,63 +431,69 @@ void TfrmInstall::drvInstallToChange()
     lblInstallTo->setToolTip(lblInstallTo->text());
 }
 
-void TfrmInstall::writeUninstallEntry(const QString& installFolder, const QString& programName)
-{
-    // The entry names the program's icon, which goes into the icon theme first.
-    installProgramIcons(platform::iconThemeFolder());
-    const QString entries = platform::uninstallEntriesFolder();
-    if (!QDir().mkpath(entries))
-        return;
-    writeDesktopEntry(uninstallEntryPath(entries), {.name = QStringLiteral("Uninstall ") + productNameText(),
-                                                    .command = uninstallCommand(installFolder, programName),
-                                                    .workingFolder = QString(),
-                                                    .icon = QLatin1String(programIconName),
-                                                    .describesCalculator = false});
-}
-
-bool TfrmInstall::createShortcuts(const QString& installFolder, const QString& programName)
+std::vector<FileFailure> TfrmInstall::createShortcuts(const QString& installFolder, const QString& programName)
 {
     const platform::ShellFolders folders = services_.shellFolders();
     const ShortcutChoice choice{.startMenu = chkStartMenu->isChecked(),
                                 .desktop = chkDesktop->isChecked(),
                                 .onStartup = chkOnWinStartup->isChecked()};
-    bool complete = true;
+    std::vector<FileFailure> failures;
     for (const Shortcut& shortcut : shortcutList(choice, folders, installFolder, programName)) {
+        QString reason;
         const bool made = createShortcutFile(QString(), shortcut.command.first(), installFolder,
-                                             shortcut.command.mid(1), QString(), shortcut.file, 0, 0);
+                                             shortcut.command.mid(1), QString(), shortcut.file, 0, 0, &reason);
         // Without the desktop's metadata store the launcher is still made;
         // the desktop then asks before its first start.
         if (made && shortcut.onDesktop)
             services_.markTrusted(shortcut.file);
-        complete = complete && made;
+        if (!made)
+            failures.push_back({shortcut.file, reason});
     }
     if (choice.startMenu && !folders.programs.isEmpty())
         urlOpener()(QUrl::fromLocalFile(programGroupFolder(folders.programs)));
-    return complete;
+    return failures;
+}
+
+bool TfrmInstall::prepareInstallFolder(const QString& installFolder)
+{
+    QString reason;
+    const FolderCreation creation = createInstallFolder(installFolder, &reason);
+    if (creation == FolderCreation::Created)
+        return true;
+    QApplication::beep();
+    const QString folder = QDir::toNativeSeparators(installFolder);
+    const QString noChanges = tr("No changes have been made. Please select a different folder to install to.");
+    // A folder that cannot be made is no question of overwriting: the user
+    // learns why and picks another.
+    if (creation == FolderCreation::Failed) {
+        ask(QMessageBox::Warning,
+            tr("The folder\n\n%1\n\ncannot be created:\n%2").arg(folder, reason) + QStringLiteral("\n\n") + noChanges,
+            QMessageBox::Ok);
+    } else if (ask(QMessageBox::Warning,
+                   tr("The folder\n\n%1\n\napparently already exists. Do you want to overwrite existing files?")
+                       .arg(folder),
+                   QMessageBox::Yes | QMessageBox::Cancel) == QMessageBox::Yes) {
+        return true;
+    } else {
+        ask(QMessageBox::Information, noChanges, QMessageBox::Ok);
+    }
+    showPage(InstallPage::InstallTo);
+    updateButtons();
+    return false;
 }
 
 void TfrmInstall::finishInstall()
 {
     const QScopedValueRollback busy(installing_, true);
     const QString installFolder = QDir::fromNativeSeparators(lblInstallTo->text());
-    if (!QDir().mkdir(installFolder)) {
-        QApplication::beep();
-        if (ask(QMessageBox::Warning,
-                tr("The folder\n\n%1\n\napparently already exists. Do you want to overwrite existing files?")
-                    .arg(QDir::toNativeSeparators(installFolder)),
-                QMessageBox::Yes | QMessageBox::Cancel) != QMessageBox::Yes) {
-            ask(QMessageBox::Information,
-                tr("No changes have been made. Please select a different folder to install to."), QMessageBox::Ok);
-            showPage(InstallPage::InstallTo);
-            updateButtons();
-            return;
-        }
-    }
-    bool copyComplete = true;
-    bool shortcutComplete = true;
+    if (!prepareInstallFolder(installFolder))
+        return;
+    CopyFailures copy;
+    std::vector<FileFailure> entries;
+    std::vector<FileFailure> shortcuts;
     {
         const platform::WaitCursor hourglass;
-        copyComplete = installShippedFiles(
+        copy = installShippedFiles(
             QFileInfo(services_.programFile).absolutePath(), destinationPaths(installFolder, programFolders()),
             installFolder, [this](const QString& destination) {
                 return ask(QMessageBox::Question,
@@ -498,34 +505,27 @@ void TfrmInstall::finishInstall()
         const QString programName = installedProgramName(QFileInfo(services_.programFile).fileName());
         // Entries would start a program that is not all there, and would
         // replace those of an earlier installation that works.
-        if (copyComplete) {
-            writeUninstallEntry(installFolder, programName);
+        if (copy.none()) {
+            entries = writeUninstallEntry(installFolder, programName);
             if (chkStartMenu->isChecked() || chkDesktop->isChecked() || chkOnWinStartup->isChecked())
-                shortcutComplete = createShortcuts(installFolder, programName);
+                shortcuts = createShortcuts(installFolder, programName);
         }
         services_.wait(3);
         raise();
         activateWindow();
         QApplication::beep();
     }
-    if (!copyComplete) {
-        lblNegResult->setText(
-            tr("Could not find or copy one or more files to the target folder. This installation is incomplete.\n\n"
-               "Please download another complete copy from the following web site:"));
-        lblWWW1->setText(productText(Product.MakerWebAddress));
-    } else if (!shortcutComplete) {
-        lblNegResult->setText(tr("Could not create one or more of the shortcuts you specified. Please do so manually "
-                                 "or run Setup again."));
-        lblWWW1->setText(QString());
-    }
+    const InstallResult result = installResult(copy, entries, shortcuts);
+    lblNegResult->setText(result.text);
+    lblWWW1->setText(result.link);
     fitTexts();
     installing_ = false;
-    btnControls(copyComplete && shortcutComplete ? tabPosResult : tabNegResult);
+    btnControls(result.complete ? tabPosResult : tabNegResult);
 }
 
 bool TfrmInstall::createShortcutFile(const QString& description, const QString& target, const QString& workingFolder,
                                      const QStringList& arguments, const QString& iconFile,
-                                     const QString& shortcutFile, int showCommand, int hotKey)
+                                     const QString& shortcutFile, int showCommand, int hotKey, QString* reason)
 {
     // A desktop entry has no show command or hot key of its own.
     Q_UNUSED(showCommand);
@@ -536,7 +536,7 @@ bool TfrmInstall::createShortcutFile(const QString& description, const QString& 
         .workingFolder = workingFolder,
         .icon = iconFile.isEmpty() ? QString::fromLatin1(programIconName) : iconFile,
     };
-    return writeDesktopEntry(shortcutFile, entry);
+    return writeDesktopEntry(shortcutFile, entry, reason);
 }
 
 void TfrmInstall::lblWWW1Click(QObject* sender)

@@ -42,10 +42,12 @@ public:
     void drvInstallToChange();
     void finishInstall();
     // Writes one desktop entry; the description names it (its file name
-    // when empty) and an empty icon file stands for the program's icon.
+    // when empty) and an empty icon file stands for the program's icon. On
+    // failure reason (when given) receives the system's words for it.
     static bool createShortcutFile(const QString& description, const QString& target, const QString& workingFolder,
                                    const QStringList& arguments, const QString& iconFile,
-                                   const QString& shortcutFile, int showCommand, int hotKey);
+                                   const QString& shortcutFile, int showCommand, int hotKey,
+                                   QString* reason = nullptr);
     void lblWWW1Click(QObject* sender);
 
     InstallPage currentPage() const;
@@ -102,8 +104,10 @@ private:
     // As large as the texts need at the desktop's font, never smaller than designed.
     void fitTexts();
     QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons);
-    void writeUninstallEntry(const QString& installFolder, const QString& programName);
-    bool createShortcuts(const QString& installFolder, const QString& programName);
+    // False when the user chose not to install into the folder.
+    bool prepareInstallFolder(const QString& installFolder);
+    // The shortcuts that could not be made.
+    std::vector<FileFailure> createShortcuts(const QString& installFolder, const QString& programName);
 
     SetupServices services_;
     // Set while an installation runs, so that its wait cannot start another.

@@ -2,10 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 #include "product_constants.h"
-#include "setup_utilities.h"
 
 namespace pecunor {
 
@@ -53,10 +57,22 @@ QString findFileIgnoringCase(const QString& folder, const QString& name)
     return QString();
 }
 
-bool installShippedFiles(const QString& sourceFolder, const QStringList& destinations, const QString& installFolder,
-                         const std::function<bool(const QString& destination)>& replaceOlder)
+FolderCreation createInstallFolder(const QString& folder, QString* reason)
 {
-    bool complete = true;
+    if (::mkdir(QFile::encodeName(folder).constData(), 0777) == 0)
+        return FolderCreation::Created;
+    const int error = errno;
+    if (error == EEXIST && QFileInfo(folder).isDir())
+        return FolderCreation::Exists;
+    *reason = systemReason(error);
+    return FolderCreation::Failed;
+}
+
+CopyFailures installShippedFiles(const QString& sourceFolder, const QStringList& destinations,
+                                 const QString& installFolder,
+                                 const std::function<bool(const QString& destination)>& replaceOlder)
+{
+    CopyFailures failures;
     for (qsizetype i = 0; i < destinations.size(); ++i) {
         const QString source = findFileIgnoringCase(sourceFolder, shippedFile(std::size_t(i)));
         const QFileInfo target(destinations[i]);
@@ -64,16 +80,19 @@ bool installShippedFiles(const QString& sourceFolder, const QStringList& destina
             target.lastModified() < QFileInfo(source).lastModified() && !replaceOlder(destinations[i]))
             continue;
         if (source.isEmpty()) {
-            complete = false;
+            failures.sourceIncomplete = true;
             continue;
         }
         try {
             copyFileKeepDate(source, destinations[i]);
-        } catch (const FileCopyError&) {
-            complete = false;
+        } catch (const FileCopyError& error) {
+            if (error.sourceFault())
+                failures.sourceIncomplete = true;
+            else
+                failures.unwritten.push_back({destinations[i], error.reason()});
         }
     }
-    return complete;
+    return failures;
 }
 
 QString installedProgramName(const QString& runningProgramName)

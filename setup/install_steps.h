@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "program_folders.h"
+#include "setup_utilities.h"
 #include "shell_folders.h"
 
 namespace pecunor {
@@ -29,12 +30,30 @@ QStringList destinationPaths(const QString& installFolder, const ProgramFolders&
 // empty when there is none.
 QString findFileIgnoringCase(const QString& folder, const QString& name);
 
+// What a parent folder's new install folder turned out to be.
+enum class FolderCreation { Created, Exists, Failed };
+
+// Creates the install folder (its parent must exist); on failure reason
+// receives the system's words for it.
+FolderCreation createInstallFolder(const QString& folder, QString* reason);
+
+// What a copy of the shipped files could not do.
+struct CopyFailures {
+    // A shipped file missing or unreadable in the source folder: the
+    // distribution itself is at fault.
+    bool sourceIncomplete = false;
+    std::vector<FileFailure> unwritten;
+
+    bool none() const { return !sourceIncomplete && unwritten.empty(); }
+};
+
 // Copies each shipped file of the source folder, found in any case, to its
 // destination. A destination outside the install folder that is older than
-// the shipped file is replaced only when replaceOlder says so. False when a
-// file was missing or could not be copied; the others are copied all the same.
-bool installShippedFiles(const QString& sourceFolder, const QStringList& destinations, const QString& installFolder,
-                         const std::function<bool(const QString& destination)>& replaceOlder);
+// the shipped file is replaced only when replaceOlder says so. A file that
+// is missing or cannot be copied is reported; the others are copied all the same.
+CopyFailures installShippedFiles(const QString& sourceFolder, const QStringList& destinations,
+                                 const QString& installFolder,
+                                 const std::function<bool(const QString& destination)>& replaceOlder);
 
 // The installed copy of the program: the shipped file of the running
 // program's name in any case, else the first shipped program.

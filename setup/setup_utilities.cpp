@@ -3,9 +3,15 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <algorithm>
 #include <array>
@@ -26,9 +32,10 @@ std::optional<int>& versionNumberForTesting()
     return number;
 }
 
-QString readFailure(const QFile& file)
+FileCopyError readFailure(const QFile& file)
 {
-    return QStringLiteral("Cannot read %1: %2").arg(file.fileName(), file.errorString());
+    return FileCopyError(QStringLiteral("Cannot read %1: %2").arg(file.fileName(), file.errorString()),
+                         file.errorString(), true);
 }
 
 // Both paths lead to one file: a folder reached through a link, a hard link,
@@ -49,7 +56,7 @@ void copyFileKeepDate(const QString& source, const QString& destination)
     if (isSameFile(in.fileName(), destination))
         return;
     if (!in.open(QIODevice::ReadOnly))
-        throw FileCopyError(readFailure(in).toStdString());
+        throw readFailure(in);
     // Written beside the destination and renamed over it: a running program
     // cannot be opened for writing, but it can be replaced.
     const QString target = QFileInfo(destination).absoluteFilePath();
@@ -81,9 +88,58 @@ void copyFileKeepDate(const QString& source, const QString& destination)
         },
         &reason);
     if (readFailed)
-        throw FileCopyError(readFailure(in).toStdString());
+        throw readFailure(in);
     if (!copied)
-        throw FileCopyError(QStringLiteral("Cannot write %1: %2").arg(target, reason).toStdString());
+        throw FileCopyError(QStringLiteral("Cannot write %1: %2").arg(target, reason), reason, false);
+}
+
+QString systemReason(int error) { return qt_error_string(error); }
+
+bool isDiskFull(const QString& reason)
+{
+    // Qt's words and, where they differ, those of the C library.
+    for (const int error : {ENOSPC, EDQUOT})
+        if (reason == qt_error_string(error) || reason == QString::fromLocal8Bit(std::strerror(error)))
+            return true;
+    return false;
+}
+
+bool makeFolders(const QString& folder, QString* reason)
+{
+    const QString path = QFileInfo(folder).absoluteFilePath();
+    if (QFileInfo(path).isDir())
+        return true;
+    const QString parent = QFileInfo(path).absolutePath();
+    if (parent != path && !makeFolders(parent, reason))
+        return false;
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0)
+        return true;
+    // Made meanwhile by someone else, or a file standing where the folder belongs.
+    const int error = errno;
+    if (QFileInfo(path).isDir())
+        return true;
+    if (reason)
+        *reason = systemReason(error == EEXIST ? ENOTDIR : error);
+    return false;
+}
+
+QString failureListText(const std::vector<FileFailure>& failures)
+{
+    QStringList reasons;
+    QList<QStringList> paths;
+    for (const FileFailure& failure : failures) {
+        qsizetype index = reasons.indexOf(failure.reason);
+        if (index < 0) {
+            index = reasons.size();
+            reasons << failure.reason;
+            paths << QStringList();
+        }
+        paths[index] << QDir::toNativeSeparators(failure.path);
+    }
+    QStringList groups;
+    for (qsizetype i = 0; i < reasons.size(); ++i)
+        groups << reasons[i] + QStringLiteral(":\n") + paths[i].join(u'\n');
+    return groups.join(QStringLiteral("\n\n"));
 }
 
 void waitSeconds(double seconds)

@@ -6,6 +6,9 @@
 #include <QFileInfo>
 
 #include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "cleanup_program.h"
 #include "desktop_entries.h"
@@ -20,14 +23,22 @@ namespace {
 
 QString productText(std::string_view value) { return QString::fromUtf8(value.data(), qsizetype(value.size())); }
 
+// Removes the file; one that is not there is gone already.
+void removeFile(const QString& path, std::vector<FileFailure>& failures)
+{
+    if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT)
+        failures.push_back({path, systemReason(errno)});
+}
+
 // The file of exactly that name in the folder: names that differ only in
 // case are other files here, another program's "setup.exe" or "README.TXT"
 // beside ours.
-void removeOwnFile(const QString& folder, const QString& name, const QString& keep = QString())
+void removeOwnFile(const QString& folder, const QString& name, std::vector<FileFailure>& failures,
+                   const QString& keep = QString())
 {
     const QString path = QDir(folder).filePath(name);
     if (keep.isEmpty() || QFileInfo(path).canonicalFilePath() != keep)
-        QFile::remove(path);
+        removeFile(path, failures);
 }
 
 QString helpIndexName()
@@ -44,34 +55,37 @@ QString helpIndexName()
 
 QString cleanupProgramPath() { return QDir(QDir::tempPath()).filePath(QStringLiteral("bkUninstall.exe")); }
 
-void removeInstallation(const SetupServices& services)
+std::vector<FileFailure> removeInstallation(const SetupServices& services)
 {
+    std::vector<FileFailure> failures;
     const QString product = productNameText();
     // The settings go, the maker's folder stays for the maker's other products.
-    QFile::remove(services.settingsFile);
-    QFile::remove(uninstallEntryPath(platform::uninstallEntriesFolder()));
+    removeFile(services.settingsFile, failures);
+    removeFile(uninstallEntryPath(platform::uninstallEntriesFolder()), failures);
 
     const platform::ShellFolders folders = services.shellFolders();
     if (!folders.programs.isEmpty()) {
         const QString group = programGroupFolder(folders.programs);
-        QFile::remove(group + u'/' + product + QStringLiteral(".desktop"));
-        QFile::remove(group + u'/' + product + QStringLiteral(" Help.desktop"));
-        QDir().rmdir(group);
+        removeFile(group + u'/' + product + QStringLiteral(".desktop"), failures);
+        removeFile(group + u'/' + product + QStringLiteral(" Help.desktop"), failures);
+        // A group the user put entries of his own into stays for them.
+        if (::rmdir(QFile::encodeName(group).constData()) != 0 && errno != ENOENT && errno != ENOTEMPTY)
+            failures.push_back({group, systemReason(errno)});
     }
     for (const QString& folder : {folders.startup, folders.desktop})
         if (!folder.isEmpty())
-            QFile::remove(folder + u'/' + product + QStringLiteral(".desktop"));
+            removeFile(folder + u'/' + product + QStringLiteral(".desktop"), failures);
 
     const QFileInfo program(services.programFile);
     const QString programFolder = program.absolutePath();
-    removeOwnFile(programFolder, helpIndexName());
+    removeOwnFile(programFolder, helpIndexName(), failures);
     const ProgramFolders& placed = programFolders();
     for (std::size_t i = 0; i < Product.ShippedFiles.size(); ++i) {
         const QString name = productText(Product.ShippedFiles.at(i));
         const char placement = Product.FilePlacement.at(i);
         if (placement == '0') {
             // The running program stays for the clean-up program.
-            removeOwnFile(programFolder, name, program.canonicalFilePath());
+            removeOwnFile(programFolder, name, failures, program.canonicalFilePath());
             continue;
         }
         const QString question =
@@ -80,10 +94,11 @@ void removeInstallation(const SetupServices& services)
                 .arg(name);
         if (services.message(nullptr, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No) ==
             QMessageBox::Yes)
-            removeOwnFile(placement == '1' ? placed.WindowsFolder : placed.SystemFolder, name);
+            removeOwnFile(placement == '1' ? placed.WindowsFolder : placed.SystemFolder, name, failures);
     }
     for (const QString& icon : programIconFiles(platform::iconThemeFolder()))
-        QFile::remove(icon);
+        removeFile(icon, failures);
+    return failures;
 }
 
 namespace {
@@ -108,6 +123,14 @@ QString cleanupFailureText(const QString& cleanup, const QString& writeError, co
         .arg(productNameText(), reason, QDir::toNativeSeparators(programFile));
 }
 
+// What stays of the installation, each file under the reason it stayed.
+QString leftBehindText(const std::vector<FileFailure>& failures)
+{
+    return QCoreApplication::translate("Uninstall", "These files could not be removed; please delete them "
+                                                    "yourself:\n\n%1")
+        .arg(failureListText(failures));
+}
+
 }  // namespace
 
 UninstallOutcome uninstall(const SetupServices& services)
@@ -126,13 +149,19 @@ UninstallOutcome uninstall(const SetupServices& services)
                          QMessageBox::Ok);
         return UninstallOutcome::Ended;
     }
-    // A read-only copy is not for this uninstaller to remove.
-    if (const QString folder = QFileInfo(program).absolutePath(); !platform::mayWrite(folder)) {
+    // A read-only copy is not for this uninstaller to remove, nor one laid
+    // out system-wide, which root could change but whose links elsewhere
+    // (bin/) it would leave pointing at nothing. A link to the program is
+    // judged by the folder the program really lies in.
+    const QString folder = QFileInfo(program).absolutePath();
+    const QString realProgram = QFileInfo(program).canonicalFilePath();
+    const QString realFolder = realProgram.isEmpty() ? folder : QFileInfo(realProgram).absolutePath();
+    if (isSharedProgramFolder(folder) || isSharedProgramFolder(realFolder) || !platform::mayWrite(folder)) {
         services.message(nullptr, QMessageBox::Information,
                          QCoreApplication::translate("Uninstall",
                                                      "%1 cannot be uninstalled from the folder\n\n%2\n\nbecause you "
                                                      "may not change that folder. Nothing has been removed.")
-                             .arg(product, QDir::toNativeSeparators(folder)),
+                             .arg(product, QDir::toNativeSeparators(realFolder)),
                          QMessageBox::Ok);
         return UninstallOutcome::Ended;
     }
@@ -144,7 +173,7 @@ UninstallOutcome uninstall(const SetupServices& services)
     if (services.message(nullptr, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::Cancel) !=
         QMessageBox::Yes)
         return UninstallOutcome::Cancelled;
-    removeInstallation(services);
+    const std::vector<FileFailure> leftBehind = removeInstallation(services);
 
     // Started before the final message, so that a clean-up program that
     // cannot run is reported instead of an uninstall that is not complete.
@@ -152,12 +181,20 @@ UninstallOutcome uninstall(const SetupServices& services)
     QString writeError;
     const bool started = writeCleanupProgram(cleanup, &writeError) && services.startDetached(cleanup, {program});
     QApplication::beep();
-    if (started)
+    if (started && leftBehind.empty())
         services.message(nullptr, QMessageBox::Information,
                          QCoreApplication::translate("Uninstall", "%1 has been uninstalled.").arg(product),
                          QMessageBox::Ok);
+    else if (started)
+        services.message(nullptr, QMessageBox::Warning,
+                         QCoreApplication::translate("Uninstall", "The uninstallation of %1 is incomplete.")
+                                 .arg(product) +
+                             QStringLiteral("\n\n") + leftBehindText(leftBehind),
+                         QMessageBox::Ok);
     else
-        services.message(nullptr, QMessageBox::Warning, cleanupFailureText(cleanup, writeError, program),
+        services.message(nullptr, QMessageBox::Warning,
+                         cleanupFailureText(cleanup, writeError, program) +
+                             (leftBehind.empty() ? QString() : QStringLiteral("\n\n") + leftBehindText(leftBehind)),
                          QMessageBox::Ok);
     QCoreApplication::processEvents();
     return UninstallOutcome::Ended;

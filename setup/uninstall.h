@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <vector>
+
 #include "setup_services.h"
+#include "setup_utilities.h"
 
 namespace pecunor {
 
@@ -17,8 +20,10 @@ enum class UninstallOutcome {
 // the program file itself to the clean-up program.
 UninstallOutcome uninstall(const SetupServices& services);
 
-// The removals after the question, each passed over when it fails.
-void removeInstallation(const SetupServices& services);
+// The removals after the question. One that fails does not stop the
+// others; what is not there is passed over, what stays is returned with
+// the system's reason.
+std::vector<FileFailure> removeInstallation(const SetupServices& services);
 
 // The clean-up program's file in the temporary folder.
 QString cleanupProgramPath();

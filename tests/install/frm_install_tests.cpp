@@ -12,7 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
+#include "../support/file_limits.h"
 #include "about_window.h"
 #include "desktop_entry_reader.h"
 #include "folder_tree.h"
@@ -284,6 +286,25 @@ TEST_F(Wizard, AnExistingFolderAsksOnceYesOverwritesCancelReturnsWithNothingWrit
     }
 }
 
+TEST_F(Wizard, AFolderThatCannotBeCreatedIsNamedWithTheReasonAndNothingIsWritten)
+{
+    QFile(home.path("a file")).open(QIODevice::WriteOnly);
+    for (const auto& [folder, reason] : {std::pair{home.path("a file/") + product, "Not a directory"},
+                                         std::pair{home.path(QString(256, 'x')), "File name too long"}}) {
+        messages = {};
+        TfrmInstall& w = open();
+        clickTo(InstallPage::Finish);
+        w.lblInstallTo->setText(folder);
+        w.btnControls(w.btnNext);
+        EXPECT_EQ(messages.texts, QStringList{"The folder\n\n" + folder + "\n\ncannot be created:\n" + reason +
+                                              "\n\nNo changes have been made. Please select a different folder to "
+                                              "install to."});
+        EXPECT_EQ(w.currentPage(), InstallPage::InstallTo);
+        EXPECT_TRUE(waits.empty());
+        EXPECT_TRUE(desktopEntries().isEmpty());
+    }
+}
+
 TEST_F(Wizard, AllBoxesClearedMakesNoShortcutAndNoLookupButStillWaits)
 {
     QDir().mkpath(home.path("Desktop"));
@@ -329,10 +350,77 @@ TEST_F(Wizard, AShortcutThatCannotBeMadeIsReportedWithoutALink)
     w.btnControls(w.btnNext);
     EXPECT_EQ(w.currentPage(), InstallPage::NegResult);
     EXPECT_EQ(w.lblNegResult->text(), "Could not create one or more of the shortcuts you specified. Please do so "
-                                      "manually or run Setup again.");
+                                      "manually or run Setup again.\n\nNot a directory:\n" +
+                                          home.configHome() + "/autostart/" + product + ".desktop");
     EXPECT_EQ(w.lblWWW1->text(), "");
     EXPECT_EQ(desktopEntries().size(), 3) << "the others are still made";
 }
+
+// A full disk under the install folder or the data folder, or a read-only
+// menu folder: the page names each file the system would not write, with
+// its reason ("~" the home, "%" the product), and no file is left cut short.
+struct Unwritten {
+    const char* name;
+    const char* fullDisk;  // below the home; none: the menu folder is read-only
+    const char* opening;
+    const char* reasonAndFirstFiles;
+    const char* advice;
+};
+
+class WizardUnwritten : public Wizard, public ::testing::WithParamInterface<Unwritten> {};
+
+TEST_P(WizardUnwritten, NamesEachFileWithItsReasonAndLeavesNoneCutShort)
+{
+    const auto expand = [&](const char* text) {
+        return QString::fromUtf8(text).replace("~", home.path()).replace("%", product);
+    };
+    const Unwritten& c = GetParam();
+    std::optional<test::SmallDisk> disk;
+    const QString applications = home.dataHome() + "/applications";
+    if (c.fullDisk) {
+        disk.emplace(home.path(c.fullDisk));
+        if (!disk->mounted())
+            GTEST_SKIP() << "mounting a file system needs privileges this test run does not have";
+        disk->fill();
+    } else {
+        QDir().mkpath(applications);
+        QFile::setPermissions(applications, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    TfrmInstall& w = open();
+    clickTo(InstallPage::Finish);
+    {
+        const test::FileModesObeyed modes;
+        w.btnControls(w.btnNext);
+    }
+    QFile::setPermissions(applications, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(w.currentPage(), InstallPage::NegResult);
+    const QString shown = w.lblNegResult->text();
+    EXPECT_TRUE(shown.startsWith(expand(c.opening) + "\n\n" + expand(c.reasonAndFirstFiles))) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(QString("\n\n") + c.advice)) << shown.toStdString();
+    EXPECT_EQ(w.lblWWW1->text(), "");
+    for (const QString& file : home.allFiles())
+        EXPECT_GT(QFileInfo(home.path(file)).size(), 0) << file.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(applications + "/" + product + " Uninstall.desktop"));
+}
+
+constexpr char noUninstallEntry[] = "The files were copied, but the uninstall entry could not be written, so % cannot "
+                                    "be uninstalled from the menu. This installation is incomplete.";
+constexpr char diskFull[] = "The disk is full. Please make room on it and run Setup again.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WizardUnwritten,
+    ::testing::Values(
+        Unwritten{"FullInstallDisk", ".local/opt",
+                  "Could not copy one or more files to the target folder. This installation is incomplete.",
+                  "No space left on device:\n~/.local/opt/%/OPecu97.exe\n~/.local/opt/%/Setup.exe\n", diskFull},
+        Unwritten{"FullDataFolder", ".local/share", noUninstallEntry,
+                  "No space left on device:\n~/.local/share/icons/hicolor/48x48/apps/ostrel-pecunor-97.png\n",
+                  diskFull},
+        Unwritten{"ReadOnlyMenuFolder", nullptr, noUninstallEntry,
+                  "Permission denied:\n~/.local/share/applications/% Uninstall.desktop\n"
+                  "~/.local/share/applications/%/%.desktop\n",
+                  "Please put this right and run Setup again."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Wizard, ASecondFinishOrCancelDuringTheInstallationStartsNothing)
 {

@@ -115,6 +115,26 @@ TEST_F(Uninstall, APackagesProgramOrAReadOnlyCopyIsLeftAndTheMessageSaysWhich)
     }
 }
 
+// What cmake --install lays out under any prefix: the program folder and a
+// link to the program in bin/. Root may change it, but it is not the user's.
+TEST_F(Uninstall, ASystemWideLayoutIsLeftWhoeverRunsTheProgram)
+{
+    const QString folder = home.path("prefix/lib/ostrel-pecunor-97");
+    const QString program = testing::makeDistFolder(folder);
+    QDir().mkpath(home.path("prefix/bin"));
+    ASSERT_TRUE(QFile::link("../lib/ostrel-pecunor-97/OPecu97.exe", home.path("prefix/bin/opecu97")));
+    for (const QString& started : {program, home.path("prefix/bin/opecu97")}) {
+        const QStringList before = home.allFiles();
+        messages = {};
+        services.programFile = started;
+        EXPECT_EQ(uninstall(services), UninstallOutcome::Ended);
+        EXPECT_EQ(messages.texts, QStringList{product + " cannot be uninstalled from the folder\n\n" + folder +
+                                              "\n\nbecause you may not change that folder. Nothing has been removed."});
+        EXPECT_EQ(home.allFiles(), before);
+        EXPECT_TRUE(QFileInfo(home.path("prefix/bin/opecu97")).isFile());
+    }
+}
+
 TEST(PackageOwner, IsThePackageThatInstalledTheFile)
 {
     const testing::TemporaryHome home;
@@ -152,6 +172,24 @@ TEST_F(Uninstall, YesLeavesOnlyTheRunningProgramTheUsersFileAndTheCleanUpProgram
         EXPECT_EQ(started, QStringList({cleanup, home.installFolder() + "/OPecu97.exe"}));
         EXPECT_EQ(messages.texts, QStringList({questionFor(home.installFolder()), uninstalledText}));
     }
+}
+
+TEST_F(Uninstall, EntriesInAReadOnlyMenuFolderAreListedAsLeftBehind)
+{
+    const QString applications = home.dataHome() + "/applications";
+    QFile::setPermissions(applications, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    messages.answers = {QMessageBox::Yes};
+    {
+        const test::FileModesObeyed modes;
+        EXPECT_EQ(uninstall(services), UninstallOutcome::Ended);
+    }
+    QFile::setPermissions(applications, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_EQ(messages.texts.size(), 2);
+    EXPECT_EQ(messages.texts[1], "The uninstallation of " + product + " is incomplete.\n\nThese files could not be "
+                                 "removed; please delete them yourself:\n\nPermission denied:\n" + applications +
+                                     "/" + product + " Uninstall.desktop\n" + applications + "/" + product);
+    EXPECT_TRUE(QFileInfo::exists(applications + "/" + product + " Uninstall.desktop"));
+    EXPECT_FALSE(QFileInfo::exists(home.installFolder() + "/Setup.exe")) << "the rest is removed";
 }
 
 TEST_F(Uninstall, ACleanUpProgramThatCannotBeWrittenOrStartedIsReportedAndTheProgramStays)

@@ -9,9 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <sched.h>
 #include <sys/mount.h>
 
+#include "../support/file_limits.h"
 #include "copy_program.h"
 #include "product_constants.h"
 
@@ -67,7 +70,7 @@ bool remountReadOnly(const QString& folder)
     return mount(nullptr, QFile::encodeName(folder).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
 }
 
-enum class Medium { Folder, ProgramsOwnFolder, ReadOnlyEmpty, ReadOnlyHoldingTheFolder };
+enum class Medium { Folder, ProgramsOwnFolder, ReadOnlyEmpty, ReadOnlyHoldingTheFolder, Full };
 
 struct CopyCase {
     const char* name;
@@ -123,6 +126,7 @@ protected:
     QString target;
     ProgramFolders folders;
     bool mounted = false;
+    std::optional<test::SmallDisk> fullDisk;
     QStringList messages;
     int beeps = 0;
 };
@@ -148,6 +152,12 @@ TEST_P(CopyProgram, CopiesTheShippedFilesOrSaysWhyNot)
         }
         ASSERT_TRUE(remountReadOnly(medium));
         break;
+    case Medium::Full:
+        fullDisk.emplace(medium);
+        if (!fullDisk->mounted())
+            GTEST_SKIP() << "mounting a file system needs privileges this test run does not have";
+        fullDisk->fill();
+        break;
     }
     shipInto(folders.ProgramFolder, copyCase.missingSource);
 
@@ -171,10 +181,11 @@ TEST_P(CopyProgram, CopiesTheShippedFilesOrSaysWhyNot)
     }
 }
 
-constexpr char driveError[] =
-    "Error writing to drive %1. If this is a removable drive make sure there is a disk in the drive and try again.";
-constexpr char copyError[] =
-    "An error occurred copying the files. Please make sure you have a disk in the floppy drive and try again.";
+// The system's reason follows the advice.
+constexpr char driveError[] = "Error writing to drive %1. If this is a removable drive make sure there is a disk in "
+                              "the drive and try again.\n\nRead-only file system";
+constexpr char copyError[] = "An error occurred copying the files. Please make sure you have a disk in the floppy "
+                             "drive and try again.\n\nRead-only file system";
 constexpr char missingError[] =
     "One or more files are missing from the original installation. Please obtain a new copy from our web site.";
 
@@ -186,7 +197,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "Cannot copy to the same directory this program is running from.", 0, 0},
         CopyCase{"MissingContentsFileStopsAfterTheHelpFile", Medium::Folder, "OPecu97.cnt", missingError, 3, 1},
         CopyCase{"ReadOnlyMediumWithoutTheFolder", Medium::ReadOnlyEmpty, nullptr, driveError, 0, 1},
-        CopyCase{"ReadOnlyMediumHoldingTheFolder", Medium::ReadOnlyHoldingTheFolder, nullptr, copyError, 0, 1}),
+        CopyCase{"ReadOnlyMediumHoldingTheFolder", Medium::ReadOnlyHoldingTheFolder, nullptr, copyError, 0, 1},
+        CopyCase{"FullMediumAsksForRoomNotForADisk", Medium::Full, nullptr,
+                 "An error occurred copying the files: drive %1 is full. Please make room on it and try again.\n\n"
+                 "No space left on device",
+                 0, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CopyProgramDialog, ListsRemovableMediaFirstAndNamesTheTargetFolder)
