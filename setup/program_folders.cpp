@@ -1,6 +1,14 @@
 #include "program_folders.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include <algorithm>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "product_constants.h"
 #include "system_folders.h"
@@ -24,9 +32,48 @@ ProgramFolders discoverProgramFolders()
     };
 }
 
+bool isSharedProgramFolder(const QString& programFolder)
+{
+    const QFileInfo folder(QFileInfo(programFolder).canonicalFilePath());
+    const QString path = folder.filePath();
+    if (path.isEmpty())
+        return false;
+    static const char* const systemPrefixes[] = {"/usr", "/opt", "/bin", "/sbin", "/lib", "/lib32", "/lib64",
+                                                 "/libx32", "/etc", "/var", "/srv", "/snap", "/boot"};
+    for (const char* prefix : systemPrefixes) {
+        const QString system = QLatin1String(prefix);
+        if (path == system || path.startsWith(system + u'/'))
+            return true;
+    }
+    // The layout of cmake --install under any prefix: its bin/ links into the folder.
+    if (folder.fileName() == QLatin1String(SystemPackageName.data(), SystemPackageName.size()) &&
+        QFileInfo(folder.absolutePath()).fileName() == QLatin1String("lib"))
+        return true;
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && status.st_uid != ::geteuid();
+}
+
+namespace {
+
+// A copy the running user put there: it may be filled with its own files.
+bool isOwnCopy(const QString& programFolder)
+{
+    return platform::mayWrite(programFolder) && !isSharedProgramFolder(programFolder);
+}
+
+// A per-user install lies in a hidden folder (~/.local/...), which the user
+// does not browse and whose files go with the uninstall.
+bool isInHiddenFolder(const QString& folder)
+{
+    const QStringList names = QDir::cleanPath(QFileInfo(folder).absoluteFilePath()).split(u'/', Qt::SkipEmptyParts);
+    return std::any_of(names.begin(), names.end(), [](const QString& name) { return name.startsWith(u'.'); });
+}
+
+}  // namespace
+
 QString ownFilesFolder(const QString& programFolder)
 {
-    if (platform::mayWrite(programFolder))
+    if (isOwnCopy(programFolder))
         return programFolder;
     const QString own = withTrailingSeparator(platform::windowsFolder()) +
                         QString::fromUtf8(Product.ProductName.data(), Product.ProductName.size());
@@ -36,7 +83,10 @@ QString ownFilesFolder(const QString& programFolder)
 
 QString defaultExportFolder(const QString& programFolder)
 {
-    return platform::mayWrite(programFolder) ? programFolder : withTrailingSeparator(QDir::homePath());
+    if (isOwnCopy(programFolder) && !isInHiddenFolder(programFolder))
+        return programFolder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return withTrailingSeparator(!documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath());
 }
 
 const ProgramFolders& programFolders()

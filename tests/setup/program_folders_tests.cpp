@@ -6,6 +6,8 @@
 
 #include <optional>
 
+#include <unistd.h>
+
 #include "../support/file_limits.h"
 #include "program_folders.h"
 
@@ -96,26 +98,62 @@ TEST_F(ProgramFoldersTest, TheFoldersAreWorkedOutOnceOnly)
     EXPECT_EQ(discoverProgramFolders().WindowsFolder, "/second/");
 }
 
-// A program folder the user may not write (a system-wide install) sends the
-// wallpaper picture to the user's data folder and the export names home.
-TEST_F(ProgramFoldersTest, UnwritableProgramFolderUsesTheUsersFolders)
+// The user's own copy keeps the program's files; a system-wide layout (root
+// may write it), a read-only folder and, for the export, a hidden per-user
+// install send them to the user's folders.
+TEST_F(ProgramFoldersTest, OnlyTheUsersOwnCopyHoldsTheProgramsFiles)
 {
     QTemporaryDir root;
-    const QString program = root.filePath(QStringLiteral("lib/")), data = root.filePath(QStringLiteral("data/"));
-    ASSERT_TRUE(QDir().mkpath(program));
+    const QString data = root.filePath(QStringLiteral("data/"));
+    const QString documents = root.filePath(QStringLiteral("Documents/"));
+    const QString userFiles = data + QStringLiteral("Ostrel Pecunor 97/");
     home.set(root.path().toUtf8());
     dataHome.set(data.toUtf8());
-    EXPECT_EQ(ownFilesFolder(program), program);
-    EXPECT_EQ(defaultExportFolder(program), program);
-
-    QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    {
+    ASSERT_TRUE(QDir().mkpath(documents));
+    struct Row {
+        QString folder;
+        bool readOnly;
+        QString ownFiles, exports;
+    };
+    const QString layout = root.filePath(QStringLiteral("prefix/lib/ostrel-pecunor-97/"));
+    const QString perUser = root.filePath(QStringLiteral(".local/opt/Ostrel Pecunor 97/"));
+    const QString portable = root.filePath(QStringLiteral("stick/Pecunor/"));
+    const QString readOnly = root.filePath(QStringLiteral("readonly/"));
+    for (const Row& row : {Row{layout, false, userFiles, documents}, Row{perUser, false, perUser, documents},
+                           Row{portable, false, portable, portable}, Row{readOnly, true, userFiles, documents}}) {
+        SCOPED_TRACE(row.folder.toStdString());
+        ASSERT_TRUE(QDir().mkpath(row.folder));
+        if (row.readOnly)
+            QFile::setPermissions(row.folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const test::FileModesObeyed modes;
-        EXPECT_EQ(ownFilesFolder(program), data + QStringLiteral("Ostrel Pecunor 97/"));
-        EXPECT_EQ(defaultExportFolder(program), root.path() + u'/');
+        EXPECT_EQ(ownFilesFolder(row.folder).toStdString(), row.ownFiles.toStdString());
+        EXPECT_EQ(defaultExportFolder(row.folder).toStdString(), row.exports.toStdString());
     }
-    EXPECT_TRUE(QFileInfo(data + QStringLiteral("Ostrel Pecunor 97")).isDir());
-    QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_TRUE(QFileInfo(userFiles).isDir());
+    // Without a documents folder the export names home.
+    ASSERT_TRUE(QDir(documents).removeRecursively());
+    EXPECT_EQ(defaultExportFolder(layout).toStdString(), (root.path() + u'/').toStdString());
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// Folders of the system, of a system-wide layout under any prefix and of
+// another user are shared; a user's own copy anywhere else is not.
+TEST(IsSharedProgramFolder, TellsSystemAndForeignFoldersFromTheUsersOwn)
+{
+    QTemporaryDir root;
+    const QString layout = root.filePath(QStringLiteral("prefix/lib/ostrel-pecunor-97"));
+    const QString own = root.filePath(QStringLiteral("stick/Pecunor"));
+    const QString foreign = root.filePath(QStringLiteral("foreign"));
+    for (const QString& folder : {layout, own, foreign})
+        ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), ::geteuid() + 1, ::getegid()), 0);
+    const std::vector<std::pair<QString, bool>> cases{
+        {QStringLiteral("/usr/lib"), true}, {QStringLiteral("/opt"), true}, {layout, true},
+        {layout + u'/', true},              {foreign, true},                {own, false},
+        {root.path(), false},               {QStringLiteral("/nonexistent/x"), false},
+    };
+    for (const auto& [folder, shared] : cases)
+        EXPECT_EQ(isSharedProgramFolder(folder), shared) << folder.toStdString();
 }
 
 }  // namespace
