@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QImageWriter>
 #include <QWidget>
 
@@ -14,19 +15,23 @@ QImage windowPicture(QWidget& clientArea)
     return clientArea.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-bool writeBitmapFile(const QImage& picture, const QString& path)
+bool writeBitmapFile(const QImage& picture, const QString& path, QString* reason)
 {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    return platform::writeWholeFile(path, [&rgb](QIODevice& file) {
-        // Qt writes a picture without a palette with 24 bits per pixel.
-        QImageWriter writer(&file, "bmp");
-        return writer.write(rgb);
-    });
+    return platform::writeWholeFile(
+        path,
+        [&rgb](QIODevice& file) {
+            // Qt writes a picture without a palette with 24 bits per pixel.
+            QImageWriter writer(&file, "bmp");
+            return writer.write(rgb);
+        },
+        reason);
 }
 
-QString cannotCreateFileMessage(const QString& path)
+QString cannotCreateFileMessage(const QString& path, const QString& reason)
 {
-    return QCoreApplication::translate("FileCommands", "Cannot create file %1").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("FileCommands", "Cannot create file %1").arg(QDir::toNativeSeparators(path)) +
+           QLatin1Char('\n') + reason;
 }
 
 QString wallpaperFilePath(const QString& programFolder) { return programFolder + QStringLiteral("Pecnor.bmp"); }
@@ -47,19 +52,21 @@ void saveAsBitmap(const FileCommandTarget& target, const FileCommandServices& se
     const QString path = chosenFilePath(choice->filePath, setup.defaultSuffix);
     target.settings.BMPFileName = path;
     target.settings.BMPFilterIndex = static_cast<std::uint8_t>(choice->filterIndex);
-    if (!writeBitmapFile(windowPicture(target.clientArea), path))
-        services.showError(target.clientArea.window(), cannotCreateFileMessage(path));
+    if (QString reason; !writeBitmapFile(windowPicture(target.clientArea), path, &reason))
+        services.showError(target.clientArea.window(), cannotCreateFileMessage(path, reason));
 }
 
 void setAsWallpaper(const FileCommandTarget& target, const FileCommandServices& services,
                     platform::WallpaperStyle style)
 {
     const QString path = wallpaperFilePath(services.programFolder);
-    if (!writeBitmapFile(windowPicture(target.clientArea), path)) {
-        services.showError(target.clientArea.window(), cannotCreateFileMessage(path));
+    if (QString reason; !writeBitmapFile(windowPicture(target.clientArea), path, &reason)) {
+        services.showError(target.clientArea.window(), cannotCreateFileMessage(path, reason));
         return;
     }
     if (!services.setWallpaper(path, style)) {
+        // The picture was written just now for this wallpaper alone.
+        QFile::remove(path);
         services.beep();
         services.showError(target.clientArea.window(),
                            QCoreApplication::translate("FileCommands", "Could not set desktop wallpaper!"));

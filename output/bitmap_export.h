@@ -15,10 +15,12 @@ QImage windowPicture(QWidget& clientArea);
 
 // Creates or replaces the file with the picture as a Windows bitmap,
 // 24 bits per pixel, replacing an existing file only with a complete new
-// one. False when the file cannot be created or written.
-bool writeBitmapFile(const QImage& picture, const QString& path);
+// one. False when the file cannot be created or written, and reason then
+// holds the system's words for it.
+bool writeBitmapFile(const QImage& picture, const QString& path, QString* reason);
 
-QString cannotCreateFileMessage(const QString& path);
+// The message of a failed save, the system's reason on a line of its own.
+QString cannotCreateFileMessage(const QString& path, const QString& reason);
 
 // The wallpaper file beside the program; every wallpaper command replaces it.
 QString wallpaperFilePath(const QString& programFolder);
@@ -27,7 +29,8 @@ QString wallpaperFilePath(const QString& programFolder);
 void saveAsBitmap(const FileCommandTarget& target, const FileCommandServices& services);
 
 // File > Set As Wallpaper: the picture in the wallpaper file, then the
-// desktop asked to show it tiled or centred.
+// desktop asked to show it tiled or centred; a picture the desktop refused
+// is removed again.
 void setAsWallpaper(const FileCommandTarget& target, const FileCommandServices& services,
                     platform::WallpaperStyle style);
 

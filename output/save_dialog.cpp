@@ -50,6 +50,10 @@ QString saveRefusal(const QString& path)
     case platform::WriteObstacle::ReadOnlyFile:
         return SaveFileDialog::tr("The file %1 is read-only.\nPlease choose another name.")
             .arg(QDir::toNativeSeparators(path));
+    case platform::WriteObstacle::NotRegularFile:
+        return SaveFileDialog::tr("%1 is not a file but a folder, a named pipe, a device or a socket.\n"
+                                  "Please choose another name.")
+            .arg(QDir::toNativeSeparators(path));
     case platform::WriteObstacle::ReadOnlyFolder:
         return SaveFileDialog::tr("The folder %1 cannot be written to.\nPlease choose another folder.").arg(folder);
     case platform::WriteObstacle::None: break;

@@ -53,8 +53,8 @@ struct FileCommandTarget {
 };
 
 // The save dialog of the File commands. It refuses a name that cannot be
-// written (its folder missing or not writable, the file read-only) before
-// anything is written, says why, and lets the user choose again.
+// written (its folder missing or not writable, the file read-only, a pipe or
+// a device) before anything is written, says why, and lets the user choose again.
 class SaveFileDialog : public QFileDialog {
     Q_OBJECT
 

@@ -18,19 +18,20 @@ std::string textFileBytes(TextLayout layout, const ShownResult& shown)
     return layout == TextLayout::ColumnAligned ? layoutInputBlock(inputs) : std::string();
 }
 
-bool writeTextFile(const QString& path, std::string_view bytes)
+bool writeTextFile(const QString& path, std::string_view bytes, QString* reason)
 {
     const auto size = static_cast<qint64>(bytes.size());
     return platform::writeWholeFile(
-        path, [&](QIODevice& file) { return bytes.empty() || file.write(bytes.data(), size) == size; });
+        path, [&](QIODevice& file) { return bytes.empty() || file.write(bytes.data(), size) == size; }, reason);
 }
 
-QString textWriteErrorMessage(const QString& path)
+QString textWriteErrorMessage(const QString& path, const QString& reason)
 {
     return QCoreApplication::translate("FileCommands",
                                        "An error occurred writing to file\n%1\nPlease check if there is enough "
                                        "diskspace or that this file is not in use by another application.")
-        .arg(QDir::toNativeSeparators(path));
+               .arg(QDir::toNativeSeparators(path)) +
+           QLatin1Char('\n') + reason;
 }
 
 void saveAsText(const FileCommandTarget& target, const ShownResult& shown, const FileCommandServices& services)
@@ -49,16 +50,18 @@ void saveAsText(const FileCommandTarget& target, const ShownResult& shown, const
     const QString path = chosenFilePath(choice->filePath, setup.defaultSuffix);
     const bool commaDelimited = choice->filterIndex == static_cast<int>(TextLayout::CommaDelimited);
     bool written = false;
+    QString reason;
     {
         const platform::WaitCursor busy;
         target.settings.TXTFileName = path;
         target.settings.TXTFilterIndex = commaDelimited ? 2 : 1;
         written = writeTextFile(path, textFileBytes(commaDelimited ? TextLayout::CommaDelimited
                                                                    : TextLayout::ColumnAligned,
-                                                    shown));
+                                                    shown),
+                                &reason);
     }
     if (!written)
-        services.showError(target.clientArea.window(), textWriteErrorMessage(path));
+        services.showError(target.clientArea.window(), textWriteErrorMessage(path, reason));
 }
 
 }  // namespace pecunor

@@ -17,9 +17,11 @@ std::string textFileBytes(TextLayout layout, const ShownResult& shown);
 
 // Creates or replaces the file with the bytes, replacing an existing file
 // only with a complete new one: a failed save keeps the old file as it was.
-bool writeTextFile(const QString& path, std::string_view bytes);
+// On failure, reason receives the system's words for it.
+bool writeTextFile(const QString& path, std::string_view bytes, QString* reason);
 
-QString textWriteErrorMessage(const QString& path);
+// The message of a failed save, the system's reason on a line of its own.
+QString textWriteErrorMessage(const QString& path, const QString& reason);
 
 // File > Save As Text: the dialog, then the file in the chosen layout, which
 // the settings remember with its name for the next save.

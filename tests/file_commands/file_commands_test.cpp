@@ -2,6 +2,8 @@
 #include <QRegularExpression>
 #include <QtEndian>
 
+#include <sys/stat.h>
+
 #include "file_command_window.h"
 #include "../support/file_limits.h"
 #include "wallpaper.h"
@@ -173,12 +175,17 @@ TEST_F(FileCommandsTest, CommaDelimitedStaysChosenAfterARestart)
     EXPECT_EQ(dialogs.back().selectedFiles, QStringList{scratch.filePath(QStringLiteral("result.TXT"))});
 }
 
-TEST_F(FileCommandsTest, FailedTextWriteIsReportedWithTheCursorBack)
+struct FailedTextCase {
+    const char* name;
+    rlim_t sizeLimit;  // 0: none
+    const char* reason;
+};
+
+// The message keeps the product's words and adds the system's reason.
+TEST_F(FileCommandsTest, FailedTextWriteIsReportedWithItsReasonAndTheCursorBack)
 {
-    const QString diskFull = scratch.filePath(QStringLiteral("disk full.txt"));
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), diskFull));
-    const QString inTheWay = scratch.filePath(QStringLiteral("a folder.txt"));
-    QDir().mkpath(inTheWay);
+    QDir().mkpath(scratch.filePath(QStringLiteral("a folder.txt")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), scratch.filePath(QStringLiteral("a device.txt"))));
     const QString readOnly = scratch.filePath(QStringLiteral("read-only.txt"));
     {
         QFile file(readOnly);
@@ -186,25 +193,36 @@ TEST_F(FileCommandsTest, FailedTextWriteIsReportedWithTheCursorBack)
         file.write("kept");
         file.setPermissions(QFileDevice::ReadOwner);
     }
+    const std::vector<FailedTextCase> cases{
+        {"too large.txt", 100, "File too large"},
+        {"a folder.txt", 0, "Is a directory"},
+        {"a device.txt", 0, "Not a regular file"},
+        {"read-only.txt", 0, "Permission denied"},
+    };
     TfrmCalc& w = open();
     enter(CalcMethod::FutureValueAnnuity, QStringLiteral("1/15/24"), {"100", "5", "120"});
-    for (const QString& path : {diskFull, inTheWay, readOnly}) {
-        SCOPED_TRACE(path.toStdString());
+    for (const FailedTextCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = scratch.filePath(QString::fromUtf8(c.name));
         errors.clear();
         cursorOverriddenAtError.clear();
         {
-            const FileModesObeyed asAnyUser;
+            const std::optional<FileSizeLimit> limit =
+                c.sizeLimit ? std::make_optional<FileSizeLimit>(c.sizeLimit) : std::nullopt;
             run(w.mnuSaveAsText, SaveChoice{path, 1});
         }
         ASSERT_EQ(errors.size(), 1U);
-        EXPECT_EQ(errors[0], QStringLiteral("An error occurred writing to file\n") + path +
-                                 QStringLiteral("\nPlease check if there is enough diskspace or that this file is "
-                                                "not in use by another application."));
+        EXPECT_EQ(errors[0].toStdString(),
+                  ("An error occurred writing to file\n" + path +
+                   "\nPlease check if there is enough diskspace or that this file is not in use by another "
+                   "application.\n" + c.reason)
+                      .toStdString());
         EXPECT_FALSE(cursorOverriddenAtError[0]);
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_EQ(settings.TXTFileName, path);
     }
     EXPECT_EQ(fileBytes(readOnly), "kept");
+    EXPECT_FALSE(QFile::exists(scratch.filePath(QStringLiteral("too large.txt"))));
 }
 
 // A save that fails part way over an existing file leaves that file as it
@@ -228,7 +246,8 @@ TEST_F(FileCommandsTest, FailedSaveOverAFileKeepsTheOldFile)
         disk.fill();
         errors.clear();
         run(item, SaveChoice{path, 1});
-        EXPECT_EQ(errors.size(), 1U);
+        ASSERT_EQ(errors.size(), 1U);
+        EXPECT_TRUE(errors[0].endsWith(QStringLiteral("\nNo space left on device"))) << errors[0].toStdString();
         EXPECT_EQ(fileBytes(path), "the old result");
         EXPECT_EQ(QDir(scratch.filePath(QStringLiteral("disk"))).entryList(QDir::Files | QDir::Hidden),
                   (QStringList{"filler", "result.dat"}));
@@ -246,7 +265,7 @@ TEST_F(FileCommandsTest, FailedSaveOverAFileKeepsTheOldFile)
 struct RefusalCase {
     const char* name;
     const char* chosen;  // in the scratch folder
-    const char* refusal;  // what the message starts with; empty: accepted
+    const char* refusal;  // a part of the message; empty: accepted
 };
 
 void PrintTo(const RefusalCase& c, std::ostream* out) { *out << c.name; }
@@ -264,6 +283,7 @@ TEST_P(SaveDialogRefusal, BeforeAnythingIsWritten)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.setPermissions(QFileDevice::ReadOwner);
     }
+    ASSERT_EQ(::mkfifo(QFile::encodeName(scratch.filePath(QStringLiteral("pipe.txt"))).constData(), 0644), 0);
     SaveFileDialog dialog;
     QStringList refusals;
     dialog.refuse = [&refusals](QWidget*, const QString& message) { refusals.append(message); };
@@ -281,7 +301,7 @@ TEST_P(SaveDialogRefusal, BeforeAnythingIsWritten)
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     } else {
         ASSERT_EQ(refusals.size(), 1);
-        EXPECT_TRUE(refusals[0].startsWith(refusal)) << refusals[0].toStdString();
+        EXPECT_TRUE(refusals[0].contains(refusal)) << refusals[0].toStdString();
         EXPECT_TRUE(dialog.isVisible());
     }
     QFile::setPermissions(scratch.filePath(QStringLiteral("locked")),
@@ -291,9 +311,10 @@ TEST_P(SaveDialogRefusal, BeforeAnythingIsWritten)
 INSTANTIATE_TEST_SUITE_P(
     Names, SaveDialogRefusal,
     ::testing::Values(RefusalCase{"NewFile", "result.txt", ""},
-                      RefusalCase{"MissingFolder", "no such folder/result.txt", "The folder "},
-                      RefusalCase{"ReadOnlyFile", "read-only.txt", "The file "},
-                      RefusalCase{"ReadOnlyFolder", "locked/result.txt", "The folder "}),
+                      RefusalCase{"MissingFolder", "no such folder/result.txt", "does not exist"},
+                      RefusalCase{"ReadOnlyFile", "read-only.txt", "is read-only"},
+                      RefusalCase{"ReadOnlyFolder", "locked/result.txt", "cannot be written to"},
+                      RefusalCase{"Pipe", "pipe.txt", "pipe.txt is not a file but a folder, a named pipe"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BitmapHeader {
@@ -349,6 +370,7 @@ struct WallpaperCase {
     std::vector<WallpaperStyle> asked;
     int beeps;
     QStringList errors;
+    bool pictureLeft;
 };
 
 TEST_F(FileCommandsTest, WallpaperCommands)
@@ -356,11 +378,11 @@ TEST_F(FileCommandsTest, WallpaperCommands)
     const QString file = programFolder + QStringLiteral("Pecnor.bmp");
     const std::vector<WallpaperCase> cases{
         {"tiled then centred", {WallpaperStyle::Tiled, WallpaperStyle::Centered}, true, true,
-         {WallpaperStyle::Tiled, WallpaperStyle::Centered}, 0, {}},
+         {WallpaperStyle::Tiled, WallpaperStyle::Centered}, 0, {}, true},
         {"refused by the desktop", {WallpaperStyle::Centered}, true, false, {WallpaperStyle::Centered}, 1,
-         {QStringLiteral("Could not set desktop wallpaper!")}},
+         {QStringLiteral("Could not set desktop wallpaper!")}, false},
         {"read-only program folder", {WallpaperStyle::Tiled}, false, true, {}, 0,
-         {QStringLiteral("Cannot create file ") + file}},
+         {QStringLiteral("Cannot create file ") + file + QStringLiteral("\nPermission denied")}, false},
     };
     TfrmCalc& w = open();
     for (const WallpaperCase& c : cases) {
@@ -386,8 +408,8 @@ TEST_F(FileCommandsTest, WallpaperCommands)
         EXPECT_EQ(asked, c.asked);
         EXPECT_EQ(beeps, c.beeps);
         EXPECT_EQ(QStringList(errors.begin(), errors.end()), c.errors);
-        EXPECT_EQ(QFile::exists(file), c.folderWritable);
-        if (c.folderWritable) {
+        EXPECT_EQ(QFile::exists(file), c.pictureLeft);
+        if (c.pictureLeft) {
             EXPECT_EQ(QImage(file).size(), w.clientArea()->size());
         }
     }
