@@ -116,16 +116,19 @@ bool writeDesktopEntry(const QString& path, const DesktopEntry& entry, QString* 
     if (!makeFolders(QFileInfo(path).absolutePath(), reason))
         return false;
     const QByteArray text = desktopEntryText(entry);
-    return platform::writeWholeFile(
-        path,
-        [&text](QFileDevice& file) {
-            // A launcher runs only when it is executable.
-            return file.write(text) == text.size() &&
-                   file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                       QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                       QFileDevice::ExeOther);
-        },
-        reason);
+    if (!platform::writeWholeFile(
+            path, [&text](QFileDevice& file) { return file.write(text) == text.size(); }, reason))
+        return false;
+    // A launcher runs only when it is executable; set once it is in place,
+    // since a replaced entry keeps the mode it had.
+    QFile file(path);
+    if (file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                            QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                            QFileDevice::ExeOther))
+        return true;
+    if (reason)
+        *reason = file.errorString();
+    return false;
 }
 
 }  // namespace pecunor

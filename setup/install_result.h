@@ -14,8 +14,6 @@ struct InstallResult {
     bool complete = true;
     QString text;  // the incomplete page's text
     QString link;  // the address it offers, or empty
-
-    friend bool operator==(const InstallResult&, const InstallResult&) = default;
 };
 
 // Judged by the first failure in the order of the installation: the shipped

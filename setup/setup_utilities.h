@@ -29,8 +29,6 @@ private:
 struct FileFailure {
     QString path;
     QString reason;
-
-    friend bool operator==(const FileFailure&, const FileFailure&) = default;
 };
 
 // The system's words for an error number, as Qt's own file errors give them.

@@ -69,7 +69,8 @@ std::vector<FileFailure> removeInstallation(const SetupServices& services)
         removeFile(group + u'/' + product + QStringLiteral(".desktop"), failures);
         removeFile(group + u'/' + product + QStringLiteral(" Help.desktop"), failures);
         // A group the user put entries of his own into stays for them.
-        if (::rmdir(QFile::encodeName(group).constData()) != 0 && errno != ENOENT && errno != ENOTEMPTY)
+        if (::rmdir(QFile::encodeName(group).constData()) != 0 && errno != ENOENT && errno != ENOTEMPTY &&
+            errno != EEXIST)
             failures.push_back({group, systemReason(errno)});
     }
     for (const QString& folder : {folders.startup, folders.desktop})
