@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -201,12 +202,23 @@ void TfrmInstall::createControls()
     tabNegResult = named<QWidget>(pagMain, "tabNegResult");
     lblNegResult = wrappedLabel(tabNegResult, "lblNegResult", QString());
     lblWWW1 = linkLabel(tabNegResult, "lblWWW1");
+    // A long list of files that could not be written scrolls instead of
+    // running off the page, the link below it.
+    auto* negContent = new QWidget(tabNegResult);
+    auto* negColumn = new QVBoxLayout(negContent);
+    negColumn->setContentsMargins(0, 0, 0, 0);
+    negColumn->addWidget(lblNegResult);
+    negColumn->addSpacing(4);
+    negColumn->addWidget(lblWWW1);
+    negColumn->addStretch();
+    auto* negScroll = new QScrollArea(tabNegResult);
+    negScroll->setFrameShape(QFrame::NoFrame);
+    negScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    negScroll->setWidgetResizable(true);
+    negScroll->setWidget(negContent);
     auto* negResult = pageColumn(tabNegResult);
     negResult->addSpacing(32);
-    negResult->addWidget(lblNegResult);
-    negResult->addSpacing(4);
-    negResult->addWidget(lblWWW1);
-    negResult->addStretch();
+    negResult->addWidget(negScroll, 1);
 
     tabOldVersion = named<QWidget>(pagMain, "tabOldVersion");
     lblOldVersion1 = named<QLabel>(tabOldVersion, "lblOldVersion1");
