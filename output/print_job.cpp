@@ -1,23 +1,31 @@
 #include "print_job.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintEngine>
-#include <QPrinterInfo>
+#include <QTemporaryFile>
+
+#include <memory>
+
+#include "cups_submit.h"
 
 namespace pecunor {
 
 namespace {
 
-QString printerFailure(const QPrinter& printer)
+// The reason, the printing system's words, on a line of its own below.
+QString printerFailure(const QPrinter& printer, const QString& reason = {})
 {
     const QString name = printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName();
-    return QCoreApplication::translate("pecunor::TfrmPrint",
-                                       "Printing on \"%1\" failed.\nCheck that the printer is switched on and "
-                                       "can be reached, then print again.")
-        .arg(name);
+    const QString failure = QCoreApplication::translate("pecunor::TfrmPrint",
+                                                        "Printing on \"%1\" failed.\nCheck that the printer is "
+                                                        "switched on and can be reached, then print again.")
+                                .arg(name);
+    return reason.isEmpty() ? failure : failure + u'\n' + reason;
 }
 
 // The job options Qt's CUPS engine hands to the server; Qt names the key
@@ -42,26 +50,90 @@ void printAllPages(QPrinter& printer)
         engine->setProperty(cupsJobOptions, kept);
 }
 
-// Qt hands a finished job to the spooler without a word when the queue has
-// gone meanwhile, so a system printer is looked up before the job begins.
-bool beginJob(QPainter& painter, QPrinter& printer)
+const char* sides(QPrinter::DuplexMode duplex, QPageLayout::Orientation orientation)
 {
-    if (printer.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::printerInfo(printer.printerName()).isNull())
-        return false;
-    printAllPages(printer);
-    return painter.begin(&printer);
+    switch (duplex) {
+    case QPrinter::DuplexNone:
+        return "one-sided";
+    case QPrinter::DuplexAuto:
+        return orientation == QPageLayout::Portrait ? "two-sided-long-edge" : "two-sided-short-edge";
+    case QPrinter::DuplexLongSide:
+        return "two-sided-long-edge";
+    case QPrinter::DuplexShortSide:
+        return "two-sided-short-edge";
+    }
+    return "one-sided";
 }
 
-// Ends the job also when drawing stopped half-way; false when the printer
-// reported an error at any point.
-bool endJob(QPainter& painter, QPrinter& printer)
+// The options Qt's own CUPS engine gives a job: paper, copies, sides and
+// orientation, then those of the printer dialog.
+QStringList cupsOptions(QPrinter& printer)
 {
-    const bool ended = painter.end();
-    return ended && printer.printerState() != QPrinter::Error;
+    const QPageLayout layout = printer.pageLayout();
+    QStringList options{QStringLiteral("media"), layout.pageSize().key()};
+    if (printer.copyCount() > 1) {
+        options << QStringLiteral("copies") << QString::number(printer.copyCount());
+        if (printer.collateCopies())
+            options << QStringLiteral("Collate") << QStringLiteral("True");
+    }
+    options << QStringLiteral("sides") << QString::fromLatin1(sides(printer.duplex(), layout.orientation()));
+    if (layout.orientation() == QPageLayout::Landscape)
+        options << QStringLiteral("landscape") << QString();
+    return options + printer.printEngine()->property(cupsJobOptions).toStringList();
 }
+
+// Where a job's pages go. A PDF file is written by the printer itself. Qt's
+// engine hands the pages for a system printer to CUPS without looking at the
+// answer, so that a refused job would pass for printed: they are drawn into
+// a PDF of the job's own, as that engine draws them, and handed over here.
+class PrintJob {
+public:
+    explicit PrintJob(QPrinter& printer) : printer_(printer) {}
+
+    // The failure to show, empty when drawing may start.
+    QString begin(QPainter& painter, const QString& title)
+    {
+        printer_.setDocName(title);
+        printAllPages(printer_);
+        if (printer_.outputFormat() == QPrinter::NativeFormat) {
+            // Told before the pages are drawn, not only after.
+            if (const QString refusal = cupsRefusal(printer_.printerName()); !refusal.isEmpty())
+                return printerFailure(printer_, refusal);
+            if (!spool_.open())
+                return printerFailure(printer_, spool_.errorString());
+            pdf_ = std::make_unique<QPdfWriter>(&spool_);
+            pdf_->setTitle(title);
+            pdf_->setCreator(printer_.creator());
+            pdf_->setResolution(printer_.resolution());
+            pdf_->setPageLayout(printer_.pageLayout());
+        }
+        return painter.begin(&canvas()) ? QString() : printerFailure(printer_);
+    }
+
+    QPagedPaintDevice& canvas() { return pdf_ ? static_cast<QPagedPaintDevice&>(*pdf_) : printer_; }
+
+    // Ends the job also when drawing stopped half-way: the failure to show,
+    // empty only when the pages went to the file or CUPS gave the job a number.
+    QString end(QPainter& painter, bool drawn)
+    {
+        const bool ended = painter.end();
+        if (!drawn || !ended || printer_.printerState() == QPrinter::Error)
+            return printerFailure(printer_);
+        if (!pdf_)
+            return {};
+        const QString refusal = submitToCups(printer_.printerName(), spool_, printer_.docName(), cupsOptions(printer_));
+        return refusal.isEmpty() ? QString() : printerFailure(printer_, refusal);
+    }
+
+private:
+    QPrinter& printer_;
+    // Removed with the job, whatever became of it.
+    QTemporaryFile spool_{QDir::tempPath() + QStringLiteral("/pecunor-print-XXXXXX.pdf")};
+    std::unique_ptr<QPdfWriter> pdf_;
+};
 
 // The font as the printer sets it: text widths and the line step.
-SizedFont measured(const QFont& font, QPrinter& printer)
+SizedFont measured(const QFont& font, QPaintDevice& printer)
 {
     const QFontMetrics metrics(font, &printer);
     return {[metrics](std::string_view text) {
@@ -82,22 +154,23 @@ QFont resized(const QFont& font, int decipoints)
 QString printText(QPrinter& printer, const QString& title, const ShownResult& shown, PrintRange range,
                   const QFont& font, const QString& dateSample)
 {
-    printer.setDocName(title);
+    PrintJob job(printer);
     QPainter painter;
-    if (!beginJob(painter, printer))
-        return printerFailure(printer);
+    if (const QString failure = job.begin(painter, title); !failure.isEmpty())
+        return failure;
+    QPagedPaintDevice& canvas = job.canvas();
     painter.setPen(Qt::black);
-    const SizedFont printerFont = measured(font, printer);
-    const PageMetrics page{printer.width(), printer.height(), printerFont.lineHeight, printer.logicalDpiX()};
+    const SizedFont printerFont = measured(font, canvas);
+    const PageMetrics page{canvas.width(), canvas.height(), printerFont.lineHeight, canvas.logicalDpiX()};
     const std::string date = dateSample.toStdString();
     const int decipoints = qRound(10 * (font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF()));
     const int tableSize = tableFontSize(
-        shown, range, page, [&](int size) { return measured(resized(font, size), printer); }, decipoints, date);
+        shown, range, page, [&](int size) { return measured(resized(font, size), canvas); }, decipoints, date);
     const QFont tableFont = tableSize == decipoints ? font : resized(font, tableSize);
     const std::vector<PlacedText> texts =
-        layoutTextPrintout(shown, range, page, printerFont.width, date, measured(tableFont, printer));
-    const int ascent = QFontMetrics(font, &printer).ascent();
-    const int tableAscent = QFontMetrics(tableFont, &printer).ascent();
+        layoutTextPrintout(shown, range, page, printerFont.width, date, measured(tableFont, canvas));
+    const int ascent = QFontMetrics(font, &canvas).ascent();
+    const int tableAscent = QFontMetrics(tableFont, &canvas).ascent();
     painter.setFont(font);
     bool inTable = false;
     int currentPage = 0;
@@ -105,7 +178,7 @@ QString printText(QPrinter& printer, const QString& title, const ShownResult& sh
     for (const PlacedText& text : texts) {
         if (text.page != currentPage) {
             currentPage = text.page;
-            drawing = printer.newPage();
+            drawing = canvas.newPage();
             if (!drawing)
                 break;
         }
@@ -115,8 +188,7 @@ QString printText(QPrinter& printer, const QString& title, const ShownResult& sh
         }
         painter.drawText(text.x, text.y + (inTable ? tableAscent : ascent), QString::fromStdString(text.text));
     }
-    const bool ended = endJob(painter, printer);
-    return drawing && ended ? QString() : printerFailure(printer);
+    return job.end(painter, drawing);
 }
 
 QImage clientAreaPicture(QWidget* clientArea)
@@ -129,16 +201,17 @@ QImage clientAreaPicture(QWidget* clientArea)
 
 QString printPicture(QPrinter& printer, const QString& title, const QImage& picture, int windowDpi, bool fitToPage)
 {
-    printer.setDocName(title);
+    PrintJob job(printer);
     QPainter painter;
-    if (!beginJob(painter, printer))
-        return printerFailure(printer);
+    if (const QString failure = job.begin(painter, title); !failure.isEmpty())
+        return failure;
+    const QPagedPaintDevice& canvas = job.canvas();
     const PictureSize size{picture.width(), picture.height()};
     const PictureSize placed =
-        fitToPage ? fittedPictureSize(size, {printer.width(), printer.height()})
-                  : proportionalPictureSize(size, printer.logicalDpiX(), printer.logicalDpiY(), windowDpi);
+        fitToPage ? fittedPictureSize(size, {canvas.width(), canvas.height()})
+                  : proportionalPictureSize(size, canvas.logicalDpiX(), canvas.logicalDpiY(), windowDpi);
     painter.drawImage(QRect(0, 0, placed.width, placed.height), picture);
-    return endJob(painter, printer) ? QString() : printerFailure(printer);
+    return job.end(painter, true);
 }
 
 }  // namespace pecunor

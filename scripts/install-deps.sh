@@ -19,8 +19,9 @@ readonly REQUIRED_PACKAGES=(
     # GIO marks the installed desktop launcher trusted; xdotool drives the
     # setup wizard under a real X server
     libglib2.0-dev xdotool
-    # printing tests print through their own cupsd to a cups-pdf queue
-    cups printer-driver-cups-pdf
+    # printing hands its jobs to CUPS itself, to learn whether they were taken;
+    # the tests print through their own cupsd to a cups-pdf queue
+    libcups2-dev cups printer-driver-cups-pdf
     # the wallpaper: GNOME's schemas and gsettings, a private session bus,
     # and XFCE's settings daemon with xfconf-query
     gsettings-desktop-schemas libglib2.0-bin dbus xfconf libxfconf-0-3

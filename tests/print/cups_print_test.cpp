@@ -1,8 +1,11 @@
 // Prints from the real window through a cupsd of its own to a cups-pdf
 // queue and reads the PDF back with poppler's tools.
 #include <QApplication>
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QRadioButton>
@@ -18,9 +21,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
+#include <set>
 
 #include "../engine/engine_test_support.h"
+#include "cups_submit.h"
 #include "font_record_qt.h"
 #include "frm_calc.h"
 #include "frm_print.h"
@@ -73,6 +79,14 @@ public:
         return {};
     }
 
+    // As if the scheduler went away; start() brings it back with its queues and jobs.
+    void stop()
+    {
+        daemon_.terminate();
+        if (!daemon_.waitForFinished(10000))
+            daemon_.kill();
+    }
+
     // The default queue "PDF", added anew when a test took it away.
     static bool addPdfQueue()
     {
@@ -88,9 +102,7 @@ public:
         if (daemon_.state() == QProcess::NotRunning)
             return;
         run("lpadmin", {"-x", "PDF"});
-        daemon_.terminate();
-        if (!daemon_.waitForFinished(10000))
-            daemon_.kill();
+        stop();
     }
 
 private:
@@ -104,6 +116,25 @@ private:
     QTemporaryDir folder_{"/tmp/pecunor-cupsd-XXXXXX"};
     QProcess daemon_;
 };
+
+PrivateCups* scheduler = nullptr;
+
+// Every job the scheduler knows, finished or not.
+std::set<QString> jobIds()
+{
+    std::set<QString> ids;
+    for (const QString& line : run("lpstat", {"-W", "all", "-o"}).value_or(QString()).split(u'\n', Qt::SkipEmptyParts))
+        ids.insert(line.section(u' ', 0, 0));
+    return ids;
+}
+
+std::set<QString> newJobs(const std::set<QString>& before)
+{
+    const std::set<QString> now = jobIds();
+    std::set<QString> added;
+    std::set_difference(now.begin(), now.end(), before.begin(), before.end(), std::inserter(added, added.end()));
+    return added;
+}
 
 // cups-pdf writes into PDF/ under the job user's home as the password
 // database names it, whatever HOME says.
@@ -173,8 +204,10 @@ protected:
         PrintServices::desktop().printer().setPrinterName("PDF");
     }
 
-    // The method's sheet for the values typed into its first fields, printed through File > Print.
-    QString printSheet(int method, const QStringList& values, bool picture, bool printed = true)
+    // The method's sheet for the values typed into its first fields, printed through File > Print;
+    // beforeOk runs while the options dialog is open.
+    QString printSheet(int method, const QStringList& values, bool picture, bool printed = true,
+                       const std::function<void()>& beforeOk = {})
     {
         WindowServices services;
         services.today = [] { return date(2026, 12, 7); };
@@ -183,7 +216,9 @@ protected:
         services.explanation = [](CalcMethod) { return QString(); };
         services.print = PrintServices::desktop();
         services.print.showError = services.showError;
-        services.print.showOptions = [picture](TfrmPrint& dialog) {
+        services.print.showOptions = [picture, beforeOk](TfrmPrint& dialog) {
+            if (beforeOk)
+                beforeOk();
             if (picture)
                 dialog.radPrintForm->click();
             dialog.btnOK->click();
@@ -201,10 +236,14 @@ protected:
         EXPECT_TRUE(window->sgrFin->isVisibleTo(window->tabCalc));
 
         const auto before = pdfFiles();
+        const auto jobsBefore = jobIds();
         window->mnuPrint->trigger();
+        // The job's PDF for CUPS goes with the job, whatever became of it.
+        EXPECT_EQ(QDir::temp().entryList({"pecunor-print-*"}), QStringList());
         if (!printed)
             return {};
         EXPECT_TRUE(errors.empty()) << (errors.empty() ? "" : errors[0].toStdString());
+        EXPECT_EQ(newJobs(jobsBefore).size(), 1U);
         for (int tries = 0; tries < 600; QTest::qWait(100), ++tries)
             for (const auto& [path, time] : pdfFiles()) {
                 const auto old = before.find(path);
@@ -216,9 +255,10 @@ protected:
     }
 
     // Future value of 1,000 at 10 % over the given years.
-    QString printFutureValue(const QString& years, bool picture, bool printed = true)
+    QString printFutureValue(const QString& years, bool picture, bool printed = true,
+                             const std::function<void()>& beforeOk = {})
     {
-        return printSheet(0, {"1000", "10", years}, picture, printed);
+        return printSheet(0, {"1000", "10", years}, picture, printed, beforeOk);
     }
 
     void TearDown() override
@@ -355,6 +395,57 @@ TEST_F(CupsPrintTest, QueueGoneSincePrintingShowsAnErrorAndNoQueueSaysSo)
     }
 }
 
+// A job CUPS does not take never passes for printed: the user reads the
+// printing system's reason and no job is left, whether it refuses when
+// File > Print asks before drawing or when a drawn job is handed over.
+struct Refusal {
+    const char* name;
+    std::function<void()> refuse;
+    std::function<void()> restore;
+    const char* beforeDrawing;
+    const char* atHandOver;
+};
+
+void PrintTo(const Refusal& refusal, std::ostream* out) { *out << refusal.name; }
+
+class CupsRefusalTest : public CupsPrintTest, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(CupsRefusalTest, ShowsTheReasonAndLeavesNoJob)
+{
+    const Refusal& refusal = GetParam();
+    const auto jobsBefore = jobIds();
+    const auto pdfsBefore = pdfFiles();
+    // The queue was found when the dialog opened.
+    printFutureValue("3", false, false, refusal.refuse);
+    QBuffer drawn;
+    drawn.open(QIODevice::ReadWrite);
+    {
+        QPdfWriter page(&drawn);
+        QPainter(&page).drawText(100, 100, "refused");
+    }
+    const QString handedOver = submitToCups("PDF", drawn, "refused", {"media", "Letter"});
+    refusal.restore();
+
+    ASSERT_EQ(errors.size(), 1U);
+    EXPECT_EQ(errors[0].toStdString(), std::string("Printing on \"PDF\" failed.\nCheck that the printer is switched on "
+                                                   "and can be reached, then print again.\n") +
+                                           refusal.beforeDrawing);
+    EXPECT_TRUE(handedOver.contains(refusal.atHandOver)) << handedOver.toStdString();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    QTest::qWait(1500);
+    EXPECT_EQ(newJobs(jobsBefore), std::set<QString>());
+    EXPECT_EQ(pdfFiles(), pdfsBefore);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Cups, CupsRefusalTest,
+    ::testing::Values(Refusal{"QueueRejectingJobs", [] { run("cupsreject", {"-r", "Toner is empty", "PDF"}); },
+                              [] { run("cupsaccept", {"PDF"}); },
+                              "The printer is not accepting jobs.\nToner is empty", "is not accepting jobs"},
+                      Refusal{"SchedulerGone", [] { scheduler->stop(); }, [] { ASSERT_EQ(scheduler->start(), ""); },
+                              "The printing system (CUPS) cannot be reached.",
+                              "The printing system (CUPS) cannot be reached."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace pecunor::test
 
@@ -371,6 +462,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     pecunor::test::PrivateCups cups;
+    pecunor::test::scheduler = &cups;
     // Before the first printer look-up: the CUPS client reads it once.
     qputenv("CUPS_SERVER", cups.socket().toUtf8());
     if (const QString failure = cups.start(); !failure.isEmpty()) {
