@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QWidget>
 
@@ -60,13 +61,15 @@ void setAsWallpaper(const FileCommandTarget& target, const FileCommandServices& 
                     platform::WallpaperStyle style)
 {
     const QString path = wallpaperFilePath(services.programFolder);
+    // An earlier picture may be the desktop's wallpaper still: only a new one goes again.
+    const bool pictureIsNew = !QFileInfo::exists(path);
     if (QString reason; !writeBitmapFile(windowPicture(target.clientArea), path, &reason)) {
         services.showError(target.clientArea.window(), cannotCreateFileMessage(path, reason));
         return;
     }
     if (!services.setWallpaper(path, style)) {
-        // The picture was written just now for this wallpaper alone.
-        QFile::remove(path);
+        if (pictureIsNew)
+            QFile::remove(path);
         services.beep();
         services.showError(target.clientArea.window(),
                            QCoreApplication::translate("FileCommands", "Could not set desktop wallpaper!"));
