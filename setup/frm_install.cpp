@@ -322,8 +322,8 @@ void TfrmInstall::FormCreate()
     {
         const QSignalBlocker quiet(drvInstallTo);
         for (const Volume& each : volumes)
-            drvInstallTo->addItem(each.label.isEmpty() ? each.root : QStringLiteral("%1  [%2]").arg(each.root, each.label),
-                                  each.root);
+            drvInstallTo->addItem(
+                each.label.isEmpty() ? each.root : QStringLiteral("%1  [%2]").arg(each.root, each.label), each.root);
         drvInstallTo->setCurrentIndex(int(volume));
     }
     drvInstallToSelect();
