@@ -25,6 +25,8 @@ readonly REQUIRED_PACKAGES=(
     # the wallpaper: GNOME's schemas and gsettings, a private session bus,
     # and XFCE's settings daemon with xfconf-query
     gsettings-desktop-schemas libglib2.0-bin dbus xfconf libxfconf-0-3
+    # GNOME's real settings store, which the wallpaper is confirmed against
+    dconf-gsettings-backend
     # screen readers' view of the window: the AT-SPI bus, read from Python
     at-spi2-core gir1.2-atspi-2.0 python3-gi
     # the Debian package: dpkg-shlibdeps finds its dependencies, lintian and
