@@ -17,6 +17,26 @@
         <source>its folder could not be created</source>
         <translation>der Ordner konnte nicht angelegt werden</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 KB</source>
+        <translation>sie ist größer als %1 KB</translation>
+    </message>
+    <message>
+        <source>The settings file
+%1
+cannot be read: %2.
+
+The calculator starts with its default settings.</source>
+        <translation>Die Einstellungsdatei
+%1
+kann nicht gelesen werden: %2.
+
+Der Rechner startet mit seinen Standardeinstellungen.</translation>
+    </message>
 </context>
 <context>
     <name>Uninstall</name>
@@ -110,6 +130,25 @@ deinstalliert werden, da Sie diesen Ordner nicht ändern dürfen. Es wurde nicht
         <source>%1 has been uninstalled.</source>
         <translation>%1 wurde deinstalliert.</translation>
     </message>
+    <message>
+        <source>These files could not be removed; please delete them yourself:
+
+%1</source>
+        <translation>Diese Dateien konnten nicht entfernt werden; bitte löschen Sie sie selbst:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The uninstallation of %1 is incomplete.</source>
+        <translation>Die Deinstallation von %1 ist unvollständig.</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine gewöhnliche Datei</translation>
+    </message>
 </context>
 <context>
     <name>pecunor::TfrmCopyProgram</name>
@@ -152,6 +191,14 @@ deinstalliert werden, da Sie diesen Ordner nicht ändern dürfen. Es wurde nicht
     <message>
         <source>Copy to folder %1</source>
         <translation>In Ordner %1 kopieren</translation>
+    </message>
+    <message>
+        <source>Error writing to drive %1. Please make room on it and try again.</source>
+        <translation>Fehler beim Schreiben auf Laufwerk %1. Bitte schaffen Sie dort Platz und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>An error occurred copying the files: drive %1 is full. Please make room on it and try again.</source>
+        <translation>Beim Kopieren der Dateien ist ein Fehler aufgetreten: Laufwerk %1 ist voll. Bitte schaffen Sie dort Platz und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
@@ -267,6 +314,40 @@ Bitte laden Sie eine neue, vollständige Kopie von der folgenden Website herunte
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The folder
+
+%1
+
+cannot be created:
+%2</source>
+        <translation>Der Ordner
+
+%1
+
+kann nicht erstellt werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The disk is full. Please make room on it and run Setup again.</source>
+        <translation>Der Datenträger ist voll. Bitte schaffen Sie dort Platz und starten Sie Setup erneut.</translation>
+    </message>
+    <message>
+        <source>Please put this right and run Setup again.</source>
+        <translation>Bitte beheben Sie dies und starten Sie Setup erneut.</translation>
+    </message>
+    <message>
+        <source>Could not copy one or more files to the target folder. This installation is incomplete.</source>
+        <translation>Eine oder mehrere Dateien konnten nicht in den Zielordner kopiert werden. Diese Installation ist unvollständig.</translation>
+    </message>
+    <message>
+        <source>The files were copied, but the uninstall entry could not be written, so %1 cannot be uninstalled from the menu. This installation is incomplete.</source>
+        <translation>Die Dateien wurden kopiert, aber der Deinstallationseintrag konnte nicht geschrieben werden; %1 kann daher nicht über das Menü deinstalliert werden. Diese Installation ist unvollständig.</translation>
+    </message>
+    <message>
+        <source>The files were copied, but the program&apos;s icons could not be written. This installation is incomplete.</source>
+        <translation>Die Dateien wurden kopiert, aber die Symbole des Programms konnten nicht geschrieben werden. Diese Installation ist unvollständig.</translation>
     </message>
 </context>
 </TS>

@@ -83,6 +83,12 @@ Please choose another folder.</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden.
 Bitte wählen Sie einen anderen Ordner.</translation>
     </message>
+    <message>
+        <source>%1 is not a file but a folder, a named pipe, a device or a socket.
+Please choose another name.</source>
+        <translation>%1 ist keine Datei, sondern ein Ordner, eine benannte Pipe, ein Gerät oder ein Socket.
+Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>pecunor::TableFontDialog</name>
@@ -358,6 +364,14 @@ Richten Sie in den Druckereinstellungen des Systems einen Drucker ein und drucke
 Check that the printer is switched on and can be reached, then print again.</source>
         <translation>Das Drucken auf „%1“ ist fehlgeschlagen.
 Prüfen Sie, ob der Drucker eingeschaltet und erreichbar ist, und drucken Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The printing system (CUPS) cannot be reached.</source>
+        <translation>Das Drucksystem (CUPS) ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The printer is not accepting jobs.</source>
+        <translation>Der Drucker nimmt keine Aufträge an.</translation>
     </message>
 </context>
 </TS>
