@@ -80,9 +80,11 @@ void copyFileKeepDate(const QString& source, const QString& destination)
             // The date goes on last: a later write would move it.
             if (!out.flush())
                 return false;
-            // The programs must stay executable; media without permission
-            // bits refuse this, which does not matter there.
-            out.setPermissions(in.permissions());
+            // The programs must stay executable, and a copy from a read-only
+            // medium must stay the user's to replace by the next install;
+            // media without permission bits refuse this, which does not
+            // matter there.
+            out.setPermissions(in.permissions() | QFileDevice::WriteOwner);
             out.setFileTime(QFileInfo(in.fileName()).lastModified(), QFileDevice::FileModificationTime);
             return true;
         },
