@@ -1,12 +1,10 @@
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QDate>
 #include <QLabel>
-#include <QLocale>
 #include <QPointer>
 
 #include "date_picker.h"
-#include "month_calendar.h"
+#include "picker_accessible.h"
 #include "result_grid.h"
 #include "result_grid_accessible.h"
 
@@ -112,77 +110,6 @@ public:
     }
 };
 
-MonthCalendar* calendarOf(QWidget* widget) { return static_cast<MonthCalendar*>(widget); }
-
-class DayAccessible : public PartAccessible {
-public:
-    using PartAccessible::PartAccessible;
-    int day() const { return index_ + 1; }
-    bool isValid() const override
-    {
-        if (!owner_)
-            return false;
-        const CivilDate shown = calendarOf(owner_)->date();
-        return day() <= monthLength(shown.year, shown.month);
-    }
-    QAccessible::Role role() const override { return QAccessible::ListItem; }
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind != QAccessible::Name || !isValid())
-            return {};
-        const CivilDate shown = calendarOf(owner_)->date();
-        return QLocale().toString(QDate(shown.year, shown.month, day()), QLocale::LongFormat);
-    }
-    QAccessible::State state() const override
-    {
-        QAccessible::State state;
-        if (!isValid()) {
-            state.invalid = true;
-            return state;
-        }
-        state.selectable = true;
-        state.focusable = true;
-        const bool chosen = calendarOf(owner_)->date().day == day();
-        state.selected = chosen;
-        state.focused = chosen && owner_->hasFocus();
-        return state;
-    }
-    QRect rect() const override
-    {
-        if (!isValid())
-            return {};
-        const QRect cell = calendarOf(owner_)->cellRect(calendarOf(owner_)->cellOfDay(day()));
-        return {owner_->mapToGlobal(cell.topLeft()), cell.size()};
-    }
-};
-
-// The days of the shown month, each named by its full date.
-class MonthCalendarAccessible : public PartListAccessible<DayAccessible> {
-public:
-    using PartListAccessible::PartListAccessible;
-    int childCount() const override
-    {
-        const CivilDate shown = calendarOf(widget())->date();
-        return monthLength(shown.year, shown.month);
-    }
-    QAccessibleInterface* focusChild() const override
-    {
-        return widget()->hasFocus() ? child(calendarOf(widget())->date().day - 1) : nullptr;
-    }
-};
-
-// The popup belongs to the window of the box that opened it: a reader finds
-// it there while it is open.
-class DatePickerAccessible : public QAccessibleWidget {
-public:
-    explicit DatePickerAccessible(QWidget* picker) : QAccessibleWidget(picker, QAccessible::Dialog) {}
-    QAccessibleInterface* parent() const override
-    {
-        const QWidget* box = static_cast<TfrmCal*>(widget())->openedFor();
-        return box ? QAccessible::queryAccessibleInterface(box->window()) : QAccessibleWidget::parent();
-    }
-};
-
 TfrmCal* openPickerOf(const QWidget* window)
 {
     auto* picker = qobject_cast<TfrmCal*>(QApplication::activePopupWidget());
@@ -216,10 +143,8 @@ QAccessibleInterface* programWidgets(const QString& className, QObject* object)
         return nullptr;
     if (className == QLatin1String("pecunor::ResultGrid"))
         return new ResultGridAccessible(static_cast<ResultGrid*>(widget));
-    if (className == QLatin1String("pecunor::MonthCalendar"))
-        return new MonthCalendarAccessible(widget);
-    if (className == QLatin1String("pecunor::TfrmCal"))
-        return new DatePickerAccessible(widget);
+    if (QAccessibleInterface* picker = pickerAccessible(widget))
+        return picker;
     if (className == QLatin1String("pecunor::TfrmCalc"))
         return new MainWindowAccessible(widget);
     // A plain frame reads as a window frame, which readers take for a window
