@@ -9,6 +9,7 @@
 
 #include "about_window.h"
 #include "app_settings.h"
+#include "choice_accessible.h"
 #include "date_picker.h"
 #include "desktop_entries.h"
 #include "frm_calc.h"
@@ -106,6 +107,7 @@ int runProgram(const QStringList& arguments)
     // Before any window or message: every text the program shows is translated.
     platform::useInterfaceLanguage(platform::chooseInterfaceLanguage(QLocale::system().uiLanguages()));
     platform::installFontSubstitutes();
+    installChoiceAccessibility();
     const RegionalSettings regional = platform::systemRegionalSettings();
     // Said at start, before the run's inputs depend on it, not only when a
     // save at the end fails.
