@@ -5,12 +5,18 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QVariantMap>
+#include <QVersionNumber>
 
 namespace pecunor::platform {
 
-void sendDescriptionChange(QObject* object, const QString& description)
+void sendDescriptionChange([[maybe_unused]] QObject* object, [[maybe_unused]] const QString& description)
 {
-    if (!QAccessible::isActive())
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    // Asked of the Qt the program runs with, which the system may have
+    // updated since it was built: a bridge that sends the text itself would
+    // have readers hear the description twice.
+    static const bool bridgeSpeaks = QVersionNumber::fromString(QLatin1String(qVersion())) >= QVersionNumber(6, 5);
+    if (bridgeSpeaks || !QAccessible::isActive())
         return;
     // The connection Qt's bridge holds to the accessibility bus: the event
     // must come from the sender that owns the object.
@@ -24,6 +30,7 @@ void sendDescriptionChange(QObject* object, const QString& description)
     event << QStringLiteral("accessible-description") << 0 << 0 << QVariant::fromValue(QDBusVariant(description))
           << QVariantMap();
     bus.send(event);
+#endif
 }
 
 }  // namespace pecunor::platform

@@ -7,9 +7,10 @@ class QObject;
 namespace pecunor::platform {
 
 // Tells screen readers on the AT-SPI bus that the object's description is
-// now the text. Qt 6.4 sends this change with the object in place of the
-// text, which readers cannot speak; this sends it as they expect. Nothing
-// happens when no reader listens.
+// now the text, where Qt's bridge does not: Qt 6.4 sends this change with
+// the object in place of the text, which readers cannot speak, and this
+// sends it as they expect. Nothing happens when no reader listens, nor with
+// a Qt from 6.5 on, whose bridge is taken to send the text itself.
 void sendDescriptionChange(QObject* object, const QString& description);
 
 }  // namespace pecunor::platform
