@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleHints>
+#include <QWindow>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -68,6 +69,14 @@ TfrmCal::TfrmCal(const RegionalSettings& regional, std::function<DayNumber()> to
     connect(cal, &MonthCalendar::dateChanged, this, &TfrmCal::calChange);
     connect(cal, &MonthCalendar::dayClicked, this, &TfrmCal::calClick);
     cal->installEventFilter(this);
+    // The day's focus event at opening goes out before the calendar's own,
+    // and the window system then hands the focus from the box's window to
+    // the popup, which readers hear as the box's window becoming active:
+    // the day is told once more when the popup has the focus.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](const QWindow* focused) {
+        if (focused && focused == windowHandle())
+            cal->announceDay();
+    });
 
     btnYearBack = addButton("btnYearBack", QStringLiteral("<<"), tr("Year back"), {4, 124, 24, 17});
     btnMonthBack = addButton("btnMonthBack", QStringLiteral("<"), tr("Month back"), {28, 124, 25, 17});
@@ -242,8 +251,9 @@ void TfrmCal::FormKeyDown(QKeyEvent* event)
         returnDate();
         break;
     case Qt::Key_Home: btnTodayClick(btnToday); break;
-    case Qt::Key_PageUp: btnTodayClick(btnMonthBack); break;
-    case Qt::Key_PageDown: btnTodayClick(btnMonthFore); break;
+    // With Ctrl a year, as the outer buttons step.
+    case Qt::Key_PageUp: btnTodayClick(event->modifiers() & Qt::ControlModifier ? btnYearBack : btnMonthBack); break;
+    case Qt::Key_PageDown: btnTodayClick(event->modifiers() & Qt::ControlModifier ? btnYearFore : btnMonthFore); break;
     case Qt::Key_Left: stepDays(-1); break;
     case Qt::Key_Right: stepDays(1); break;
     case Qt::Key_Up: stepDays(-7); break;

@@ -11,6 +11,7 @@
 #include <QSplitter>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -38,6 +39,18 @@ QSet<QString> anchorNames(const QTextDocument& document)
         }
     }
     return names;
+}
+
+// Where the anchor of that name begins; -1 when the document lacks it.
+int anchorPosition(const QTextDocument& document, const QString& anchor)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            if (fragment.fragment().charFormat().anchorNames().contains(anchor))
+                return fragment.fragment().position();
+        }
+    }
+    return -1;
 }
 
 void showMessageBox(QWidget* parent, const QString& title, const QString& text)
@@ -94,6 +107,7 @@ HelpViewer::HelpViewer(const QString& productName, QWidget* parent)
     layout->addWidget(splitter);
     resize(800, 540);
     setPaperColours(*page_);
+    makeReadingPage(*page_);
 
     connect(topics_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { topicChosen(item); });
     // A click on the current topic brings it back after the text was scrolled away.
@@ -117,6 +131,7 @@ void HelpViewer::setHelp(const HelpContents& contents, const QString& helpHtml)
 
     topics_->clear();
     topics_->setHeaderLabel(contents.title.isEmpty() ? tr("Contents") : contents.title);
+    topics_->setAccessibleName(topics_->headerItem()->text(0));
     // lastAtDepth[d] is the latest item of depth d + 1; a deeper entry hangs under it.
     QList<QTreeWidgetItem*> lastAtDepth;
     for (const HelpContentsEntry& entry : contents.entries) {
@@ -130,7 +145,10 @@ void HelpViewer::setHelp(const HelpContents& contents, const QString& helpHtml)
         }
         lastAtDepth.append(item);
     }
-    topics_->expandAll();
+    // Only headings open: a topic without subtopics is no branch, which
+    // readers would call expanded.
+    for (QTreeWidgetItemIterator it(topics_, QTreeWidgetItemIterator::HasChildren); *it; ++it)
+        (*it)->setExpanded(true);
 }
 
 void HelpViewer::showTopic(const QString& anchor)
@@ -141,6 +159,17 @@ void HelpViewer::showTopic(const QString& anchor)
             break;
         }
     }
+    goToAnchor(anchor);
+}
+
+void HelpViewer::goToAnchor(const QString& anchor)
+{
+    // Reading by lines starts at the topic.
+    if (const int position = anchorPosition(*page_->document(), anchor); position >= 0) {
+        QTextCursor caret(page_->document());
+        caret.setPosition(position);
+        page_->setTextCursor(caret);
+    }
     page_->scrollToAnchor(anchor);
 }
 
@@ -150,7 +179,7 @@ void HelpViewer::topicChosen(QTreeWidgetItem* item)
         return;
     const QString anchor = item->data(0, anchorRole).toString();
     if (!anchor.isEmpty())
-        page_->scrollToAnchor(anchor);
+        goToAnchor(anchor);
 }
 
 void setPaperColours(QTextBrowser& page)

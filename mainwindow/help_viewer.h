@@ -37,6 +37,8 @@ protected:
 
 private:
     void topicChosen(QTreeWidgetItem* item);
+    // Scrolls the text to the anchor and puts the caret there.
+    void goToAnchor(const QString& anchor);
 
     QTreeWidget* topics_;
     QTextBrowser* page_;
@@ -46,6 +48,12 @@ private:
 // high-contrast theme's light ink stays off the documents, whose coloured
 // headings are chosen for paper.
 void setPaperColours(QTextBrowser& page);
+
+// A read-only page that keyboard and screen reader users read line by line:
+// the arrow keys move a caret that readers follow, a frame in the highlight
+// colour shows the focus, and readers get its text without the characters
+// that mark where tables begin and end.
+void makeReadingPage(QTextBrowser& page);
 
 // Shows a message with a single OK button.
 using HelpMessageHook = std::function<void(QWidget* parent, const QString& title, const QString& text)>;

@@ -20,13 +20,14 @@ void MonthCalendar::setDate(CivilDate date)
         return;
     date_ = date;
     update();
-    if (QAccessible::isActive() && hasFocus())
-        notifyFocusedDay();
+    announceDay();
     emit dateChanged();
 }
 
-void MonthCalendar::notifyFocusedDay()
+void MonthCalendar::announceDay()
 {
+    if (!QAccessible::isActive() || !hasFocus())
+        return;
     if (QAccessibleInterface* days = QAccessible::queryAccessibleInterface(this)) {
         if (QAccessibleInterface* day = days->child(date_.day - 1)) {
             QAccessibleEvent focus(day, QAccessible::Focus);
@@ -38,8 +39,7 @@ void MonthCalendar::notifyFocusedDay()
 void MonthCalendar::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    if (QAccessible::isActive())
-        notifyFocusedDay();
+    announceDay();
 }
 
 int MonthCalendar::firstColumn() const

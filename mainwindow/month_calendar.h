@@ -27,6 +27,9 @@ public:
     QPoint cellOfDay(int day) const;
     QRect cellRect(QPoint cell) const;
 
+    // A listening screen reader hears the chosen day while the calendar has the focus.
+    void announceDay();
+
 signals:
     void dateChanged();
     // A day cell was pressed and released; follows the change the press made.
@@ -45,8 +48,6 @@ private:
     int cellHeight() const { return height() / gridSize; }
     // The day under a point of the widget, 0 where there is none.
     int dayUnder(QPoint position) const;
-    // A listening screen reader hears the chosen day as it moves.
-    void notifyFocusedDay();
     // Column of the 1st of the shown month, Monday being 0.
     int firstColumn() const;
 

@@ -77,9 +77,16 @@ void TfrmPrint::createControls()
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void TfrmPrint::showPrinter(const QString& entry)
+{
+    lblPrinter->setText(entry);
+    // Readers hear the printer with the button that changes it, which has the focus first.
+    btnChangePrinter->setAccessibleDescription(entry);
+}
+
 void TfrmPrint::FormCreate()
 {
-    lblPrinter->setText(printerEntry(services_.printer()));
+    showPrinter(printerEntry(services_.printer()));
     fitTexts();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -92,7 +99,7 @@ void TfrmPrint::btnChangePrinterClick()
     if (!range)
         return;
     printRange_ = *range;
-    lblPrinter->setText(printerEntry(printer));
+    showPrinter(printerEntry(printer));
     fitTexts();
 }
 

@@ -40,6 +40,7 @@ public:
 private:
     void FormCreate();
     void createControls();
+    void showPrinter(const QString& entry);
     // As large as the texts need at the desktop's font, never smaller than designed.
     void fitTexts();
 

@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "product_constants.h"
+#include "reader_notice.h"
 #include "setup_utilities.h"
 #include "wait_cursor.h"
 
@@ -235,7 +236,11 @@ TfrmCopyProgram::TfrmCopyProgram(CopyProgramServices services, QWidget* parent)
     dialogColumn->addWidget(tabMain, 1);
     dialogColumn->addLayout(buttonRow);
 
+    cboDrive->setAccessibleName(tr("Drive"));
     connect(cboDrive, &QComboBox::currentIndexChanged, this, &TfrmCopyProgram::cboDriveChange);
+    // Readers hear the new target, which the chosen drive rewrites below the box.
+    auto* notice = new ReaderNotice(this);
+    connect(cboDrive, &QComboBox::currentIndexChanged, notice, [this, notice] { notice->tell(lblTarget->text()); });
     connect(btnCopy, &QPushButton::clicked, this, &TfrmCopyProgram::btnCopyClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     FormCreate();

@@ -24,6 +24,7 @@
 #include "about_window.h"
 #include "desktop_entries.h"
 #include "folder_tree.h"
+#include "install_reading.h"
 #include "install_result.h"
 #include "product_constants.h"
 #include "rcdata.h"
@@ -121,6 +122,7 @@ TfrmInstall::TfrmInstall(SetupServices services, QWidget* parent)
     setObjectName(QStringLiteral("frmInstall"));
     createControls();
     FormCreate();
+    tellInstallWizardToReaders(*this);
 }
 
 void TfrmInstall::createControls()

@@ -166,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct KeyCase {
     const char* name;
     const char* start;
-    std::vector<Qt::Key> keys;
+    std::vector<QKeyCombination> keys;
     const char* expected;
 };
 
@@ -178,8 +178,8 @@ TEST_P(DatePickerKeys, MoveThroughTheWholeDateRange)
 {
     const KeyCase& c = GetParam();
     open(QString::fromLatin1(c.start));
-    for (Qt::Key k : c.keys)
-        key(k);
+    for (QKeyCombination k : c.keys)
+        QTest::keyClick(picker.windowHandle(), k.key(), k.keyboardModifiers());
     EXPECT_EQ(shown(), QString::fromLatin1(c.expected));
     EXPECT_EQ(calendarDate(), shown());
     EXPECT_TRUE(picker.isVisible());
@@ -196,6 +196,9 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"PageDownAsMonthFore", "1/31/2001", {Qt::Key_PageDown}, "2/28/2001"},
                     KeyCase{"PageUpAsMonthBack", "3/31/2001", {Qt::Key_PageUp}, "2/28/2001"},
                     KeyCase{"HomeAsToday", "3/31/2001", {Qt::Key_Home}, "12/7/2026"},
+                    KeyCase{"CtrlPageDownAsYearFore", "2/29/2004", {Qt::CTRL | Qt::Key_PageDown}, "2/28/2005"},
+                    KeyCase{"CtrlPageUpAsYearBack", "3/31/2001", {Qt::CTRL | Qt::Key_PageUp}, "3/31/2000"},
+                    KeyCase{"NoCtrlPageDownInTheYear3000", "6/10/3000", {Qt::CTRL | Qt::Key_PageDown}, "6/10/3000"},
                     KeyCase{"ArrowsStopAtTheFirstDate", "1/3/0001",
                             {Qt::Key_Up, Qt::Key_Left, Qt::Key_Up, Qt::Key_PageUp}, "1/1/0001"},
                     KeyCase{"ArrowsStopAtTheLastDate", "12/28/9999",
