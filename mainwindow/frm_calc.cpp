@@ -62,7 +62,7 @@ TfrmCalc::~TfrmCalc() { qApp->removeEventFilter(this); }
 void TfrmCalc::createInputPanel()
 {
     QWidget* client = centralWidget();
-    tabLeft = new QFrame(client);
+    tabLeft = new InputPanel(client);
     tabLeft->setObjectName(QStringLiteral("tabLeft"));
     tabLeft->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
 
@@ -156,15 +156,17 @@ void TfrmCalc::createResultPages()
     lblError->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblError->setWordWrap(true);
     lblError->hide();
-    lblLeft = new QLabel(tabCalc);
+    lblLeft = new SummaryCaptions(tabCalc);
     lblLeft->setObjectName(QStringLiteral("lblLeft"));
     lblLeft->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lblRight = new QLabel(tabCalc);
+    lblRight = new SummaryValues(tabCalc);
     lblRight->setObjectName(QStringLiteral("lblRight"));
     lblRight->setAlignment(Qt::AlignRight | Qt::AlignTop);
     sgrFin = new ResultGrid(tabCalc);
     sgrFin->setAccessibleName(tr("Result Table"));
     lblLeft->setAccessibleName(tr("Summary"));
+    // Named, the values send readers no name change with each new text.
+    lblRight->setAccessibleName(lblLeft->accessibleName());
     lblLeft->hide();
     lblRight->hide();
     sgrFin->hide();
@@ -246,6 +248,7 @@ void TfrmCalc::FormCreate()
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now && tabLeft->isAncestorOf(now))
             scrLeft->ensureWidgetVisible(now);
+        describeInput(now);
     });
     iniSettings();
     mnuExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));

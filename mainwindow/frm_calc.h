@@ -26,6 +26,7 @@
 #include "shown_result.h"
 #include "splitter_bar.h"
 #include "text_catalog.h"
+#include "window_parts.h"
 
 namespace pecunor {
 
@@ -67,7 +68,7 @@ public:
 
     // Input panel, scrolled where the window is too short for its rows.
     QScrollArea* scrLeft;
-    QFrame* tabLeft;
+    InputPanel* tabLeft;
     QLabel* lblMethod;
     QComboBox* cboMethod;
     QLabel* lblStartDate;
@@ -87,8 +88,8 @@ public:
     QWidget* tabCalc;
     QWidget* tabExplain;
     QLabel* lblError;
-    QLabel* lblLeft;
-    QLabel* lblRight;
+    SummaryCaptions* lblLeft;
+    SummaryValues* lblRight;
     ResultGrid* sgrFin;
     QTextBrowser* rtfExplain;
     // Menu.
@@ -196,9 +197,10 @@ private:
     void placeWindow(QSize size);
     // The summary lines for the Calculator page's width, shortened where they must be.
     void fitSummaryLabels();
-    // The summary's lines for screen readers, and an event when they change.
-    void announceSummary(const QStringList& lines);
+    // The result as the focused input's description; the others get it with the focus.
     void describeInputsBy(const QString& result);
+    // True when the input in the panel took a new description.
+    bool describeInput(QWidget* input);
     bool summaryToolTip(QLabel* label, QHelpEvent* event);
     bool isInputControl(QObject* object) const;
     QSize clientSize() const;
@@ -225,6 +227,8 @@ private:
     std::optional<HeldSelection> heldSelection_;
     // Per summary line, the whole text of a line shown shortened.
     QStringList summaryTips_;
+    // What the inputs are described by: the summary or the error line.
+    QString inputsDescription_;
 };
 
 }  // namespace pecunor

@@ -1,6 +1,5 @@
 #include "frm_calc.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QHelpEvent>
@@ -12,7 +11,6 @@
 #include <cmath>
 
 #include "reader_events.h"
-#include "result_grid_accessible.h"
 #include "summary_fit.h"
 #include "window_layout.h"
 #include "window_system.h"
@@ -81,7 +79,7 @@ void TfrmCalc::fitSummaryLabels()
     lblRight->adjustSize();
     summaryTips_ = fitted.tips;
     const QStringList lines = readerLines(captions, values);
-    announceSummary(lines);
+    lblLeft->setReaderLines(lines);
     describeInputsBy(lines.isEmpty() ? ratioResultLine(*sgrFin) : lines.join(QLatin1Char('\n')));
 }
 
@@ -111,31 +109,25 @@ void TfrmCalc::placeWindow(QSize size)
     splitterLeft_ = splitterLeftFromPercent(frameGeometry().width(), settings_.DivLeft);
 }
 
-void TfrmCalc::announceSummary(const QStringList& lines)
-{
-    if (lblLeft->property(summaryLinesProperty).toStringList() == lines)
-        return;
-    lblLeft->setProperty(summaryLinesProperty, lines);
-    if (!QAccessible::isActive())
-        return;
-    // A changed name, which the bus carries well; Qt's children-changed
-    // signal arrives malformed at the readers.
-    QAccessibleEvent renamed(lblLeft, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&renamed);
-}
-
 // Readers announce a changed description of the focused control, and only
-// of that one: so each input is described by the result it leads to, which
-// a reader then speaks after every keystroke that changes it.
+// of that one: so the focused input is described by the result it leads to,
+// which a reader then speaks after every keystroke that changes it. The
+// other inputs catch up as they get the focus: a keystroke changes one
+// description, not one per input.
 void TfrmCalc::describeInputsBy(const QString& result)
 {
-    for (QWidget* input : tabLeft->findChildren<QWidget*>()) {
-        if (input->focusPolicy() == Qt::NoFocus || input->accessibleDescription() == result)
-            continue;
-        input->setAccessibleDescription(result);
-        if (input->hasFocus())
-            platform::sendDescriptionChange(input, result);
-    }
+    inputsDescription_ = result;
+    QWidget* focused = QApplication::focusWidget();
+    if (describeInput(focused))
+        platform::sendDescriptionChange(focused, result);
+}
+
+bool TfrmCalc::describeInput(QWidget* input)
+{
+    if (!input || !tabLeft->isAncestorOf(input) || input->accessibleDescription() == inputsDescription_)
+        return false;
+    input->setAccessibleDescription(inputsDescription_);
+    return true;
 }
 
 // The summary line under the pointer, as one of the two labels shows it.

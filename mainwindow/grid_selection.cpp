@@ -10,6 +10,7 @@ void GridSelection::reset(const GridShape& shape, const std::optional<GridRect>&
     drag_ = Drag::None;
     selectionAnchor_ = 0;
     rowAnchor_ = currentRow_ = shape.fixedRows;
+    currentColumn_ = shape.firstCellColumn();
     const int lastColumn = std::max(shape.columns - 1, shape.fixedColumns);
     set(initial.value_or(gridRect(shape.fixedColumns, shape.fixedRows, lastColumn, shape.fixedRows)));
 }
@@ -57,8 +58,9 @@ void GridSelection::toggleCorner()
         set(gridRect(0, 0, shape_.columns - 1, shape_.rows - 1));
 }
 
-void GridSelection::pressDataRow(int row, bool extend)
+void GridSelection::pressDataRow(int column, int row, bool extend)
 {
+    moveCurrentColumn(column);
     selectDataRows(row, extend);
     drag_ = Drag::DataRows;
 }
@@ -84,6 +86,12 @@ void GridSelection::moveCurrentRow(int row, bool extend)
 {
     drag_ = Drag::None;
     selectDataRows(row, extend);
+}
+
+void GridSelection::moveCurrentColumn(int column)
+{
+    const int first = shape_.firstCellColumn();
+    currentColumn_ = std::clamp(column, first, std::max(shape_.columns - 1, first));
 }
 
 void GridSelection::selectDataRows(int row, bool extend)

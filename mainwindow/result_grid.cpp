@@ -101,7 +101,14 @@ void ResultGrid::notifyCurrentCell()
 void ResultGrid::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
     notifyCurrentCell();
+}
+
+void ResultGrid::focusOutEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
 }
 
 void ResultGrid::setOptions(const ResultGridOptions& options)
@@ -277,6 +284,31 @@ void ResultGrid::scrollRowIntoView(int row)
         setTopRow(row - std::max(visibleRowCount(), 1) + 1);
 }
 
+void ResultGrid::moveCurrentColumn(int column)
+{
+    const int before = currentColumn();
+    selection_.moveCurrentColumn(column);
+    // Sideways scrolling follows the keyboard's cell.
+    scrollColumnIntoView(currentColumn());
+    if (currentColumn() == before)
+        return;
+    viewport()->update();
+    notifyCurrentCell();
+}
+
+void ResultGrid::scrollColumnIntoView(int column)
+{
+    if (column < pinnedColumns_ || column >= static_cast<int>(columnWidths_.size()))
+        return;
+    QScrollBar* side = horizontalScrollBar();
+    const int left = columnLeft(column);
+    const int right = left + columnWidths_[static_cast<std::size_t>(column)];
+    if (right - side->value() > viewport()->width())
+        side->setValue(right - viewport()->width());
+    if (left - side->value() < pinnedWidth())
+        side->setValue(left - pinnedWidth());
+}
+
 void ResultGrid::autoScroll(int pointerRow)
 {
     const int top = topRow();
@@ -385,7 +417,7 @@ void ResultGrid::mousePressEvent(QMouseEvent* event)
     if (isFixed(*cell))
         selection_.pressHeader(cell->column, cell->row);
     else if (event->button() == Qt::LeftButton)
-        selection_.pressDataRow(cell->row, event->modifiers().testFlag(Qt::ShiftModifier));
+        selection_.pressDataRow(cell->column, cell->row, event->modifiers().testFlag(Qt::ShiftModifier));
     viewport()->update();
     notifyCurrentCell();
 }
@@ -426,6 +458,10 @@ void ResultGrid::keyPressEvent(QKeyEvent* event)
     const int page = std::max(visibleRowCount(), 1);
     int target = current;
     switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        moveCurrentColumn(currentColumn() + (event->key() == Qt::Key_Left ? -1 : 1));
+        return;
     case Qt::Key_Up: target = current - 1; break;
     case Qt::Key_Down: target = current + 1; break;
     case Qt::Key_PageUp: target = current - page; break;
@@ -484,6 +520,8 @@ void ResultGrid::paintCell(QPainter& painter, const Cell& cell, const QRect& rec
         ink = palette().color(QPalette::HighlightedText);
     }
     painter.fillRect(area, background);
+    if (hasFocus() && cell.row == currentRow() && cell.column == currentColumn())
+        paintFocusFrame(painter, area, ink);
 
     const QRect textArea = cellTextArea(cell, rect);
     if (sheet_.cell(cell.column, cell.row).empty() || textArea.isEmpty())
@@ -547,6 +585,15 @@ bool ResultGrid::viewportEvent(QEvent* event)
         QToolTip::showText(help->globalPos(), tip, viewport(), cellRect(cell->column, cell->row));
     }
     return true;
+}
+
+void ResultGrid::paintFocusFrame(QPainter& painter, const QRect& area, const QColor& ink) const
+{
+    // Dotted in the text's colour: it shows on a selected row as on a plain one.
+    painter.save();
+    painter.setPen(QPen(ink, 1, Qt::DotLine));
+    painter.drawRect(area.adjusted(2, 2, -3, -3));
+    painter.restore();
 }
 
 void ResultGrid::paintRaisedEdge(QPainter& painter, const QRect& rect) const

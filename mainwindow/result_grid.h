@@ -30,6 +30,8 @@ QString fittedCellText(const QString& text, const QFontMetricsF& metrics, qreal 
 // The result table. It keeps the sheet it shows and paints only the visible
 // cells straight from it, so a 10,000-row table costs no more than a short one.
 // Value cells are selected as whole rows; header cells select rows or columns.
+// Within the current row, Left and Right move the keyboard's cell, which
+// carries a focus frame and is what a screen reader speaks.
 // Every column is at least as wide as its widest figure: where the figures
 // need more than the view, the table scrolls sideways with its fixed columns
 // kept in place, rather than cutting a figure. Headers break onto more lines
@@ -58,6 +60,8 @@ public:
     void setSelection(const GridRect& rect);
     // The row the keyboard stands on.
     int currentRow() const { return selection_.currentRow(); }
+    // The column of the keyboard's cell in the current row.
+    int currentColumn() const { return selection_.currentColumn(); }
     // Selects a data row as a click on it does, scrolled into view.
     void selectDataRow(int row);
     int selectionAnchor() const { return selection_.selectionAnchor(); }
@@ -93,6 +97,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct Cell {
@@ -123,6 +128,10 @@ private:
     void layoutViewport();
     void setTopRow(int row);
     void scrollRowIntoView(int row);
+    // Left and Right: the keyboard's cell within the current row.
+    void moveCurrentColumn(int column);
+    // Scrolls sideways until the column shows beside the pinned ones, wholly where it fits.
+    void scrollColumnIntoView(int column);
     void autoScroll(int pointerRow);
 
     // The cell under a point, or nothing outside the cells.
@@ -137,6 +146,7 @@ private:
     // Tells a listening screen reader which cell the keyboard is on now.
     void notifyCurrentCell();
     void paintCell(QPainter& painter, const Cell& cell, const QRect& rect) const;
+    void paintFocusFrame(QPainter& painter, const QRect& area, const QColor& ink) const;
     void paintRaisedEdge(QPainter& painter, const QRect& rect) const;
     void paintGridlines(QPainter& painter, const QRect& rect) const;
 

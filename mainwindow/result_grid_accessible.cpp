@@ -76,8 +76,7 @@ public:
         state.selected = isSelected();
         state.invisible = rect().isEmpty();
         state.offscreen = state.invisible;
-        const auto* table = static_cast<ResultGridAccessible*>(parent());
-        state.focused = grid_->hasFocus() && row_ == grid_->currentRow() && column_ == table->firstDataColumn();
+        state.focused = grid_->hasFocus() && row_ == grid_->currentRow() && column_ == grid_->currentColumn();
         return state;
     }
 
@@ -94,19 +93,17 @@ public:
         return {table->sheetCell(column_, 0)};
     }
 
+    // The "#" cell heads its row, itself included: readers ask the first
+    // column for a row's header.
     QList<QAccessibleInterface*> rowHeaderCells() const override
     {
         const auto* table = static_cast<ResultGridAccessible*>(parent());
-        if (!isValid() || column_ == 0 || !hasRowHeaders(grid_->sheet()))
+        if (!isValid() || row_ < grid_->sheet().fixedRows() || !hasRowHeaders(grid_->sheet()))
             return {};
         return {table->sheetCell(0, row_)};
     }
 
-    int columnIndex() const override
-    {
-        const auto* table = static_cast<ResultGridAccessible*>(parent());
-        return table ? column_ - table->firstDataColumn() : -1;
-    }
+    int columnIndex() const override { return column_; }
     int rowIndex() const override
     {
         const auto* table = static_cast<ResultGridAccessible*>(parent());
@@ -154,7 +151,6 @@ void* ResultGridAccessible::interface_cast(QAccessible::InterfaceType type)
     return QAccessibleWidget::interface_cast(type);
 }
 
-int ResultGridAccessible::firstDataColumn() const { return hasRowHeaders(grid()->sheet()) ? 1 : 0; }
 int ResultGridAccessible::firstDataRow() const { return grid()->sheet().fixedRows(); }
 
 int ResultGridAccessible::childCount() const
@@ -204,25 +200,22 @@ QAccessibleInterface* ResultGridAccessible::childAt(int x, int y) const
 
 QAccessibleInterface* ResultGridAccessible::focusChild() const
 {
-    return grid()->hasFocus() ? sheetCell(firstDataColumn(), grid()->currentRow()) : nullptr;
+    return grid()->hasFocus() ? sheetCell(grid()->currentColumn(), grid()->currentRow()) : nullptr;
 }
 
 QAccessibleInterface* ResultGridAccessible::cellAt(int row, int column) const
 {
-    return sheetCell(column + firstDataColumn(), row + firstDataRow());
+    return sheetCell(column, row + firstDataRow());
 }
 
-int ResultGridAccessible::columnCount() const
-{
-    return std::max(grid()->sheet().columnCount() - firstDataColumn(), 0);
-}
+int ResultGridAccessible::columnCount() const { return grid()->sheet().columnCount(); }
 
 int ResultGridAccessible::rowCount() const { return std::max(grid()->sheet().rowCount() - firstDataRow(), 0); }
 
 QString ResultGridAccessible::columnDescription(int column) const
 {
     const ResultSheet& sheet = grid()->sheet();
-    return sheet.fixedRows() > 0 ? grid()->cellText(column + firstDataColumn(), 0) : QString();
+    return sheet.fixedRows() > 0 ? grid()->cellText(column, 0) : QString();
 }
 
 QString ResultGridAccessible::rowDescription(int row) const
@@ -235,7 +228,7 @@ QList<int> ResultGridAccessible::selectedRows() const
     QList<int> rows;
     const GridRect selection = grid()->selection();
     // Whole rows only: a selected column reads as no selected row.
-    if (selection.left > firstDataColumn() || selection.right < grid()->sheet().columnCount() - 1)
+    if (selection.left > grid()->sheet().fixedColumns() || selection.right < grid()->sheet().columnCount() - 1)
         return rows;
     for (int row = std::max(selection.top, firstDataRow()); row <= selection.bottom; ++row)
         rows.append(row - firstDataRow());

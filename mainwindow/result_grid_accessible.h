@@ -28,9 +28,10 @@ private:
 
 // The result table as screen readers see it: a table of its cells, laid out
 // as the sheet is (child index = row × columns + column). The header row
-// gives the column headers and, in a schedule, the "#" column the row
-// headers; a quotient sheet is plain label and value rows. Every cell reads
-// its whole text, also where the screen shows it shortened.
+// gives the column headers; in a schedule the "#" column is the first column,
+// read with each row, and heads the rows. A quotient sheet is plain label and
+// value rows. Every cell reads its whole text, also where the screen shows it
+// shortened.
 class ResultGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit ResultGridAccessible(ResultGrid* grid);
@@ -67,8 +68,7 @@ public:
 
     // In sheet coordinates, headers included; nullptr outside the sheet.
     QAccessibleInterface* sheetCell(int column, int row) const;
-    // The sheet column of the first data column, and of the first data row.
-    int firstDataColumn() const;
+    // The sheet row of the first data row.
     int firstDataRow() const;
 
 private:
@@ -79,9 +79,5 @@ private:
 // The accessibility of the program's own widgets (result table, summary,
 // date picker), installed once for the whole run.
 void installAccessibility();
-
-// The property of the summary captions' label that holds its lines as a
-// reader hears them, "caption: value" each.
-inline constexpr const char* summaryLinesProperty = "summaryLines";
 
 }  // namespace pecunor

@@ -4,9 +4,12 @@
 #include <QPointer>
 
 #include "date_picker.h"
+#include "frm_calc.h"
 #include "picker_accessible.h"
 #include "result_grid.h"
 #include "result_grid_accessible.h"
+#include "splitter_bar.h"
+#include "window_parts.h"
 
 // What screen readers see of the program's own widgets beyond the table: the
 // summary as "caption: value" lines, the date picker inside the window that
@@ -15,7 +18,7 @@ namespace pecunor {
 
 namespace {
 
-// A child that is not a widget of its own: a summary line or a day.
+// A child that is not a widget of its own: a summary line.
 class PartAccessible : public QAccessibleInterface {
 public:
     PartAccessible(QWidget* owner, int index) : owner_(owner), index_(index) {}
@@ -37,7 +40,7 @@ protected:
     int index_;
 };
 
-QStringList summaryLines(const QWidget* label) { return label->property(summaryLinesProperty).toStringList(); }
+QStringList summaryLines(const QWidget* label) { return static_cast<const SummaryCaptions*>(label)->readerLines(); }
 
 class SummaryLineAccessible : public PartAccessible {
 public:
@@ -136,26 +139,27 @@ public:
     }
 };
 
-QAccessibleInterface* programWidgets(const QString& className, QObject* object)
+// Asked first with the object's own class, so each type is recognised at once.
+QAccessibleInterface* programWidgets(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
-    if (className == QLatin1String("pecunor::ResultGrid"))
-        return new ResultGridAccessible(static_cast<ResultGrid*>(widget));
+    if (auto* grid = qobject_cast<ResultGrid*>(widget))
+        return new ResultGridAccessible(grid);
     if (QAccessibleInterface* picker = pickerAccessible(widget))
         return picker;
-    if (className == QLatin1String("pecunor::TfrmCalc"))
+    if (qobject_cast<TfrmCalc*>(widget))
         return new MainWindowAccessible(widget);
     // A plain frame reads as a window frame, which readers take for a window
     // of its own and stop at: the input panel is a panel, the bar a separator.
-    if (className == QLatin1String("QFrame") && widget->objectName() == QLatin1String("tabLeft"))
+    if (qobject_cast<InputPanel*>(widget))
         return new QAccessibleWidget(widget, QAccessible::Grouping);
-    if (className == QLatin1String("pecunor::SplitterBar"))
+    if (qobject_cast<SplitterBar*>(widget))
         return new QAccessibleWidget(widget, QAccessible::Separator);
-    if (className == QLatin1String("QLabel") && widget->objectName() == QLatin1String("lblLeft"))
+    if (qobject_cast<SummaryCaptions*>(widget))
         return new SummaryAccessible(widget);
-    if (className == QLatin1String("QLabel") && widget->objectName() == QLatin1String("lblRight"))
+    if (qobject_cast<SummaryValues*>(widget))
         return new SummaryValuesAccessible(widget);
     return nullptr;
 }

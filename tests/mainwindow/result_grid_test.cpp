@@ -527,6 +527,30 @@ TEST_F(ResultGridPaintTest, SelectedRowInHighlightOthersInWindowColour)
     EXPECT_EQ(image.pixel(rowNumber.left() + 2, rowNumber.top() + 2), colour(QPalette::Button));
 }
 
+// The keyboard's cell carries a frame while the table has the focus, and
+// nothing else changes with the focus.
+TEST_F(ResultGridPaintTest, FocusFrameMarksOnlyTheKeyboardsCell)
+{
+    show(scheduleSheet(30));
+    grid.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+    click(3, 4);
+    key(Qt::Key_Right);
+    ASSERT_TRUE(grid.hasFocus());
+    const QImage focused = paint();
+    grid.clearFocus();
+    const QImage unfocused = paint();
+    const QRect cell = grid.cellRect(4, 4);
+    int inside = 0;
+    int outside = 0;
+    for (int y = 0; y < focused.height(); ++y)
+        for (int x = 0; x < focused.width(); ++x)
+            if (focused.pixel(x, y) != unfocused.pixel(x, y))
+                ++(cell.contains(x, y) ? inside : outside);
+    EXPECT_GE(inside, cell.width() / 2);  // a frame, not a speck
+    EXPECT_EQ(outside, 0);
+}
+
 TEST_F(ResultGridPaintTest, SelectedHeadingsStayRaisedInHighlight)
 {
     show(scheduleSheet(30));
