@@ -25,8 +25,8 @@ void sendDescriptionChange([[maybe_unused]] QObject* object, [[maybe_unused]] co
     if (!bus.isConnected() || accessible == nullptr)
         return;
     const QString path = QStringLiteral("/org/a11y/atspi/accessible/%1").arg(QAccessible::uniqueId(accessible));
-    QDBusMessage event =
-        QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
+    QDBusMessage event = QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"),
+                                                    QStringLiteral("PropertyChange"));
     event << QStringLiteral("accessible-description") << 0 << 0 << QVariant::fromValue(QDBusVariant(description))
           << QVariantMap();
     bus.send(event);
