@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -157,6 +158,8 @@ TEST_F(HelpViewerTest, ChoosingATopicScrollsItsHeadingToTheTop)
         clickTopic(*viewer, topicItem(*viewer, title));
         EXPECT_EQ(viewer->topicTree()->currentItem()->text(0), title);
         EXPECT_EQ(topLine(*viewer), title);
+        // Reading by lines starts there.
+        EXPECT_EQ(viewer->helpPage()->textCursor().block().text(), title);
     }
 
     viewer->showTopic(QStringLiteral("present_value"));
@@ -168,6 +171,40 @@ TEST_F(HelpViewerTest, ChoosingATopicScrollsItsHeadingToTheTop)
     QTest::keyClick(viewer->topicTree(), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(open.isNull());
+}
+
+// Readers find the topics in a named list where only headings are open
+// branches, and read the page line by line as it shows it, without the
+// characters that mark its tables; the focused page has a frame of its own.
+TEST_F(HelpViewerTest, ReadersFindNamedTopicsAndReadThePageByItsLines)
+{
+    HelpViewer* viewer = openHelp(shippedHelpFolder(), &mainWindow);
+    ASSERT_NE(viewer, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+    QTreeWidget* topics = viewer->topicTree();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(topics)->text(QAccessible::Name), "Help Topics");
+    for (QTreeWidgetItemIterator it(topics); *it; ++it)
+        EXPECT_EQ((*it)->isExpanded(), (*it)->childCount() > 0) << (*it)->text(0).toStdString();
+
+    QTextBrowser* page = viewer->helpPage();
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(page)->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(0, text->characterCount()), page->document()->toPlainText());
+    int start = 0;
+    int end = 0;
+    EXPECT_EQ(text->textAtOffset(0, QAccessible::LineBoundary, &start, &end), "The Calculator Window");
+    const QString paragraph = page->document()->findBlock(end + 1).text();
+    const QString line = text->textAfterOffset(0, QAccessible::LineBoundary, &start, &end);
+    EXPECT_TRUE(paragraph.startsWith(line) && line.size() < paragraph.size()) << line.toStdString();
+    EXPECT_EQ(text->textAfterOffset(start, QAccessible::LineBoundary, &start, &end),
+              paragraph.mid(line.size() + 1, end - start));
+
+    topics->setFocus();
+    const QColor unfocused = page->grab().toImage().pixelColor(0, page->height() / 2);
+    page->setFocus();
+    const QColor focused = page->grab().toImage().pixelColor(0, page->height() / 2);
+    EXPECT_EQ(focused, page->palette().color(QPalette::Highlight));
+    EXPECT_NE(unfocused, focused);
 }
 
 TEST_F(HelpViewerTest, ATopicWithoutItsAnchorIsGreyedAndGoesNowhere)

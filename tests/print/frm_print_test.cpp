@@ -112,6 +112,8 @@ TEST_F(PrintDialogTest, OpensWithTheDefaultsStretchOnlyForTheScreenPictureAndCha
     dialog.btnChangePrinter->click();
     EXPECT_EQ(dialog.lblPrinter->text(), QStringLiteral("chosen.pdf"));
     EXPECT_EQ(dialog.printRange(), PrintRange::SelectedRows);
+    // Readers hear the printer with the button that changes it.
+    EXPECT_EQ(dialog.btnChangePrinter->accessibleDescription(), QStringLiteral("chosen.pdf"));
 }
 
 TEST_F(PrintDialogTest, OkPrintsTheChosenKindOnThePrinterAndCloses)
