@@ -6,6 +6,7 @@
 #include "date_picker.h"
 #include "frm_calc.h"
 #include "picker_accessible.h"
+#include "reader_events.h"
 #include "result_grid.h"
 #include "result_grid_accessible.h"
 #include "splitter_bar.h"
@@ -170,6 +171,7 @@ void installAccessibility()
 {
     static const bool installed = [] {
         QAccessible::installFactory(&programWidgets);
+        platform::replaceQtsDescriptionEvents();
         return true;
     }();
     (void)installed;

@@ -13,4 +13,10 @@ namespace pecunor::platform {
 // a Qt from 6.5 on, whose bridge is taken to send the text itself.
 void sendDescriptionChange(QObject* object, const QString& description);
 
+// Where sendDescriptionChange stands in for Qt's bridge, Qt's own description
+// events (the object in place of the text) are kept from the bus: readers
+// only spend calls on them and log them as content they cannot speak. Other
+// events go on as before. Once per process.
+void replaceQtsDescriptionEvents();
+
 }  // namespace pecunor::platform
