@@ -82,9 +82,12 @@ TEST_F(ReaderEvents, PickerFocusesEachNewDateAsAnObjectOfItsOwn)
     EXPECT_EQ(heard.back().name, QStringLiteral("Friday, January 15, 2027"));
 
     const std::vector<std::pair<QKeyCombination, const char*>> steps{
-        {Qt::Key_PageDown, "Monday, February 15, 2027"},       {Qt::CTRL | Qt::Key_PageDown, "Tuesday, February 15, 2028"},
-        {Qt::CTRL | Qt::Key_PageUp, "Monday, February 15, 2027"}, {Qt::Key_PageUp, "Friday, January 15, 2027"},
-        {Qt::Key_Down, "Friday, January 22, 2027"},            {Qt::Key_Left, "Thursday, January 21, 2027"}};
+        {Qt::Key_PageDown, "Monday, February 15, 2027"},
+        {Qt::CTRL | Qt::Key_PageDown, "Tuesday, February 15, 2028"},
+        {Qt::CTRL | Qt::Key_PageUp, "Monday, February 15, 2027"},
+        {Qt::Key_PageUp, "Friday, January 15, 2027"},
+        {Qt::Key_Down, "Friday, January 22, 2027"},
+        {Qt::Key_Left, "Thursday, January 21, 2027"}};
     std::set<QAccessible::Id> objects{heard.back().object};
     for (const auto& [key, date] : steps) {
         QTest::keyClick(picker.windowHandle(), key.key(), key.keyboardModifiers());
@@ -125,7 +128,8 @@ TEST_F(ReaderEvents, CopyDialogTellsTheNewTarget)
     dialog.show();
     dialog.cboDrive->setCurrentIndex(1);
     EXPECT_EQ(notices(), QStringList{dialog.lblTarget->text()});
-    EXPECT_TRUE(dialog.lblTarget->text().contains(QStringLiteral("/media/b/"))) << dialog.lblTarget->text().toStdString();
+    const QString target = dialog.lblTarget->text();
+    EXPECT_TRUE(target.contains(QStringLiteral("/media/b/"))) << target.toStdString();
 }
 
 }  // namespace
