@@ -179,6 +179,7 @@ void TfrmCalc::createResultPages()
     rtfExplain->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The documents' teal titles and grey table lines are drawn for paper.
     setPaperColours(*rtfExplain);
+    makeReadingPage(*rtfExplain);
     auto* fill = new QVBoxLayout(tabExplain);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(rtfExplain);

@@ -200,6 +200,10 @@ deinstalliert werden, da Sie diesen Ordner nicht ändern dürfen. Es wurde nicht
         <source>An error occurred copying the files: drive %1 is full. Please make room on it and try again.</source>
         <translation>Beim Kopieren der Dateien ist ein Fehler aufgetreten: Laufwerk %1 ist voll. Bitte schaffen Sie dort Platz und versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
 </context>
 <context>
     <name>pecunor::TfrmInstall</name>
@@ -348,6 +352,38 @@ kann nicht erstellt werden:
     <message>
         <source>The files were copied, but the program&apos;s icons could not be written. This installation is incomplete.</source>
         <translation>Die Dateien wurden kopiert, aber die Symbole des Programms konnten nicht geschrieben werden. Diese Installation ist unvollständig.</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Willkommen</translation>
+    </message>
+    <message>
+        <source>Install Folder</source>
+        <translation>Installationsordner</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>Ready to Install</source>
+        <translation>Bereit zur Installation</translation>
+    </message>
+    <message>
+        <source>Installation Complete</source>
+        <translation>Installation abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Installation Incomplete</source>
+        <translation>Installation unvollständig</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+    <message>
+        <source>Parent folder</source>
+        <translation>Übergeordneter Ordner</translation>
     </message>
 </context>
 </TS>
