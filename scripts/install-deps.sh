@@ -29,6 +29,8 @@ readonly REQUIRED_PACKAGES=(
     dconf-gsettings-backend
     # screen readers' view of the window: the AT-SPI bus, read from Python
     at-spi2-core gir1.2-atspi-2.0 python3-gi
+    # Orca, the screen reader, whose spoken words the tests read from its log
+    orca
     # the Debian package: dpkg-shlibdeps finds its dependencies, lintian and
     # appstreamcli check it and its software-centre entry, man reads its pages
     dpkg-dev file lintian appstream man-db
@@ -37,7 +39,7 @@ readonly REQUIRED_PACKAGES=(
 )
 
 # Locales the tests run the program in, generated when missing.
-readonly TEST_LOCALES=(de_DE.UTF-8)
+readonly TEST_LOCALES=(de_DE.UTF-8 de_CH.UTF-8 de_AT.UTF-8 fr_FR.UTF-8 fr_CH.UTF-8)
 
 is_installed() {
     [[ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" == "install ok installed" ]]
