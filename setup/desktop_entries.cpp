@@ -46,9 +46,10 @@ constexpr auto genericName = "Financial Calculator";
 constexpr auto comment = "Future and present values, loan payments, depreciation and bonds, period by period";
 constexpr auto keywords = "finance;loan;annuity;interest;depreciation;bond;calculator;";
 constexpr auto germanGenericName = "Finanzrechner";
-constexpr auto germanComment = "Endwert und Barwert, Kreditraten, Abschreibungen und Anleihen, Periode für Periode";
+constexpr auto germanComment = "Endwert und Barwert, Darlehensraten, Abschreibungen und Anleihen, Periode für Periode";
 constexpr auto germanKeywords =
-    "Finanzen;Kredit;Darlehen;Annuität;Zinsen;Tilgung;Abschreibung;Anleihe;Endwert;Barwert;Rechner;";
+    "Finanzen;Kredit;Darlehen;Annuität;Zinsen;Tilgung;Tilgungsplan;Kreditrechner;Zinsrechner;Abschreibung;"
+    "Anleihe;Rendite;Aktie;KGV;Endwert;Barwert;Rechner;";
 
 // The German names of the help and uninstall entries, which the installer
 // names in English; empty for any other name.
@@ -56,7 +57,7 @@ QString germanNameOf(const QString& name)
 {
     const QString product = productNameText();
     if (name == product + QLatin1String(" Help"))
-        return product + QLatin1String(" Hilfe");
+        return QLatin1String("Hilfe zu ") + product;
     if (name == QLatin1String("Uninstall ") + product)
         return product + QLatin1String(" deinstallieren");
     return {};

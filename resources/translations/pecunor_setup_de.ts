@@ -158,7 +158,7 @@ deinstalliert werden, da Sie diesen Ordner nicht ändern dürfen. Es wurde nicht
     </message>
     <message>
         <source>Cannot copy to the same directory this program is running from.</source>
-        <translation>In das Verzeichnis, aus dem dieses Programm ausgeführt wird, kann nicht kopiert werden.</translation>
+        <translation>In den Ordner, aus dem dieses Programm ausgeführt wird, kann nicht kopiert werden.</translation>
     </message>
     <message>
         <source>Error writing to drive %1. If this is a removable drive make sure there is a disk in the drive and try again.</source>
@@ -233,7 +233,7 @@ deinstalliert werden, da Sie diesen Ordner nicht ändern dürfen. Es wurde nicht
     </message>
     <message>
         <source>Click on Finish to install %1.</source>
-        <translation>Mit „Fertig stellen“ installieren Sie %1.</translation>
+        <translation>Mit „Fertigstellen“ installieren Sie %1.</translation>
     </message>
     <message>
         <source>Installation has been completed successfully!</source>
@@ -313,7 +313,7 @@ Bitte laden Sie eine neue, vollständige Kopie von der folgenden Website herunte
     </message>
     <message>
         <source>Finish</source>
-        <translation>Fertig stellen</translation>
+        <translation>Fertigstellen</translation>
     </message>
     <message>
         <source>Close</source>
@@ -335,11 +335,11 @@ kann nicht erstellt werden:
     </message>
     <message>
         <source>The disk is full. Please make room on it and run Setup again.</source>
-        <translation>Der Datenträger ist voll. Bitte schaffen Sie dort Platz und starten Sie Setup erneut.</translation>
+        <translation>Der Datenträger ist voll. Bitte schaffen Sie dort Platz und starten Sie die Installation erneut.</translation>
     </message>
     <message>
         <source>Please put this right and run Setup again.</source>
-        <translation>Bitte beheben Sie dies und starten Sie Setup erneut.</translation>
+        <translation>Bitte beheben Sie dies und starten Sie die Installation erneut.</translation>
     </message>
     <message>
         <source>Could not copy one or more files to the target folder. This installation is incomplete.</source>

@@ -177,11 +177,11 @@ Copyright © %3 %4</translation>
     </message>
     <message>
         <source>Month foreward</source>
-        <translation>Einen Monat vor</translation>
+        <translation>Einen Monat weiter</translation>
     </message>
     <message>
         <source>Year foreward</source>
-        <translation>Ein Jahr vor</translation>
+        <translation>Ein Jahr weiter</translation>
     </message>
 </context>
 <context>
@@ -244,11 +244,11 @@ Ohne Speichern der Einstellungen schließen?</translation>
     </message>
     <message>
         <source>Set As &amp;Wallpaper (Tiled)</source>
-        <translation>Als &amp;Hintergrundbild (gekachelt)</translation>
+        <translation>Als &amp;Hintergrundbild festlegen (gekachelt)</translation>
     </message>
     <message>
         <source>Set As Wa&amp;llpaper (Centered)</source>
-        <translation>Als Hintergrundbild (&amp;zentriert)</translation>
+        <translation>Als Hintergrundbild festlegen (&amp;zentriert)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -276,7 +276,7 @@ Ohne Speichern der Einstellungen schließen?</translation>
     </message>
     <message>
         <source>&amp;Setup</source>
-        <translation>&amp;Einrichten</translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Horizontal Gridlines</source>

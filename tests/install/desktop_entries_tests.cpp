@@ -131,7 +131,7 @@ TEST(DesktopEntry, GermanKeysStandBesideTheEnglishOnes)
     };
     const std::vector<Row> rows = {
         {"Ostrel Pecunor 97", true, std::nullopt},
-        {"Ostrel Pecunor 97 Help", true, "Ostrel Pecunor 97 Hilfe"},
+        {"Ostrel Pecunor 97 Help", true, "Hilfe zu Ostrel Pecunor 97"},
         {"Uninstall Ostrel Pecunor 97", false, "Ostrel Pecunor 97 deinstallieren"},
     };
     testing::TemporaryHome home;

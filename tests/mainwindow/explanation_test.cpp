@@ -82,16 +82,17 @@ const std::vector<ExpectedDocument> expectedDocuments = {
     {CalcMethod::PriceEarnings, &english, "Price / Earnings", Sections::DescriptionOnly},
     {CalcMethod::EarningsPerShare, &english, "Earnings / Share", Sections::DescriptionOnly},
     {CalcMethod::FutureValue, &german, "Endwert", Sections::WithExample},
-    {CalcMethod::FutureValueAnnuity, &german, "Endwert Annuität", Sections::WithExamples},
-    {CalcMethod::FutureValueInvestment, &german, "Sparplan", Sections::WithExample},
+    {CalcMethod::FutureValueAnnuity, &german, "Endwert mit Raten", Sections::WithExamples},
+    {CalcMethod::FutureValueInvestment, &german, "Sparplan", Sections::WithExamples},
     {CalcMethod::PresentValue, &german, "Barwert", Sections::WithExample},
-    {CalcMethod::PresentValueAnnuity, &german, "Barwert Annuität", Sections::WithExample},
+    {CalcMethod::PresentValueAnnuity, &german, "Barwert mit Raten", Sections::WithExamples},
     {CalcMethod::PresentLoanPayment, &german, "Annuitätendarlehen", Sections::WithExamples},
     {CalcMethod::StraightLineDepreciation, &german, "Lineare Abschreibung", Sections::WithExample},
     {CalcMethod::SumOfYearsDepreciation, &german, "Digitale Abschreibung", Sections::WithExample},
-    {CalcMethod::DoubleDecliningDepreciation, &german, "Degressive Abschreibung", Sections::WithExample},
+    {CalcMethod::DoubleDecliningDepreciation, &german, "Geometrisch-degressive Abschreibung",
+     Sections::WithExamples},
     {CalcMethod::ZeroCouponBonds, &german, "Nullkuponanleihe", Sections::WithoutExample},
-    {CalcMethod::BondYield, &german, "Anleiherendite", Sections::DescriptionOnly},
+    {CalcMethod::BondYield, &german, "Laufende Rendite", Sections::DescriptionOnly},
     {CalcMethod::BondPrice, &german, "Anleihekurs", Sections::DescriptionOnly},
     {CalcMethod::PriceEarnings, &german, "Kurs-Gewinn-Verhältnis", Sections::DescriptionOnly},
     {CalcMethod::EarningsPerShare, &german, "Gewinn je Aktie", Sections::DescriptionOnly},
@@ -398,7 +399,7 @@ INSTANTIATE_TEST_SUITE_P(ScheduleMethods, TopResultsTest, ::testing::ValuesIn(do
 TEST(Rcdata, ComesInTheAskedLanguageOrElseInEnglish)
 {
     const std::vector<std::pair<QString, QString>> headingByLanguage = {
-        {"en", "Welcome to %s Setup!"}, {"de", "Willkommen beim Setup von %s!"}, {"fr", "Welcome to %s Setup!"}};
+        {"en", "Welcome to %s Setup!"}, {"de", "Willkommen bei der Installation von %s!"}, {"fr", "Welcome to %s Setup!"}};
     for (const auto& [language, heading] : headingByLanguage) {
         QTextDocument document;
         document.setHtml(QString::fromUtf8(readRcdata(3, language)));

@@ -167,7 +167,7 @@ TEST_F(German, WindowsAndMessagesShowGermanTextsWithTheSettingsValueNameKept)
              {"desktop box", [&] { return w->chkDesktop->text(); }, "Desktopsymbol für Ostrel Pecunor 97 anlegen"},
              {"back", [&] { return w->btnBack->text(); }, "< &Zurück"},
              {"next", [&] { return w->btnNext->text(); }, "Weiter >"},
-             {"finish", [] { return pageButtons(InstallPage::Finish).nextCaption; }, "Fertig stellen"},
+             {"finish", [] { return pageButtons(InstallPage::Finish).nextCaption; }, "Fertigstellen"},
              {"close", [] { return pageButtons(InstallPage::PosResult).cancelCaption; }, "Schließen"},
              {"copy dialog caption", [&] { return copyDialog()->windowTitle(); },
               "Ostrel Pecunor 97 für einen Freund kopieren"},
