@@ -190,7 +190,7 @@ deinstalliert werden, da Sie diesen Ordner nicht ändern dürfen. Es wurde nicht
     </message>
     <message>
         <source>Copy to folder %1</source>
-        <translation>In Ordner %1 kopieren</translation>
+        <translation>In den Ordner %1 kopieren</translation>
     </message>
     <message>
         <source>Error writing to drive %1. Please make room on it and try again.</source>
