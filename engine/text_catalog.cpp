@@ -36,7 +36,7 @@ constexpr TextCatalog english{
         {"Closing Price", "Price/Earnings Ratio", "", ""},
     }},
     .headings = {"#", "Date", "Payment/{U}", "Interest/{U}", "Depreciation/{U}", "Accumulated Total",
-                 "Remaining Total", "Book Value"},
+                 "Remaining Total", "Book Value", "Accumulated Total"},
     .summaryLabels = {
         "Future Value : \nTotal Interest : \nAverage Interest / {U} : \n% Interest / {U} : ",
         "Future Value / Annuity : \nTotal Payments : \nTotal Interest : \nAverage Interest / {U} : \n"
@@ -66,11 +66,14 @@ constexpr TextCatalog english{
     .invalidInput = "Insufficient or incorrect input values! Check fields on left side.",
 };
 
-// Method names stay within the width of the method box, as the English ones do.
+// Method names stay within the width of the method box, as the English ones do. Every caption
+// of the input rows and the summary stays within the 25 characters of the text file's caption
+// column: "Ø" for the averages, whose units would push "Durchschn." past it.
 constexpr TextCatalog german{
-    .methodNames = {"Endwert", "Endwert Annuität", "Sparplan", "Barwert", "Barwert Annuität",
+    // "Geom.-degressive Abschr.": the full "Geometrisch-degressive Abschreibung" is too wide for the box.
+    .methodNames = {"Endwert", "Endwert mit Raten", "Sparplan", "Barwert", "Barwert mit Raten",
                     "Annuitätendarlehen", "Lineare Abschreibung", "Digitale Abschreibung",
-                    "Degressive Abschreibung", "Nullkuponanleihe", "Anleiherendite", "Anleihekurs",
+                    "Geom.-degressive Abschr.", "Nullkuponanleihe", "Laufende Rendite", "Anleihekurs",
                     "Kurs-Gewinn-Verhältnis", "Gewinn je Aktie"},
     .units = {{
         {"Jahre", "Jahr", "/ Jahr"},
@@ -82,46 +85,46 @@ constexpr TextCatalog german{
     }},
     .paymentTimings = {"Periodenanfang", "Periodenende"},
     // Alt+D, B, E and H open the German menus, Alt+R and L the result pages.
-    .inputCaptions = {"&Methode", "S&tartdatum", "&Perioden sind", "&Zahlungen fällig am"},
+    .inputCaptions = {"&Methode", "S&tartdatum", "&Periodeneinheit", "&Zahlungszeitpunkt"},
     .valueLabels = {{
-        {"Barwert", "% Zinssatz", "Anzahl {P}", ""},
-        {"Anfangskapital", "% Zinssatz", "Rate/{U}", "Anzahl {P}"},
-        {"Endwert", "% Zinssatz", "Anzahl {P}", ""},
-        {"Endwert", "% Zinssatz", "Anzahl {P}", ""},
-        {"Endwert", "% Zinssatz", "Rate/{U}", "Anzahl {P}"},
-        {"Kreditbetrag", "% Zinssatz", "Anzahlung", "Anzahl {P}"},
+        {"Barwert", "Zinssatz (%)", "Anzahl {P}", ""},
+        {"Anfangskapital", "Zinssatz (%)", "Rate/{U}", "Anzahl {P}"},
+        {"Endwert", "Zinssatz (%)", "Anzahl {P}", ""},
+        {"Endwert", "Zinssatz (%)", "Anzahl {P}", ""},
+        {"Endwert", "Zinssatz (%)", "Rate/{U}", "Anzahl {P}"},
+        {"Darlehensbetrag", "Zinssatz (%)", "Anzahlung", "Anzahl {P}"},
         {"Anschaffungskosten", "Restwert", "Nutzungsdauer ({P})", ""},
         {"Anschaffungskosten", "Restwert", "Nutzungsdauer ({P})", ""},
         {"Anschaffungskosten", "Restwert", "Nutzungsdauer ({P})", ""},
-        {"Nennwert", "% Zinssatz/{U}", "Anzahl {P}", ""},
+        {"Nennwert", "Zinssatz/{U} (%)", "Anzahl {P}", ""},
         {"Kuponzins", "Kurs", "", ""},
-        {"Kuponzins", "Rendite", "", ""},
+        {"Kuponzins", "Laufende Rendite", "", ""},
         {"Schlusskurs", "Gewinn je Aktie", "", ""},
         {"Schlusskurs", "Kurs-Gewinn-Verhältnis", "", ""},
     }},
     .headings = {"#", "Datum", "Rate/{U}", "Zinsen/{U}", "Abschreibung/{U}", "Kontostand", "Restschuld",
-                 "Buchwert"},
+                 "Buchwert", "Wert"},
     .summaryLabels = {
-        "Endwert : \nZinsen gesamt : \nDurchschn. Zinsen / {U} : \n% Zinssatz / {U} : ",
-        "Endwert Annuität : \nZahlungen gesamt : \nZinsen gesamt : \nDurchschn. Zinsen / {U} : \n"
-        "% Zinssatz / {U} : ",
-        "Zahlungen gesamt : \nZinsen gesamt : \nDurchschn. Zinsen / {U} : \n% Zinssatz / {U} : ",
-        "Barwert : \nZinsen gesamt : \nDurchschn. Zinsen / {U} : \n% Zinssatz / {U} : ",
-        "Barwert Annuität : \nZahlungen gesamt : \nZinsen gesamt : \nDurchschn. Zinsen / {U} : \n"
-        "% Zinssatz / {U} : ",
-        "Zahlungen gesamt (Laufzeit) : \nZinsen gesamt : \nDurchschn. Zinsen / {U} : \n% Zinssatz / {U} : ",
+        "Endwert : \nZinsen gesamt : \nØ Zinsen / {U} : \nZinssatz / {U} (%) : ",
+        "Endwert mit Raten : \nZahlungen gesamt : \nZinsen gesamt : \nØ Zinsen / {U} : \n"
+        "Zinssatz / {U} (%) : ",
+        "Zahlungen gesamt : \nZinsen gesamt : \nØ Zinsen / {U} : \nZinssatz / {U} (%) : ",
+        "Barwert : \nZinsen gesamt : \nØ Zinsen / {U} : \nZinssatz / {U} (%) : ",
+        "Barwert mit Raten : \nZahlungen gesamt : \nZinsen gesamt : \nØ Zinsen / {U} : \n"
+        "Zinssatz / {U} (%) : ",
+        "Raten gesamt (Laufzeit) : \nZinsen gesamt : \nØ Zinsen / {U} : \nZinssatz / {U} (%) : ",
         "Restbuchwert : \nAbschreibung gesamt : ",
-        "Restbuchwert : \nAbschreibung gesamt : \nDurchschn. Abschreibung / {U} : ",
-        "Restbuchwert : \nAbschreibung gesamt : \nDurchschn. Abschreibung / {U} : ",
-        "Barwert : \nZinsen gesamt : \nDurchschn. Zinsen / {U} : \n% Zinssatz / {U} : ",
+        "Restbuchwert : \nAbschreibung gesamt : \nØ Abschreibung / {U} : ",
+        "Restbuchwert : \nAbschreibung gesamt : \nØ Abschreibung / {U} : ",
+        "Barwert : \nZinsen gesamt : \nØ Zinsen / {U} : \nZinssatz / {U} (%) : ",
         "",
         "",
         "",
         "",
     },
     .ratioLabels = {{
-        {"Kuponzins", "Kurs", "Rendite"},
-        {"Kuponzins", "Rendite", "Kurs"},
+        {"Kuponzins", "Kurs", "Laufende Rendite"},
+        {"Kuponzins", "Laufende Rendite", "Kurs"},
         {"Schlusskurs", "Gewinn je Aktie", "Kurs-Gewinn-Verhältnis"},
         {"Schlusskurs", "Kurs-Gewinn-Verhältnis", "Gewinn je Aktie"},
     }},

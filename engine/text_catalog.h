@@ -33,6 +33,7 @@ struct ScheduleHeadings {
     std::string_view accumulatedTotal;
     std::string_view remainingTotal;
     std::string_view bookValue;
+    std::string_view bondValue;  // the zero-coupon bond's value, no account balance
 };
 
 // Every text the engine writes into a sheet or gives the window, in one

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <set>
 
+#include "text_catalog.h"
 #include "text_utils.h"
 
 namespace pecunor {
@@ -13,32 +15,22 @@ constexpr std::string_view lineEnd = "\r\n";
 constexpr std::size_t maxWidthColumns = 5;
 constexpr std::size_t summaryRemainderLimit = 250;
 
-// The code point of one valid multi-byte UTF-8 character.
-char32_t codePointOf(std::string_view character)
+// The captions of the English window, every unit filled in. Their files keep
+// letters, blanks and "/" only, as they always have.
+bool isEnglishCaption(std::string_view caption)
 {
-    const auto lead = static_cast<unsigned char>(character.front());
-    char32_t point = lead & (0xFFu >> (character.size() + 1));
-    for (std::size_t i = 1; i < character.size(); ++i)
-        point = (point << 6) | (static_cast<unsigned char>(character[i]) & 0x3Fu);
-    return point;
-}
-
-// Letters of the Latin, Greek and Cyrillic alphabets beyond ASCII (umlauts,
-// accents, ß), without the signs that share their blocks.
-bool isAlphabetLetter(char32_t point)
-{
-    struct Range {
-        char32_t first;
-        char32_t last;
-    };
-    static constexpr std::array<Range, 9> letters = {{
-        {0x00C0, 0x00D6}, {0x00D8, 0x00F6}, {0x00F8, 0x024F},  // Latin-1 without × and ÷, Latin Extended
-        {0x0386, 0x0386}, {0x0388, 0x03F5}, {0x03F7, 0x03FF},  // Greek
-        {0x0400, 0x0481}, {0x048A, 0x052F},                    // Cyrillic
-        {0x1E00, 0x1EFF},                                      // Latin Extended Additional
-    }};
-    return std::any_of(letters.begin(), letters.end(),
-                       [point](const Range& range) { return point >= range.first && point <= range.last; });
+    static const std::set<std::string, std::less<>> captions = [] {
+        const TextCatalog& english = englishCatalog();
+        const InputCaptions& fixed = english.inputCaptions;
+        std::set<std::string, std::less<>> all{std::string(fixed.method), std::string(fixed.startDate),
+                                               std::string(fixed.periodsAre), std::string(fixed.paymentsDue)};
+        for (const auto& labels : english.valueLabels)
+            for (std::string_view label : labels)
+                for (int unit = 0; unit < periodUnitCount; ++unit)
+                    all.insert(fillUnitTemplate(label, english, *periodUnitFromIndex(unit)));
+        return all;
+    }();
+    return captions.contains(caption);
 }
 
 void appendInputLines(std::string& out, const std::vector<InputRowText>& inputRows)
@@ -116,17 +108,20 @@ std::vector<SummaryLine> summaryLines(std::string_view labels, std::string_view 
 
 std::string filterCaption(std::string_view caption)
 {
+    const bool english = isEnglishCaption(caption);
     std::string kept;
     kept.reserve(caption.size());
-    for (std::size_t at = 0; at < caption.size();) {
-        const std::size_t length = characterLength(caption, at);
-        const std::string_view character = caption.substr(at, length);
-        const char c = character.front();
-        const bool asciiKept =
-            length == 1 && (c == ' ' || c == '/' || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'));
-        if (asciiKept || (length > 1 && isAlphabetLetter(codePointOf(character))))
-            kept.append(character);
-        at += length;
+    for (std::size_t at = 0; at < caption.size(); ++at) {
+        const char c = caption[at];
+        if (english) {
+            if (c == ' ' || c == '/' || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+                kept.push_back(c);
+        } else if (c == '&' && at + 1 < caption.size()) {
+            // The mnemonic's "&" goes; "&&" stands for one "&".
+            kept.push_back(caption[++at]);
+        } else if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) {
+            kept.push_back(c);
+        }
     }
     return kept;
 }

@@ -28,8 +28,10 @@ struct SummaryLine {
 // value lines (LF between lines), as long as a label with ":" remains.
 std::vector<SummaryLine> summaryLines(std::string_view labels, std::string_view values);
 
-// Keeps blanks, "/" and the letters of a caption: A to Z in either case
-// and the letters of the Latin, Greek and Cyrillic alphabets beyond ASCII.
+// A caption as a text file writes it. An English caption of the window keeps
+// its blanks, "/" and letters A to Z only; any other caption (a translated
+// one) keeps its hyphens, brackets and other signs and loses only the
+// mnemonic's "&" and control characters.
 std::string filterCaption(std::string_view caption);
 
 // The text file of a result, CR LF after every line. The column-aligned

@@ -41,11 +41,11 @@
     </message>
     <message>
         <source>option &apos;%1&apos; takes no value</source>
-        <translation>Option „%1“ nimmt keinen Wert an</translation>
+        <translation>Option „%1“ erwartet keinen Wert</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>Option „%1“ braucht einen Wert</translation>
+        <translation>Option „%1“ erwartet einen Wert</translation>
     </message>
     <message>
         <source>Usage: pecunor-calc [--method N|&quot;LIST TEXT&quot;] [--start TEXT] [--periods N] [--timing N]
@@ -56,7 +56,7 @@
 Calculates one sheet from the inputs as they would be typed into the window.
   --method        the method&apos;s index or its name (default 0):
 </source>
-        <translation>Aufruf: pecunor-calc [--method N|&quot;LISTENTEXT&quot;] [--start TEXT] [--periods N] [--timing N]
+        <translation>Aufruf: pecunor-calc [--method N|&quot;METHODENNAME&quot;] [--start TEXT] [--periods N] [--timing N]
                      [--interest-per N] [--v1 TEXT] [--v2 TEXT] [--v3 TEXT] [--v4 TEXT]
                      [--today JJJJ-MM-TT] [--locale NAME] [--language CODE]
                      [--format aligned|csv|json]
@@ -80,9 +80,9 @@ Options also take the form --name=value.
 Exit status: 0 a valid sheet, 1 insufficient input or an arithmetic fault,
 2 a usage error.
 </source>
-        <translation>  --start         Startdatum in der kurzen Datumsform des Gebietsschemas (Vorgabe: heute)
+        <translation>  --start         Startdatum im kurzen Datumsformat des Gebietsschemas (Vorgabe: heute)
   --periods       Periodeneinheit 0-5: %1
-  --timing        Zahlungen fällig am 0 Anfang oder 1 Ende der Periode
+  --timing        Zahlungszeitpunkt: 0 Periodenanfang oder 1 Periodenende
   --interest-per  Einheit des Zinssatzes, 0-5 wie bei --periods
   --v1 .. --v4    die vier Eingabewerte
   --today         das als heute geltende Datum (Vorgabe: das lokale Datum)

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "../engine/engine_test_support.h"
 #include "calc_chart.h"
 #include "calc_cli.h"
+#include "text_utils.h"
 
 namespace pecunor::cli {
 namespace {
@@ -108,6 +111,59 @@ TEST(RenderSheetTest, FaultPrintsTheSheetAndTheFaultMessage)
     EXPECT_NE(output.out.find(right("5000", 15) + "\r\n\r\n\r\n\r\n\r\n     #"), std::string::npos);
     EXPECT_EQ(output.err, "Floating point overflow\n");
     EXPECT_EQ(output.exitStatus, 1);
+}
+
+std::vector<std::string> linesOf(std::string_view text)
+{
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, stop = 0; (stop = text.find("\r\n", at)) != std::string_view::npos; at = stop + 2)
+        lines.emplace_back(text.substr(at, stop - at));
+    return lines;
+}
+
+// In characters; npos for a line without one.
+std::size_t colonColumn(std::string_view line)
+{
+    const std::size_t at = line.find(" : ");
+    return at == std::string_view::npos ? at : characterCount(line.substr(0, at));
+}
+
+// Each translated line has its " : " where the English one has it, and within
+// the caption column where an English caption runs past it; each translated
+// input caption is written whole, without its mnemonic's "&" only.
+TEST(RenderSheetTest, TranslatedFilesKeepTheEnglishColumnsAndWholeCaptions)
+{
+    constexpr std::size_t captionColumn = 25;
+    const DayNumber today = *dayNumberOf(2024, 1, 15);
+    for (int method = 0; method < methodCount; ++method) {
+        for (int unit = 0; unit < periodUnitCount; ++unit) {
+            const CalcRequest request{*methodFromIndex(method), "1/15/2024", *periodUnitFromIndex(unit),
+                                      PaymentTiming::EndOfPeriod, {"1000", "10", "3", "3"}, PeriodUnit::Years};
+            const auto aligned = [&](const TextCatalog& texts) {
+                MethodInputMemory memory(today);
+                const ResultSheet sheet = calcChart(request, today, dollarSettings(), memory, texts);
+                EXPECT_TRUE(sheet.valid() && !sheet.fault());
+                return linesOf(renderSheet(request, sheet, OutputFormat::Aligned, texts).out);
+            };
+            const std::vector<std::string> english = aligned(englishCatalog());
+            const std::vector<std::string> german = aligned(germanCatalog());
+            ASSERT_EQ(german.size(), english.size()) << method << " " << unit;
+            for (std::size_t line = 0; line < english.size(); ++line) {
+                const std::size_t column = colonColumn(english[line]);
+                EXPECT_EQ(colonColumn(german[line]), column == std::string::npos ? column
+                                                                                 : std::min(column, captionColumn))
+                    << german[line] << " | " << english[line];
+            }
+            const std::vector<InputRowText> rows = inputRowTexts(request, germanCatalog());
+            for (std::size_t row = 0; row < rows.size(); ++row) {
+                std::string caption = rows[row].caption;
+                std::erase(caption, '&');
+                const std::string& line = german[row + 1];  // after the opening empty line
+                const std::size_t start = line.find_first_not_of(' ');
+                EXPECT_EQ(line.substr(start, line.find(" : ") - start), caption) << line;
+            }
+        }
+    }
 }
 
 }  // namespace

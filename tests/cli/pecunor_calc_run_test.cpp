@@ -327,25 +327,25 @@ TEST(PecunorCalcRunTest, DatesRowsFromTheLocalDateByDefault)
 
 TEST(PecunorCalcRunTest, GermanAlignedOutputKeepsUmlautsAndCountsCharacters)
 {
-    const ProgramRun run = runCalc({"--language", "de", "--method", "Endwert Annuität", "--start", "15.01.2024",
+    const ProgramRun run = runCalc({"--language", "de", "--method", "Endwert mit Raten", "--start", "15.01.2024",
                                     "--periods", "3", "--timing", "1", "--v1", "1000", "--v2", "6", "--v3", "100",
                                     "--v4", "3", "--today", "2024-01-15", "--locale", "de_DE"});
     EXPECT_EQ(linesOf(run.out, "\r\n"), (std::vector<std::string>{
                                             "",
-                                            "                  Methode : Endwert Annuität",
+                                            "                  Methode : Endwert mit Raten",
                                             "               Startdatum : 15.01.2024",
-                                            "            Perioden sind : Monate",
-                                            "      Zahlungen fällig am : Periodenende",
+                                            "          Periodeneinheit : Monate",
+                                            "        Zahlungszeitpunkt : Periodenende",
                                             "           Anfangskapital :            1000",
-                                            "                 Zinssatz :               6",
+                                            "             Zinssatz (%) :               6",
                                             "               Rate/Monat :             100",
                                             "            Anzahl Monate :               3",
                                             "",
-                                            "         Endwert Annuität :      1.316,35 €",
+                                            "        Endwert mit Raten :      1.316,35 €",
                                             "         Zahlungen gesamt :        300,00 €",
                                             "            Zinsen gesamt :         16,35 €",
-                                            "Durchschn. Zinsen / Monat :          5,45 €",
-                                            "       % Zinssatz / Monat :           0,49%",
+                                            "         Ø Zinsen / Monat :          5,45 €",
+                                            "     Zinssatz / Monat (%) :           0,49%",
                                             "",
                                             "",
                                             "",
@@ -390,7 +390,7 @@ TEST(PecunorCalcRunTest, GermanMessagesOnAGermanDesktopOrByOption)
         {{"--v1", "1000", "--v2", "1000", "--v3", "5000", "--format", "csv"}, {"LC_ALL=de_DE.UTF-8"}, "Gleitkommaüberlauf", "\"#\",\"Datum\",\"Zinsen/Jahr\",\"Kontostand\"\r\n"},
         {{"--periods", "Monate", "--language", "de_AT"}, {}, "pecunor-calc: --periods: „Monate“ ist keine der Zahlen 0-5", ""},
         {{"--language", "fr"}, {}, "pecunor-calc: --language: 'fr' is not a language of the program (en, de)", ""},
-        {{"--help"}, {"LANGUAGE=de"}, "", "Aufruf: pecunor-calc [--method N|\"LISTENTEXT\"]"},
+        {{"--help"}, {"LANGUAGE=de"}, "", "Aufruf: pecunor-calc [--method N|\"METHODENNAME\"]"},
     };
     for (const auto& c : cases) {
         const ProgramRun run = runCalc(c.arguments, c.environment);

@@ -19,7 +19,7 @@ struct GermanSheetCase {
     std::string summaryLabels;
 };
 
-const std::string interestTail = "Zinsen gesamt : \nDurchschn. Zinsen / Monat : \n% Zinssatz / Monat : ";
+const std::string interestTail = "Zinsen gesamt : \nØ Zinsen / Monat : \nZinssatz / Monat (%) : ";
 const std::vector<std::string> interestHeaders = {"#", "Datum", "Zinsen/Monat", "Kontostand"};
 const std::vector<std::string> paymentHeaders = {"#", "Datum", "Rate/Monat", "Zinsen/Monat", "Kontostand"};
 
@@ -44,33 +44,33 @@ INSTANTIATE_TEST_SUITE_P(
                         interestHeaders, "Endwert : \n" + interestTail},
         GermanSheetCase{"FutureValueAnnuity", CalcMethod::FutureValueAnnuity, {"1000", "10", "100", "3"},
                         PeriodUnit::Months, paymentHeaders,
-                        "Endwert Annuität : \nZahlungen gesamt : \n" + interestTail},
+                        "Endwert mit Raten : \nZahlungen gesamt : \n" + interestTail},
         GermanSheetCase{"FutureValueInvestment", CalcMethod::FutureValueInvestment, {"1000", "10", "3"},
                         PeriodUnit::Months, paymentHeaders, "Zahlungen gesamt : \n" + interestTail},
         GermanSheetCase{"PresentValue", CalcMethod::PresentValue, {"1000", "10", "3"}, PeriodUnit::Months,
                         interestHeaders, "Barwert : \n" + interestTail},
         GermanSheetCase{"PresentValueAnnuity", CalcMethod::PresentValueAnnuity, {"1000", "10", "100", "3"},
                         PeriodUnit::Months, paymentHeaders,
-                        "Barwert Annuität : \nZahlungen gesamt : \n" + interestTail},
+                        "Barwert mit Raten : \nZahlungen gesamt : \n" + interestTail},
         GermanSheetCase{"LoanPayment", CalcMethod::PresentLoanPayment, {"1000", "10", "0", "3"}, PeriodUnit::Months,
                         {"#", "Datum", "Rate/Monat", "Zinsen/Monat", "Restschuld"},
-                        "Zahlungen gesamt (Laufzeit) : \n" + interestTail},
+                        "Raten gesamt (Laufzeit) : \n" + interestTail},
         GermanSheetCase{"StraightLine", CalcMethod::StraightLineDepreciation, {"1000", "100", "3"},
                         PeriodUnit::Quarters, {"#", "Datum", "Abschreibung/Quartal", "Buchwert"},
                         "Restbuchwert : \nAbschreibung gesamt : "},
         GermanSheetCase{"SumOfYears", CalcMethod::SumOfYearsDepreciation, {"1000", "100", "3"}, PeriodUnit::Years,
                         {"#", "Datum", "Abschreibung/Jahr", "Buchwert"},
-                        "Restbuchwert : \nAbschreibung gesamt : \nDurchschn. Abschreibung / Jahr : "},
+                        "Restbuchwert : \nAbschreibung gesamt : \nØ Abschreibung / Jahr : "},
         GermanSheetCase{"DoubleDeclining", CalcMethod::DoubleDecliningDepreciation, {"1000", "100", "3"},
                         PeriodUnit::HalfYears, {"#", "Datum", "Abschreibung/Halbjahr", "Buchwert"},
-                        "Restbuchwert : \nAbschreibung gesamt : \nDurchschn. Abschreibung / Halbjahr : "},
+                        "Restbuchwert : \nAbschreibung gesamt : \nØ Abschreibung / Halbjahr : "},
         GermanSheetCase{"ZeroCouponBonds", CalcMethod::ZeroCouponBonds, {"1000", "10", "3"}, PeriodUnit::Weeks,
                         {"#", "Datum", "Zinsen/Woche", "Kontostand"},
-                        "Barwert : \nZinsen gesamt : \nDurchschn. Zinsen / Woche : \n% Zinssatz / Woche : "},
+                        "Barwert : \nZinsen gesamt : \nØ Zinsen / Woche : \nZinssatz / Woche (%) : "},
         GermanSheetCase{"BondYield", CalcMethod::BondYield, {"8", "100"}, PeriodUnit::Days,
-                        {"Kuponzins", "Kurs", "Rendite"}, ""},
+                        {"Kuponzins", "Kurs", "Laufende Rendite"}, ""},
         GermanSheetCase{"BondPrice", CalcMethod::BondPrice, {"8", "4"}, PeriodUnit::Days,
-                        {"Kuponzins", "Rendite", "Kurs"}, ""},
+                        {"Kuponzins", "Laufende Rendite", "Kurs"}, ""},
         GermanSheetCase{"PriceEarnings", CalcMethod::PriceEarnings, {"40", "2"}, PeriodUnit::Days,
                         {"Schlusskurs", "Gewinn je Aktie", "Kurs-Gewinn-Verhältnis"}, ""},
         GermanSheetCase{"EarningsPerShare", CalcMethod::EarningsPerShare, {"40", "20"}, PeriodUnit::Days,
@@ -96,7 +96,7 @@ std::vector<std::pair<std::string, std::string_view>> entriesOf(const TextCatalo
         add("valueLabel", labels);
     const ScheduleHeadings& h = texts.headings;
     add("heading", std::array{h.rowNumber, h.date, h.paymentPer, h.interestPer, h.depreciationPer,
-                              h.accumulatedTotal, h.remainingTotal, h.bookValue});
+                              h.accumulatedTotal, h.remainingTotal, h.bookValue, h.bondValue});
     add("summary", texts.summaryLabels);
     for (const auto& labels : texts.ratioLabels)
         add("ratio", labels);

@@ -38,9 +38,9 @@ def main():
         return
     menu_bar = find(app, "menu bar")
     titles = names_of(children(menu_bar)) if menu_bar else []
-    check(titles == ["Datei", "Bearbeiten", "Einrichten", "Hilfe"], f"German menu titles ({titles})")
+    check(titles == ["Datei", "Bearbeiten", "Einstellungen", "Hilfe"], f"German menu titles ({titles})")
     labels = {node.get_name() for node in walk(app) if node.get_role_name() == "label"}
-    wanted = {"Methode", "Startdatum", "Perioden sind", "Barwert", "% Zinssatz", "Anzahl Jahre"}
+    wanted = {"Methode", "Startdatum", "Periodeneinheit", "Barwert", "Zinssatz (%)", "Anzahl Jahre"}
     check(wanted <= labels, f"German input labels ({sorted(wanted - labels)} missing)")
 
     type_future_value_of_1000()
