@@ -98,12 +98,13 @@ CliOutput runCommandLine(const std::vector<std::string>& arguments)
 
     RegionalSettings regional;
     if (options.localeName) {
-        const auto locale = platform::localeNamed(QString::fromStdString(*options.localeName));
-        if (!locale)
+        // The same forms as under LC_ALL of that name.
+        const auto named = platform::regionalSettingsNamed(QString::fromStdString(*options.localeName));
+        if (!named)
             return usageFailure(
                 translated(QT_TRANSLATE_NOOP("pecunor-calc", "--locale: unknown locale '%1'"), {*options.localeName}),
                 texts);
-        regional = platform::regionalSettingsFrom(*locale);
+        regional = *named;
     } else {
         regional = platform::systemRegionalSettings();
     }

@@ -4,6 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include <langinfo.h>
+#include <locale.h>
+#include <monetary.h>
+
 #include <QRegularExpression>
 #include <QStringView>
 
@@ -127,6 +131,98 @@ RegionalSettings cLocaleSettings()
     return regional;
 }
 
+// The locale name a category takes from the environment, in POSIX order:
+// LC_ALL, the category's own variable, then LANG; "C" when none is set.
+QString localeNameOf(const char* category)
+{
+    for (const char* variable : {"LC_ALL", category, "LANG"}) {
+        QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty())
+            return name;
+    }
+    return QStringLiteral("C");
+}
+
+// The C library's data of a locale's monetary category; "de_CH" also finds
+// "de_CH.UTF-8", as machines often generate the UTF-8 form only.
+class MonetaryLocale {
+public:
+    explicit MonetaryLocale(const QString& name) : locale_(opened(name))
+    {
+        if (locale_ == locale_t(0) && !name.contains(QChar('.'))) {
+            const qsizetype modifier = name.contains(QChar('@')) ? name.indexOf(QChar('@')) : name.size();
+            locale_ = opened(name.left(modifier) + QStringLiteral(".UTF-8") + name.mid(modifier));
+        }
+    }
+    ~MonetaryLocale()
+    {
+        if (locale_ != locale_t(0))
+            freelocale(locale_);
+    }
+    MonetaryLocale(const MonetaryLocale&) = delete;
+    MonetaryLocale& operator=(const MonetaryLocale&) = delete;
+
+    bool exists() const { return locale_ != locale_t(0); }
+    QString text(nl_item item) const { return QString::fromUtf8(nl_langinfo_l(item, locale_)); }
+    // strfmon_l places symbol, blank and sign by the locale's own rules
+    // (p_cs_precedes, p_sep_by_space, n_sign_posn and the others of localeconv).
+    QString amount(double value) const
+    {
+        std::array<char, 128> written{};
+        if (strfmon_l(written.data(), written.size(), locale_, "%^n", value) < 0)
+            return {};
+        return QString::fromUtf8(written.data());
+    }
+
+private:
+    static locale_t opened(const QString& name)
+    {
+        return newlocale(LC_MONETARY_MASK, name.toLocal8Bit().constData(), locale_t(0));
+    }
+
+    locale_t locale_;
+};
+
+struct CurrencyPatterns {
+    int placement;
+    int negative;
+};
+
+std::string withoutBlanksAtMinus(const std::string& shape)
+{
+    std::string kept;
+    for (std::size_t at = 0; at < shape.size(); ++at) {
+        const bool atMinus = (at > 0 && shape[at - 1] == '-') || (at + 1 < shape.size() && shape[at + 1] == '-');
+        if (shape[at] != ' ' || !atMinus)
+            kept.push_back(shape[at]);
+    }
+    return kept;
+}
+
+// The placement and negative pattern of amounts as the machine's monetary
+// locale of that name writes them; nullopt when it has no such locale.
+std::optional<CurrencyPatterns> monetaryPatternsOf(const QString& name)
+{
+    const MonetaryLocale monetary(name);
+    const QString symbol = monetary.exists() ? monetary.text(CURRENCY_SYMBOL) : QString();
+    if (symbol.isEmpty())
+        return std::nullopt;
+    const std::optional<int> placement =
+        indexOfShape(placementShapes, currencyShape(monetary.amount(1.0), symbol, QString()));
+    if (!placement)
+        return std::nullopt;
+    const QString sign = monetary.text(NEGATIVE_SIGN);
+    const std::string negative =
+        currencyShape(monetary.amount(-1.0), symbol, sign.isEmpty() ? QStringLiteral("-") : sign);
+    // de_CH writes "CHF- 1.00", a blank between sign and digits that no
+    // pattern has; the nearest keeps the sign against the symbol.
+    std::optional<int> pattern = indexOfShape(negativeShapes, negative);
+    if (!pattern)
+        pattern = indexOfShape(negativeShapes, withoutBlanksAtMinus(negative));
+    return CurrencyPatterns{*placement,
+                            pattern.value_or(leadingMinusPattern[static_cast<std::size_t>(*placement)])};
+}
+
 }  // namespace
 
 std::optional<int> currencyPlacementOf(const QString& positive, const QString& symbol)
@@ -158,28 +254,35 @@ RegionalSettings regionalSettingsFrom(const QLocale& locale)
     return regional;
 }
 
+std::optional<RegionalSettings> regionalSettingsNamed(const QString& name)
+{
+    const std::optional<QLocale> locale = localeNamed(name);
+    if (!locale)
+        return std::nullopt;
+    RegionalSettings regional = regionalSettingsFrom(*locale);
+    if (locale->language() == QLocale::C)
+        return regional;
+    if (const std::optional<CurrencyPatterns> patterns = monetaryPatternsOf(name)) {
+        regional.currencyPlacement = patterns->placement;
+        regional.negativeCurrencyPattern = patterns->negative;
+    }
+    return regional;
+}
+
 RegionalSettings systemRegionalSettings()
 {
-    const QLocale system = QLocale::system();
-    RegionalSettings regional = regionalSettingsFrom(system);
-    if (system.language() == QLocale::C)
-        return regional;
-    // Qt writes the system's amounts in the pattern of the first LANGUAGE
-    // entry when that differs from the locale ("€1.100,00" under LANGUAGE=en
-    // and de_DE); the currency's shape follows the monetary locale instead,
-    // so that the language of the texts never changes a figure.
-    for (const char* variable : {"LC_ALL", "LC_MONETARY", "LANG"}) {
-        const QString name = qEnvironmentVariable(variable);
-        if (name.isEmpty())
-            continue;
-        if (const std::optional<QLocale> monetary = localeNamed(name); monetary && monetary->language() != QLocale::C) {
-            const RegionalSettings money = regionalSettingsFrom(*monetary);
-            regional.currencyPlacement = money.currencyPlacement;
-            regional.negativeCurrencyPattern = money.negativeCurrencyPattern;
-            regional.currencyDecimals = money.currencyDecimals;
-        }
-        break;
-    }
+    // QLocale::system() is not used: under LANG=C.UTF-8 it takes its forms
+    // from the first LANGUAGE entry, the language of the texts.
+    const auto settingsOf = [](const char* category) {
+        return regionalSettingsNamed(localeNameOf(category)).value_or(cLocaleSettings());
+    };
+    const RegionalSettings numbers = settingsOf("LC_NUMERIC");
+    const RegionalSettings dates = settingsOf("LC_TIME");
+    RegionalSettings regional = settingsOf("LC_MONETARY");
+    regional.decimalSeparator = numbers.decimalSeparator;
+    regional.thousandsSeparator = numbers.thousandsSeparator;
+    regional.shortDateFormat = dates.shortDateFormat;
+    regional.dateSeparator = dates.dateSeparator;
     return regional;
 }
 

@@ -13,6 +13,17 @@ namespace pecunor::platform {
 // currency symbol are taken as the locale writes them; the currency
 // placement and negative pattern are found by formatting amounts with it.
 RegionalSettings regionalSettingsFrom(const QLocale& locale);
+
+// The settings of a locale name such as "de_CH.UTF-8": Qt's data for the
+// locale, with the currency's place and negative form as the machine's C
+// library writes amounts in that locale, where the machine has it. nullopt
+// when Qt knows no language of that name.
+std::optional<RegionalSettings> regionalSettingsNamed(const QString& name);
+
+// Numbers follow the locale that LC_NUMERIC names, amounts LC_MONETARY and
+// dates LC_TIME, with LC_ALL before and LANG after each, as the C library
+// reads them; the C locale where none is set or the name is unknown.
+// LANGUAGE, the order of languages for texts, changes no form.
 RegionalSettings systemRegionalSettings();
 
 // The locale of a name such as "de_DE", "fr_CH.UTF-8", "de" or "C";
