@@ -315,6 +315,57 @@ TEST(PecunorCalcRunTest, TakesTheSystemLocaleWithoutLocaleOption)
               "\"3\",\"1/15/2027\",\"121.00\",\"1,331.00\"\r\n");
 }
 
+// The regional variables as given, the others empty, which counts as unset.
+std::vector<std::string> regionalEnvironment(const std::vector<std::string>& given)
+{
+    std::vector<std::string> environment;
+    for (const std::string name : {"LC_ALL", "LC_NUMERIC", "LC_MONETARY", "LC_TIME", "LANG", "LANGUAGE"}) {
+        environment.push_back(name + "=");
+        for (const std::string& entry : given)
+            if (entry.starts_with(name + "="))
+                environment.back() = entry;
+    }
+    return environment;
+}
+
+TEST(PecunorCalcRunTest, FormsFollowTheRegionalVariablesNeverTheLanguageList)
+{
+    // A book value rising from 1000 to 2331 in a year: a negative amount and a positive one.
+    const std::vector<std::string> request = {"--method", "6",        "--v1",   "1000",       "--v2",
+                                              "2331",     "--v3",     "1",      "--today",    "2024-01-15",
+                                              "--format", "csv",      "--language", "en"};
+    const char* const cForms = R"("1","1/15/2025","-1,331.00","2,331.00")";
+    const struct {
+        std::vector<std::string> environment;
+        std::string row;
+        const char* sameLocale;  // a --locale giving the same bytes
+    } cases[] = {
+        {{"LC_ALL=de_CH.UTF-8"}, R"("1","15.01.2025","CHF-1’331.00","CHF 2’331.00")", "de_CH"},
+        {{"LC_ALL=de_AT.UTF-8"}, "\"1\",\"15.01.2025\",\"-€ 1\u00A0331,00\",\"€ 2\u00A0331,00\"", "de_AT.UTF-8"},
+        {{"LANG=de_DE.UTF-8", "LANGUAGE=en"}, R"("1","15.01.2025","-1.331,00 €","2.331,00 €")", "de_DE"},
+        {{"LANG=en_US.UTF-8", "LANGUAGE=de"}, R"("1","1/15/2025","-$1,331.00","$2,331.00")", "en_US"},
+        {{"LANG=en_US.UTF-8", "LC_MONETARY=de_CH.UTF-8", "LC_NUMERIC=de_DE.UTF-8", "LC_TIME=de_DE.UTF-8"},
+         R"("1","15.01.2025","CHF-1.331,00","CHF 2.331,00")", nullptr},
+        {{"LC_ALL=en_US.UTF-8", "LC_MONETARY=de_CH.UTF-8", "LC_TIME=de_DE.UTF-8"},
+         R"("1","1/15/2025","-$1,331.00","$2,331.00")", nullptr},
+        {{"LANG=C.UTF-8"}, cForms, "C"},
+        {{"LANG=C.UTF-8", "LANGUAGE=en"}, cForms, "C"},
+        {{"LANG=C.UTF-8", "LANGUAGE=de"}, cForms, "C"},
+        {{"LANG=C.UTF-8", "LANGUAGE=ja"}, cForms, "C"},
+        {{"LC_ALL=POSIX", "LANG=de_DE.UTF-8", "LANGUAGE=de"}, cForms, "C"},
+        {{"LANG=xx_YY.UTF-8"}, cForms, nullptr},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = runCalc(request, regionalEnvironment(c.environment));
+        EXPECT_EQ(run.out, "\"#\",\"Date\",\"Depreciation/Year\",\"Book Value\"\r\n" + c.row + "\r\n")
+            << c.environment.back();
+        if (c.sameLocale) {
+            EXPECT_EQ(runCalc(with(request, {"--locale", c.sameLocale}), regionalEnvironment({})).out, run.out)
+                << c.sameLocale;
+        }
+    }
+}
+
 TEST(PecunorCalcRunTest, DatesRowsFromTheLocalDateByDefault)
 {
     const QDate today = QDate::currentDate();
