@@ -8,15 +8,16 @@ namespace pecunor::detail {
 
 namespace {
 
-enum class LastColumn { AccumulatedTotal, RemainingTotal };
+enum class LastColumn { AccumulatedTotal, RemainingTotal, BondValue };
 
 void shapeSchedule(SheetWriter& out, int rows, bool withPayment, LastColumn last)
 {
     const ScheduleHeadings& headings = out.texts().headings;
     const std::string payment = out.unitText(headings.paymentPer);
     const std::string interest = out.unitText(headings.interestPer);
-    const std::string_view lastHeader =
-        last == LastColumn::AccumulatedTotal ? headings.accumulatedTotal : headings.remainingTotal;
+    const std::string_view lastHeader = last == LastColumn::AccumulatedTotal ? headings.accumulatedTotal
+                                        : last == LastColumn::BondValue      ? headings.bondValue
+                                                                             : headings.remainingTotal;
     if (withPayment)
         out.sheet().dimensionGrid(3, rows, 2, 1, {headings.rowNumber, headings.date, payment, interest, lastHeader});
     else
@@ -106,7 +107,9 @@ void fillFutureValueInvestment(const MethodInputs& in, SheetWriter& out)
 void fillPresentValue(const MethodInputs& in, SheetWriter& out)
 {
     const int n = in.count;
-    shapeSchedule(out, n + 1, false, LastColumn::AccumulatedTotal);
+    // A zero-coupon bond's value grows to its face value; no account is kept.
+    shapeSchedule(out, n + 1, false,
+                  in.method == CalcMethod::ZeroCouponBonds ? LastColumn::BondValue : LastColumn::AccumulatedTotal);
     const long double presentValue = divide(in.e(1), growth(in, n));
     long double opening = presentValue;
     long double total = 0;

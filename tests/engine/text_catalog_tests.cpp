@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                         PeriodUnit::HalfYears, {"#", "Datum", "Abschreibung/Halbjahr", "Buchwert"},
                         "Restbuchwert : \nAbschreibung gesamt : \nØ Abschreibung / Halbjahr : "},
         GermanSheetCase{"ZeroCouponBonds", CalcMethod::ZeroCouponBonds, {"1000", "10", "3"}, PeriodUnit::Weeks,
-                        {"#", "Datum", "Zinsen/Woche", "Kontostand"},
+                        {"#", "Datum", "Zinsen/Woche", "Wert"},
                         "Barwert : \nZinsen gesamt : \nØ Zinsen / Woche : \nZinssatz / Woche (%) : "},
         GermanSheetCase{"BondYield", CalcMethod::BondYield, {"8", "100"}, PeriodUnit::Days,
                         {"Kuponzins", "Kurs", "Laufende Rendite"}, ""},
