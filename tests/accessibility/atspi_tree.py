@@ -48,12 +48,13 @@ def main():
     if table is None:
         return
     rows, columns = Atspi.Table.get_n_rows(table), Atspi.Table.get_n_columns(table)
-    check((rows, columns) == (3, 3), f"three rows of three columns (got {rows} x {columns})")
+    # The row number is a column of its own for readers, besides heading its row.
+    check((rows, columns) == (3, 4), f"three rows of four columns (got {rows} x {columns})")
     headers = [Atspi.Table.get_column_header(table, c).get_name() for c in range(columns)]
-    check(headers == ["Date", "Interest/Year", "Accumulated Total"], f"column headers {headers}")
+    check(headers == ["#", "Date", "Interest/Year", "Accumulated Total"], f"column headers {headers}")
     row_header = Atspi.Table.get_row_header(table, 1)
     check(row_header is not None and row_header.get_name() == "2", "the '#' column heads the rows")
-    cell = Atspi.Table.get_accessible_at(table, 2, 2).get_name()
+    cell = Atspi.Table.get_accessible_at(table, 2, 3).get_name()
     check(cell == "$1,331.00", f"a cell reads its text ({cell!r})")
 
     summary = find(app, "list", "Summary")
