@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QPointer>
 
+#include "list_item_accessible.h"
 #include "result_grid_accessible.h"
 
 // Qt 6.4 tells readers of a changed choice only by a name change and a
@@ -19,24 +20,15 @@ namespace pecunor {
 
 namespace {
 
-class ChoiceItemAccessible : public QAccessibleInterface {
+class ChoiceItemAccessible : public ListItemAccessible<QComboBox> {
 public:
-    ChoiceItemAccessible(QComboBox* box, int index) : box_(box), index_(index) {}
+    ChoiceItemAccessible(QComboBox* box, int index) : ListItemAccessible(box), index_(index) {}
 
-    bool isValid() const override { return box_ && index_ < box_->count(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return box_ ? box_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(box_); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessible::Role role() const override { return QAccessible::ListItem; }
-    void setText(QAccessible::Text, const QString&) override {}
+    bool isValid() const override { return owner_ && index_ < owner_->count(); }
 
     QString text(QAccessible::Text kind) const override
     {
-        return kind == QAccessible::Name && isValid() ? box_->itemText(index_) : QString();
+        return kind == QAccessible::Name && isValid() ? owner_->itemText(index_) : QString();
     }
     QAccessible::State state() const override
     {
@@ -48,23 +40,21 @@ public:
         state.selectable = true;
         state.focusable = true;
         state.selected = chosen();
-        state.focused = state.selected && box_->hasFocus();
-        state.invisible = !state.selected || !box_->isVisible();
+        state.focused = state.selected && owner_->hasFocus();
+        state.invisible = !state.selected || !owner_->isVisible();
         return state;
     }
     // The closed box shows the chosen item only.
     QRect rect() const override
     {
-        return isValid() && chosen() ? QRect(box_->mapToGlobal(QPoint()), box_->size()) : QRect();
+        return isValid() && chosen() ? QRect(owner_->mapToGlobal(QPoint()), owner_->size()) : QRect();
     }
 
-    QComboBox* box() const { return box_; }
     int index() const { return index_; }
 
 private:
-    bool chosen() const { return index_ == box_->currentIndex(); }
+    bool chosen() const { return index_ == owner_->currentIndex(); }
 
-    QPointer<QComboBox> box_;
     int index_;
 };
 
@@ -95,7 +85,7 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override
     {
         const auto* item = dynamic_cast<const ChoiceItemAccessible*>(child);
-        return item && item->box() == box() ? item->index() : -1;
+        return item && item->owner() == box() ? item->index() : -1;
     }
 
     // Without a name of its own the box is named by its choice, as Qt's is;

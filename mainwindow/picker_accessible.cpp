@@ -8,6 +8,7 @@
 #include <array>
 
 #include "date_picker.h"
+#include "list_item_accessible.h"
 #include "month_calendar.h"
 #include "result_grid_accessible.h"
 
@@ -18,21 +19,11 @@ namespace {
 bool sameMonth(CivilDate a, CivilDate b) { return a.year == b.year && a.month == b.month; }
 
 // One date of the calendar, valid while its month is shown.
-class DayAccessible : public QAccessibleInterface {
+class DayAccessible : public ListItemAccessible<MonthCalendar> {
 public:
-    DayAccessible(MonthCalendar* calendar, CivilDate date) : calendar_(calendar), date_(date) {}
+    DayAccessible(MonthCalendar* calendar, CivilDate date) : ListItemAccessible(calendar), date_(date) {}
 
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return calendar_ ? calendar_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(calendar_); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override {}
-
-    bool isValid() const override { return calendar_ && sameMonth(calendar_->date(), date_); }
-    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    bool isValid() const override { return owner_ && sameMonth(owner_->date(), date_); }
     QString text(QAccessible::Text kind) const override
     {
         if (kind != QAccessible::Name || !isValid())
@@ -48,23 +39,21 @@ public:
         }
         state.selectable = true;
         state.focusable = true;
-        state.selected = calendar_->date().day == date_.day;
-        state.focused = state.selected && calendar_->hasFocus();
+        state.selected = owner_->date().day == date_.day;
+        state.focused = state.selected && owner_->hasFocus();
         return state;
     }
     QRect rect() const override
     {
         if (!isValid())
             return {};
-        const QRect cell = calendar_->cellRect(calendar_->cellOfDay(date_.day));
-        return {calendar_->mapToGlobal(cell.topLeft()), cell.size()};
+        const QRect cell = owner_->cellRect(owner_->cellOfDay(date_.day));
+        return {owner_->mapToGlobal(cell.topLeft()), cell.size()};
     }
 
-    const MonthCalendar* calendar() const { return calendar_; }
     int day() const { return date_.day; }
 
 private:
-    QPointer<MonthCalendar> calendar_;
     CivilDate date_;
 };
 
@@ -96,7 +85,7 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override
     {
         const auto* day = dynamic_cast<const DayAccessible*>(child);
-        return day && day->calendar() == calendar() && day->isValid() ? day->day() - 1 : -1;
+        return day && day->owner() == calendar() && day->isValid() ? day->day() - 1 : -1;
     }
     QAccessibleInterface* focusChild() const override
     {

@@ -5,6 +5,7 @@
 
 #include "date_picker.h"
 #include "frm_calc.h"
+#include "list_item_accessible.h"
 #include "picker_accessible.h"
 #include "reader_events.h"
 #include "result_grid.h"
@@ -20,24 +21,13 @@ namespace pecunor {
 namespace {
 
 // A child that is not a widget of its own: a summary line.
-class PartAccessible : public QAccessibleInterface {
+class PartAccessible : public ListItemAccessible<QWidget> {
 public:
-    PartAccessible(QWidget* owner, int index) : owner_(owner), index_(index) {}
+    PartAccessible(QWidget* owner, int index) : ListItemAccessible(owner), index_(index) {}
 
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return owner_ ? owner_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(owner_); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override {}
-
-    QWidget* owner() const { return owner_; }
     int index() const { return index_; }
 
 protected:
-    QPointer<QWidget> owner_;
     int index_;
 };
 
@@ -47,7 +37,6 @@ class SummaryLineAccessible : public PartAccessible {
 public:
     using PartAccessible::PartAccessible;
     bool isValid() const override { return owner_ && index_ < summaryLines(owner_).size(); }
-    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QString text(QAccessible::Text kind) const override
     {
         return kind == QAccessible::Name && isValid() ? summaryLines(owner_).at(index_) : QString();
