@@ -57,7 +57,13 @@ TfrmCalc::TfrmCalc(AppSettings& settings, RegionalSettings regional, WindowServi
     FormCreate();
 }
 
-TfrmCalc::~TfrmCalc() { qApp->removeEventFilter(this); }
+TfrmCalc::~TfrmCalc()
+{
+    qApp->removeEventFilter(this);
+    // Closing the window as its base class goes moves the focus: no handler
+    // of this half-destroyed window may run for it.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void TfrmCalc::createInputPanel()
 {
