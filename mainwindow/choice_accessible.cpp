@@ -32,16 +32,8 @@ public:
     }
     QAccessible::State state() const override
     {
-        QAccessible::State state;
-        if (!isValid()) {
-            state.invalid = true;
-            return state;
-        }
-        state.selectable = true;
-        state.focusable = true;
-        state.selected = chosen();
-        state.focused = state.selected && owner_->hasFocus();
-        state.invisible = !state.selected || !owner_->isVisible();
+        QAccessible::State state = choosableState(isValid() && chosen());
+        state.invisible = !state.invalid && (!state.selected || !owner_->isVisible());
         return state;
     }
     // The closed box shows the chosen item only.

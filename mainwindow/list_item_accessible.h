@@ -28,6 +28,22 @@ public:
     Owner* owner() const { return owner_; }
 
 protected:
+    // An item that may be chosen: focused when chosen while its owner has
+    // the focus; invalid once it no longer stands for anything.
+    QAccessible::State choosableState(bool chosen) const
+    {
+        QAccessible::State state;
+        if (!isValid()) {
+            state.invalid = true;
+            return state;
+        }
+        state.selectable = true;
+        state.focusable = true;
+        state.selected = chosen;
+        state.focused = chosen && owner_->hasFocus();
+        return state;
+    }
+
     QPointer<Owner> owner_;
 };
 

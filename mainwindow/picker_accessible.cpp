@@ -32,16 +32,7 @@ public:
     }
     QAccessible::State state() const override
     {
-        QAccessible::State state;
-        if (!isValid()) {
-            state.invalid = true;
-            return state;
-        }
-        state.selectable = true;
-        state.focusable = true;
-        state.selected = owner_->date().day == date_.day;
-        state.focused = state.selected && owner_->hasFocus();
-        return state;
+        return choosableState(isValid() && owner_->date().day == date_.day);
     }
     QRect rect() const override
     {

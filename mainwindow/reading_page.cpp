@@ -79,25 +79,13 @@ public:
     {
         if (type != QAccessible::LineBoundary)
             return QAccessibleTextInterface::textBeforeOffset(offset, type, start, end);
-        QTextCursor cursor = cursorAt(offset);
-        cursor.movePosition(QTextCursor::StartOfLine);
-        if (!cursor.movePosition(QTextCursor::PreviousCharacter)) {
-            *start = *end = 0;
-            return {};
-        }
-        return textAtOffset(cursor.position(), type, start, end);
+        return neighbouringLine(offset, false, start, end);
     }
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override
     {
         if (type != QAccessible::LineBoundary)
             return QAccessibleTextInterface::textAfterOffset(offset, type, start, end);
-        QTextCursor cursor = cursorAt(offset);
-        cursor.movePosition(QTextCursor::EndOfLine);
-        if (!cursor.movePosition(QTextCursor::NextCharacter)) {
-            *start = *end = characterCount();
-            return {};
-        }
-        return textAtOffset(cursor.position(), type, start, end);
+        return neighbouringLine(offset, true, start, end);
     }
 
     int cursorPosition() const override { return page()->textCursor().position(); }
@@ -147,6 +135,19 @@ public:
     }
 
 private:
+    // The line before or after the one at offset; none, at the page's start
+    // or end, beyond the first or last line.
+    QString neighbouringLine(int offset, bool after, int* start, int* end) const
+    {
+        QTextCursor cursor = cursorAt(offset);
+        cursor.movePosition(after ? QTextCursor::EndOfLine : QTextCursor::StartOfLine);
+        if (!cursor.movePosition(after ? QTextCursor::NextCharacter : QTextCursor::PreviousCharacter)) {
+            *start = *end = after ? characterCount() : 0;
+            return {};
+        }
+        return textAtOffset(cursor.position(), QAccessible::LineBoundary, start, end);
+    }
+
     QTextCursor cursorAt(int offset) const
     {
         QTextCursor cursor(document());

@@ -154,6 +154,16 @@ def over(values):
     return den, [v.numerator * (den // v.denominator) for v in values]
 
 
+def money(value):
+    """A summary amount that is a fraction already."""
+    return ("m", Cell(value.numerator, value.denominator))
+
+
+def totals(total, den, n):
+    """The total over the periods and its average per period, as summaries end."""
+    return [("m", Cell(total, den)), ("m", Cell(total, den * n))]
+
+
 # The methods, as the engine computes them. Each yields its cells row by row
 # (None for an empty cell), then its summary values as a list of (kind, Cell),
 # kind "m" money or "n" the rate as a number. Working values are numerators
@@ -171,7 +181,7 @@ def future_value(e, n, rate, _at_start):
         den *= b
         yield Cell(interest, den)
         yield Cell(o, den)
-    yield [("m", Cell(o, den)), ("m", Cell(total, den)), ("m", Cell(total, den * n)), ("n", rate)]
+    yield [("m", Cell(o, den)), *totals(total, den, n), ("n", rate)]
 
 
 def future_value_annuity(e, n, rate, at_start):
@@ -189,8 +199,7 @@ def future_value_annuity(e, n, rate, at_start):
         yield Cell(interest, den)
         yield Cell(o, den)
     payments = n * e[2]
-    yield [("m", Cell(o, den)), ("m", Cell(payments.numerator, payments.denominator)), ("m", Cell(total, den)),
-           ("m", Cell(total, den * n)), ("n", rate)]
+    yield [("m", Cell(o, den)), money(payments), *totals(total, den, n), ("n", rate)]
 
 
 def future_value_investment(e, n, rate, at_start):
@@ -218,8 +227,7 @@ def future_value_investment(e, n, rate, at_start):
         yield Cell(interest, den)
         yield Cell(closing, den)
     payments = rows * x
-    yield [("m", Cell(payments.numerator, payments.denominator)), ("m", Cell(total, den)),
-           ("m", Cell(total, den * n)), ("n", rate)]
+    yield [money(payments), *totals(total, den, n), ("n", rate)]
 
 
 def present_value(e, n, rate, _at_start):
@@ -236,8 +244,7 @@ def present_value(e, n, rate, _at_start):
         den *= b
         yield Cell(interest, den)
         yield Cell(o, den)
-    yield [("m", Cell(pv.numerator, pv.denominator)), ("m", Cell(total, den)), ("m", Cell(total, den * n)),
-           ("n", rate)]
+    yield [money(pv), *totals(total, den, n), ("n", rate)]
 
 
 def present_value_annuity(e, n, rate, at_start):
@@ -261,8 +268,7 @@ def present_value_annuity(e, n, rate, at_start):
     for row in reversed(rows):
         yield from row
     payments = n * e[2]
-    yield [("m", Cell(balance, den)), ("m", Cell(payments.numerator, payments.denominator)),
-           ("m", Cell(total, den)), ("m", Cell(total, den * n)), ("n", rate)]
+    yield [("m", Cell(balance, den)), money(payments), *totals(total, den, n), ("n", rate)]
 
 
 def loan_payment(e, n, rate, _at_start):
@@ -283,8 +289,7 @@ def loan_payment(e, n, rate, _at_start):
         yield Cell(interest, den)
         yield Cell(o, den)
     payments = n * x
-    yield [("m", Cell(payments.numerator, payments.denominator)), ("m", Cell(total, den)),
-           ("m", Cell(total, den * n)), ("n", rate)]
+    yield [money(payments), *totals(total, den, n), ("n", rate)]
 
 
 def straight_line(e, n, _rate, _at_start):
@@ -330,7 +335,7 @@ def double_declining(e, n, _rate, _at_start):
                 yield zero
                 yield kept
             break
-    yield [("m", Cell(book, den)), ("m", Cell(total, den)), ("m", Cell(total, den * n))]
+    yield [("m", Cell(book, den)), *totals(total, den, n)]
 
 
 def ratio(e, _n, _rate, _at_start):
