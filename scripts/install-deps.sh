@@ -34,12 +34,12 @@ readonly REQUIRED_PACKAGES=(
     # the Debian package: dpkg-shlibdeps finds its dependencies, lintian and
     # appstreamcli check it and its software-centre entry, man reads its pages
     dpkg-dev file lintian appstream man-db
-    # the German window is tested in a German locale
+    # the German and French windows are tested in their own locales
     locales
 )
 
 # Locales the tests run the program in, generated when missing.
-readonly TEST_LOCALES=(de_DE.UTF-8 de_CH.UTF-8 de_AT.UTF-8 fr_FR.UTF-8 fr_CH.UTF-8)
+readonly TEST_LOCALES=(de_DE.UTF-8 de_CH.UTF-8 de_AT.UTF-8 fr_FR.UTF-8 fr_BE.UTF-8 fr_CH.UTF-8 fr_CA.UTF-8)
 
 is_installed() {
     [[ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" == "install ok installed" ]]
