@@ -12,12 +12,14 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "../engine/engine_test_support.h"
 #include "explanation.h"
 #include "number_format.h"
+#include "regional_settings_qt.h"
 #include "rcdata.h"
 #include "text_utils.h"
 
@@ -145,7 +147,7 @@ QString family(const QTextCharFormat& format) { return format.fontFamilies().toS
 std::vector<StyledBlock> loadBlocks(const ExpectedDocument& expected)
 {
     QTextDocument document;
-    document.setHtml(explanationDocumentIn(expected.method, expected.language->code));
+    document.setHtml(explanationDocumentIn(expected.method, expected.language->code, expected.language->regional));
     return styledBlocks(document);
 }
 
@@ -201,18 +203,10 @@ TEST_P(ExplanationDocumentTest, SetsHeadingsAndBodyInTenPointArial)
 
 // ---- The worked figures ----
 //
-// An element of class "example" declares one set of inputs:
-//   data-example   its name within the document
-//   data-values    the four value entries as typed, separated by "|"
-//   data-periods   the period unit as listed (default "Years")
-//   data-due       the payment timing as listed (default "End of Period")
-//   data-rate-per  the unit of the interest rate as listed (default "/ Year")
-// A <span class="figure"> quotes what the calculation shows for its example:
-//   data-cell="column,row" a table cell, data-summary="label" a summary value.
-// A <span class="entry" data-entry="n"> quotes value entry n of its example.
-// Every document of every language names its inputs and summary lines by
-// their English texts; values are typed and figures read under the regional
-// settings of the document's readers.
+// The documents are templates (explanation_fill.h): each figure, entry and
+// amount of the prose is filled in the reader's regional forms. Every
+// document of every language names its inputs and summary lines by their
+// English texts.
 
 using Attributes = QHash<QString, QString>;
 
@@ -242,13 +236,14 @@ std::vector<Attributes> examplesIn(const QString& html)
     return found;
 }
 
-std::vector<Quote> quotesIn(const QString& html, const QString& quoteClass)
+std::vector<Quote> marksIn(const QString& html)
 {
     static const QRegularExpression span(QStringLiteral(R"(<span\s([^>]*)>([^<]*)</span>)"));
+    static const QStringList marks{"figure", "entry", "amount"};
     std::vector<Quote> found;
     for (const QRegularExpressionMatch& match : span.globalMatch(html)) {
         Attributes attributes = attributesOf(match.captured(1));
-        if (attributes.value("class") == quoteClass)
+        if (marks.contains(attributes.value("class")))
             found.push_back({attributes, match.captured(2)});
     }
     return found;
@@ -264,7 +259,8 @@ std::optional<Enum> itemByText(const QString& text, TextOf textOf)
     return std::nullopt;
 }
 
-std::optional<test::Inputs> inputsOf(CalcMethod method, const Attributes& example)
+// The inputs of an example as a reader of those regional forms types them.
+std::optional<test::Inputs> inputsOf(CalcMethod method, const Attributes& example, const RegionalSettings& regional)
 {
     const auto unit = itemByText<PeriodUnit, periodUnitCount>(
         example.value("data-periods", "Years"), [](PeriodUnit u) { return periodUnitText(u); });
@@ -279,8 +275,8 @@ std::optional<test::Inputs> inputsOf(CalcMethod method, const Attributes& exampl
     inputs.unit = *unit;
     inputs.interestPer = *ratePer;
     inputs.timing = *timing;
-    for (const QString& value : example.value("data-values").split('|'))
-        inputs.values.push_back(value.toStdString());
+    for (QString value : example.value("data-values").split('|'))
+        inputs.values.push_back(value.replace('.', QString::fromStdString(regional.decimalSeparator)).toStdString());
     return inputs;
 }
 
@@ -310,6 +306,7 @@ std::optional<std::string> quotedFigure(const ResultSheet& sheet, const Attribut
     return std::string(sheet.cell(column, row));
 }
 
+// What the engine reads from a text typed into a value entry.
 long double enteredAmount(const QString& typed, const RegionalSettings& regional)
 {
     const std::string digits = keepChars(typed.toStdString(), "0123456789" + regional.decimalSeparator);
@@ -319,16 +316,39 @@ long double enteredAmount(const QString& typed, const RegionalSettings& regional
 // A quote as the page shows it: entities decoded, a non-breaking space as a blank.
 QString shownText(const Quote& quote) { return QTextDocumentFragment::fromHtml(quote.text).toPlainText(); }
 
-TEST_P(ExplanationDocumentTest, QuotesTheFiguresTheCalculationShows)
+struct FilledDocument {
+    ExpectedDocument document;
+    QString localeName;
+};
+
+void PrintTo(const FilledDocument& filled, std::ostream* out)
 {
-    const CalcMethod method = GetParam().method;
-    const RegionalSettings& regional = GetParam().language->regional;
-    const QString html = explanationDocumentIn(method, GetParam().language->code);
+    PrintTo(filled.document, out);
+    *out << " under " << filled.localeName.toStdString();
+}
+
+std::vector<FilledDocument> documentsUnderEachLocale()
+{
+    std::vector<FilledDocument> found;
+    for (const ExpectedDocument& document : expectedDocuments) {
+        for (const char* locale : {"en_US.UTF-8", "de_DE.UTF-8", "de_CH.UTF-8", "fr_FR.UTF-8"})
+            found.push_back({document, locale});
+    }
+    return found;
+}
+
+class FilledFiguresTest : public ::testing::TestWithParam<FilledDocument> {};
+
+TEST_P(FilledFiguresTest, ShowWhatTheCalculationShowsAndTypeAsTheExampleEntries)
+{
+    const CalcMethod method = GetParam().document.method;
+    const RegionalSettings regional = *platform::regionalSettingsNamed(GetParam().localeName);
+    const QString html = explanationDocumentIn(method, GetParam().document.language->code, regional);
     std::map<QString, test::Inputs> inputsByExample;
     std::map<QString, ResultSheet> sheetByExample;
     for (const Attributes& example : examplesIn(html)) {
         const QString name = example.value("data-example");
-        const auto inputs = inputsOf(method, example);
+        const auto inputs = inputsOf(method, example, regional);
         ASSERT_TRUE(inputs) << "unreadable inputs of example " << name.toStdString();
         inputsByExample.emplace(name, *inputs);
         sheetByExample.emplace(name, test::calculate(*inputs, regional));
@@ -337,28 +357,66 @@ TEST_P(ExplanationDocumentTest, QuotesTheFiguresTheCalculationShows)
     ASSERT_FALSE(sheetByExample.empty()) << "no worked example";
 
     std::set<QString> quotedExamples;
-    for (const Quote& figure : quotesIn(html, "figure")) {
-        const QString name = figure.attributes.value("data-example");
-        const auto sheet = sheetByExample.find(name);
-        ASSERT_NE(sheet, sheetByExample.end()) << "figure " << figure.text.toStdString() << " of no example";
-        const auto shown = quotedFigure(sheet->second, figure.attributes);
-        ASSERT_TRUE(shown) << "figure " << figure.text.toStdString() << " points at nothing";
-        EXPECT_EQ(shownText(figure).toStdString(), *shown)
-            << "example " << name.toStdString() << ", cell " << figure.attributes.value("data-cell").toStdString()
-            << figure.attributes.value("data-summary").toStdString();
+    for (const Quote& mark : marksIn(html)) {
+        const QString shown = shownText(mark);
+        const QString name = mark.attributes.value("data-example");
+        const std::string where = name.toStdString() + " " + mark.attributes.value("data-cell").toStdString() +
+                                  mark.attributes.value("data-summary").toStdString() +
+                                  mark.attributes.value("data-entry").toStdString();
+        EXPECT_FALSE(shown.isEmpty()) << "unfilled: " << where;
+        if (mark.attributes.value("class") == "amount") {
+            EXPECT_EQ(enteredAmount(shown, regional), textToAmount(mark.attributes.value("data-value").toStdString(),
+                                                                   false, test::plainRegional()))
+                << shown.toStdString();
+            continue;
+        }
+        const auto inputs = inputsByExample.find(name);
+        ASSERT_NE(inputs, inputsByExample.end()) << "quote of no example: " << where;
+        if (mark.attributes.value("class") == "entry") {
+            const auto index = std::size_t(mark.attributes.value("data-entry").toInt() - 1);
+            ASSERT_LT(index, inputs->second.values.size()) << where;
+            const QString typed = QString::fromStdString(inputs->second.values[index]);
+            EXPECT_EQ(enteredAmount(shown, regional), enteredAmount(typed, regional))
+                << "text says " << shown.toStdString() << ", entry is " << typed.toStdString();
+            continue;
+        }
+        const auto figure = quotedFigure(sheetByExample.at(name), mark.attributes);
+        ASSERT_TRUE(figure) << "figure points at nothing: " << where;
+        EXPECT_EQ(shown.toStdString(), *figure) << where;
         quotedExamples.insert(name);
     }
     for (const auto& [name, sheet] : sheetByExample)
         EXPECT_TRUE(quotedExamples.count(name)) << "example " << name.toStdString() << " quotes no figure";
+}
 
-    for (const Quote& entry : quotesIn(html, "entry")) {
-        const auto inputs = inputsByExample.find(entry.attributes.value("data-example"));
-        ASSERT_NE(inputs, inputsByExample.end()) << "entry " << entry.text.toStdString() << " of no example";
-        const auto index = std::size_t(entry.attributes.value("data-entry").toInt() - 1);
-        ASSERT_LT(index, inputs->second.values.size()) << entry.text.toStdString();
-        const QString typed = QString::fromStdString(inputs->second.values[index]);
-        EXPECT_EQ(enteredAmount(shownText(entry), regional), enteredAmount(typed, regional))
-            << "text says " << entry.text.toStdString() << ", entry is " << typed.toStdString();
+INSTANTIATE_TEST_SUITE_P(AllMethods, FilledFiguresTest, ::testing::ValuesIn(documentsUnderEachLocale()));
+
+// Outside the marks a document holds no figure in one country's form.
+TEST_P(ExplanationDocumentTest, WritesNoFigureAsFixedText)
+{
+    const QTextDocumentFragment templateText = QTextDocumentFragment::fromHtml(
+        QString::fromUtf8(readRcdata(explanationResourceId(GetParam().method), GetParam().language->code)));
+    static const QRegularExpression regionalFigure(QStringLiteral(R"(\d[.,’'\s]\d)"));
+    const QRegularExpressionMatch fixed = regionalFigure.match(templateText.toPlainText());
+    EXPECT_FALSE(fixed.hasMatch()) << fixed.captured().toStdString();
+}
+
+// The examples written as the window writes them in the reader's forms,
+// whatever the language of the texts.
+TEST(FilledExplanation, WritesTheAmountsOfTheRegionalSettings)
+{
+    const std::vector<std::tuple<CalcMethod, QString, QString, QString>> cases = {
+        {CalcMethod::FutureValue, "de", "de_CH.UTF-8", "Endwert von CHF 1’331.00;"},
+        {CalcMethod::FutureValue, "de", "en_US.UTF-8", "Endwert von $1,331.00;"},
+        {CalcMethod::FutureValue, "en", "de_DE.UTF-8", "future value of 1.331,00 €,"},
+        {CalcMethod::BondPrice, "en", "de_DE.UTF-8", "yield of 0,1, that is"},
+        {CalcMethod::BondPrice, "de", "de_CH.UTF-8", "Rendite von 0.1, also"},
+    };
+    for (const auto& [method, language, locale, expected] : cases) {
+        QTextDocument document;
+        document.setHtml(explanationDocumentIn(method, language, *platform::regionalSettingsNamed(locale)));
+        EXPECT_TRUE(document.toPlainText().simplified().contains(expected))
+            << locale.toStdString() << ": " << document.toPlainText().toStdString();
     }
 }
 
