@@ -172,12 +172,11 @@ void makeReadingPage(QTextBrowser& page)
     }();
     (void)installed;
     page.setProperty(readingPageProperty, true);
-    // An interface made before, by an event of the page's making, is Qt's own.
-    if (QAccessible::isActive()) {
-        QAccessibleInterface* known = QAccessible::queryAccessibleInterface(&page);
-        if (known && !dynamic_cast<ReadingPageAccessible*>(known))
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(known));
-    }
+    // An interface made before, by an event of the page's making, is Qt's own;
+    // Qt makes and keeps one for such an event also while no reader listens.
+    QAccessibleInterface* known = QAccessible::queryAccessibleInterface(&page);
+    if (known && !dynamic_cast<ReadingPageAccessible*>(known))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(known));
     // The arrow keys move a caret through the lines, which readers follow.
     page.setTextInteractionFlags(page.textInteractionFlags() | Qt::TextSelectableByKeyboard);
     // The frame shows the focus in the highlight colour, as wide either way
