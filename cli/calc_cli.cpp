@@ -88,7 +88,7 @@ CliOutput renderSheet(const CalcRequest& request, const ResultSheet& sheet, Outp
 
 CliOutput runCommandLine(const std::vector<std::string>& arguments)
 {
-    const TextCatalog& texts = catalogForLanguage(platform::interfaceLanguage().toStdString());
+    const TextCatalog& texts = platform::interfaceCatalog();
     const ParsedCommandLine parsed = parseArguments(arguments, texts);
     if (std::holds_alternative<HelpWanted>(parsed))
         return {usageText(texts), {}, exitValidSheet};

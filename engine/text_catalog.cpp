@@ -1,148 +1,174 @@
 #include "text_catalog.h"
 
+// lupdate reads these marks as Qt's and takes their texts into the
+// translation files; the engine knows no Qt, so here each is its text alone.
+#define QT_TRANSLATE_NOOP(context, text) text
+#define QT_TRANSLATE_NOOP3(context, text, disambiguation) text
+
 namespace pecunor {
 
 namespace {
 
+// The heading of the zero-coupon bond's value, the same English words as
+// the accumulated total; its mark below carries the same words.
+constexpr std::string_view bondValueNote = "value of a zero-coupon bond";
+
+// Texts that several entries share, one translation each.
+constexpr std::string_view futureValue = QT_TRANSLATE_NOOP("Engine", "Future Value");
+constexpr std::string_view presentValue = QT_TRANSLATE_NOOP("Engine", "Present Value");
+constexpr std::string_view interest = QT_TRANSLATE_NOOP("Engine", "% Interest");
+constexpr std::string_view periodCount = QT_TRANSLATE_NOOP("Engine", "Number of {P}");
+constexpr std::string_view paymentPer = QT_TRANSLATE_NOOP("Engine", "Payment/{U}");
+constexpr std::string_view cost = QT_TRANSLATE_NOOP("Engine", "Cost");
+constexpr std::string_view salvageValue = QT_TRANSLATE_NOOP("Engine", "Salvage Value");
+constexpr std::string_view life = QT_TRANSLATE_NOOP("Engine", "Life in {P}");
+constexpr std::string_view couponRate = QT_TRANSLATE_NOOP("Engine", "Coupon Rate");
+constexpr std::string_view price = QT_TRANSLATE_NOOP("Engine", "Price");
+constexpr std::string_view yield = QT_TRANSLATE_NOOP("Engine", "Yield");
+constexpr std::string_view closingPrice = QT_TRANSLATE_NOOP("Engine", "Closing Price");
+constexpr std::string_view earningsPerShare = QT_TRANSLATE_NOOP("Engine", "Earnings per Share");
+constexpr std::string_view priceEarningsRatio = QT_TRANSLATE_NOOP("Engine", "Price/Earnings Ratio");
+constexpr std::string_view accumulatedTotal = QT_TRANSLATE_NOOP("Engine", "Accumulated Total");
+constexpr std::string_view presentValueSummary =
+    QT_TRANSLATE_NOOP("Engine", "Present Value : \nTotal Interest : \nAverage Interest / {U} : \n% Interest / {U} : ");
+constexpr std::string_view bookValueSummary = QT_TRANSLATE_NOOP(
+    "Engine", "Remaining Book Value : \nTotal Depreciation : \nAverage Depreciation / {U} : ");
+
 constexpr TextCatalog english{
-    .methodNames = {"Future Value", "Future Value Annuity", "Future Value Investment", "Present Value",
-                    "Present Value Annuity", "Present Loan Payment", "Straight-Line Deprec.",
-                    "Sum-of-Years Deprec.", "Dbl. Decl. Bal. Deprec.", "Zero Coupon Bonds", "Bond Yield",
-                    "Bond Price", "Price / Earnings (Stocks)", "Earnings / Share (Stocks)"},
+    .methodNames = {futureValue, QT_TRANSLATE_NOOP("Engine", "Future Value Annuity"),
+                    QT_TRANSLATE_NOOP("Engine", "Future Value Investment"), presentValue,
+                    QT_TRANSLATE_NOOP("Engine", "Present Value Annuity"),
+                    QT_TRANSLATE_NOOP("Engine", "Present Loan Payment"),
+                    QT_TRANSLATE_NOOP("Engine", "Straight-Line Deprec."),
+                    QT_TRANSLATE_NOOP("Engine", "Sum-of-Years Deprec."),
+                    QT_TRANSLATE_NOOP("Engine", "Dbl. Decl. Bal. Deprec."),
+                    QT_TRANSLATE_NOOP("Engine", "Zero Coupon Bonds"), QT_TRANSLATE_NOOP("Engine", "Bond Yield"),
+                    QT_TRANSLATE_NOOP("Engine", "Bond Price"),
+                    QT_TRANSLATE_NOOP("Engine", "Price / Earnings (Stocks)"),
+                    QT_TRANSLATE_NOOP("Engine", "Earnings / Share (Stocks)")},
     .units = {{
-        {"Years", "Year", "/ Year"},
-        {"Half-Years", "Half-Year", "/ Half-Year"},
-        {"Quarters", "Quarter", "/ Quarter"},
-        {"Months", "Month", "/ Month"},
-        {"Weeks", "Week", "/ Week"},
-        {"Days", "Day", "/ Day"},
+        {QT_TRANSLATE_NOOP("Engine", "Years"), QT_TRANSLATE_NOOP("Engine", "Year"),
+         QT_TRANSLATE_NOOP("Engine", "/ Year")},
+        {QT_TRANSLATE_NOOP("Engine", "Half-Years"), QT_TRANSLATE_NOOP("Engine", "Half-Year"),
+         QT_TRANSLATE_NOOP("Engine", "/ Half-Year")},
+        {QT_TRANSLATE_NOOP("Engine", "Quarters"), QT_TRANSLATE_NOOP("Engine", "Quarter"),
+         QT_TRANSLATE_NOOP("Engine", "/ Quarter")},
+        {QT_TRANSLATE_NOOP("Engine", "Months"), QT_TRANSLATE_NOOP("Engine", "Month"),
+         QT_TRANSLATE_NOOP("Engine", "/ Month")},
+        {QT_TRANSLATE_NOOP("Engine", "Weeks"), QT_TRANSLATE_NOOP("Engine", "Week"),
+         QT_TRANSLATE_NOOP("Engine", "/ Week")},
+        {QT_TRANSLATE_NOOP("Engine", "Days"), QT_TRANSLATE_NOOP("Engine", "Day"), QT_TRANSLATE_NOOP("Engine", "/ Day")},
     }},
-    .paymentTimings = {"Start of Period", "End of Period"},
-    .inputCaptions = {"&Method", "Start &Date", "&Periods are", "P&ayments Due at"},
+    .paymentTimings = {QT_TRANSLATE_NOOP("Engine", "Start of Period"), QT_TRANSLATE_NOOP("Engine", "End of Period")},
+    .inputCaptions = {QT_TRANSLATE_NOOP("Engine", "&Method"), QT_TRANSLATE_NOOP("Engine", "Start &Date"),
+                      QT_TRANSLATE_NOOP("Engine", "&Periods are"), QT_TRANSLATE_NOOP("Engine", "P&ayments Due at")},
     .valueLabels = {{
-        {"Present Value", "% Interest", "Number of {P}", ""},
-        {"Principal", "% Interest", "Payment/{U}", "Number of {P}"},
-        {"Future Value", "% Interest", "Number of {P}", ""},
-        {"Future Value", "% Interest", "Number of {P}", ""},
-        {"Future Value", "% Interest", "Payment/{U}", "Number of {P}"},
-        {"Loan Amount", "% Interest", "Down Payment", "Number of {P}"},
-        {"Cost", "Salvage Value", "Life in {P}", ""},
-        {"Cost", "Salvage Value", "Life in {P}", ""},
-        {"Cost", "Salvage Value", "Life in {P}", ""},
-        {"Face Value", "% Interest/{U}", "Number of {P}", ""},
-        {"Coupon Rate", "Price", "", ""},
-        {"Coupon Rate", "Yield", "", ""},
-        {"Closing Price", "Earnings per Share", "", ""},
-        {"Closing Price", "Price/Earnings Ratio", "", ""},
+        {presentValue, interest, periodCount, ""},
+        {QT_TRANSLATE_NOOP("Engine", "Principal"), interest, paymentPer, periodCount},
+        {futureValue, interest, periodCount, ""},
+        {futureValue, interest, periodCount, ""},
+        {futureValue, interest, paymentPer, periodCount},
+        {QT_TRANSLATE_NOOP("Engine", "Loan Amount"), interest, QT_TRANSLATE_NOOP("Engine", "Down Payment"),
+         periodCount},
+        {cost, salvageValue, life, ""},
+        {cost, salvageValue, life, ""},
+        {cost, salvageValue, life, ""},
+        {QT_TRANSLATE_NOOP("Engine", "Face Value"), QT_TRANSLATE_NOOP("Engine", "% Interest/{U}"), periodCount, ""},
+        {couponRate, price, "", ""},
+        {couponRate, yield, "", ""},
+        {closingPrice, earningsPerShare, "", ""},
+        {closingPrice, priceEarningsRatio, "", ""},
     }},
-    .headings = {"#", "Date", "Payment/{U}", "Interest/{U}", "Depreciation/{U}", "Accumulated Total",
-                 "Remaining Total", "Book Value", "Accumulated Total"},
+    .headings = {QT_TRANSLATE_NOOP("Engine", "#"), QT_TRANSLATE_NOOP("Engine", "Date"), paymentPer,
+                 QT_TRANSLATE_NOOP("Engine", "Interest/{U}"), QT_TRANSLATE_NOOP("Engine", "Depreciation/{U}"),
+                 accumulatedTotal, QT_TRANSLATE_NOOP("Engine", "Remaining Total"),
+                 QT_TRANSLATE_NOOP("Engine", "Book Value"),
+                 QT_TRANSLATE_NOOP3("Engine", "Accumulated Total", "value of a zero-coupon bond")},
     .summaryLabels = {
-        "Future Value : \nTotal Interest : \nAverage Interest / {U} : \n% Interest / {U} : ",
-        "Future Value / Annuity : \nTotal Payments : \nTotal Interest : \nAverage Interest / {U} : \n"
-        "% Interest / {U} : ",
-        "Total Payments : \nTotal Interest : \nAverage Interest / {U} : \n% Interest / {U} : ",
-        "Present Value : \nTotal Interest : \nAverage Interest / {U} : \n% Interest / {U} : ",
-        "Present Value Annuity : \nTotal Payments : \nTotal Interest : \nAverage Interest / {U} : \n"
-        "% Interest / {U} : ",
-        "Total Payments (Periods) : \nTotal Interest : \nAverage Interest / {U} : \n% Interest / {U} : ",
-        "Remaining Book Value : \nTotal Depreciation : ",
-        "Remaining Book Value : \nTotal Depreciation : \nAverage Depreciation / {U} : ",
-        "Remaining Book Value : \nTotal Depreciation : \nAverage Depreciation / {U} : ",
-        "Present Value : \nTotal Interest : \nAverage Interest / {U} : \n% Interest / {U} : ",
+        QT_TRANSLATE_NOOP("Engine",
+                          "Future Value : \nTotal Interest : \nAverage Interest / {U} : \n% Interest / {U} : "),
+        QT_TRANSLATE_NOOP("Engine", "Future Value / Annuity : \nTotal Payments : \nTotal Interest : \n"
+                                    "Average Interest / {U} : \n% Interest / {U} : "),
+        QT_TRANSLATE_NOOP("Engine",
+                          "Total Payments : \nTotal Interest : \nAverage Interest / {U} : \n% Interest / {U} : "),
+        presentValueSummary,
+        QT_TRANSLATE_NOOP("Engine", "Present Value Annuity : \nTotal Payments : \nTotal Interest : \n"
+                                    "Average Interest / {U} : \n% Interest / {U} : "),
+        QT_TRANSLATE_NOOP("Engine", "Total Payments (Periods) : \nTotal Interest : \nAverage Interest / {U} : \n"
+                                    "% Interest / {U} : "),
+        QT_TRANSLATE_NOOP("Engine", "Remaining Book Value : \nTotal Depreciation : "),
+        bookValueSummary,
+        bookValueSummary,
+        presentValueSummary,
         "",
         "",
         "",
         "",
     },
     .ratioLabels = {{
-        {"Coupon Rate", "Price", "Yield"},
-        {"Coupon Rate", "Yield", "Price"},
-        {"Closing Price", "Earnings per Share", "Price/Earnings Ratio"},
-        {"Closing Price", "Price/Earnings Ratio", "Earnings/Share"},
+        {couponRate, price, yield},
+        {couponRate, yield, price},
+        {closingPrice, earningsPerShare, priceEarningsRatio},
+        {closingPrice, priceEarningsRatio, QT_TRANSLATE_NOOP("Engine", "Earnings/Share")},
     }},
-    .faultMessages = {"Floating point overflow", "Floating point division by zero",
-                      "Invalid floating point operation"},
-    .invalidInput = "Insufficient or incorrect input values! Check fields on left side.",
+    .faultMessages = {QT_TRANSLATE_NOOP("Engine", "Floating point overflow"),
+                      QT_TRANSLATE_NOOP("Engine", "Floating point division by zero"),
+                      QT_TRANSLATE_NOOP("Engine", "Invalid floating point operation")},
+    .invalidInput =
+        QT_TRANSLATE_NOOP("Engine", "Insufficient or incorrect input values! Check fields on left side."),
 };
 
-// Method names stay within the width of the method box, as the English ones do. Every caption
-// of the input rows and the summary stays within the 25 characters of the text file's caption
-// column: "Ø" for the averages, whose units would push "Durchschn." past it.
-constexpr TextCatalog german{
-    // "Geom.-degressive Abschr.": the full "Geometrisch-degressive Abschreibung" is too wide for the box.
-    .methodNames = {"Endwert", "Endwert mit Raten", "Sparplan", "Barwert", "Barwert mit Raten",
-                    "Annuitätendarlehen", "Lineare Abschreibung", "Digitale Abschreibung",
-                    "Geom.-degressive Abschr.", "Nullkuponanleihe", "Laufende Rendite", "Anleihekurs",
-                    "Kurs-Gewinn-Verhältnis", "Gewinn je Aktie"},
-    .units = {{
-        {"Jahre", "Jahr", "/ Jahr"},
-        {"Halbjahre", "Halbjahr", "/ Halbjahr"},
-        {"Quartale", "Quartal", "/ Quartal"},
-        {"Monate", "Monat", "/ Monat"},
-        {"Wochen", "Woche", "/ Woche"},
-        {"Tage", "Tag", "/ Tag"},
-    }},
-    .paymentTimings = {"Periodenanfang", "Periodenende"},
-    // Alt+D, B, E and H open the German menus, Alt+R and L the result pages.
-    .inputCaptions = {"&Methode", "S&tartdatum", "&Periodeneinheit", "&Zahlungszeitpunkt"},
-    .valueLabels = {{
-        {"Barwert", "Zinssatz (%)", "Anzahl {P}", ""},
-        {"Anfangskapital", "Zinssatz (%)", "Rate/{U}", "Anzahl {P}"},
-        {"Endwert", "Zinssatz (%)", "Anzahl {P}", ""},
-        {"Endwert", "Zinssatz (%)", "Anzahl {P}", ""},
-        {"Endwert", "Zinssatz (%)", "Rate/{U}", "Anzahl {P}"},
-        {"Darlehensbetrag", "Zinssatz (%)", "Anzahlung", "Anzahl {P}"},
-        {"Anschaffungskosten", "Restwert", "Nutzungsdauer ({P})", ""},
-        {"Anschaffungskosten", "Restwert", "Nutzungsdauer ({P})", ""},
-        {"Anschaffungskosten", "Restwert", "Nutzungsdauer ({P})", ""},
-        {"Nennwert", "Zinssatz/{U} (%)", "Anzahl {P}", ""},
-        {"Kuponzins", "Kurs", "", ""},
-        {"Kuponzins", "Laufende Rendite", "", ""},
-        {"Schlusskurs", "Gewinn je Aktie", "", ""},
-        {"Schlusskurs", "Kurs-Gewinn-Verhältnis", "", ""},
-    }},
-    .headings = {"#", "Datum", "Rate/{U}", "Zinsen/{U}", "Abschreibung/{U}", "Kontostand", "Restschuld",
-                 "Buchwert", "Wert"},
-    .summaryLabels = {
-        "Endwert : \nZinsen gesamt : \nØ Zinsen / {U} : \nZinssatz / {U} (%) : ",
-        "Endwert mit Raten : \nZahlungen gesamt : \nZinsen gesamt : \nØ Zinsen / {U} : \n"
-        "Zinssatz / {U} (%) : ",
-        "Zahlungen gesamt : \nZinsen gesamt : \nØ Zinsen / {U} : \nZinssatz / {U} (%) : ",
-        "Barwert : \nZinsen gesamt : \nØ Zinsen / {U} : \nZinssatz / {U} (%) : ",
-        "Barwert mit Raten : \nZahlungen gesamt : \nZinsen gesamt : \nØ Zinsen / {U} : \n"
-        "Zinssatz / {U} (%) : ",
-        "Raten gesamt (Laufzeit) : \nZinsen gesamt : \nØ Zinsen / {U} : \nZinssatz / {U} (%) : ",
-        "Restbuchwert : \nAbschreibung gesamt : ",
-        "Restbuchwert : \nAbschreibung gesamt : \nØ Abschreibung / {U} : ",
-        "Restbuchwert : \nAbschreibung gesamt : \nØ Abschreibung / {U} : ",
-        "Barwert : \nZinsen gesamt : \nØ Zinsen / {U} : \nZinssatz / {U} (%) : ",
-        "",
-        "",
-        "",
-        "",
-    },
-    .ratioLabels = {{
-        {"Kuponzins", "Kurs", "Laufende Rendite"},
-        {"Kuponzins", "Laufende Rendite", "Kurs"},
-        {"Schlusskurs", "Gewinn je Aktie", "Kurs-Gewinn-Verhältnis"},
-        {"Schlusskurs", "Kurs-Gewinn-Verhältnis", "Gewinn je Aktie"},
-    }},
-    .faultMessages = {"Gleitkommaüberlauf", "Gleitkomma-Division durch null", "Ungültige Gleitkommaoperation"},
-    .invalidInput = "Unzureichende oder fehlerhafte Eingabewerte! Bitte die Felder links prüfen.",
-};
+// Calls visit(text, disambiguation) with each of the catalog's texts in turn,
+// as references into it for the translated catalog to replace.
+template <typename Catalog, typename Visit>
+void visitTexts(Catalog& texts, Visit visit)
+{
+    auto one = [&visit](auto& text) { visit(text, std::string_view()); };
+    auto all = [&one](auto& entries) {
+        for (auto& text : entries)
+            one(text);
+    };
+    all(texts.methodNames);
+    for (auto& unit : texts.units) {
+        one(unit.listText);
+        one(unit.word);
+        one(unit.interestPer);
+    }
+    all(texts.paymentTimings);
+    auto& c = texts.inputCaptions;
+    for (auto* caption : {&c.method, &c.startDate, &c.periodsAre, &c.paymentsDue})
+        one(*caption);
+    for (auto& labels : texts.valueLabels)
+        all(labels);
+    auto& h = texts.headings;
+    for (auto* heading : {&h.rowNumber, &h.date, &h.paymentPer, &h.interestPer, &h.depreciationPer,
+                          &h.accumulatedTotal, &h.remainingTotal, &h.bookValue})
+        one(*heading);
+    visit(h.bondValue, bondValueNote);
+    all(texts.summaryLabels);
+    for (auto& labels : texts.ratioLabels)
+        all(labels);
+    all(texts.faultMessages);
+    one(texts.invalidInput);
+}
 
 }  // namespace
 
 const TextCatalog& englishCatalog() { return english; }
 
-const TextCatalog& germanCatalog() { return german; }
-
-const TextCatalog& catalogForLanguage(std::string_view code)
+void forEachText(const TextCatalog& texts,
+                 const std::function<void(std::string_view text, std::string_view disambiguation)>& visit)
 {
-    const bool isGerman = code.size() >= 2 && (code[0] == 'd' || code[0] == 'D') && (code[1] == 'e' || code[1] == 'E') &&
-                        (code.size() == 2 || code[2] == '_' || code[2] == '-');
-    return isGerman ? germanCatalog() : englishCatalog();
+    visitTexts(texts, visit);
+}
+
+TranslatedCatalog::TranslatedCatalog(const TranslateText& translate) : texts_(english)
+{
+    visitTexts(texts_, [&](std::string_view& text, std::string_view disambiguation) {
+        // An empty entry is a row the method hides, nothing to translate.
+        if (!text.empty())
+            text = owned_.emplace_back(translate(engineTextContext, text, disambiguation));
+    });
 }
 
 std::string fillUnitTemplate(std::string_view pattern, const TextCatalog& texts, PeriodUnit unit)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -59,12 +61,39 @@ struct TextCatalog {
     std::string_view invalidInput;
 };
 
+// The texts as written in the sources; every other language is made from
+// it by translation.
 const TextCatalog& englishCatalog();
-const TextCatalog& germanCatalog();
 
-// German for "de" and its regional forms ("de_DE", "de-AT"); English for
-// any other code.
-const TextCatalog& catalogForLanguage(std::string_view code);
+// The context of the engine's texts in the translation files
+// ("pecunor_engine_<language>.ts").
+inline constexpr std::string_view engineTextContext = "Engine";
+
+// One English text in another language. disambiguation tells apart the
+// entries whose English words are the same but whose translations may not
+// be; it is empty for all others.
+using TranslateText =
+    std::function<std::string(std::string_view context, std::string_view english, std::string_view disambiguation)>;
+
+// Calls visit(text, disambiguation) with each text of the catalog in a fixed
+// order, the empty entries of hidden rows included.
+void forEachText(const TextCatalog& texts,
+                 const std::function<void(std::string_view text, std::string_view disambiguation)>& visit);
+
+// The catalog of another language: each English text as translate returns
+// it. Owns its texts, so it stays where it was made.
+class TranslatedCatalog {
+public:
+    explicit TranslatedCatalog(const TranslateText& translate);
+    TranslatedCatalog(const TranslatedCatalog&) = delete;
+    TranslatedCatalog& operator=(const TranslatedCatalog&) = delete;
+
+    const TextCatalog& texts() const { return texts_; }
+
+private:
+    std::deque<std::string> owned_;  // a deque keeps each text in place as more are added
+    TextCatalog texts_;
+};
 
 // pattern with {P} and {U} replaced by the unit's texts; any other text
 // stays as it is.

@@ -38,7 +38,7 @@ constexpr int firstValueRow = 4;
 TfrmCalc::TfrmCalc(AppSettings& settings, RegionalSettings regional, WindowServices services)
     : settings_(settings),
       regional_(std::move(regional)),
-      texts_(catalogForLanguage(platform::interfaceLanguage().toStdString())),
+      texts_(platform::interfaceCatalog()),
       services_(std::move(services))
 {
     setObjectName(QStringLiteral("frmCalc"));

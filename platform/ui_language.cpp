@@ -3,7 +3,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
+
+#include <map>
+#include <memory>
 
 namespace pecunor::platform {
 
@@ -11,6 +15,8 @@ namespace {
 
 const QString english = QStringLiteral("en");
 const QString translationFolder = QStringLiteral(":/i18n");
+const QString filePrefix = QStringLiteral("pecunor_");
+const QString engineArea = QStringLiteral("pecunor_engine");
 
 QString& installedLanguage()
 {
@@ -18,35 +24,67 @@ QString& installedLanguage()
     return language;
 }
 
-// "de-DE", "de_AT" and "DE" all name German.
-QString languagePart(const QString& uiLanguage)
+// "pecunor_window_pt_BR.qm" as its area "pecunor_window" and language "pt_BR".
+struct TranslationFile {
+    QString area;
+    QString language;
+};
+
+QList<TranslationFile> translationFiles()
 {
-    return uiLanguage.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+    QList<TranslationFile> files;
+    for (QString name : QDir(translationFolder).entryList({filePrefix + QStringLiteral("*.qm")}, QDir::Files)) {
+        name.chop(3);
+        const qsizetype languageStart = name.indexOf(u'_', filePrefix.size());
+        if (languageStart > 0)
+            files.append({name.left(languageStart), name.mid(languageStart + 1)});
+    }
+    return files;
 }
 
-QStringList programTranslations(const QString& language)
-{
-    return QDir(translationFolder)
-        .entryList({QStringLiteral("*_%1.qm").arg(language)}, QDir::Files, QDir::Name);
-}
-
-void install(const QString& fileName, const QString& folder)
+void install(const QLocale& locale, const QString& area, const QString& folder)
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(fileName, folder))
+    if (translator->load(locale, area, QStringLiteral("_"), folder))
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
 }
 
+std::string translatedText(const QTranslator& translator, std::string_view context, std::string_view text,
+                           std::string_view disambiguation)
+{
+    const std::string contextText(context);
+    const std::string englishText(text);
+    const std::string disambiguationText(disambiguation);
+    const QString translated =
+        translator.translate(contextText.c_str(), englishText.c_str(), disambiguationText.c_str());
+    return translated.isEmpty() ? englishText : translated.toStdString();
+}
+
 }  // namespace
 
-QString chooseInterfaceLanguage(const QStringList& uiLanguages)
+QStringList translatedLanguages()
 {
-    for (const QString& uiLanguage : uiLanguages) {
-        const QString language = languagePart(uiLanguage);
-        if (language == english || !programTranslations(language).isEmpty())
-            return language;
+    QStringList languages;
+    for (const TranslationFile& file : translationFiles())
+        languages.append(file.language);
+    languages.removeDuplicates();
+    languages.sort();
+    return languages;
+}
+
+QString chooseInterfaceLanguage(const QStringList& uiLanguages, const QStringList& translated)
+{
+    for (QString code : uiLanguages) {
+        code.replace(u'-', u'_');
+        if (code.section(u'_', 0, 0).compare(english, Qt::CaseInsensitive) == 0)
+            return english;
+        // "pt_BR", then "pt"; "DE_at" names "de" as well.
+        for (; !code.isEmpty(); code = code.section(u'_', 0, -2))
+            for (const QString& language : translated)
+                if (language.compare(code, Qt::CaseInsensitive) == 0)
+                    return language;
     }
     return english;
 }
@@ -56,11 +94,33 @@ void useInterfaceLanguage(const QString& language)
     installedLanguage() = language;
     if (language == english)
         return;
-    for (const QString& file : programTranslations(language))
-        install(file, translationFolder);
-    install(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const QLocale locale(language);
+    QStringList areas;
+    for (const TranslationFile& file : translationFiles())
+        areas.append(file.area);
+    areas.removeDuplicates();
+    for (const QString& area : areas)
+        install(locale, area, translationFolder);
+    install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 QString interfaceLanguage() { return installedLanguage(); }
+
+const TextCatalog& catalogForLanguage(const QString& language)
+{
+    static std::map<QString, std::unique_ptr<TranslatedCatalog>> catalogs;
+    if (const auto made = catalogs.find(language); made != catalogs.end())
+        return made->second ? made->second->texts() : englishCatalog();
+    std::unique_ptr<TranslatedCatalog>& catalog = catalogs[language];
+    QTranslator translator;
+    if (language != english && translator.load(QLocale(language), engineArea, QStringLiteral("_"), translationFolder))
+        catalog = std::make_unique<TranslatedCatalog>(
+            [&translator](std::string_view context, std::string_view text, std::string_view disambiguation) {
+                return translatedText(translator, context, text, disambiguation);
+            });
+    return catalog ? catalog->texts() : englishCatalog();
+}
+
+const TextCatalog& interfaceCatalog() { return catalogForLanguage(interfaceLanguage()); }
 
 }  // namespace pecunor::platform

@@ -6,6 +6,7 @@
 #include "calc_chart.h"
 #include "calc_cli.h"
 #include "text_utils.h"
+#include "ui_language.h"
 
 namespace pecunor::cli {
 namespace {
@@ -146,21 +147,25 @@ TEST(RenderSheetTest, TranslatedFilesKeepTheEnglishColumnsAndWholeCaptions)
                 return linesOf(renderSheet(request, sheet, OutputFormat::Aligned, texts).out);
             };
             const std::vector<std::string> english = aligned(englishCatalog());
-            const std::vector<std::string> german = aligned(germanCatalog());
-            ASSERT_EQ(german.size(), english.size()) << method << " " << unit;
-            for (std::size_t line = 0; line < english.size(); ++line) {
-                const std::size_t column = colonColumn(english[line]);
-                EXPECT_EQ(colonColumn(german[line]), column == std::string::npos ? column
-                                                                                 : std::min(column, captionColumn))
-                    << german[line] << " | " << english[line];
-            }
-            const std::vector<InputRowText> rows = inputRowTexts(request, germanCatalog());
-            for (std::size_t row = 0; row < rows.size(); ++row) {
-                std::string caption = rows[row].caption;
-                std::erase(caption, '&');
-                const std::string& line = german[row + 1];  // after the opening empty line
-                const std::size_t start = line.find_first_not_of(' ');
-                EXPECT_EQ(line.substr(start, line.find(" : ") - start), caption) << line;
+            for (const QString& language : platform::translatedLanguages()) {
+                SCOPED_TRACE(language.toStdString());
+                const TextCatalog& texts = platform::catalogForLanguage(language);
+                const std::vector<std::string> translated = aligned(texts);
+                ASSERT_EQ(translated.size(), english.size()) << method << " " << unit;
+                for (std::size_t line = 0; line < english.size(); ++line) {
+                    const std::size_t column = colonColumn(english[line]);
+                    EXPECT_EQ(colonColumn(translated[line]),
+                              column == std::string::npos ? column : std::min(column, captionColumn))
+                        << translated[line] << " | " << english[line];
+                }
+                const std::vector<InputRowText> rows = inputRowTexts(request, texts);
+                for (std::size_t row = 0; row < rows.size(); ++row) {
+                    std::string caption = rows[row].caption;
+                    std::erase(caption, '&');
+                    const std::string& line = translated[row + 1];  // after the opening empty line
+                    const std::size_t start = line.find_first_not_of(' ');
+                    EXPECT_EQ(line.substr(start, line.find(" : ") - start), caption) << line;
+                }
             }
         }
     }
