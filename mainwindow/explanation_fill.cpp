@@ -161,10 +161,14 @@ bool isMarked(const Attributes& span)
     return kind == "figure" || kind == "entry" || kind == "amount";
 }
 
-// A figure stays on one line: its blanks do not break.
+// A figure stays on one line: its blanks do not break. Qt's rich text keeps
+// no other kind of blank, so a narrow one (fr_FR's thousands) widens.
 QString asRichText(const std::string& text)
 {
-    return QString::fromStdString(text).toHtmlEscaped().replace(QChar(' '), QStringLiteral("&nbsp;"));
+    QString written;
+    for (const QChar c : QString::fromStdString(text).toHtmlEscaped())
+        written += c.isSpace() ? QStringLiteral("&nbsp;") : QString(c);
+    return written;
 }
 
 }  // namespace
