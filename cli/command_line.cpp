@@ -28,6 +28,14 @@ std::optional<long long> wholeNumber(std::string_view text)
     return number;
 }
 
+// The languages of the program as --language takes them: English, then those
+// it was built with.
+std::string languageList()
+{
+    const QStringList languages = QStringList{QStringLiteral("en")} + platform::translatedLanguages();
+    return languages.join(QStringLiteral(", ")).toStdString();
+}
+
 // Reads an index into one of the engine's enumerations.
 template <typename Enum>
 Problem readIndex(std::string_view option, std::string_view text, int count,
@@ -128,8 +136,8 @@ Problem setLocale(CliOptions& options, std::string_view text, const TextCatalog&
 Problem setLanguage(CliOptions&, std::string_view text, const TextCatalog&)
 {
     if (!languageNamed(text))
-        return translated(
-            QT_TRANSLATE_NOOP("pecunor-calc", "--language: '%1' is not a language of the program (en, de)"), {text});
+        return translated(QT_TRANSLATE_NOOP("pecunor-calc", "--language: '%1' is not a language of the program (%2)"),
+                          {text, languageList()});
     return std::nullopt;
 }
 
@@ -281,13 +289,13 @@ std::string usageText(const TextCatalog& texts)
             "  --v1 .. --v4    the four value entries\n"
             "  --today         the date taken as today (default: the local date)\n"
             "  --locale        a locale name such as en_US, de_DE, fr_CH or C (default: the system's)\n"
-            "  --language      the language of the texts, en or de (default: the system's)\n"
+            "  --language      the language of the texts: %2 (default: the system's)\n"
             "  --format        aligned or csv, the text file layouts, or json, the whole sheet\n"
             "                  (default: aligned)\n"
             "Options also take the form --name=value.\n"
             "Exit status: 0 a valid sheet, 1 insufficient input or an arithmetic fault,\n"
             "2 a usage error.\n"),
-        {units});
+        {units, languageList()});
     return text;
 }
 

@@ -24,10 +24,6 @@
         <translation>--today: „%1“ ist kein Datum JJJJ-MM-TT in den Jahren 1 bis 9999</translation>
     </message>
     <message>
-        <source>--language: &apos;%1&apos; is not a language of the program (en, de)</source>
-        <translation>--language: „%1“ ist keine Sprache des Programms (en, de)</translation>
-    </message>
-    <message>
         <source>--format: &apos;%1&apos; is not one of aligned, csv, json</source>
         <translation>--format: „%1“ ist weder aligned noch csv noch json</translation>
     </message>
@@ -66,6 +62,16 @@ Berechnet eine Tabelle aus den Eingaben, wie sie im Fenster eingetippt würden.
 </translation>
     </message>
     <message>
+        <source>pecunor-calc: the output could not be written
+</source>
+        <translation>pecunor-calc: Die Ausgabe konnte nicht geschrieben werden
+</translation>
+    </message>
+    <message>
+        <source>--language: &apos;%1&apos; is not a language of the program (%2)</source>
+        <translation>--language: „%1“ ist keine Sprache des Programms (%2)</translation>
+    </message>
+    <message>
         <source>  --start         the start date in the locale&apos;s short date form (default: today)
   --periods       the period unit 0-5: %1
   --timing        payments due at 0 the start or 1 the end of the period
@@ -73,7 +79,7 @@ Berechnet eine Tabelle aus den Eingaben, wie sie im Fenster eingetippt würden.
   --v1 .. --v4    the four value entries
   --today         the date taken as today (default: the local date)
   --locale        a locale name such as en_US, de_DE, fr_CH or C (default: the system&apos;s)
-  --language      the language of the texts, en or de (default: the system&apos;s)
+  --language      the language of the texts: %2 (default: the system&apos;s)
   --format        aligned or csv, the text file layouts, or json, the whole sheet
                   (default: aligned)
 Options also take the form --name=value.
@@ -87,18 +93,12 @@ Exit status: 0 a valid sheet, 1 insufficient input or an arithmetic fault,
   --v1 .. --v4    die vier Eingabewerte
   --today         das als heute geltende Datum (Vorgabe: das lokale Datum)
   --locale        Gebietsschema wie en_US, de_DE, fr_CH oder C (Vorgabe: das des Systems)
-  --language      Sprache der Texte, en oder de (Vorgabe: die des Systems)
+  --language      Sprache der Texte: %2 (Vorgabe: die des Systems)
   --format        aligned oder csv (Layouts der Textdatei) oder json (ganze Tabelle)
                   (Vorgabe: aligned)
 Optionen lassen sich auch als --name=wert schreiben.
 Exit-Status: 0 eine gültige Tabelle, 1 unzureichende Eingaben oder ein Rechenfehler,
 2 ein Aufruffehler.
-</translation>
-    </message>
-    <message>
-        <source>pecunor-calc: the output could not be written
-</source>
-        <translation>pecunor-calc: Die Ausgabe konnte nicht geschrieben werden
 </translation>
     </message>
 </context>

@@ -11,6 +11,9 @@
 #include <sstream>
 
 #include <QDate>
+#include <QStringList>
+
+#include "ui_language.h"
 
 extern char** environ;
 
@@ -431,6 +434,9 @@ TEST(PecunorCalcRunTest, LanguageEnGivesTheDefaultBytesAlsoOnAGermanDesktop)
 
 TEST(PecunorCalcRunTest, GermanMessagesOnAGermanDesktopOrByOption)
 {
+    // Every language the program was built with, as it names them.
+    const std::string languages =
+        (QStringList{"en"} + pecunor::platform::translatedLanguages()).join(", ").toStdString();
     const struct {
         std::vector<std::string> arguments;
         std::vector<std::string> environment;
@@ -440,7 +446,8 @@ TEST(PecunorCalcRunTest, GermanMessagesOnAGermanDesktopOrByOption)
         {{"--v2", "10", "--language", "de"}, {}, "Unzureichende oder fehlerhafte Eingabewerte! Bitte die Felder links prüfen.", "\r\n"},
         {{"--v1", "1000", "--v2", "1000", "--v3", "5000", "--format", "csv"}, {"LC_ALL=de_DE.UTF-8"}, "Gleitkommaüberlauf", "\"#\",\"Datum\",\"Zinsen/Jahr\",\"Kontostand\"\r\n"},
         {{"--periods", "Monate", "--language", "de_AT"}, {}, "pecunor-calc: --periods: „Monate“ ist keine der Zahlen 0-5", ""},
-        {{"--language", "fr"}, {}, "pecunor-calc: --language: 'fr' is not a language of the program (en, de)", ""},
+        {{"--language", "xx"}, {}, "pecunor-calc: --language: 'xx' is not a language of the program (" + languages + ")",
+         ""},
         {{"--help"}, {"LANGUAGE=de"}, "", "Aufruf: pecunor-calc [--method N|\"METHODENNAME\"]"},
     };
     for (const auto& c : cases) {
@@ -448,6 +455,8 @@ TEST(PecunorCalcRunTest, GermanMessagesOnAGermanDesktopOrByOption)
         EXPECT_EQ(run.err.substr(0, run.err.find('\n')), c.firstErrorLine) << c.arguments.front();
         EXPECT_TRUE(run.out.starts_with(c.outStart)) << run.out.substr(0, 80);
     }
+    EXPECT_NE(runCalc({"--help", "--language", "en"}).out.find("the language of the texts: " + languages + " ("),
+              std::string::npos);
 }
 
 #if defined(__SANITIZE_ADDRESS__)
