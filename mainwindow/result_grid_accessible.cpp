@@ -187,14 +187,20 @@ QAccessibleInterface* ResultGridAccessible::childAt(int x, int y) const
 {
     const QPoint inView = grid()->viewport()->mapFromGlobal(QPoint(x, y));
     const ResultSheet& sheet = grid()->sheet();
-    for (int row = 0; row < sheet.rowCount(); ++row) {
-        const QRect first = grid()->cellRect(0, row);
-        if (first.isEmpty() || inView.y() < first.top() || inView.y() > first.bottom())
-            continue;
+    // Only the header rows and the rows in view can be under a point: never a walk over the whole sheet.
+    const auto cellInRow = [&](int row) -> QAccessibleInterface* {
         for (int column = 0; column < sheet.columnCount(); ++column)
             if (grid()->cellRect(column, row).contains(inView))
                 return sheetCell(column, row);
-    }
+        return nullptr;
+    };
+    for (int row = 0; row < sheet.fixedRows(); ++row)
+        if (QAccessibleInterface* cell = cellInRow(row))
+            return cell;
+    const int pastView = std::min(grid()->topRow() + grid()->visibleRowCount() + 1, sheet.rowCount());
+    for (int row = grid()->topRow(); row < pastView; ++row)
+        if (QAccessibleInterface* cell = cellInRow(row))
+            return cell;
     return nullptr;
 }
 
@@ -223,21 +229,36 @@ QString ResultGridAccessible::rowDescription(int row) const
     return hasRowHeaders(grid()->sheet()) ? grid()->cellText(0, row + firstDataRow()) : QString();
 }
 
-QList<int> ResultGridAccessible::selectedRows() const
+ResultGridAccessible::DataRows ResultGridAccessible::selectedDataRows() const
 {
-    QList<int> rows;
     const GridRect selection = grid()->selection();
     // Whole rows only: a selected column reads as no selected row.
     if (selection.left > grid()->sheet().fixedColumns() || selection.right < grid()->sheet().columnCount() - 1)
-        return rows;
-    for (int row = std::max(selection.top, firstDataRow()); row <= selection.bottom; ++row)
-        rows.append(row - firstDataRow());
+        return {0, -1};
+    return {std::max(selection.top, firstDataRow()) - firstDataRow(), selection.bottom - firstDataRow()};
+}
+
+QList<int> ResultGridAccessible::selectedRows() const
+{
+    QList<int> rows;
+    const DataRows selected = selectedDataRows();
+    for (int row = selected.first; row <= selected.last; ++row)
+        rows.append(row);
     return rows;
 }
 
-int ResultGridAccessible::selectedRowCount() const { return static_cast<int>(selectedRows().size()); }
+// Counted and tested from the selection's bounds: all 9,999 rows may be selected.
+int ResultGridAccessible::selectedRowCount() const
+{
+    const DataRows rows = selectedDataRows();
+    return std::max(rows.last - rows.first + 1, 0);
+}
 
-bool ResultGridAccessible::isRowSelected(int row) const { return selectedRows().contains(row); }
+bool ResultGridAccessible::isRowSelected(int row) const
+{
+    const DataRows rows = selectedDataRows();
+    return row >= rows.first && row <= rows.last;
+}
 
 int ResultGridAccessible::selectedCellCount() const { return selectedRowCount() * columnCount(); }
 

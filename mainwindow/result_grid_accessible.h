@@ -72,6 +72,13 @@ public:
     int firstDataRow() const;
 
 private:
+    // Selected whole data rows, first to last; none when last < first.
+    struct DataRows {
+        int first;
+        int last;
+    };
+    DataRows selectedDataRows() const;
+
     // The cells handed out so far, by child index.
     mutable AccessibleParts cells_;
 };
