@@ -1,6 +1,8 @@
 """What one keystroke in a value field costs with Orca listening and a table
 of 9,999 rows on the screen: the AT-SPI signals the program sends, the calls
-it answers, how long it stays busy and the CPU time it takes.
+it answers, how long it stays busy and the CPU time it takes; and, to tell
+the program's share of the busy time from Orca's, how long the calls wait on
+the program's answers and how long Orca takes over the events (its log).
 
 Run by run_orca_test.sh (APP_PID is the program):
     run_orca_test.sh OPecu97 -- keystroke_cost.py [--max-signals N] [KEYSTROKES]
@@ -8,6 +10,7 @@ With --max-signals it fails when a keystroke sends more signals than that.
 """
 import argparse
 import collections
+import datetime
 import os
 import re
 import statistics
@@ -72,9 +75,34 @@ def wait_until_still(path, quiet=1.0, seconds=15):
         time.sleep(0.05)
 
 
+def answering_seconds(new, program):
+    """From each call to the program to its reply, summed: the time the calls
+    wait on the program. The rest of its busy time it waits on the caller."""
+    asked = {m[2]: float(m[1]) for m in new if m[0] == "mc" and m[4] == program}
+    return sum(float(m[1]) - asked[m[5]] for m in new if m[0] in ("mr", "err") and m[3] == program and m[5] in asked)
+
+
+# An event as Orca's debug log tells its handling: the time it began, its
+# type and, at its end, the seconds it took (the calls it made included).
+HANDLED = re.compile(r"^(\d\d:\d\d:\d\d\.\d{6}) - OBJECT EVENT: (\S+).*?^TOTAL PROCESSING TIME: ([\d.]+)", re.M | re.S)
+
+
+def orca_handling(begin, end):
+    """Orca's events begun between the two times (seconds since the epoch):
+    their types and the seconds Orca spent on them."""
+    with open(os.environ["ORCA_LOG"], encoding="utf-8", errors="replace") as log:
+        text = log.read().replace("\r\n", "\n")
+    first, last = (datetime.datetime.fromtimestamp(t).strftime("%H:%M:%S.%f") for t in (begin, end))
+    return [(kind, float(seconds)) for when, kind, seconds in HANDLED.findall(text) if first <= when <= last]
+
+
+Keystroke = collections.namedtuple("Keystroke", "key signals calls busy cpu answering orca kinds handled")
+
+
 def measure(keystrokes, program, log):
     """Per keystroke: signals from the program, calls to it, seconds from the
-    key to the program's last message, and its CPU seconds."""
+    key to the program's last message, its CPU seconds, the seconds the calls
+    waited on its answers and the seconds Orca spent on the events."""
     figures = []
     for key in keystrokes:
         wait_until_still(log)
@@ -85,19 +113,25 @@ def measure(keystrokes, program, log):
         signals = [m[6].rsplit(".", 1)[-1] + "." + m[7] for m in new if m[0] == "sig" and m[3] == program]
         calls = [m for m in new if m[0] == "mc" and m[4] == program]
         last = max((float(m[1]) for m in new if m[3] == program), default=start)
-        figures.append((key, len(signals), len(calls), last - start, cpu_seconds(os.environ["APP_PID"]) - cpu,
-                        collections.Counter(signals)))
+        handled = orca_handling(start, last)
+        figures.append(Keystroke(key, len(signals), len(calls), last - start, cpu_seconds(os.environ["APP_PID"]) - cpu,
+                                 answering_seconds(new, program), sum(seconds for _, seconds in handled),
+                                 collections.Counter(signals), handled))
     return figures
 
 
 def report(figures):
-    print("key        signals  calls  busy ms  CPU ms  signals sent")
-    for key, signals, calls, busy, cpu, kinds in figures:
-        sent = " ".join(f"{n} {kind}" for kind, n in sorted(kinds.items()))
-        print(f"{key:<10} {signals:>7} {calls:>6} {busy * 1000:>8.0f} {cpu * 1000:>7.0f}  {sent}")
-    median = [statistics.median_low(f[column] for f in figures) for column in range(1, 5)]
-    print(f"median per keystroke: {median[0]} signals, {median[1]} calls, {median[2] * 1000:.0f} ms busy, "
-          f"{median[3] * 1000:.0f} ms CPU")
+    print("key        signals  calls  busy ms  CPU ms  answering ms  Orca ms  signals sent; Orca's handling ms")
+    for f in figures:
+        sent = " ".join(f"{n} {kind}" for kind, n in sorted(f.kinds.items()))
+        handled = " ".join(f"{kind.split(':', 1)[1]} {seconds * 1000:.0f}" for kind, seconds in f.handled)
+        print(f"{f.key:<10} {f.signals:>7} {f.calls:>6} {f.busy * 1000:>8.0f} {f.cpu * 1000:>7.0f} "
+              f"{f.answering * 1000:>13.0f} {f.orca * 1000:>8.0f}  {sent}; {handled}")
+    median = {field: statistics.median_low(getattr(f, field) for f in figures)
+              for field in ("signals", "calls", "busy", "cpu", "answering", "orca")}
+    print(f"median per keystroke: {median['signals']} signals, {median['calls']} calls, {median['busy'] * 1000:.0f} ms "
+          f"busy, {median['cpu'] * 1000:.0f} ms CPU, {median['answering'] * 1000:.0f} ms answering calls, "
+          f"{median['orca'] * 1000:.0f} ms of Orca handling the events (its calls included)")
 
 
 def main():
@@ -124,9 +158,9 @@ def main():
             monitor.terminate()
     report(figures)
     # Every keystroke changes the field's text, which readers must be told.
-    if min(f[1] for f in figures) == 0:
+    if min(f.signals for f in figures) == 0:
         sys.exit("a keystroke sent no signal: the program's messages were not seen")
-    most = max(f[1] for f in figures)
+    most = max(f.signals for f in figures)
     if args.max_signals is not None and most > args.max_signals:
         sys.exit(f"a keystroke sent {most} signals, more than {args.max_signals}")
 
