@@ -21,9 +21,12 @@ QByteArray readRcdata(int identifier)
 
 QByteArray readRcdata(int identifier, const QString& language)
 {
-    QFile translated(QStringLiteral(":/rcdata/%1/%2").arg(language).arg(identifier));
-    if (!language.isEmpty() && translated.open(QIODevice::ReadOnly))
-        return translated.readAll();
+    // "pt_BR" (or "pt-BR"), then "pt".
+    for (QString code = QString(language).replace(u'-', u'_'); !code.isEmpty(); code = code.section(u'_', 0, -2)) {
+        QFile translated(QStringLiteral(":/rcdata/%1/%2").arg(code).arg(identifier));
+        if (translated.open(QIODevice::ReadOnly))
+            return translated.readAll();
+    }
     return readRcdata(identifier);
 }
 

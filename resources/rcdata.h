@@ -21,9 +21,9 @@ private:
 // ":/rcdata/<identifier>". Read afresh on every call; throws MissingResource.
 QByteArray readRcdata(int identifier);
 
-// The resource in that interface language ("de"), kept as
-// ":/rcdata/<language>/<identifier>"; the one above where the program
-// carries none in that language.
+// The resource in that interface language ("de", "pt_BR"), kept as
+// ":/rcdata/<language>/<identifier>", else in its language without the
+// region ("pt"); the one above where the program carries neither.
 QByteArray readRcdata(int identifier, const QString& language);
 
 }  // namespace pecunor
