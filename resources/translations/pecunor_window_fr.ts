@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
     <name>FileCommands</name>
@@ -21,7 +20,7 @@
     </message>
     <message>
         <source>Could not set desktop wallpaper!</source>
-        <translation>Impossible de définir le fond d’écran&#xa0;!</translation>
+        <translation>Impossible de définir le fond d’écran !</translation>
     </message>
     <message>
         <source>An error occurred writing to file
@@ -43,6 +42,14 @@ Vérifiez qu’il reste assez d’espace sur le disque et que le fichier n’est
         <source>Comma Delimited (*.TXT *.txt)</source>
         <translation>Séparé par des virgules (*.TXT *.txt)</translation>
     </message>
+    <message>
+        <source>Save %1 Spreadsheet</source>
+        <translation>%1 – Enregistrer le classeur</translation>
+    </message>
+    <message>
+        <source>Excel Workbook (*.xlsx *.XLSX)</source>
+        <translation>Classeur Excel (*.xlsx *.XLSX)</translation>
+    </message>
 </context>
 <context>
     <name>pecunor::HelpViewer</name>
@@ -58,7 +65,7 @@ Vérifiez qu’il reste assez d’espace sur le disque et que le fichier n’est
         <source>Cannot open the help file
 %1
 %2</source>
-        <translation>Impossible d’ouvrir le fichier d’aide&#xa0;:
+        <translation>Impossible d’ouvrir le fichier d’aide :
 %1
 %2</translation>
     </message>
@@ -118,15 +125,15 @@ Veuillez choisir un autre dossier.</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation>&amp;Police&#xa0;:</translation>
+        <translation>&amp;Police :</translation>
     </message>
     <message>
         <source>Font st&amp;yle:</source>
-        <translation>&amp;Style&#xa0;:</translation>
+        <translation>&amp;Style :</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation>&amp;Taille&#xa0;:</translation>
+        <translation>&amp;Taille :</translation>
     </message>
 </context>
 <context>
@@ -220,7 +227,7 @@ Copyright © %3 %4</translation>
 Close without saving the settings?</source>
         <translation>%1
 
-Fermer sans enregistrer les paramètres&#xa0;?</translation>
+Fermer sans enregistrer les paramètres ?</translation>
     </message>
     <message>
         <source>%1 per</source>
@@ -292,7 +299,7 @@ Fermer sans enregistrer les paramètres&#xa0;?</translation>
     </message>
     <message>
         <source>Hide &amp;About Window on Startup</source>
-        <translation>Masquer la fenêtre «&#xa0;À propos&#xa0;» au &amp;démarrage</translation>
+        <translation>Masquer la fenêtre « À propos » au &amp;démarrage</translation>
     </message>
     <message>
         <source>Table &amp;Font ...</source>
@@ -313,6 +320,10 @@ Fermer sans enregistrer les paramètres&#xa0;?</translation>
     <message>
         <source>&amp;About</source>
         <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Save As &amp;Spreadsheet…</source>
+        <translation>Enregistrer comme cla&amp;sseur…</translation>
     </message>
 </context>
 <context>
@@ -363,14 +374,14 @@ Fermer sans enregistrer les paramètres&#xa0;?</translation>
     </message>
     <message>
         <source>No printer is installed.
-Add a printer in the system&apos;s printer settings, then print again.</source>
+Add a printer in the system's printer settings, then print again.</source>
         <translation>Aucune imprimante n’est installée.
 Ajoutez une imprimante dans les paramètres d’impression du système, puis relancez l’impression.</translation>
     </message>
     <message>
-        <source>Printing on &quot;%1&quot; failed.
+        <source>Printing on "%1" failed.
 Check that the printer is switched on and can be reached, then print again.</source>
-        <translation>L’impression sur «&#xa0;%1&#xa0;» a échoué.
+        <translation>L’impression sur « %1 » a échoué.
 Vérifiez que l’imprimante est allumée et accessible, puis relancez l’impression.</translation>
     </message>
 </context>
