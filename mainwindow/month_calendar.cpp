@@ -78,10 +78,9 @@ int MonthCalendar::dayUnder(QPoint position) const
 void MonthCalendar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QLocale locale = QLocale::system();
     painter.setPen(palette().color(QPalette::Text));
     for (int column = 0; column < gridSize; ++column)
-        painter.drawText(cellRect({column, 0}), Qt::AlignCenter, locale.dayName(column + 1, QLocale::ShortFormat));
+        painter.drawText(cellRect({column, 0}), Qt::AlignCenter, locale().dayName(column + 1, QLocale::ShortFormat));
 
     const QRect chosen = cellRect(cellOfDay(date_.day));
     painter.fillRect(chosen, palette().color(QPalette::Highlight));

@@ -9,9 +9,9 @@
 namespace pecunor {
 
 // One month as a 7 by 7 grid of equal cells: row 0 holds the short day names
-// from Monday to Sunday, rows 1 to 6 the days week by week. Cells before the
-// 1st and after the last day stay empty and cannot be clicked. The date's day
-// is highlighted. Keys are left to the window around it.
+// from Monday to Sunday in the widget's locale, rows 1 to 6 the days week by
+// week. Cells before the 1st and after the last day stay empty and cannot be
+// clicked. The date's day is highlighted. Keys are left to the window around it.
 class MonthCalendar : public QWidget {
     Q_OBJECT
 

@@ -28,7 +28,7 @@ public:
     {
         if (kind != QAccessible::Name || !isValid())
             return {};
-        return QLocale().toString(QDate(date_.year, date_.month, date_.day), QLocale::LongFormat);
+        return owner_->locale().toString(QDate(date_.year, date_.month, date_.day), QLocale::LongFormat);
     }
     QAccessible::State state() const override
     {

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -8,11 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "date_picker.h"
 #include "month_calendar.h"
+#include "result_grid_accessible.h"
 
 namespace pecunor {
 namespace {
@@ -294,21 +297,45 @@ TEST_F(DatePicker, ReopenedPickerWaitsForANewChoice)
     EXPECT_EQ(recalculations, 0);
 }
 
+// The regional variables a run starts with; LANGUAGE orders the texts' languages only.
 struct FormatCase {
     const char* name;
+    std::vector<const char*> environment;
     const char* shortDateFormat;
     const char* separator;
     const char* typed;
     const char* written;
+    const char* spoken;
 };
 
 void PrintTo(const FormatCase& c, std::ostream* out) { *out << c.name; }
 
-class DatePickerFormats : public testing::TestWithParam<FormatCase> {};
+class DatePickerFormats : public testing::TestWithParam<FormatCase> {
+protected:
+    void SetUp() override
+    {
+        for (const char* variable : regionalVariables) {
+            kept_.push_back(qgetenv(variable));
+            qunsetenv(variable);
+        }
+        for (const QString setting : GetParam().environment)
+            qputenv(setting.section(u'=', 0, 0).toLatin1(), setting.section(u'=', 1).toUtf8());
+    }
+    void TearDown() override
+    {
+        for (std::size_t i = 0; i < regionalVariables.size(); ++i)
+            kept_[i].isEmpty() ? qunsetenv(regionalVariables[i]) : qputenv(regionalVariables[i], kept_[i]);
+    }
 
-TEST_P(DatePickerFormats, ChosenDateHasAFourDigitYear)
+private:
+    static constexpr std::array regionalVariables{"LC_ALL", "LC_TIME", "LANG", "LANGUAGE"};
+    std::vector<QByteArray> kept_;
+};
+
+TEST_P(DatePickerFormats, ChosenDateHasAFourDigitYearAndIsSpokenInTheDatesLanguage)
 {
     const FormatCase& c = GetParam();
+    installAccessibility();
     QComboBox box;
     box.setEditable(true);
     box.setEditText(QString::fromLatin1(c.typed));
@@ -316,6 +343,9 @@ TEST_P(DatePickerFormats, ChosenDateHasAFourDigitYear)
     int chosen = 0;
     picker.onDateChosen = [&] { ++chosen; };
     picker.execute(&box, QPoint(50, 50));
+    auto* calendar = picker.findChild<MonthCalendar*>(QStringLiteral("cal"));
+    QAccessibleInterface* day = QAccessible::queryAccessibleInterface(calendar)->child(calendar->date().day - 1);
+    EXPECT_EQ(day->text(QAccessible::Name), QString::fromUtf8(c.spoken));
     QTest::keyClick(picker.windowHandle(), Qt::Key_Return);
     EXPECT_EQ(box.currentText(), QString::fromLatin1(c.written));
     EXPECT_EQ(chosen, 1);
@@ -323,11 +353,16 @@ TEST_P(DatePickerFormats, ChosenDateHasAFourDigitYear)
 
 INSTANTIATE_TEST_SUITE_P(
     Formats, DatePickerFormats,
-    testing::Values(FormatCase{"MonthDayYear", "M/d/yy", "/", "3/5/01", "3/5/2001"},
-                    FormatCase{"DayMonthYearWithDots", "dd.MM.yy", ".", "5.3.01", "05.03.2001"},
-                    FormatCase{"YearFirst", "yy-MM-dd", "-", "01-3-5", "2001-03-05"},
-                    FormatCase{"AlreadyFourDigits", "dd/MM/yyyy", "/", "5/3/2001", "05/03/2001"},
-                    FormatCase{"LettersGiveToday", "d.M.yy", ".", "soon", "7.12.2026"}),
+    testing::Values(FormatCase{"MonthDayYear", {"LANG=C.UTF-8", "LANGUAGE=de"}, "M/d/yy", "/", "3/5/01", "3/5/2001",
+                               "Monday, 5 March 2001"},
+                    FormatCase{"DayMonthYearWithDots", {"LC_ALL=de_DE.UTF-8", "LANGUAGE=en"}, "dd.MM.yy", ".",
+                               "5.3.01", "05.03.2001", "Montag, 5. März 2001"},
+                    FormatCase{"YearFirst", {"LANG=en_US.UTF-8", "LC_TIME=fr_CA.UTF-8"}, "yy-MM-dd", "-", "01-3-5",
+                               "2001-03-05", "lundi 5 mars 2001"},
+                    FormatCase{"AlreadyFourDigits", {"LC_TIME=de_CH.UTF-8", "LANG=en_GB.UTF-8"}, "dd/MM/yyyy", "/",
+                               "5/3/2001", "05/03/2001", "Montag, 5. März 2001"},
+                    FormatCase{"LettersGiveToday", {"LANG=en_US.UTF-8", "LANGUAGE=fr"}, "d.M.yy", ".", "soon",
+                               "7.12.2026", "Monday, December 7, 2026"}),
     [](const testing::TestParamInfo<FormatCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
