@@ -258,7 +258,6 @@ void TfrmCalc::FormCreate()
         describeInput(now);
     });
     iniSettings();
-    mnuExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     mnuHorGridlines->setChecked(settings_.HorGridlines);
     mnuVerGridlines->setChecked(settings_.VerGridlines);
     mnuStretched->setChecked(settings_.Stretched);

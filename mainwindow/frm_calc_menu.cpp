@@ -24,6 +24,11 @@ void TfrmCalc::createMenu()
         item(file, "mnuSetAsWallpaperCentered", tr("Set As Wa&llpaper (Centered)"));
     file->addSeparator();
     mnuExit = item(file, "mnuExit", tr("E&xit"));
+    // The desktop's keys for save, print and quit, shown beside the items;
+    // Alt+F4 still ends the run from the menu as it always did.
+    mnuSaveAsText->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuExit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::ALT | Qt::Key_F4)});
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));

@@ -267,5 +267,46 @@ INSTANTIATE_TEST_SUITE_P(
                       BarCase{"TypedIntoTheCountField", 2, 1, 0, Entry::Typed, "|4|", "34", 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Ctrl+Z takes back what was typed in any input field, and Ctrl+Shift+Z
+// brings it again, while the table follows each step.
+TEST_F(EditMenuTest, TypingCanBeUndoneAndRedoneInEveryField)
+{
+    TfrmCalc& w = open({"1000", "10", "3", ""});
+    const std::vector<QLineEdit*> fields{w.txtValue[0], w.txtValue[1], w.txtValue[2], w.cboStartDate->lineEdit()};
+    for (QLineEdit* field : fields) {
+        field->setFocus();
+        field->end(false);
+        const QString before = field->text();
+        QTest::keyClicks(field, QStringLiteral("12"));
+        const QString typed = field->text();
+        ASSERT_NE(typed, before) << field->objectName().toStdString();
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(field->text(), before) << field->objectName().toStdString();
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(field->text(), typed) << field->objectName().toStdString();
+    }
+    EXPECT_EQ(w.sgrFin->sheet().rowCount(), w.txtValue[2]->text().toInt() + 1);
+}
+
+// Save, print and quit answer the desktop's keys, shown on their items, and
+// no two items of the menus share a key.
+TEST_F(EditMenuTest, DesktopKeysSitOnTheirItemsAndClashWithNoOther)
+{
+    TfrmCalc& w = open({"1000", "10", "3", ""});
+    EXPECT_EQ(w.mnuSaveAsText->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(w.mnuPrint->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    EXPECT_EQ(w.mnuExit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    EXPECT_TRUE(w.mnuExit->shortcuts().contains(QKeySequence(QStringLiteral("Alt+F4"))));
+    QStringList keys;
+    for (const QAction* action : w.menuBar()->findChildren<QAction*>())
+        for (const QKeySequence& key : action->shortcuts())
+            keys << key.toString();
+    keys.sort();
+    EXPECT_EQ(keys.removeDuplicates(), 0) << keys.join(u' ').toStdString();
+    w.txtValue[0]->setFocus();
+    QTest::keyClick(w.txtValue[0], Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(w.isVisible());
+}
+
 }  // namespace
 }  // namespace pecunor
