@@ -42,13 +42,21 @@ QList<TranslationFile> translationFiles()
     return files;
 }
 
-void install(const QLocale& locale, const QString& area, const QString& folder)
+std::unique_ptr<QTranslator> loaded(const QString& language, const QString& area, const QString& folder)
 {
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(locale, area, QStringLiteral("_"), folder))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    auto translator = std::make_unique<QTranslator>();
+    if (language == english || !translator->load(QLocale(language), area, QStringLiteral("_"), folder))
+        return nullptr;
+    return translator;
+}
+
+void install(std::unique_ptr<QTranslator> translator)
+{
+    if (!translator)
+        return;
+    // The application ends its translators' lives.
+    translator->setParent(QCoreApplication::instance());
+    QCoreApplication::installTranslator(translator.release());
 }
 
 std::string translatedText(const QTranslator& translator, std::string_view context, std::string_view text,
@@ -94,31 +102,33 @@ void useInterfaceLanguage(const QString& language)
     installedLanguage() = language;
     if (language == english)
         return;
-    const QLocale locale(language);
     QStringList areas;
     for (const TranslationFile& file : translationFiles())
         areas.append(file.area);
     areas.removeDuplicates();
     for (const QString& area : areas)
-        install(locale, area, translationFolder);
-    install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        install(loadTranslation(area, language));
+    install(loaded(language, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
 }
 
 QString interfaceLanguage() { return installedLanguage(); }
 
+std::unique_ptr<QTranslator> loadTranslation(const QString& area, const QString& language)
+{
+    return loaded(language, area, translationFolder);
+}
+
 const TextCatalog& catalogForLanguage(const QString& language)
 {
     static std::map<QString, std::unique_ptr<TranslatedCatalog>> catalogs;
-    if (const auto made = catalogs.find(language); made != catalogs.end())
-        return made->second ? made->second->texts() : englishCatalog();
-    std::unique_ptr<TranslatedCatalog>& catalog = catalogs[language];
-    QTranslator translator;
-    if (language != english && translator.load(QLocale(language), engineArea, QStringLiteral("_"), translationFolder))
-        catalog = std::make_unique<TranslatedCatalog>(
-            [&translator](std::string_view context, std::string_view text, std::string_view disambiguation) {
-                return translatedText(translator, context, text, disambiguation);
-            });
-    return catalog ? catalog->texts() : englishCatalog();
+    const auto [made, isNew] = catalogs.try_emplace(language);
+    if (isNew)
+        if (const auto translator = loadTranslation(engineArea, language))
+            made->second = std::make_unique<TranslatedCatalog>(
+                [&translator](std::string_view context, std::string_view text, std::string_view disambiguation) {
+                    return translatedText(*translator, context, text, disambiguation);
+                });
+    return made->second ? made->second->texts() : englishCatalog();
 }
 
 const TextCatalog& interfaceCatalog() { return catalogForLanguage(interfaceLanguage()); }

@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTranslator>
+
+#include <memory>
 
 #include "text_catalog.h"
 
@@ -26,6 +29,11 @@ void useInterfaceLanguage(const QString& language);
 
 // The language installed last; "en" before any.
 QString interfaceLanguage();
+
+// The program's translation of one area ("pecunor_setup") into that
+// language, with the same fallbacks, not installed; null where the program
+// has none.
+std::unique_ptr<QTranslator> loadTranslation(const QString& area, const QString& language);
 
 // The engine's texts in that language, from its translation file with the
 // same fallbacks; English where there is none. Made once per language.

@@ -2,9 +2,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTranslator>
+
+#include <memory>
 
 #include "install_steps.h"
 #include "shell_folders.h"
+#include "ui_language.h"
 #include "whole_file.h"
 
 namespace pecunor {
@@ -41,25 +45,48 @@ QString escapedValue(const QString& value)
     return escaped;
 }
 
-// As in the package's menu entry, in English and German.
-constexpr auto genericName = "Financial Calculator";
-constexpr auto comment = "Future and present values, loan payments, depreciation and bonds, period by period";
-constexpr auto keywords = "finance;loan;annuity;interest;depreciation;bond;calculator;";
-constexpr auto germanGenericName = "Finanzrechner";
-constexpr auto germanComment = "Endwert und Barwert, Darlehensraten, Abschreibungen und Anleihen, Periode für Periode";
-constexpr auto germanKeywords =
-    "Finanzen;Kredit;Darlehen;Annuität;Zinsen;Tilgung;Tilgungsplan;Kreditrechner;Zinsrechner;Abschreibung;"
-    "Anleihe;Rendite;Aktie;KGV;Endwert;Barwert;Rechner;";
+// As in the package's menu entry; each language's from its setup translation.
+constexpr auto entryContext = "pecunor::DesktopEntry";
+constexpr auto genericName = QT_TRANSLATE_NOOP("pecunor::DesktopEntry", "Financial Calculator");
+constexpr auto comment = QT_TRANSLATE_NOOP("pecunor::DesktopEntry",
+                                           "Future and present values, loan payments, depreciation and bonds, "
+                                           "period by period");
+// A translation lists its own words, the English ones not repeated.
+constexpr auto keywords =
+    QT_TRANSLATE_NOOP("pecunor::DesktopEntry", "finance;loan;annuity;interest;depreciation;bond;calculator;");
+// The names of the help and uninstall entries, which the installer gives in
+// English; %1 is the product's name.
+constexpr auto helpName = QT_TRANSLATE_NOOP("pecunor::DesktopEntry", "%1 Help");
+constexpr auto uninstallName = QT_TRANSLATE_NOOP("pecunor::DesktopEntry", "Uninstall %1");
 
-// The German names of the help and uninstall entries, which the installer
-// names in English; empty for any other name.
-QString germanNameOf(const QString& name)
+// The entry's texts in one language: "GenericName[de]=…" and the like.
+struct LocalizedEntry {
+    QString language;
+    std::unique_ptr<QTranslator> translator;
+
+    QString text(const char* english) const { return translator->translate(entryContext, english); }
+    QString key(const char* name) const { return QStringLiteral("%1[%2]=").arg(QLatin1String(name), language); }
+};
+
+std::vector<LocalizedEntry> localizedEntries()
+{
+    std::vector<LocalizedEntry> entries;
+    for (const QString& language : platform::translatedLanguages())
+        if (auto translator = platform::loadTranslation(QStringLiteral("pecunor_setup"), language))
+            entries.push_back({language, std::move(translator)});
+    return entries;
+}
+
+// The name in that language of a help or uninstall entry; empty for any
+// other name or where the language lacks it.
+QString localizedName(const QString& name, const LocalizedEntry& entry)
 {
     const QString product = productNameText();
-    if (name == product + QLatin1String(" Help"))
-        return QLatin1String("Hilfe zu ") + product;
-    if (name == QLatin1String("Uninstall ") + product)
-        return product + QLatin1String(" deinstallieren");
+    for (const char* english : {helpName, uninstallName}) {
+        const QString translated = entry.text(english);
+        if (!translated.isEmpty() && name == QString::fromLatin1(english).arg(product))
+            return translated.arg(product);
+    }
     return {};
 }
 
@@ -91,8 +118,10 @@ QByteArray desktopEntryText(const DesktopEntry& entry)
         exec << execArgument(argument);
     QString text = QStringLiteral("[Desktop Entry]\nVersion=1.0\nType=Application\n");
     text += QStringLiteral("Name=") + escapedValue(entry.name) + u'\n';
-    if (const QString germanName = germanNameOf(entry.name); !germanName.isEmpty())
-        text += QStringLiteral("Name[de]=") + escapedValue(germanName) + u'\n';
+    const std::vector<LocalizedEntry> languages = localizedEntries();
+    for (const LocalizedEntry& language : languages)
+        if (const QString name = localizedName(entry.name, language); !name.isEmpty())
+            text += language.key("Name") + escapedValue(name) + u'\n';
     text += QStringLiteral("Exec=") + escapedValue(exec.join(u' ')) + u'\n';
     if (!entry.workingFolder.isEmpty())
         text += QStringLiteral("Path=") + escapedValue(entry.workingFolder) + u'\n';
@@ -101,9 +130,11 @@ QByteArray desktopEntryText(const DesktopEntry& entry)
     if (entry.describesCalculator) {
         text += QStringLiteral("GenericName=%1\nComment=%2\nKeywords=%3\n")
                     .arg(QLatin1String(genericName), QLatin1String(comment), QLatin1String(keywords));
-        text += QStringLiteral("GenericName[de]=%1\nComment[de]=%2\nKeywords[de]=%3\n")
-                    .arg(QString::fromUtf8(germanGenericName), QString::fromUtf8(germanComment),
-                         QString::fromUtf8(germanKeywords));
+        for (const LocalizedEntry& language : languages)
+            for (const auto& [key, english] : {std::pair{"GenericName", genericName}, std::pair{"Comment", comment},
+                                               std::pair{"Keywords", keywords}})
+                if (const QString translated = language.text(english); !translated.isEmpty())
+                    text += language.key(key) + escapedValue(translated) + u'\n';
     }
     // The class of the program's windows (the application's name), which
     // ties them to their entry.

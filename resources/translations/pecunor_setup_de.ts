@@ -151,6 +151,29 @@ deinstalliert werden, da Sie diesen Ordner nicht ändern dürfen. Es wurde nicht
     </message>
 </context>
 <context>
+    <name>pecunor::DesktopEntry</name>
+    <message>
+        <source>Financial Calculator</source>
+        <translation>Finanzrechner</translation>
+    </message>
+    <message>
+        <source>Future and present values, loan payments, depreciation and bonds, period by period</source>
+        <translation>Endwert und Barwert, Darlehensraten, Abschreibungen und Anleihen, Periode für Periode</translation>
+    </message>
+    <message>
+        <source>finance;loan;annuity;interest;depreciation;bond;calculator;</source>
+        <translation>Finanzen;Kredit;Darlehen;Annuität;Zinsen;Tilgung;Tilgungsplan;Kreditrechner;Zinsrechner;Abschreibung;Anleihe;Rendite;Aktie;KGV;Endwert;Barwert;Rechner;</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <translation>Hilfe zu %1</translation>
+    </message>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>%1 deinstallieren</translation>
+    </message>
+</context>
+<context>
     <name>pecunor::TfrmCopyProgram</name>
     <message>
         <source>Done!</source>

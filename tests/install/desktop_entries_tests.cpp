@@ -19,6 +19,7 @@
 #include "desktop_entry_reader.h"
 #include "install_steps.h"
 #include "install_test_support.h"
+#include "ui_language.h"
 
 namespace pecunor {
 namespace {
@@ -119,10 +120,11 @@ TEST(DesktopEntry, TheUninstallEntryStartsTheInstalledProgramWithUninstall)
               "\"" + home.path("my \\\\$ files/Ostrel Pecunor 97/OPecu97.exe") + "\" Uninstall");
 }
 
-// A German desktop reads the entries in German: the help and uninstall
-// entries by their German names, the calculator's by the package's German
-// description. Other names have no German form.
-TEST(DesktopEntry, GermanKeysStandBesideTheEnglishOnes)
+// A desktop in a language of the program reads the entries in it: the
+// calculator's by the package's description in that language, the help and
+// uninstall entries by their translated names (German checked word for word).
+// Other names have no translated form.
+TEST(DesktopEntry, EachLanguagesKeysStandBesideTheEnglishOnes)
 {
     struct Row {
         QString name;
@@ -136,6 +138,8 @@ TEST(DesktopEntry, GermanKeysStandBesideTheEnglishOnes)
     };
     testing::TemporaryHome home;
     const QByteArray packaged = fileBytes(PACKAGE_DESKTOP_ENTRY);
+    const QStringList languages = platform::translatedLanguages();
+    ASSERT_TRUE(languages.contains("de"));
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name.toStdString());
         const QString path = home.path("entry.desktop");
@@ -148,10 +152,18 @@ TEST(DesktopEntry, GermanKeysStandBesideTheEnglishOnes)
         const QByteArray text = fileBytes(path);
         EXPECT_EQ(testing::desktopEntryValue(text, "Name"), row.name);
         EXPECT_EQ(testing::desktopEntryValue(text, "Name[de]"), row.germanName);
-        for (const char* key : {"GenericName[de]", "Comment[de]", "Keywords[de]"}) {
-            EXPECT_EQ(testing::desktopEntryValue(text, key),
-                      row.describesCalculator ? testing::desktopEntryValue(packaged, key) : std::nullopt)
-                << key;
+        for (const QString& language : languages) {
+            SCOPED_TRACE(language.toStdString());
+            const auto name = testing::desktopEntryValue(text, "Name[" + language + "]");
+            EXPECT_EQ(name.has_value(), row.germanName.has_value());
+            EXPECT_NE(name, row.name);
+            for (const QString key : {"GenericName", "Comment", "Keywords"}) {
+                const QString localized = key + "[" + language + "]";
+                const auto value = testing::desktopEntryValue(text, localized);
+                EXPECT_TRUE(!row.describesCalculator || value) << localized.toStdString();
+                const auto packagedValue = testing::desktopEntryValue(packaged, localized);
+                EXPECT_EQ(value, row.describesCalculator ? packagedValue : std::nullopt) << localized.toStdString();
+            }
         }
     }
 }
