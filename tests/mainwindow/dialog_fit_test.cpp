@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "about_window.h"
@@ -20,30 +21,32 @@
 #include "frm_install.h"
 #include "frm_print.h"
 #include "install_test_support.h"
+#include "ui_language.h"
 
 // Every dialog of the program at a 12-point desktop font, in English and in
-// German: each text whole and inside the window, the window at least as
-// large as designed. A program of its own, since the font is the whole
-// application's.
+// each language it is translated into: each text whole and inside the
+// window, the window at least as large as designed. A program of its own,
+// since the font is the whole application's.
 namespace pecunor {
 namespace {
 
-// The program's and Qt's German translations while it lives.
-class GermanTexts {
+// The program's and Qt's translations into one language while it lives.
+class LanguageTexts {
 public:
-    GermanTexts()
+    explicit LanguageTexts(const QString& language)
     {
-        for (const QString& file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("*_de.qm")}))
+        const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("*_%1.qm").arg(language)});
+        for (const QString& file : files)
             load(QStringLiteral(":/i18n/") + file);
-        load(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm"));
+        load(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_%1.qm").arg(language));
     }
-    ~GermanTexts()
+    ~LanguageTexts()
     {
         for (const auto& translator : translators_)
             QCoreApplication::removeTranslator(translator.get());
     }
-    GermanTexts(const GermanTexts&) = delete;
-    GermanTexts& operator=(const GermanTexts&) = delete;
+    LanguageTexts(const LanguageTexts&) = delete;
+    LanguageTexts& operator=(const LanguageTexts&) = delete;
     int count() const { return int(translators_.size()); }
 
 private:
@@ -172,7 +175,7 @@ void expectTextsWholeAndInside(const QWidget& dialog)
     }
 }
 
-class DialogFit : public ::testing::TestWithParam<std::tuple<DialogCase, bool>> {
+class DialogFit : public ::testing::TestWithParam<std::tuple<DialogCase, std::string>> {
 protected:
     static void SetUpTestSuite()
     {
@@ -184,11 +187,11 @@ protected:
 
 TEST_P(DialogFit, EveryTextIsWholeAndInsideAtTwelvePoints)
 {
-    const auto& [dialogCase, german] = GetParam();
-    std::unique_ptr<GermanTexts> language;
-    if (german) {
-        language = std::make_unique<GermanTexts>();
-        ASSERT_GE(language->count(), 3);
+    const auto& [dialogCase, language] = GetParam();
+    std::unique_ptr<LanguageTexts> texts;
+    if (language != "en") {
+        texts = std::make_unique<LanguageTexts>(QString::fromStdString(language));
+        ASSERT_GE(texts->count(), 3);
     }
     Dialogs dialogs;
     const std::unique_ptr<QWidget> dialog = dialogCase.open(dialogs);
@@ -213,10 +216,19 @@ const DialogCase dialogCases[] = {
     {"TableFont", [](Dialogs&) { return Dialogs::tableFont(); }, {}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, DialogFit, ::testing::Combine(::testing::ValuesIn(dialogCases), ::testing::Bool()),
+// English and every language the program has translation files for.
+std::vector<std::string> languages()
+{
+    std::vector<std::string> codes{"en"};
+    for (const QString& language : platform::translatedLanguages())
+        codes.push_back(language.toStdString());
+    return codes;
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, DialogFit,
+                         ::testing::Combine(::testing::ValuesIn(dialogCases), ::testing::ValuesIn(languages())),
                          [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    (std::get<1>(info.param) ? "German" : "English");
+                             return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param);
                          });
 
 }  // namespace
