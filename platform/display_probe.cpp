@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -15,11 +16,29 @@ namespace pecunor::platform {
 
 namespace {
 
-bool xDisplayReachable(const QByteArray& display)
+// libxcb writes a refusing server's reason to standard error itself; it is
+// caught here so that the run's one line can carry it.
+bool xDisplayReachable(const QByteArray& display, QString& refusal)
 {
+    int pipeEnds[2];
+    const int savedError = ::dup(STDERR_FILENO);
+    const bool caught = savedError >= 0 && ::pipe2(pipeEnds, O_CLOEXEC | O_NONBLOCK) == 0;
+    if (caught)
+        ::dup2(pipeEnds[1], STDERR_FILENO);
     xcb_connection_t* connection = xcb_connect(display.constData(), nullptr);
     const bool reached = xcb_connection_has_error(connection) == 0;
     xcb_disconnect(connection);
+    if (caught) {
+        ::dup2(savedError, STDERR_FILENO);
+        ::close(pipeEnds[1]);
+        char said[512];
+        const ssize_t length = ::read(pipeEnds[0], said, sizeof said);
+        ::close(pipeEnds[0]);
+        if (length > 0)
+            refusal = QString::fromLocal8Bit(said, length).simplified();
+    }
+    if (savedError >= 0)
+        ::close(savedError);
     return reached;
 }
 
@@ -53,9 +72,10 @@ std::optional<DisplayFault> unreachableDisplay(const QStringList& arguments)
     if (!wayland.isEmpty() && waylandDisplayReachable(wayland))
         return std::nullopt;
     const QByteArray x = qgetenv("DISPLAY");
-    if (!x.isEmpty() && xDisplayReachable(x))
+    QString refusal;
+    if (!x.isEmpty() && xDisplayReachable(x, refusal))
         return std::nullopt;
-    return DisplayFault{QString::fromLocal8Bit(x)};
+    return DisplayFault{QString::fromLocal8Bit(x), refusal};
 }
 
 QString describeDisplayFault(const DisplayFault& fault)
@@ -63,8 +83,10 @@ QString describeDisplayFault(const DisplayFault& fault)
     if (fault.display.isEmpty())
         return QCoreApplication::translate("pecunor::platform::DisplayProbe",
                                            "no display to open a window on (DISPLAY is not set)");
-    return QCoreApplication::translate("pecunor::platform::DisplayProbe", "cannot connect to the display %1")
-        .arg(fault.display);
+    const QString line =
+        QCoreApplication::translate("pecunor::platform::DisplayProbe", "cannot connect to the display %1")
+            .arg(fault.display);
+    return fault.serverSaid.isEmpty() ? line : line + QStringLiteral(" (") + fault.serverSaid + u')';
 }
 
 }  // namespace pecunor::platform

@@ -8,9 +8,10 @@
 namespace pecunor::platform {
 
 // A display no window can open on: DISPLAY unset (display empty) or not
-// reachable.
+// reachable, with the server's reason when it refused the connection.
 struct DisplayFault {
     QString display;
+    QString serverSaid;
 };
 
 // Probed before the application object, since Qt's own failure ends the

@@ -467,7 +467,9 @@ INSTANTIATE_TEST_SUITE_P(ScheduleMethods, TopResultsTest, ::testing::ValuesIn(do
 TEST(Rcdata, ComesInTheAskedLanguageOrElseInEnglish)
 {
     const std::vector<std::pair<QString, QString>> headingByLanguage = {
-        {"en", "Welcome to %s Setup!"}, {"de", "Willkommen bei der Installation von %s!"}, {"fr", "Welcome to %s Setup!"}};
+        {"en", "Welcome to %s Setup!"}, {"de", "Willkommen bei der Installation von %s!"},
+        {"de_AT", "Willkommen bei der Installation von %s!"}, {"fr", "Bienvenue dans l’installation de %s !"},
+        {"xx", "Welcome to %s Setup!"}};
     for (const auto& [language, heading] : headingByLanguage) {
         QTextDocument document;
         document.setHtml(QString::fromUtf8(readRcdata(3, language)));

@@ -73,7 +73,7 @@ TEST_F(GermanWindow, InputsShowTheCatalogsGermanTexts)
     TfrmCalc& w = open();
     enter(CalcMethod::PresentLoanPayment, QStringLiteral("1/15/24"), {});
     w.cboPeriodsAre->setCurrentIndex(indexOf(PeriodUnit::Months));
-    const TextCatalog& german = germanCatalog();
+    const TextCatalog& german = platform::interfaceCatalog();
     const std::size_t loan = static_cast<std::size_t>(indexOf(CalcMethod::PresentLoanPayment));
     struct Case {
         const char* name;
