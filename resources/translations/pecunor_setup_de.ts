@@ -174,6 +174,43 @@ deinstalliert werden, da Sie diesen Ordner nicht ändern dürfen. Es wurde nicht
     </message>
 </context>
 <context>
+    <name>pecunor::EarlyAnswer</name>
+    <message>
+        <source>Usage: opecu97 [SETUP | UNINSTALL | HELP]
+       opecu97 --help | --version
+
+Opens the %1 window; a period-by-period table of the chosen method is
+recomputed with every keystroke.
+
+  SETUP          install a copy for the current user
+  UNINSTALL      remove the copy that was started, after asking
+  HELP           open the help viewer alone
+  -h, --help     show this text and end
+  -V, --version  show the version and end
+
+The same sheets without a window: pecunor-calc --help.
+</source>
+        <translation>Aufruf: opecu97 [SETUP | UNINSTALL | HELP]
+       opecu97 --help | --version
+
+Öffnet das Fenster von %1; die Tabelle der gewählten Methode, Periode für
+Periode, wird mit jedem Tastendruck neu berechnet.
+
+  SETUP          eine Kopie für den angemeldeten Benutzer installieren
+  UNINSTALL      die gestartete Kopie nach Rückfrage entfernen
+  HELP           nur die Hilfe öffnen
+  -h, --help     diesen Text zeigen und beenden
+  -V, --version  die Version zeigen und beenden
+
+Dieselben Tabellen ohne Fenster: pecunor-calc --help.
+</translation>
+    </message>
+    <message>
+        <source>opecu97: %1; the calculator needs a graphical desktop (see opecu97 --help)</source>
+        <translation>opecu97: %1; der Rechner braucht eine grafische Oberfläche (siehe opecu97 --help)</translation>
+    </message>
+</context>
+<context>
     <name>pecunor::TfrmCopyProgram</name>
     <message>
         <source>Done!</source>
@@ -407,6 +444,17 @@ kann nicht erstellt werden:
     <message>
         <source>Parent folder</source>
         <translation>Übergeordneter Ordner</translation>
+    </message>
+</context>
+<context>
+    <name>pecunor::platform::DisplayProbe</name>
+    <message>
+        <source>no display to open a window on (DISPLAY is not set)</source>
+        <translation>keine Anzeige, auf der sich ein Fenster öffnen lässt (DISPLAY ist nicht gesetzt)</translation>
+    </message>
+    <message>
+        <source>cannot connect to the display %1</source>
+        <translation>keine Verbindung zur Anzeige %1</translation>
     </message>
 </context>
 </TS>
