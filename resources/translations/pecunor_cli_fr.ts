@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not a number %3</source>
-        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n’est pas un nombre de %3</translation>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n’est pas un nombre de l’intervalle %3</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is out of the range %3</source>

@@ -96,7 +96,7 @@ Please delete the file
 %3
 
 and its folder yourself.</source>
-        <translation>La désinstallation de %1 est incomplète. %2
+        <translation>La désinstallation d’%1 est incomplète. %2
 
 Veuillez supprimer vous-même le fichier
 
@@ -140,7 +140,7 @@ car vous n’avez pas le droit de modifier ce dossier. Rien n’a été supprim�
     </message>
     <message>
         <source>The uninstallation of %1 is incomplete.</source>
-        <translation>La désinstallation de %1 est incomplète.</translation>
+        <translation>La désinstallation d’%1 est incomplète.</translation>
     </message>
 </context>
 <context>
@@ -148,6 +148,29 @@ car vous n’avez pas le droit de modifier ce dossier. Rien n’a été supprim�
     <message>
         <source>Not a regular file</source>
         <translation>Ce n’est pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
+    <name>pecunor::DesktopEntry</name>
+    <message>
+        <source>Financial Calculator</source>
+        <translation>Calculatrice financière</translation>
+    </message>
+    <message>
+        <source>Future and present values, loan payments, depreciation and bonds, period by period</source>
+        <translation>Valeur acquise et valeur actuelle, échéances de prêt, amortissements et obligations, période par période</translation>
+    </message>
+    <message>
+        <source>finance;loan;annuity;interest;depreciation;bond;calculator;</source>
+        <translation>finance;prêt;emprunt;crédit;mensualité;annuité;intérêts;taux;tableau d’amortissement;amortissement;obligation;rendement;action;PER;valeur acquise;valeur actuelle;calculatrice;</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <translation>Aide d’%1</translation>
+    </message>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>Désinstaller %1</translation>
     </message>
 </context>
 <context>
@@ -170,7 +193,7 @@ The same sheets without a window: pecunor-calc --help.
         <translation>Usage&#xa0;: opecu97 [SETUP | UNINSTALL | HELP]
         opecu97 --help | --version
 
-Ouvre la fenêtre de %1&#xa0;; le tableau période par période de la méthode
+Ouvre la fenêtre d’%1&#xa0;; le tableau période par période de la méthode
 choisie est recalculé à chaque frappe.
 
   SETUP          installe une copie pour l’utilisateur actuel
@@ -258,7 +281,7 @@ Les mêmes calculs sans fenêtre&#xa0;: pecunor-calc --help.
     </message>
     <message>
         <source>Add %1 icon to the Desktop</source>
-        <translation>Placer une icône de %1 sur le bureau</translation>
+        <translation>Placer une icône d’%1 sur le bureau</translation>
     </message>
     <message>
         <source>Run %1 on startup</source>
@@ -302,7 +325,7 @@ Les mêmes calculs sans fenêtre&#xa0;: pecunor-calc --help.
     </message>
     <message>
         <source>%1 Setup</source>
-        <translation>Installation de %1</translation>
+        <translation>Installation d’%1</translation>
     </message>
     <message>
         <source>Sorry, this program is specifically designed to run under Windows 95 or WindowsNT 4.0.</source>
@@ -310,7 +333,7 @@ Les mêmes calculs sans fenêtre&#xa0;: pecunor-calc --help.
     </message>
     <message>
         <source>Are you sure you want to cancel the installation of %1?</source>
-        <translation>Voulez-vous vraiment annuler l’installation de %1&#xa0;?</translation>
+        <translation>Voulez-vous vraiment annuler l’installation d’%1&#xa0;?</translation>
     </message>
     <message>
         <source>No changes have been made. Please select a different folder to install to.</source>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
     <name>FileCommands</name>
@@ -20,7 +21,7 @@
     </message>
     <message>
         <source>Could not set desktop wallpaper!</source>
-        <translation>Impossible de définir le fond d’écran !</translation>
+        <translation>Impossible de définir le fond d’écran&#xa0;!</translation>
     </message>
     <message>
         <source>An error occurred writing to file
@@ -55,7 +56,7 @@ Vérifiez qu’il reste assez d’espace sur le disque et que le fichier n’est
     <name>pecunor::HelpViewer</name>
     <message>
         <source>%1 Help</source>
-        <translation>Aide de %1</translation>
+        <translation>Aide d’%1</translation>
     </message>
     <message>
         <source>Contents</source>
@@ -65,7 +66,7 @@ Vérifiez qu’il reste assez d’espace sur le disque et que le fichier n’est
         <source>Cannot open the help file
 %1
 %2</source>
-        <translation>Impossible d’ouvrir le fichier d’aide :
+        <translation>Impossible d’ouvrir le fichier d’aide&#xa0;:
 %1
 %2</translation>
     </message>
@@ -125,15 +126,15 @@ Veuillez choisir un autre dossier.</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation>&amp;Police :</translation>
+        <translation>&amp;Police&#xa0;:</translation>
     </message>
     <message>
         <source>Font st&amp;yle:</source>
-        <translation>&amp;Style :</translation>
+        <translation>&amp;Style&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation>&amp;Taille :</translation>
+        <translation>&amp;Taille&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -227,7 +228,7 @@ Copyright © %3 %4</translation>
 Close without saving the settings?</source>
         <translation>%1
 
-Fermer sans enregistrer les paramètres ?</translation>
+Fermer sans enregistrer les paramètres&#xa0;?</translation>
     </message>
     <message>
         <source>%1 per</source>
@@ -299,7 +300,7 @@ Fermer sans enregistrer les paramètres ?</translation>
     </message>
     <message>
         <source>Hide &amp;About Window on Startup</source>
-        <translation>Masquer la fenêtre « À propos » au &amp;démarrage</translation>
+        <translation>Masquer la fenêtre «&#xa0;À propos&#xa0;» au &amp;démarrage</translation>
     </message>
     <message>
         <source>Table &amp;Font ...</source>
@@ -374,14 +375,14 @@ Fermer sans enregistrer les paramètres ?</translation>
     </message>
     <message>
         <source>No printer is installed.
-Add a printer in the system's printer settings, then print again.</source>
+Add a printer in the system&apos;s printer settings, then print again.</source>
         <translation>Aucune imprimante n’est installée.
 Ajoutez une imprimante dans les paramètres d’impression du système, puis relancez l’impression.</translation>
     </message>
     <message>
-        <source>Printing on "%1" failed.
+        <source>Printing on &quot;%1&quot; failed.
 Check that the printer is switched on and can be reached, then print again.</source>
-        <translation>L’impression sur « %1 » a échoué.
+        <translation>L’impression sur «&#xa0;%1&#xa0;» a échoué.
 Vérifiez que l’imprimante est allumée et accessible, puis relancez l’impression.</translation>
     </message>
 </context>
