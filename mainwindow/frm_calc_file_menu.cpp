@@ -3,6 +3,7 @@
 #include "bitmap_export.h"
 #include "frm_calc.h"
 #include "font_record_qt.h"
+#include "spreadsheet_save.h"
 #include "text_export.h"
 
 // The File menu: one handler for the menu and its items.
@@ -21,21 +22,27 @@ void TfrmCalc::mnuFileClick(QAction* item)
         return;
     }
     const bool saveAsText = name == QLatin1String("mnuSaveAsText");
+    const bool saveAsSpreadsheet = name == QLatin1String("mnuSaveAsSpreadsheet");
     const bool saveAsBitmap = name == QLatin1String("mnuSaveAsBitmap");
     const bool tiled = name == QLatin1String("mnuSetAsWallpaperTiled");
     const bool centered = name == QLatin1String("mnuSetAsWallpaperCentered");
-    if (!saveAsText && !saveAsBitmap && !tiled && !centered)
+    if (!saveAsText && !saveAsSpreadsheet && !saveAsBitmap && !tiled && !centered)
         return;
     if (!dlgSave)
         dlgSave = new SaveFileDialog(this);
     const FileCommandTarget target{*dlgSave, *clientArea(), windowTitle(), settings_};
-    if (saveAsText)
+    if (saveAsText) {
         pecunor::saveAsText(target, shownResult(), services_.files);
-    else if (saveAsBitmap)
+    } else if (saveAsSpreadsheet) {
+        const ShownResult shown = shownResult();
+        pecunor::saveAsSpreadsheet(target, {currentMethod(), visibleInputRows(shown), shown.table}, regional_, texts_,
+                                   services_.files);
+    } else if (saveAsBitmap) {
         pecunor::saveAsBitmap(target, services_.files);
-    else
+    } else {
         setAsWallpaper(target, services_.files,
                        tiled ? platform::WallpaperStyle::Tiled : platform::WallpaperStyle::Centered);
+    }
 }
 
 }  // namespace pecunor

@@ -15,6 +15,7 @@ void TfrmCalc::createMenu()
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     mnuSaveAsText = item(file, "mnuSaveAsText", tr("Save As &Text"));
+    item(file, "mnuSaveAsSpreadsheet", tr("Save As &Spreadsheet…"));
     mnuSaveAsBitmap = item(file, "mnuSaveAsBitmap", tr("Save As &Bitmap"));
     file->addSeparator();
     mnuPrint = item(file, "mnuPrint", tr("P&rint"));

@@ -56,7 +56,8 @@ void createIfMissing(const QString& filePath)
 AppSettings::AppSettings(DayNumber today, const QString& exportFolder)
     : MethodInputs(today),
       TXTFileName(exportFolder + QStringLiteral("Pecunor.txt")),
-      BMPFileName(exportFolder + QStringLiteral("Pecunor.bmp"))
+      BMPFileName(exportFolder + QStringLiteral("Pecunor.bmp")),
+      XLSXFileName(exportFolder + QStringLiteral("Pecunor.xlsx"))
 {
 }
 
@@ -140,6 +141,7 @@ AppSettings loadSettings(DayNumber today, const RegionalSettings& regional, cons
     settings.TXTFilterIndex = lowByte(readIntOr(store, "TXTFilterIndex", settings.TXTFilterIndex));
     settings.BMPFileName = readTextOr(store, "BMPFileName", settings.BMPFileName);
     settings.BMPFilterIndex = lowByte(readIntOr(store, "BMPFilterIndex", settings.BMPFilterIndex));
+    settings.XLSXFileName = readTextOr(store, "XLSXFileName", settings.XLSXFileName);
     return settings;
 }
 
@@ -172,6 +174,7 @@ QByteArray settingsFileText(const AppSettings& settings, const QString& programF
     values.push_back({"TXTFilterIndex", QString::number(settings.TXTFilterIndex)});
     values.push_back({"BMPFileName", settings.BMPFileName});
     values.push_back({"BMPFilterIndex", QString::number(settings.BMPFilterIndex)});
+    values.push_back({"XLSXFileName", settings.XLSXFileName});
     return iniFileText(values);
 }
 

@@ -41,6 +41,7 @@ struct AppSettings {
     std::uint8_t TXTFilterIndex = 1;
     QString BMPFileName;
     std::uint8_t BMPFilterIndex = 1;
+    QString XLSXFileName;  // the last workbook of Save As Spreadsheet
 };
 
 // What a save reports: the value that could not be stored, none on success.
