@@ -80,7 +80,9 @@ void TfrmPrint::createControls()
 void TfrmPrint::showPrinter(const QString& entry)
 {
     lblPrinter->setText(entry);
-    // Readers hear the printer with the button that changes it, which has the focus first.
+    // Readers hear the printer with the dialog as it opens, the focus being
+    // on OK, and again with the button that changes it.
+    setAccessibleDescription(QStringLiteral("%1: %2").arg(grpPrinter->title().trimmed(), entry));
     btnChangePrinter->setAccessibleDescription(entry);
 }
 

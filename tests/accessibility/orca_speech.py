@@ -12,7 +12,10 @@ import subprocess
 import sys
 import time
 
-# (keys, text typed after them, what Orca then says; None for a step on the way)
+# (keys, text typed after them, what Orca then says: a phrase, phrases that
+# must all be said, or None for a step on the way; "=" before a phrase: said
+# alone, as a line is read). "@TITLE" after the keys then focuses the
+# program's window of that title.
 WINDOW = [
     # The window opens with the focus in the method box.
     ("Down", "", "Future Value Annuity"),
@@ -29,6 +32,21 @@ WINDOW = [
     ("alt+c Tab Tab", "", "Result Table"),
     ("Down", "", "2"),
     ("Right", "", "Interest/Year"),
+    # The explanation takes the focus from the table and is read line by line with the caret.
+    ("alt+x", "", ("Explanation read only text", "Future Value")),
+    ("Down", "", "=Description"),
+    # The help text, by lines from its first topic.
+    ("F1 Tab", "", "=The Calculator Window"),
+    ("Down", "", "=The calculator has no Calculate button and no documents. Pick a method, type the"),
+    ("Escape @Ostrel Pecunor 97", "", None),
+    # The copy dialog's drives, a USB stick first, and the folder a change of drive copies to.
+    ("alt+h c", "", ("Drive combo box", "/media/USB-STICK")),
+    ("Down", "", ("/", "Copy to folder /Ostrel Pecunor 97")),
+    ("Escape @Ostrel Pecunor 97", "", None),
+    # The print options name their printer; the printer dialog's list says each printer.
+    ("alt+f r", "", "Printer: Accounts"),
+    ("alt+c", "", ("Name: combo box", "Accounts")),
+    ("Down", "", "Office"),
 ]
 
 SETUP = [
@@ -60,14 +78,18 @@ def spoken_since(mark):
 
 
 def contains(said, phrase):
+    if phrase.startswith("="):
+        return any(line.rstrip(".") == phrase[1:] for line in said)
     pattern = r"(?<![\w/.,$])" + re.escape(phrase) + r"(?![\w/,$]|\.\d)"
     return any(re.search(pattern, line, re.I) for line in said)
 
 
-def wait_for(mark, phrase, seconds=6):
+def wait_for(mark, phrases, seconds=6):
+    phrases = (phrases,) if isinstance(phrases, str) else phrases
     end = time.time() + seconds
     while time.time() < end:
-        if contains(spoken_since(mark), phrase):
+        said = spoken_since(mark)
+        if all(contains(said, phrase) for phrase in phrases):
             return True
         time.sleep(0.1)
     return False
@@ -85,9 +107,19 @@ def wait_until_quiet(mark, seconds=4, quiet=0.6):
 
 
 def send(key_names, text):
+    key_names, _, window = key_names.partition("@")
     subprocess.run(["xdotool", "key", "--delay", "60", *key_names.split()], check=True)
     if text:
         subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
+    if window:
+        focus_window(window)
+
+
+def focus_window(title):
+    """The focus to the program's window of that title, as a window manager
+    gives it back when a window above it closes; Xvfb has none."""
+    subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", os.environ["APP_PID"], "--name", f"^{title}$",
+                    "windowfocus", "--sync"], check=True)
 
 
 def run(steps):

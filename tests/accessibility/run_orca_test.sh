@@ -2,8 +2,12 @@
 # Runs the program with Orca, the screen reader, on this X server and D-Bus
 # session: its own AT-SPI bus, a throw-away home, and Orca's debug log as the
 # record of what it speaks (ORCA_LOG, read by the script).
-#   run_orca_test.sh PROGRAM [PROGRAM ARGUMENTS...] -- SCRIPT [SCRIPT ARGUMENTS...]
+#   run_orca_test.sh [--devices] PROGRAM [PROGRAM ARGUMENTS...] -- SCRIPT [SCRIPT ARGUMENTS...]
+# --devices gives the program two printers of a scheduler of its own and a
+# USB stick mounted under /media, seen by the program alone.
 set -uo pipefail
+devices=
+[[ ${1:-} == --devices ]] && devices=1 && shift
 program=()
 while (($# > 0)) && [[ $1 != -- ]]; do
     program+=("$1")
@@ -12,9 +16,9 @@ done
 shift
 
 home=$(mktemp -d)
-app= orca= bus=
+app= orca= bus= cups=
 # unshare ignores TERM; KILL ends it, Orca and the speech-dispatcher Orca started.
-trap 'kill "$app" "$bus" 2>/dev/null; kill -KILL "$orca" 2>/dev/null; wait 2>/dev/null; rm -rf "$home"' EXIT
+trap 'kill "$app" "$bus" $cups 2>/dev/null; kill -KILL "$orca" 2>/dev/null; wait 2>/dev/null; rm -rf "$home"' EXIT
 export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$home/run
 export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=
 mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Brackwell" "$XDG_CONFIG_HOME/speech-dispatcher"
@@ -46,6 +50,32 @@ if ! grep -q "SPEECH OUTPUT" "$ORCA_LOG"; then
     exit 1
 fi
 
+if [[ -n $devices ]]; then
+    # A scheduler on a private socket; the filters run as user lp and must reach its folders.
+    chmod 755 "$home"
+    mkdir -p "$home/cups"/{root,spool,cache,state,log}
+    printf '%s\n' "ServerRoot $home/cups/root" "RequestRoot $home/cups/spool" "CacheDir $home/cups/cache" \
+        "StateDir $home/cups/state" "ErrorLog $home/cups/log/error_log" "SystemGroup root" >"$home/cups/files.conf"
+    printf '%s\n' "Listen $home/cups/socket" "Browsing No" "WebInterface No" \
+        "<Location />" "Order allow,deny" "Allow all" "</Location>" \
+        "<Policy default>" "<Limit All>" "Order deny,allow" "</Limit>" "</Policy>" >"$home/cups/cupsd.conf"
+    /usr/sbin/cupsd -f -c "$home/cups/cupsd.conf" -s "$home/cups/files.conf" &
+    cups=$!
+    export CUPS_SERVER=$home/cups/socket
+    for _ in $(seq 100); do
+        [[ $(lpstat -r 2>/dev/null) == "scheduler is running" ]] && break
+        sleep 0.05
+    done
+    for queue in Accounts Office; do
+        # lpadmin warns that drivers (PPDs) are deprecated.
+        lpadmin -p "$queue" -v cups-pdf:/ -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
+    done
+    lpadmin -d Accounts
+    # The stick is removable by its place; the read-only /media around it is no drive to copy to.
+    program=(unshare --mount --propagation private sh -c 'mount -t tmpfs media /media && mkdir /media/USB-STICK &&
+             mount -o remount,ro /media && mount -t tmpfs -o size=1m stick /media/USB-STICK && exec "$@"' sh
+             "${program[@]}")
+fi
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "${program[@]}" &
 app=$!
 for _ in $(seq 100); do
