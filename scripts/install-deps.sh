@@ -16,6 +16,8 @@ readonly REQUIRED_PACKAGES=(
     # tests that draw text, need a real X server, read the clipboard, look at
     # screenshots and print output, or check desktop entries
     fonts-liberation2 xvfb xauth xclip imagemagick poppler-utils desktop-file-utils
+    # the program's icon is drawn as SVG and rendered to its bitmap sizes
+    librsvg2-bin
     # GIO marks the installed desktop launcher trusted; xdotool drives the
     # setup wizard under a real X server
     libglib2.0-dev xdotool

@@ -130,9 +130,11 @@ desktop_file=/usr/share/applications/$DESKTOP_ID.desktop
 desktop-file-validate "$desktop_file" && pass "desktop-file-validate accepts $desktop_file" ||
     fail "desktop-file-validate rejects $desktop_file"
 icon=$(sed -n 's/^Icon=//p' "$desktop_file")
-for size in 48x48 256x256; do
-    [[ -f /usr/share/icons/hicolor/$size/apps/$icon.png ]] || fail "no $size icon named '$icon'"
+for size in 16 22 24 32 48 64 128 256; do
+    [[ "$(file -b "/usr/share/icons/hicolor/${size}x$size/apps/$icon.png")" == "PNG image data, $size x $size,"* ]] ||
+        fail "no ${size}x$size icon named '$icon'"
 done
+[[ -f /usr/share/icons/hicolor/scalable/apps/$icon.svg ]] || fail "no scalable icon named '$icon'"
 appstreamcli validate --no-net "/usr/share/metainfo/$DESKTOP_ID.metainfo.xml" >"$work/appstream.log" 2>&1 &&
     pass "appstreamcli accepts the metainfo file" || fail "appstreamcli: $(cat "$work/appstream.log")"
 grep -qF "<launchable type=\"desktop-id\">$DESKTOP_ID.desktop</launchable>" "/usr/share/metainfo/$DESKTOP_ID.metainfo.xml" ||
