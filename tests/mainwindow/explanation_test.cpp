@@ -42,6 +42,8 @@ struct DocumentLanguage {
 
 const DocumentLanguage english{"en", "Description", "Top Results", "Example", "Examples", test::plainRegional()};
 const DocumentLanguage german{"de", "Beschreibung", "Wichtigste Ergebnisse", "Beispiel", "Beispiele", test::germanRegional()};
+const DocumentLanguage french{"fr", "Description", "Principaux résultats", "Exemple", "Exemples",
+                              platform::regionalSettingsNamed(QStringLiteral("fr_FR.UTF-8")).value()};
 
 enum class Sections { DescriptionOnly, WithoutExample, WithExample, WithExamples };
 
@@ -100,6 +102,20 @@ const std::vector<ExpectedDocument> expectedDocuments = {
     {CalcMethod::BondPrice, &german, "Anleihekurs", Sections::DescriptionOnly},
     {CalcMethod::PriceEarnings, &german, "Kurs-Gewinn-Verhältnis", Sections::DescriptionOnly},
     {CalcMethod::EarningsPerShare, &german, "Gewinn je Aktie", Sections::DescriptionOnly},
+    {CalcMethod::FutureValue, &french, "Valeur acquise", Sections::WithExample},
+    {CalcMethod::FutureValueAnnuity, &french, "Valeur acquise d’une suite d’annuités", Sections::WithExamples},
+    {CalcMethod::FutureValueInvestment, &french, "Constitution de capital", Sections::WithExamples},
+    {CalcMethod::PresentValue, &french, "Valeur actuelle", Sections::WithExample},
+    {CalcMethod::PresentValueAnnuity, &french, "Valeur actuelle d’une suite d’annuités", Sections::WithExamples},
+    {CalcMethod::PresentLoanPayment, &french, "Remboursement de prêt", Sections::WithExamples},
+    {CalcMethod::StraightLineDepreciation, &french, "Amortissement linéaire", Sections::WithExample},
+    {CalcMethod::SumOfYearsDepreciation, &french, "Amortissement SOFTY", Sections::WithExample},
+    {CalcMethod::DoubleDecliningDepreciation, &french, "Amortissement dégressif", Sections::WithExamples},
+    {CalcMethod::ZeroCouponBonds, &french, "Obligation à coupon zéro", Sections::WithoutExample},
+    {CalcMethod::BondYield, &french, "Rendement courant", Sections::DescriptionOnly},
+    {CalcMethod::BondPrice, &french, "Cours obligataire", Sections::DescriptionOnly},
+    {CalcMethod::PriceEarnings, &french, "PER (cours / bénéfice)", Sections::DescriptionOnly},
+    {CalcMethod::EarningsPerShare, &french, "Bénéfice par action", Sections::DescriptionOnly},
 };
 
 std::vector<ExpectedDocument> documentsWithTopResults()
@@ -468,7 +484,7 @@ TEST(Rcdata, ComesInTheAskedLanguageOrElseInEnglish)
 {
     const std::vector<std::pair<QString, QString>> headingByLanguage = {
         {"en", "Welcome to %s Setup!"}, {"de", "Willkommen bei der Installation von %s!"},
-        {"de_AT", "Willkommen bei der Installation von %s!"}, {"fr", "Bienvenue dans l’installation de %s !"},
+        {"de_AT", "Willkommen bei der Installation von %s!"}, {"fr", "Bienvenue dans l’installation d’%s !"},
         {"xx", "Welcome to %s Setup!"}};
     for (const auto& [language, heading] : headingByLanguage) {
         QTextDocument document;
