@@ -23,19 +23,6 @@ namespace pecunor {
 
 namespace {
 
-// Day and month names in the language the dates are written in: the locale
-// LC_TIME names, with LC_ALL before and LANG after it. Qt's system locale
-// takes the first LANGUAGE entry, the language of the texts, under C.UTF-8.
-QLocale dateNamesLocale()
-{
-    for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
-        const QString name = qEnvironmentVariable(variable);
-        if (!name.isEmpty())
-            return platform::localeNamed(name).value_or(QLocale::c());
-    }
-    return QLocale::c();
-}
-
 constexpr QSize popupSize(194, 148);
 // The buttons keep the year within these; the arrow keys reach the whole date range.
 constexpr int firstButtonYear = 1;
@@ -79,7 +66,9 @@ TfrmCal::TfrmCal(const RegionalSettings& regional, std::function<DayNumber()> to
     lblDate->setGeometry(panMain->rect().adjusted(3, 3, -3, -3));
 
     cal->setObjectName(QStringLiteral("cal"));
-    cal->setLocale(dateNamesLocale());
+    // Day and month names in the language the dates are written in; Qt's system
+    // locale takes the first LANGUAGE entry, the language of the texts, under C.UTF-8.
+    cal->setLocale(platform::systemDateLocale());
     cal->setGeometry(4, 23, 182, 101);
     connect(cal, &MonthCalendar::dateChanged, this, &TfrmCal::calChange);
     connect(cal, &MonthCalendar::dayClicked, this, &TfrmCal::calClick);

@@ -303,4 +303,9 @@ std::optional<QLocale> localeNamed(const QString& name)
     return locale;
 }
 
+QLocale systemDateLocale()
+{
+    return localeNamed(localeNameOf("LC_TIME")).value_or(QLocale::c());
+}
+
 }  // namespace pecunor::platform

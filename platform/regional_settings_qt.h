@@ -30,6 +30,10 @@ RegionalSettings systemRegionalSettings();
 // nullopt when Qt knows no language of that name.
 std::optional<QLocale> localeNamed(const QString& name);
 
+// The locale of the dates' category (LC_ALL, LC_TIME, LANG), whose month and
+// day names go with the dates as they are written; C when none is known.
+QLocale systemDateLocale();
+
 // Reads a formatted amount of 1 as a placement 0-3 ("$1", "1$", "$ 1",
 // "1 $") and of -1 as one of the sixteen negative patterns 0-15; nullopt
 // when the text fits none. Any kind of blank counts as one blank; bidi
