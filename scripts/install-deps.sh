@@ -18,6 +18,9 @@ readonly REQUIRED_PACKAGES=(
     fonts-liberation2 xvfb xauth xclip imagemagick poppler-utils desktop-file-utils
     # the program's icon is drawn as SVG and rendered to its bitmap sizes
     librsvg2-bin
+    # the spreadsheet export writes .xlsx with libxlsxwriter; its test reads
+    # the workbook back with openpyxl and LibreOffice
+    libxlsxwriter-dev python3-openpyxl libreoffice-calc-nogui
     # GIO marks the installed desktop launcher trusted; xdotool drives the
     # setup wizard under a real X server
     libglib2.0-dev xdotool

@@ -43,6 +43,14 @@ Bitte prüfen Sie, ob genügend Speicherplatz frei ist und ob die Datei von eine
         <source>Comma Delimited (*.TXT *.txt)</source>
         <translation>Kommagetrennt (*.TXT *.txt)</translation>
     </message>
+    <message>
+        <source>Save %1 Spreadsheet</source>
+        <translation>%1 – Arbeitsmappe speichern</translation>
+    </message>
+    <message>
+        <source>Excel Workbook (*.xlsx *.XLSX)</source>
+        <translation>Excel-Arbeitsmappe (*.xlsx *.XLSX)</translation>
+    </message>
 </context>
 <context>
     <name>pecunor::HelpViewer</name>
@@ -313,6 +321,10 @@ Ohne Speichern der Einstellungen schließen?</translation>
     <message>
         <source>&amp;About</source>
         <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>Save As &amp;Spreadsheet…</source>
+        <translation>Als &amp;Arbeitsmappe speichern …</translation>
     </message>
 </context>
 <context>

@@ -87,7 +87,8 @@ TEST_F(SettingsRoundTrip, DefaultsAreWrittenInTheTableOrder)
               "TXTFileName=/opt/Ostrel Pecunor 97/Pecunor.txt\n"
               "TXTFilterIndex=1\n"
               "BMPFileName=/opt/Ostrel Pecunor 97/Pecunor.bmp\n"
-              "BMPFilterIndex=1\n");
+              "BMPFilterIndex=1\n"
+              "XLSXFileName=/opt/Ostrel Pecunor 97/Pecunor.xlsx\n");
 }
 
 TEST_F(SettingsRoundTrip, AProgramInTheRootFolderKeepsTheSeparatorInAppPath)
