@@ -137,8 +137,9 @@ QByteArray desktopEntryText(const DesktopEntry& entry)
                     text += language.key(key) + escapedValue(translated) + u'\n';
     }
     // The class of the program's windows (the application's name), which
-    // ties them to their entry.
-    text += QStringLiteral("StartupWMClass=") + productNameText() + u'\n';
+    // ties them to their entry; every entry starts a program that opens a
+    // window, so the desktop may show it starting until that window maps.
+    text += QStringLiteral("StartupNotify=true\nStartupWMClass=") + productNameText() + u'\n';
     text += QStringLiteral("Terminal=false\nCategories=Office;Finance;\n");
     return text.toUtf8();
 }

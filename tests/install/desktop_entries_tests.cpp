@@ -123,7 +123,8 @@ TEST(DesktopEntry, TheUninstallEntryStartsTheInstalledProgramWithUninstall)
 // A desktop in a language of the program reads the entries in it: the
 // calculator's by the package's description in that language, the help and
 // uninstall entries by their translated names (German checked word for word).
-// Other names have no translated form.
+// Other names have no translated form. Each entry, as the package's, asks for
+// launch feedback.
 TEST(DesktopEntry, EachLanguagesKeysStandBesideTheEnglishOnes)
 {
     struct Row {
@@ -138,6 +139,7 @@ TEST(DesktopEntry, EachLanguagesKeysStandBesideTheEnglishOnes)
     };
     testing::TemporaryHome home;
     const QByteArray packaged = fileBytes(PACKAGE_DESKTOP_ENTRY);
+    EXPECT_EQ(testing::desktopEntryValue(packaged, "StartupNotify"), "true");
     const QStringList languages = platform::translatedLanguages();
     ASSERT_TRUE(languages.contains("de"));
     for (const Row& row : rows) {
@@ -152,6 +154,7 @@ TEST(DesktopEntry, EachLanguagesKeysStandBesideTheEnglishOnes)
         const QByteArray text = fileBytes(path);
         EXPECT_EQ(testing::desktopEntryValue(text, "Name"), row.name);
         EXPECT_EQ(testing::desktopEntryValue(text, "Name[de]"), row.germanName);
+        EXPECT_EQ(testing::desktopEntryValue(text, "StartupNotify"), "true");
         for (const QString& language : languages) {
             SCOPED_TRACE(language.toStdString());
             const auto name = testing::desktopEntryValue(text, "Name[" + language + "]");
