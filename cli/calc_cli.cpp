@@ -1,32 +1,15 @@
 #include "calc_cli.h"
 
-#include <QCoreApplication>
-#include <QDate>
 #include <QLocale>
 
 #include "calc_chart.h"
 #include "cli_texts.h"
+#include "input_notes.h"
 #include "method_input_table.h"
-#include "regional_settings_qt.h"
 #include "sheet_json.h"
 #include "ui_language.h"
 
 namespace pecunor::cli {
-
-namespace {
-
-CliOutput usageFailure(const std::string& message, const TextCatalog& texts)
-{
-    return {{}, "pecunor-calc: " + message + "\n" + usageText(texts), exitUsageError};
-}
-
-DayNumber localToday()
-{
-    const QDate date = QDate::currentDate();
-    return dayNumberOf(date.year(), date.month(), date.day()).value_or(0);
-}
-
-}  // namespace
 
 std::string runLanguage(const std::vector<std::string>& arguments)
 {
@@ -58,8 +41,8 @@ std::vector<InputRowText> inputRowTexts(const CalcRequest& request, const TextCa
     return rows;
 }
 
-CliOutput renderSheet(const CalcRequest& request, const ResultSheet& sheet, OutputFormat format,
-                      const TextCatalog& texts)
+CliOutput renderSheet(const CalcRequest& request, const RegionalSettings& regional, const ResultSheet& sheet,
+                      OutputFormat format, const TextCatalog& texts)
 {
     CliOutput output;
     switch (format) {
@@ -77,7 +60,7 @@ CliOutput renderSheet(const CalcRequest& request, const ResultSheet& sheet, Outp
         break;
     }
     if (!sheet.valid()) {
-        output.err = std::string(texts.invalidInput) + "\n";
+        output.err = "pecunor-calc: " + noSheetMessage(request, regional, texts) + "\n";
         output.exitStatus = exitNoValidSheet;
     } else if (const auto& fault = sheet.fault()) {
         output.err = std::string(faultMessage(*fault, texts)) + "\n";
@@ -86,32 +69,30 @@ CliOutput renderSheet(const CalcRequest& request, const ResultSheet& sheet, Outp
     return output;
 }
 
+CliOutput runPrepared(const PreparedRun& run, const TextCatalog& texts)
+{
+    MethodInputMemory memory(run.today);
+    const CalcRequest& request = run.options.request;
+    const ResultSheet sheet = calcChart(request, run.today, run.regional, memory, texts);
+    CliOutput output = renderSheet(request, run.regional, sheet, run.options.format, texts);
+    std::string notes;
+    for (const std::string& note : run.notes)
+        notes += "pecunor-calc: " + note + "\n";
+    output.err.insert(0, notes);
+    return output;
+}
+
 CliOutput runCommandLine(const std::vector<std::string>& arguments)
 {
     const TextCatalog& texts = platform::interfaceCatalog();
-    const ParsedCommandLine parsed = parseArguments(arguments, texts);
-    if (std::holds_alternative<HelpWanted>(parsed))
+    const PreparedCommandLine prepared = prepareRun(arguments, texts);
+    if (std::holds_alternative<HelpWanted>(prepared))
         return {usageText(texts), {}, exitValidSheet};
-    if (const auto* error = std::get_if<UsageError>(&parsed))
-        return usageFailure(error->message, texts);
-    const CliOptions& options = std::get<CliOptions>(parsed);
-
-    RegionalSettings regional;
-    if (options.localeName) {
-        // The same forms as under LC_ALL of that name.
-        const auto named = platform::regionalSettingsNamed(QString::fromStdString(*options.localeName));
-        if (!named)
-            return usageFailure(
-                translated(QT_TRANSLATE_NOOP("pecunor-calc", "--locale: unknown locale '%1'"), {*options.localeName}),
-                texts);
-        regional = *named;
-    } else {
-        regional = platform::systemRegionalSettings();
-    }
-    const DayNumber today = options.today.value_or(localToday());
-    MethodInputMemory memory(today);
-    const ResultSheet sheet = calcChart(options.request, today, regional, memory, texts);
-    return renderSheet(options.request, sheet, options.format, texts);
+    if (std::holds_alternative<VersionWanted>(prepared))
+        return {versionText(), {}, exitValidSheet};
+    if (const auto* error = std::get_if<UsageError>(&prepared))
+        return {{}, usageErrorText(error->message), exitUsageError};
+    return runPrepared(std::get<PreparedRun>(prepared), texts);
 }
 
 }  // namespace pecunor::cli

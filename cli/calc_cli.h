@@ -5,6 +5,7 @@
 
 #include "calc_request.h"
 #include "command_line.h"
+#include "prepared_run.h"
 #include "result_sheet.h"
 #include "text_layout.h"
 
@@ -26,10 +27,14 @@ std::string runLanguage(const std::vector<std::string>& arguments);
 // The visible input rows as the window shows them for the request.
 std::vector<InputRowText> inputRowTexts(const CalcRequest& request, const TextCatalog& texts = englishCatalog());
 
-// The sheet in the chosen format; an invalid sheet or a fault adds its
-// message on the error stream and exit status 1.
-CliOutput renderSheet(const CalcRequest& request, const ResultSheet& sheet, OutputFormat format,
-                      const TextCatalog& texts = englishCatalog());
+// The sheet in the chosen format; an invalid sheet (noSheetMessage) or a
+// fault adds its message on the error stream and exit status 1.
+CliOutput renderSheet(const CalcRequest& request, const RegionalSettings& regional, const ResultSheet& sheet,
+                      OutputFormat format, const TextCatalog& texts = englishCatalog());
+
+// Calculates and renders a prepared request, its notes first on the error
+// stream.
+CliOutput runPrepared(const PreparedRun& run, const TextCatalog& texts = englishCatalog());
 
 // One whole run in the interface language (platform::interfaceLanguage):
 // reads the arguments (after the program name), takes the regional settings

@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <string_view>
@@ -7,6 +8,7 @@
 #include <QCoreApplication>
 
 #include "cli_texts.h"
+#include "product_constants.h"
 #include "text_catalog.h"
 #include "ui_language.h"
 
@@ -97,28 +99,9 @@ Problem setValue(CliOptions& options, std::string_view text, const TextCatalog&)
     return std::nullopt;
 }
 
-// YYYY-MM-DD, a real date in the years 1 to 9999.
-std::optional<DayNumber> isoDate(std::string_view text)
-{
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return std::nullopt;
-    const auto part = [text](std::size_t at, std::size_t length) -> std::optional<long long> {
-        const std::string_view digits = text.substr(at, length);
-        if (digits.find_first_not_of("0123456789") != std::string_view::npos)
-            return std::nullopt;
-        return wholeNumber(digits);
-    };
-    const auto year = part(0, 4);
-    const auto month = part(5, 2);
-    const auto day = part(8, 2);
-    if (!year || !month || !day)
-        return std::nullopt;
-    return dayNumberOf(static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day));
-}
-
 Problem setToday(CliOptions& options, std::string_view text, const TextCatalog&)
 {
-    options.today = isoDate(text);
+    options.today = readIsoDate(text);
     if (!options.today)
         return translated(
             QT_TRANSLATE_NOOP("pecunor-calc", "--today: '%1' is not a date YYYY-MM-DD in the years 1 to 9999"), {text});
@@ -154,12 +137,16 @@ Problem setFormat(CliOptions& options, std::string_view text, const TextCatalog&
     return std::nullopt;
 }
 
+// Without a value: what the run is to do, or how strictly it reads.
+enum class Flag { Help, Version, Strict };
+
 struct KnownOption {
     std::string_view name;
-    Setter set;
+    Setter set;  // nullptr for a flag
+    Flag flag = Flag::Help;
 };
 
-constexpr std::array<KnownOption, 14> knownOptions = {{
+constexpr std::array<KnownOption, 18> knownOptions = {{
     {"--method", setMethod},
     {"--start", setStart},
     {"--periods", setPeriods},
@@ -173,7 +160,11 @@ constexpr std::array<KnownOption, 14> knownOptions = {{
     {"--locale", setLocale},
     {"--language", setLanguage},
     {"--format", setFormat},
-    {"--help", nullptr},  // takes no value
+    {"--help", nullptr, Flag::Help},
+    {"-h", nullptr, Flag::Help},
+    {"--version", nullptr, Flag::Version},
+    {"-V", nullptr, Flag::Version},
+    {"--strict", nullptr, Flag::Strict},
 }};
 
 const KnownOption* findOption(std::string_view name)
@@ -209,6 +200,24 @@ bool namesEnglish(std::string_view code)
 
 }  // namespace
 
+std::optional<DayNumber> readIsoDate(std::string_view text)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    const auto part = [text](std::size_t at, std::size_t length) -> std::optional<long long> {
+        const std::string_view digits = text.substr(at, length);
+        if (digits.find_first_not_of("0123456789") != std::string_view::npos)
+            return std::nullopt;
+        return wholeNumber(digits);
+    };
+    const auto year = part(0, 4);
+    const auto month = part(5, 2);
+    const auto day = part(8, 2);
+    if (!year || !month || !day)
+        return std::nullopt;
+    return dayNumberOf(static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day));
+}
+
 std::optional<std::string> languageNamed(std::string_view code)
 {
     const QString language = platform::chooseInterfaceLanguage(
@@ -235,13 +244,16 @@ std::optional<std::string> languageArgument(const std::vector<std::string>& argu
     return language;
 }
 
+bool CliOptions::gave(std::string_view option) const
+{
+    return std::find(givenOptions.begin(), givenOptions.end(), option) != givenOptions.end();
+}
+
 ParsedCommandLine parseArguments(const std::vector<std::string>& arguments, const TextCatalog& texts)
 {
     CliOptions options;
     for (std::size_t at = 0; at < arguments.size(); ++at) {
         const std::string_view argument = arguments[at];
-        if (argument == "--help")
-            return HelpWanted{};
         const std::size_t equals = equalsSignOf(argument);
         const std::string_view name = argument.substr(0, equals);
         const KnownOption* option = findOption(name);
@@ -250,13 +262,22 @@ ParsedCommandLine parseArguments(const std::vector<std::string>& arguments, cons
                 return UsageError{translated(QT_TRANSLATE_NOOP("pecunor-calc", "unexpected argument '%1'"), {argument})};
             return UsageError{translated(QT_TRANSLATE_NOOP("pecunor-calc", "unknown option '%1'"), {name})};
         }
-        if (option->set == nullptr)
-            return UsageError{translated(QT_TRANSLATE_NOOP("pecunor-calc", "option '%1' takes no value"), {name})};
+        if (option->set == nullptr) {
+            if (equals != std::string_view::npos)
+                return UsageError{translated(QT_TRANSLATE_NOOP("pecunor-calc", "option '%1' takes no value"), {name})};
+            if (option->flag == Flag::Help)
+                return HelpWanted{};
+            if (option->flag == Flag::Version)
+                return VersionWanted{};
+            options.strict = true;
+            continue;
+        }
         const auto value = optionValue(arguments, at, equals);
         if (!value)
             return UsageError{translated(QT_TRANSLATE_NOOP("pecunor-calc", "option '%1' needs a value"), {name})};
         if (Problem problem = option->set(options, *value, texts))
             return UsageError{std::move(*problem)};
+        options.givenOptions.push_back(option->name);
     }
     return options;
 }
@@ -268,7 +289,8 @@ std::string usageText(const TextCatalog& texts)
         "Usage: pecunor-calc [--method N|\"LIST TEXT\"] [--start TEXT] [--periods N] [--timing N]\n"
         "                    [--interest-per N] [--v1 TEXT] [--v2 TEXT] [--v3 TEXT] [--v4 TEXT]\n"
         "                    [--today YYYY-MM-DD] [--locale NAME] [--language CODE]\n"
-        "                    [--format aligned|csv|json]\n"
+        "                    [--format aligned|csv|json] [--strict]\n"
+        "       pecunor-calc -h|--help | -V|--version\n"
         "\n"
         "Calculates one sheet from the inputs as they would be typed into the window.\n"
         "  --method        the method's index or its name (default 0):\n"));
@@ -282,7 +304,8 @@ std::string usageText(const TextCatalog& texts)
     text += translated(
         QT_TRANSLATE_NOOP(
             "pecunor-calc",
-            "  --start         the start date in the locale's short date form (default: today)\n"
+            "  --start         the start date in the locale's short date form or as YYYY-MM-DD\n"
+            "                  (default: today)\n"
             "  --periods       the period unit 0-5: %1\n"
             "  --timing        payments due at 0 the start or 1 the end of the period\n"
             "  --interest-per  the unit of the interest rate, 0-5 as for --periods\n"
@@ -292,11 +315,29 @@ std::string usageText(const TextCatalog& texts)
             "  --language      the language of the texts: %2 (default: the system's)\n"
             "  --format        aligned or csv, the text file layouts, or json, the whole sheet\n"
             "                  (default: aligned)\n"
+            "  --strict        refuse, as a usage error, any input not read as written\n"
+            "  -h, --help      show this text and end\n"
+            "  -V, --version   show the product and version and end\n"
             "Options also take the form --name=value.\n"
-            "Exit status: 0 a valid sheet, 1 insufficient input or an arithmetic fault,\n"
+            "Each input the window would read otherwise than written (characters left out,\n"
+            "a sign ignored, a separator not of the locale, a start date replaced by today,\n"
+            "an input the method does not use) is named on standard error; the sheet is\n"
+            "the window's.\n"
+            "Exit status: 0 a valid sheet, 1 missing or invalid inputs or an arithmetic fault,\n"
             "2 a usage error.\n"),
         {units, languageList()});
     return text;
+}
+
+std::string versionText()
+{
+    return std::string(Product.ProductName) + " " + std::string(Product.ProductVersion) + "\n";
+}
+
+std::string usageErrorText(std::string_view message)
+{
+    return "pecunor-calc: " + std::string(message) + "\n" +
+           translated(QT_TRANSLATE_NOOP("pecunor-calc", "Try 'pecunor-calc --help'.")) + "\n";
 }
 
 }  // namespace pecunor::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 #include <string>
 #include <variant>
 #include <vector>
@@ -19,20 +20,27 @@ struct CliOptions {
     std::optional<DayNumber> today;         // absent: the local date
     std::optional<std::string> localeName;  // absent: the system's locale
     OutputFormat format = OutputFormat::Aligned;
+    bool strict = false;  // an input not read as written is a usage error
+    // The options that were given, by their long names, in their order.
+    std::vector<std::string_view> givenOptions;
+
+    bool gave(std::string_view option) const;
 };
 
 struct HelpWanted {};
+struct VersionWanted {};
 
 struct UsageError {
     std::string message;  // one line naming the option and the fault
 };
 
-using ParsedCommandLine = std::variant<CliOptions, HelpWanted, UsageError>;
+using ParsedCommandLine = std::variant<CliOptions, HelpWanted, VersionWanted, UsageError>;
 
-// Reads the arguments after the program name. Every option takes a value,
-// as "--name value" or "--name=value"; the word after an option is its
-// value even when it starts with "-". A method name may be given in the
-// catalog's language or in English.
+// Reads the arguments after the program name. Every option but --help (-h),
+// --version (-V) and --strict takes a value, as "--name value" or
+// "--name=value"; the word after an option is its value even when it starts
+// with "-". A method name may be given in the catalog's language or in
+// English. The first --help or --version wins over everything after it.
 ParsedCommandLine parseArguments(const std::vector<std::string>& arguments,
                                  const TextCatalog& texts = englishCatalog());
 
@@ -45,7 +53,17 @@ std::optional<std::string> languageNamed(std::string_view code);
 // the other options so that every message of the run speaks it.
 std::optional<std::string> languageArgument(const std::vector<std::string>& arguments);
 
+// YYYY-MM-DD, a real date in the years 1 to 9999.
+std::optional<DayNumber> readIsoDate(std::string_view text);
+
 // The usage with the method and unit names of the catalog's language.
 std::string usageText(const TextCatalog& texts = englishCatalog());
+
+// The product and its version, as the window program's --version writes them.
+std::string versionText();
+
+// A usage error as the run prints it: the program's name, the message and
+// where to read more, on two lines.
+std::string usageErrorText(std::string_view message);
 
 }  // namespace pecunor::cli

@@ -428,13 +428,13 @@ std::optional<long double> readAmount(std::string_view text, std::string_view de
     return value;
 }
 
-long double textToAmount(std::string_view text, bool raiseOnError, const RegionalSettings& regional)
+std::optional<long double> readRepairedAmount(std::string_view text, const RegionalSettings& regional)
 {
     if (text.empty())
         return 0.0L;
     const std::string_view separator = regional.decimalSeparator;
     if (const auto value = readAmount(text, separator))
-        return *value;
+        return value;
     std::string repaired;
     if (text.starts_with(separator))
         repaired.push_back('0');
@@ -443,7 +443,12 @@ long double textToAmount(std::string_view text, bool raiseOnError, const Regiona
         repaired.append("0");
     if (repaired.find(separator) == std::string::npos)
         repaired.append(separator).append("0");
-    if (const auto value = readAmount(repaired, separator))
+    return readAmount(repaired, separator);
+}
+
+long double textToAmount(std::string_view text, bool raiseOnError, const RegionalSettings& regional)
+{
+    if (const auto value = readRepairedAmount(text, regional))
         return *value;
     if (raiseOnError)
         throw std::runtime_error("Invalid floating point value");

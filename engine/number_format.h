@@ -75,7 +75,10 @@ private:
 std::optional<long double> readAmount(std::string_view text, std::string_view decimalSeparator);
 
 // readAmount; when that fails, once more after repairing a leading or
-// trailing separator or a missing one. Unreadable: 0, or
+// trailing separator or a missing one. An empty text is 0.
+std::optional<long double> readRepairedAmount(std::string_view text, const RegionalSettings& regional);
+
+// readRepairedAmount; unreadable: 0, or
 // std::runtime_error("Invalid floating point value") when asked to raise.
 long double textToAmount(std::string_view text, bool raiseOnError, const RegionalSettings& regional);
 

@@ -44,24 +44,6 @@
         <translation>Option „%1“ erwartet einen Wert</translation>
     </message>
     <message>
-        <source>Usage: pecunor-calc [--method N|&quot;LIST TEXT&quot;] [--start TEXT] [--periods N] [--timing N]
-                    [--interest-per N] [--v1 TEXT] [--v2 TEXT] [--v3 TEXT] [--v4 TEXT]
-                    [--today YYYY-MM-DD] [--locale NAME] [--language CODE]
-                    [--format aligned|csv|json]
-
-Calculates one sheet from the inputs as they would be typed into the window.
-  --method        the method&apos;s index or its name (default 0):
-</source>
-        <translation>Aufruf: pecunor-calc [--method N|&quot;METHODENNAME&quot;] [--start TEXT] [--periods N] [--timing N]
-                     [--interest-per N] [--v1 TEXT] [--v2 TEXT] [--v3 TEXT] [--v4 TEXT]
-                     [--today JJJJ-MM-TT] [--locale NAME] [--language CODE]
-                     [--format aligned|csv|json]
-
-Berechnet eine Tabelle aus den Eingaben, wie sie im Fenster eingetippt würden.
-  --method        Nummer oder Name der Methode, auch der englische (Vorgabe 0):
-</translation>
-    </message>
-    <message>
         <source>pecunor-calc: the output could not be written
 </source>
         <translation>pecunor-calc: Die Ausgabe konnte nicht geschrieben werden
@@ -72,7 +54,44 @@ Berechnet eine Tabelle aus den Eingaben, wie sie im Fenster eingetippt würden.
         <translation>--language: „%1“ ist keine Sprache des Programms (%2)</translation>
     </message>
     <message>
-        <source>  --start         the start date in the locale&apos;s short date form (default: today)
+        <source>the line is not a JSON object (%1)</source>
+        <translation>die Zeile ist kein JSON-Objekt (%1)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an option of a batch line</source>
+        <translation>„%1“ ist keine Option einer Stapelzeile</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes a text or a whole number</source>
+        <translation>„%1“ erwartet einen Text oder eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>--batch writes one JSON sheet a line and takes no --format, --help or --version</source>
+        <translation>--batch schreibt eine JSON-Tabelle je Zeile und nimmt kein --format, --help oder --version</translation>
+    </message>
+    <message>
+        <source>Usage: pecunor-calc [--method N|&quot;LIST TEXT&quot;] [--start TEXT] [--periods N] [--timing N]
+                    [--interest-per N] [--v1 TEXT] [--v2 TEXT] [--v3 TEXT] [--v4 TEXT]
+                    [--today YYYY-MM-DD] [--locale NAME] [--language CODE]
+                    [--format aligned|csv|json] [--strict]
+       pecunor-calc -h|--help | -V|--version
+
+Calculates one sheet from the inputs as they would be typed into the window.
+  --method        the method&apos;s index or its name (default 0):
+</source>
+        <translation>Aufruf: pecunor-calc [--method N|&quot;METHODENNAME&quot;] [--start TEXT] [--periods N] [--timing N]
+                     [--interest-per N] [--v1 TEXT] [--v2 TEXT] [--v3 TEXT] [--v4 TEXT]
+                     [--today JJJJ-MM-TT] [--locale NAME] [--language CODE]
+                     [--format aligned|csv|json] [--strict]
+        pecunor-calc -h|--help | -V|--version
+
+Berechnet eine Tabelle aus den Eingaben, wie sie im Fenster eingetippt würden.
+  --method        Nummer oder Name der Methode, auch der englische (Vorgabe 0):
+</translation>
+    </message>
+    <message>
+        <source>  --start         the start date in the locale&apos;s short date form or as YYYY-MM-DD
+                  (default: today)
   --periods       the period unit 0-5: %1
   --timing        payments due at 0 the start or 1 the end of the period
   --interest-per  the unit of the interest rate, 0-5 as for --periods
@@ -82,11 +101,19 @@ Berechnet eine Tabelle aus den Eingaben, wie sie im Fenster eingetippt würden.
   --language      the language of the texts: %2 (default: the system&apos;s)
   --format        aligned or csv, the text file layouts, or json, the whole sheet
                   (default: aligned)
+  --strict        refuse, as a usage error, any input not read as written
+  -h, --help      show this text and end
+  -V, --version   show the product and version and end
 Options also take the form --name=value.
-Exit status: 0 a valid sheet, 1 insufficient input or an arithmetic fault,
+Each input the window would read otherwise than written (characters left out,
+a sign ignored, a separator not of the locale, a start date replaced by today,
+an input the method does not use) is named on standard error; the sheet is
+the window&apos;s.
+Exit status: 0 a valid sheet, 1 missing or invalid inputs or an arithmetic fault,
 2 a usage error.
 </source>
-        <translation>  --start         Startdatum im kurzen Datumsformat des Gebietsschemas (Vorgabe: heute)
+        <translation>  --start         Startdatum im kurzen Datumsformat des Gebietsschemas oder als
+                  JJJJ-MM-TT (Vorgabe: heute)
   --periods       Periodeneinheit 0-5: %1
   --timing        Zahlungszeitpunkt: 0 Periodenanfang oder 1 Periodenende
   --interest-per  Einheit des Zinssatzes, 0-5 wie bei --periods
@@ -96,10 +123,73 @@ Exit status: 0 a valid sheet, 1 insufficient input or an arithmetic fault,
   --language      Sprache der Texte: %2 (Vorgabe: die des Systems)
   --format        aligned oder csv (Layouts der Textdatei) oder json (ganze Tabelle)
                   (Vorgabe: aligned)
+  --strict        jede nicht wie geschrieben gelesene Eingabe als Aufruffehler ablehnen
+  -h, --help      diesen Text zeigen und enden
+  -V, --version   Produkt und Version zeigen und enden
 Optionen lassen sich auch als --name=wert schreiben.
-Exit-Status: 0 eine gültige Tabelle, 1 unzureichende Eingaben oder ein Rechenfehler,
-2 ein Aufruffehler.
+Jede Eingabe, die das Fenster anders liest als geschrieben (ausgelassene Zeichen,
+ein übergangenes Vorzeichen, ein Trennzeichen eines anderen Gebietsschemas, ein
+durch heute ersetztes Startdatum, eine von der Methode nicht genutzte Eingabe),
+wird auf der Standardfehlerausgabe genannt; die Tabelle ist die des Fensters.
+Exit-Status: 0 eine gültige Tabelle, 1 fehlende oder ungültige Eingaben oder ein
+Rechenfehler, 2 ein Aufruffehler.
 </translation>
+    </message>
+    <message>
+        <source>Try &apos;pecunor-calc --help&apos;.</source>
+        <translation>„pecunor-calc --help“ liefert weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is not a number in %3&apos;s form; 0 is used</source>
+        <translation>%1 „%2“ ist keine Zahl in der Form von %3; 0 wird verwendet</translation>
+    </message>
+    <message>
+        <source>the sign is ignored</source>
+        <translation>das Vorzeichen wird übergangen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not %2&apos;s decimal separator &apos;%3&apos;</source>
+        <translation>„%1“ ist nicht das Dezimaltrennzeichen „%3“ von %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not part of a number</source>
+        <translation>„%1“ gehört zu keiner Zahl</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is read as %3: %4</source>
+        <translation>%1 „%2“ wird als %3 gelesen: %4</translation>
+    </message>
+    <message>
+        <source>%1 is not an input of %2; it is ignored</source>
+        <translation>%1 ist keine Eingabe von %2 und wird übergangen</translation>
+    </message>
+    <message>
+        <source>%1 must be above 0</source>
+        <translation>%1 muss über 0 liegen</translation>
+    </message>
+    <message>
+        <source>%1 or %2 must be above 0</source>
+        <translation>%1 oder %2 muss über 0 liegen</translation>
+    </message>
+    <message>
+        <source>%1 must not be above %2</source>
+        <translation>%1 darf nicht über %2 liegen</translation>
+    </message>
+    <message>
+        <source>%1 must count 1 to 9999 periods</source>
+        <translation>%1 muss 1 bis 9999 Perioden zählen</translation>
+    </message>
+    <message>
+        <source>--start &apos;%1&apos; is not a date in %2&apos;s short form; today is used</source>
+        <translation>--start „%1“ ist kein Datum im kurzen Format von %2; heute wird verwendet</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; counts %3 whole periods; the fraction is ignored</source>
+        <translation>%1 „%2“ zählt %3 ganze Perioden; der Bruchteil wird übergangen</translation>
+    </message>
+    <message>
+        <source>no sheet from these inputs: %1</source>
+        <translation>keine Tabelle aus diesen Eingaben: %1</translation>
     </message>
 </context>
 </TS>

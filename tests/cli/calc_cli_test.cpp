@@ -5,6 +5,7 @@
 #include "../engine/engine_test_support.h"
 #include "calc_chart.h"
 #include "calc_cli.h"
+#include "input_notes.h"
 #include "text_utils.h"
 #include "ui_language.h"
 
@@ -93,12 +94,12 @@ TEST(RenderSheetTest, InvalidSheetPrintsOnlyTheInputBlockWhenAligned)
     CalcRequest request;
     request.valueTexts = {"", "10", "3", ""};
     const ResultSheet sheet = calculated(request);
-    const CliOutput output = renderSheet(request, sheet, OutputFormat::Aligned);
+    const CliOutput output = renderSheet(request, dollarSettings(), sheet, OutputFormat::Aligned);
     EXPECT_EQ(output.out, "\r\n" + right("Method", 25) + " : Future Value\r\n" + right("Start Date", 25) +
                               " : \r\n" + right("Periods are", 25) + " : Years\r\n" + right("Present Value", 25) +
                               " : " + right("", 15) + "\r\n" + right(" Interest", 25) + " : " + right("10", 15) +
                               "\r\n" + right("Number of Years", 25) + " : " + right("3", 15) + "\r\n\r\n");
-    EXPECT_EQ(output.err, "Insufficient or incorrect input values! Check fields on left side.\n");
+    EXPECT_EQ(output.err, "pecunor-calc: no sheet from these inputs: --v1 (Present Value) must be above 0\n");
     EXPECT_EQ(output.exitStatus, 1);
 }
 
@@ -106,12 +107,40 @@ TEST(RenderSheetTest, FaultPrintsTheSheetAndTheFaultMessage)
 {
     CalcRequest request;
     request.valueTexts = {"1000", "1000", "5000", ""};
-    const CliOutput output = renderSheet(request, calculated(request), OutputFormat::Aligned);
+    const CliOutput output = renderSheet(request, dollarSettings(), calculated(request), OutputFormat::Aligned);
     EXPECT_TRUE(output.out.starts_with("\r\n" + right("Method", 25) + " : Future Value\r\n"));
     // No summary: the input block is followed directly by the three empty lines and the table.
     EXPECT_NE(output.out.find(right("5000", 15) + "\r\n\r\n\r\n\r\n\r\n     #"), std::string::npos);
     EXPECT_EQ(output.err, "Floating point overflow\n");
     EXPECT_EQ(output.exitStatus, 1);
+}
+
+// The message names what the engine refused: each value made 0, a count too
+// large or a down payment above the loan, wherever the engine then gives no
+// sheet, is named, and not among all of the method's needs.
+TEST(NoSheetMessageTest, NamesTheValuesTheEngineRefuses)
+{
+    int refused = 0;
+    for (int method = 0; method < methodCount; ++method) {
+        CalcRequest valid;
+        valid.method = *methodFromIndex(method);
+        valid.valueTexts = {"1000", "10", "500", "3"};
+        ASSERT_TRUE(calculated(valid).valid()) << method;
+        const std::string allNeeds = noSheetMessage(valid, dollarSettings());
+        for (std::size_t value = 0; value < valid.valueTexts.size(); ++value) {
+            for (const char* text : {"0", "10000", "2000"}) {
+                CalcRequest request = valid;
+                request.valueTexts[value] = text;
+                if (calculated(request).valid())
+                    continue;
+                ++refused;
+                const std::string message = noSheetMessage(request, dollarSettings());
+                EXPECT_NE(message, allNeeds) << method << " " << value << " " << text;
+                EXPECT_NE(message.find("--v" + std::to_string(value + 1)), std::string::npos) << message;
+            }
+        }
+    }
+    EXPECT_GT(refused, 30);
 }
 
 std::vector<std::string> linesOf(std::string_view text)
@@ -144,7 +173,7 @@ TEST(RenderSheetTest, TranslatedFilesKeepTheEnglishColumnsAndWholeCaptions)
                 MethodInputMemory memory(today);
                 const ResultSheet sheet = calcChart(request, today, dollarSettings(), memory, texts);
                 EXPECT_TRUE(sheet.valid() && !sheet.fault());
-                return linesOf(renderSheet(request, sheet, OutputFormat::Aligned, texts).out);
+                return linesOf(renderSheet(request, dollarSettings(), sheet, OutputFormat::Aligned, texts).out);
             };
             const std::vector<std::string> english = aligned(englishCatalog());
             for (const QString& language : platform::translatedLanguages()) {

@@ -33,6 +33,7 @@ TEST(ParseArgumentsTest, DefaultsWithoutArguments)
     EXPECT_FALSE(options.today.has_value());
     EXPECT_FALSE(options.localeName.has_value());
     EXPECT_EQ(options.format, OutputFormat::Aligned);
+    EXPECT_FALSE(options.strict);
 }
 
 TEST(ParseArgumentsTest, ReadsEveryOption)
@@ -40,7 +41,7 @@ TEST(ParseArgumentsTest, ReadsEveryOption)
     const CliOptions options = parsedOptions({"--method", "5", "--start", "1/31/2024", "--periods", "3", "--timing",
                                               "1", "--interest-per", "2", "--v1", "20000", "--v2", "6.5", "--v3",
                                               "2000", "--v4", "48", "--today", "2024-02-29", "--locale", "de_DE",
-                                              "--format", "csv"});
+                                              "--format", "csv", "--strict"});
     EXPECT_EQ(options.request.method, CalcMethod::PresentLoanPayment);
     EXPECT_EQ(options.request.startDateText, "1/31/2024");
     EXPECT_EQ(options.request.periodUnit, PeriodUnit::Months);
@@ -50,6 +51,7 @@ TEST(ParseArgumentsTest, ReadsEveryOption)
     EXPECT_EQ(options.today, dayNumberOf(2024, 2, 29));
     EXPECT_EQ(options.localeName, "de_DE");
     EXPECT_EQ(options.format, OutputFormat::Csv);
+    EXPECT_TRUE(options.strict);
 }
 
 TEST(ParseArgumentsTest, ValuesThatStartWithMinusAreValues)
@@ -99,10 +101,12 @@ TEST(ParseArgumentsTest, LaterOptionWins)
     EXPECT_EQ(options.format, OutputFormat::Json);
 }
 
-TEST(ParseArgumentsTest, HelpWinsOverLaterArguments)
+TEST(ParseArgumentsTest, HelpOrVersionWinsOverLaterArguments)
 {
     EXPECT_TRUE(std::holds_alternative<HelpWanted>(parseArguments({"--help"})));
-    EXPECT_TRUE(std::holds_alternative<HelpWanted>(parseArguments({"--v1", "5", "--help", "--bogus"})));
+    EXPECT_TRUE(std::holds_alternative<HelpWanted>(parseArguments({"--v1", "5", "-h", "--bogus"})));
+    EXPECT_TRUE(std::holds_alternative<VersionWanted>(parseArguments({"--strict", "-V", "--help"})));
+    EXPECT_TRUE(std::holds_alternative<VersionWanted>(parseArguments({"--version", "--bogus"})));
     // The word after an option is its value, even "--help".
     EXPECT_EQ(parsedOptions({"--v1", "--help"}).request.valueTexts[0], "--help");
 }
@@ -117,7 +121,8 @@ TEST(ParseArgumentsTest, NamesTheFaultOfEveryUsageError)
     const UsageCase cases[] = {
         {{"--bogus"}, "unknown option '--bogus'"},
         {{"--bogus=1"}, "unknown option '--bogus'"},
-        {{"-h"}, "unknown option '-h'"},
+        {{"-v"}, "unknown option '-v'"},
+        {{"--strict=1"}, "option '--strict' takes no value"},
         {{"--V1", "5"}, "unknown option '--V1'"},
         {{"stray"}, "unexpected argument 'stray'"},
         {{"--help=yes"}, "option '--help' takes no value"},

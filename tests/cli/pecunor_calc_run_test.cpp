@@ -13,6 +13,7 @@
 #include <QDate>
 #include <QStringList>
 
+#include "product_constants.h"
 #include "ui_language.h"
 
 extern char** environ;
@@ -168,6 +169,59 @@ TEST(PecunorCalcRunTest, ReadsMinusValuesAndEqualsForms)
     EXPECT_EQ(spelled.exitStatus, 0);
 }
 
+// Every input the window reads otherwise than written is named, one line
+// each, and the sheet is the one of the input as the window reads it;
+// --strict refuses the first such input and accepts a run without any.
+TEST(PecunorCalcRunTest, NamesEveryInputNotReadAsWritten)
+{
+    const struct {
+        std::vector<std::string> typed;   // after the Future Value example in en_US
+        std::vector<std::string> asRead;  // the same sheet without a note
+        std::string notes;
+    } cases[] = {
+        {{"--v1", "12a34"}, {"--v1", "1234"}, "--v1 '12a34' is read as 1234: 'a' is not part of a number\n"},
+        {{"--v1", "-1000"}, {"--v1", "1000"}, "--v1 '-1000' is read as 1000: the sign is ignored\n"},
+        {{"--v1", "-$1e3"}, {"--v1", "13"}, "--v1 '-$1e3' is read as 13: the sign is ignored; '$e' is not part of a number\n"},
+        {{"--v1", "12,34"}, {"--v1", "1234"}, "--v1 '12,34' is read as 1234: ',' is not en_US's decimal separator '.'\n"},
+        {{"--v1", "1234.5", "--locale", "de_DE"}, {"--v1", "12345", "--locale", "de_DE"},
+         "--v1 '1234.5' is read as 12345: '.' is not de_DE's decimal separator ','\n"},
+        {{"--v1", "1.5", "--locale", "fr_FR.UTF-8"}, {"--v1", "15", "--locale", "fr_FR"},
+         "--v1 '1.5' is read as 15: '.' is not fr_FR's decimal separator ','\n"},
+        {{"--v1", "1 000,5", "--locale", "fr_FR"}, {"--v1", "1000,5", "--locale", "fr_FR"}, ""},
+        {{"--v1", " +1,234.50 "}, {"--v1", "1234.5"}, ""},
+        {{"--v1", "1.2.3"}, {"--v1", ""}, "--v1 '1.2.3' is not a number in en_US's form; 0 is used\n"},
+        {{"--v3", "3.9"}, {"--v3", "3"}, "--v3 '3.9' counts 3 whole periods; the fraction is ignored\n"},
+        {{"--start", "15.01.2024"}, {}, "--start '15.01.2024' is not a date in en_US's short form; today is used\n"},
+        {{"--start", "2024-01-15", "--today", "2020-06-01"}, {"--start", "1/15/2024", "--today", "2020-06-01"}, ""},
+        {{"--v4", "7", "--timing", "1", "--interest-per", "0"}, {},
+         "--timing is not an input of Future Value; it is ignored\n--v4 is not an input of Future Value; it is ignored\n"},
+        {{"--method", "10", "--v1", "8", "--v2", "100", "--start", "x"},
+         {"--method", "10", "--v1", "8", "--v2", "100", "--v3", ""},
+         "--start is not an input of Bond Yield; it is ignored\n--v3 is not an input of Bond Yield; it is ignored\n"},
+    };
+    const std::vector<std::string> base = with(futureValueExample, {"--locale", "en_US", "--format", "csv"});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed[1]);
+        const ProgramRun run = runCalc(with(base, c.typed));
+        std::string named;
+        for (const std::string& note : linesOf(c.notes, "\n"))
+            named += "pecunor-calc: " + note + "\n";
+        const ProgramRun read = runCalc(with(base, c.asRead));
+        EXPECT_EQ(run.out, read.out);
+        EXPECT_EQ(run.exitStatus, read.exitStatus);
+        EXPECT_EQ(run.err, named + read.err);
+
+        const ProgramRun strict = runCalc(with(with(base, c.typed), {"--strict"}));
+        if (c.notes.empty()) {
+            EXPECT_EQ(strict.out, run.out);
+            EXPECT_EQ(strict.exitStatus, 0);
+        } else {
+            EXPECT_EQ(strict.err, named.substr(0, named.find('\n') + 1) + "Try 'pecunor-calc --help'.\n");
+            EXPECT_EQ(strict.exitStatus, 2);
+        }
+    }
+}
+
 TEST(PecunorCalcRunTest, RatioMethodSelectsTheResultCell)
 {
     const ProgramRun run =
@@ -188,12 +242,12 @@ TEST(PecunorCalcRunTest, InvalidRequestPrintsAnEmptySheetAndTheErrorLine)
               R"("fixedRows": 0, "cells": [], "summaryLabels": "", "summaryValues": "", "selection": null, )"
               R"("fault": null})"
               "\n");
-    EXPECT_EQ(run.err, "Insufficient or incorrect input values! Check fields on left side.\n");
+    EXPECT_EQ(run.err, "pecunor-calc: no sheet from these inputs: --v1 (Present Value) must be above 0\n");
     EXPECT_EQ(run.exitStatus, 1);
 
     const ProgramRun csv = runCalc({"--method", "13", "--v1", "40", "--locale", "en_US", "--format", "csv"});
     EXPECT_EQ(csv.out, "");
-    EXPECT_EQ(csv.err, "Insufficient or incorrect input values! Check fields on left side.\n");
+    EXPECT_EQ(csv.err, "pecunor-calc: no sheet from these inputs: --v2 (Price/Earnings Ratio) must be above 0\n");
     EXPECT_EQ(csv.exitStatus, 1);
 
 }
@@ -259,7 +313,7 @@ TEST(PecunorCalcRunTest, AlignedWritesInputsSummaryAndPaddedTable)
     EXPECT_EQ(run.exitStatus, 0);
 }
 
-TEST(PecunorCalcRunTest, UsageErrorsNameTheFaultAndShowTheUsage)
+TEST(PecunorCalcRunTest, UsageErrorsNameTheFaultInOneLineAndPointToHelp)
 {
     const struct {
         std::vector<std::string> arguments;
@@ -277,24 +331,37 @@ TEST(PecunorCalcRunTest, UsageErrorsNameTheFaultAndShowTheUsage)
         {{"--locale", "xx_YY"}, "xx_YY"},
         {{"--locale", "garbage"}, "garbage"},
         {{"--format", "xml"}, "--format"},
+        {{"--version=1"}, "--version"},
     };
     for (const auto& c : cases) {
         const ProgramRun run = runCalc(c.arguments);
-        const std::string firstLine = run.err.substr(0, run.err.find('\n'));
-        EXPECT_EQ(run.exitStatus, 2) << firstLine;
-        EXPECT_EQ(run.out, "") << firstLine;
-        EXPECT_TRUE(firstLine.starts_with("pecunor-calc: ")) << firstLine;
-        EXPECT_NE(firstLine.find(c.named), std::string::npos) << firstLine;
-        EXPECT_NE(run.err.find("\nUsage: pecunor-calc "), std::string::npos) << firstLine;
+        const std::vector<std::string> lines = linesOf(run.err, "\n");
+        ASSERT_EQ(lines.size(), 2u) << run.err;
+        EXPECT_EQ(run.exitStatus, 2) << lines[0];
+        EXPECT_EQ(run.out, "") << lines[0];
+        EXPECT_TRUE(lines[0].starts_with("pecunor-calc: ")) << lines[0];
+        EXPECT_NE(lines[0].find(c.named), std::string::npos) << lines[0];
+        EXPECT_EQ(lines[1], "Try 'pecunor-calc --help'.");
     }
 }
 
-TEST(PecunorCalcRunTest, HelpPrintsTheUsage)
+TEST(PecunorCalcRunTest, HelpAndVersionInShortAndLongForm)
 {
-    const ProgramRun run = runCalc({"--help"});
-    EXPECT_TRUE(run.out.starts_with("Usage: pecunor-calc [--method N|\"LIST TEXT\"]"));
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.exitStatus, 0);
+    const std::string version = std::string(pecunor::Product.ProductName) + " " +
+                                std::string(pecunor::Product.ProductVersion) + "\n";
+    const ProgramRun help = runCalc({"--help"});
+    EXPECT_TRUE(help.out.starts_with("Usage: pecunor-calc [--method N|\"LIST TEXT\"]"));
+    const struct {
+        std::vector<std::string> arguments;
+        std::string out;
+    } cases[] = {{{"--help"}, help.out}, {{"-h"}, help.out}, {{"--v1", "x", "-h", "--bogus"}, help.out},
+                 {{"--version"}, version}, {{"-V"}, version}, {{"-V", "--help"}, version}};
+    for (const auto& c : cases) {
+        const ProgramRun run = runCalc(c.arguments);
+        EXPECT_EQ(run.out, c.out) << c.arguments.front();
+        EXPECT_EQ(run.err, "") << c.arguments.front();
+        EXPECT_EQ(run.exitStatus, 0) << c.arguments.front();
+    }
 }
 
 TEST(PecunorCalcRunTest, TakesTheSystemLocaleWithoutLocaleOption)
@@ -443,7 +510,8 @@ TEST(PecunorCalcRunTest, GermanMessagesOnAGermanDesktopOrByOption)
         std::string firstErrorLine;
         std::string outStart;
     } cases[] = {
-        {{"--v2", "10", "--language", "de"}, {}, "Unzureichende oder fehlerhafte Eingabewerte! Bitte die Felder links prüfen.", "\r\n"},
+        {{"--v2", "10", "--v3", "5", "--language", "de"}, {},
+         "pecunor-calc: keine Tabelle aus diesen Eingaben: --v1 (Barwert) muss über 0 liegen", "\r\n"},
         {{"--v1", "1000", "--v2", "1000", "--v3", "5000", "--format", "csv"}, {"LC_ALL=de_DE.UTF-8"}, "Gleitkommaüberlauf", "\"#\",\"Datum\",\"Zinsen/Jahr\",\"Kontostand\"\r\n"},
         {{"--periods", "Monate", "--language", "de_AT"}, {}, "pecunor-calc: --periods: „Monate“ ist keine der Zahlen 0-5", ""},
         {{"--language", "xx"}, {}, "pecunor-calc: --language: 'xx' is not a language of the program (" + languages + ")",
