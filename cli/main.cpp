@@ -1,10 +1,12 @@
 #include <cstdio>
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include <QCoreApplication>
 #include <QString>
 
+#include "batch_run.h"
 #include "calc_cli.h"
 #include "cli_texts.h"
 #include "ui_language.h"
@@ -15,6 +17,10 @@ int main(int argc, char** argv)
     // The application carries the installed translations.
     const QCoreApplication application(argc, argv);
     pecunor::platform::useInterfaceLanguage(QString::fromStdString(pecunor::cli::runLanguage(arguments)));
+    if (const auto runArguments = pecunor::cli::batchArguments(arguments)) {
+        std::ios::sync_with_stdio(false);
+        return pecunor::cli::runBatch(std::cin, std::cout, std::cerr, *runArguments);
+    }
     const pecunor::cli::CliOutput output = pecunor::cli::runCommandLine(arguments);
     const bool written = std::fwrite(output.out.data(), 1, output.out.size(), stdout) == output.out.size() &&
                          std::fflush(stdout) == 0;

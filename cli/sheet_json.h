@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "prepared_run.h"
 #include "result_sheet.h"
 #include "text_catalog.h"
 
@@ -18,5 +19,25 @@ void appendJsonString(std::string& out, std::string_view text);
 // by row), summaryLabels, summaryValues, selection, fault (its message in
 // the catalog's language).
 std::string sheetJson(const ResultSheet& sheet, const TextCatalog& texts = englishCatalog());
+
+// The version of the sheet for programs; it grows when a name changes
+// meaning or goes, not when one is added.
+inline constexpr int sheetSchemaVersion = 1;
+
+// The sheet for programs, one JSON object on one line as
+// cli/pecunor-sheet.schema.json describes it: the inputs as typed and as
+// read, the summary and the table with stable keys beside the captions of the
+// catalog's language, every amount and percentage a number with the decimals
+// the window shows, dates in ISO form, the notes on inputs not read as
+// written, the fault as a code and a message. A batch line (from 1) is named
+// in its sheet.
+struct ProgramSheet {
+    std::string json;
+    bool complete = false;  // a valid sheet without a fault
+};
+ProgramSheet programSheetJson(const PreparedRun& run, const TextCatalog& texts, int batchLine = 0);
+
+// A batch line that gave no sheet: its number and why.
+std::string requestFaultJson(int batchLine, std::string_view message);
 
 }  // namespace pecunor::cli
