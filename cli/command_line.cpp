@@ -259,7 +259,8 @@ ParsedCommandLine parseArguments(const std::vector<std::string>& arguments, cons
         const KnownOption* option = findOption(name);
         if (option == nullptr) {
             if (!argument.starts_with("-"))
-                return UsageError{translated(QT_TRANSLATE_NOOP("pecunor-calc", "unexpected argument '%1'"), {argument})};
+                return UsageError{
+                    translated(QT_TRANSLATE_NOOP("pecunor-calc", "unexpected argument '%1'"), {argument})};
             return UsageError{translated(QT_TRANSLATE_NOOP("pecunor-calc", "unknown option '%1'"), {name})};
         }
         if (option->set == nullptr) {

@@ -26,7 +26,9 @@ std::string valueNote(std::string_view option, std::string_view typed, const Ent
         return translated(QT_TRANSLATE_NOOP("pecunor-calc", "%1 '%2' is not a number in %3's form; 0 is used"),
                           {option, typed, locales.numbers});
     std::string reasons;
-    const auto add = [&reasons](const std::string& reason) { reasons.append(reasons.empty() ? "" : "; ").append(reason); };
+    const auto add = [&reasons](const std::string& reason) {
+        reasons.append(reasons.empty() ? "" : "; ").append(reason);
+    };
     if (reading.signIgnored)
         add(translated(QT_TRANSLATE_NOOP("pecunor-calc", "the sign is ignored")));
     if (!reading.misreadSeparators.empty())

@@ -99,7 +99,8 @@ EntryReading readValueEntry(std::string_view typed, const RegionalSettings& regi
     const bool groupingInPlace = groupedByThrees(characters, first, wholeEnd, regional);
     for (std::size_t at = first; at < last; ++at) {
         const std::string_view ch = characters[at];
-        if (isDigit(ch) || ch == regional.decimalSeparator || (at < wholeEnd && groupingInPlace && groups(ch, regional)))
+        const bool grouping = at < wholeEnd && groupingInPlace && groups(ch, regional);
+        if (isDigit(ch) || ch == regional.decimalSeparator || grouping)
             continue;
         addOnce(looksLikeSeparator(ch, regional) ? reading.misreadSeparators : reading.droppedCharacters, ch);
     }

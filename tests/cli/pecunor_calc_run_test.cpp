@@ -181,8 +181,10 @@ TEST(PecunorCalcRunTest, NamesEveryInputNotReadAsWritten)
     } cases[] = {
         {{"--v1", "12a34"}, {"--v1", "1234"}, "--v1 '12a34' is read as 1234: 'a' is not part of a number\n"},
         {{"--v1", "-1000"}, {"--v1", "1000"}, "--v1 '-1000' is read as 1000: the sign is ignored\n"},
-        {{"--v1", "-$1e3"}, {"--v1", "13"}, "--v1 '-$1e3' is read as 13: the sign is ignored; '$e' is not part of a number\n"},
-        {{"--v1", "12,34"}, {"--v1", "1234"}, "--v1 '12,34' is read as 1234: ',' is not en_US's decimal separator '.'\n"},
+        {{"--v1", "-$1e3"}, {"--v1", "13"},
+         "--v1 '-$1e3' is read as 13: the sign is ignored; '$e' is not part of a number\n"},
+        {{"--v1", "12,34"}, {"--v1", "1234"},
+         "--v1 '12,34' is read as 1234: ',' is not en_US's decimal separator '.'\n"},
         {{"--v1", "1234.5", "--locale", "de_DE"}, {"--v1", "12345", "--locale", "de_DE"},
          "--v1 '1234.5' is read as 12345: '.' is not de_DE's decimal separator ','\n"},
         {{"--v1", "1.5", "--locale", "fr_FR.UTF-8"}, {"--v1", "15", "--locale", "fr_FR"},
@@ -194,7 +196,8 @@ TEST(PecunorCalcRunTest, NamesEveryInputNotReadAsWritten)
         {{"--start", "15.01.2024"}, {}, "--start '15.01.2024' is not a date in en_US's short form; today is used\n"},
         {{"--start", "2024-01-15", "--today", "2020-06-01"}, {"--start", "1/15/2024", "--today", "2020-06-01"}, ""},
         {{"--v4", "7", "--timing", "1", "--interest-per", "0"}, {},
-         "--timing is not an input of Future Value; it is ignored\n--v4 is not an input of Future Value; it is ignored\n"},
+         "--timing is not an input of Future Value; it is ignored\n"
+         "--v4 is not an input of Future Value; it is ignored\n"},
         {{"--method", "10", "--v1", "8", "--v2", "100", "--start", "x"},
          {"--method", "10", "--v1", "8", "--v2", "100", "--v3", ""},
          "--start is not an input of Bond Yield; it is ignored\n--v3 is not an input of Bond Yield; it is ignored\n"},
