@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "pdf_save.h"
 #include "wait_cursor.h"
-#include "print_job.h"
 
 namespace pecunor {
 
@@ -55,10 +55,12 @@ void TfrmPrint::createControls()
     // The two choices stand as close as designed, one line apart.
     options->setVerticalSpacing(2);
 
+    btnSavePdf = new QPushButton(tr("Save as &PDF…"), this);
     btnOK = new QPushButton(tr("OK"), this);
     btnOK->setDefault(true);
     btnCancel = new QPushButton(tr("Cancel"), this);
     auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(btnSavePdf);
     buttonRow->addStretch();
     buttonRow->addWidget(btnOK);
     buttonRow->addWidget(btnCancel);
@@ -73,6 +75,7 @@ void TfrmPrint::createControls()
     connect(btnChangePrinter, &QPushButton::clicked, this, &TfrmPrint::btnChangePrinterClick);
     connect(radText, &QRadioButton::toggled, this, &TfrmPrint::radTextClick);
     connect(radPrintForm, &QRadioButton::toggled, this, &TfrmPrint::radTextClick);
+    connect(btnSavePdf, &QPushButton::clicked, this, &TfrmPrint::btnSavePdfClick);
     connect(btnOK, &QPushButton::clicked, this, &TfrmPrint::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -109,21 +112,38 @@ void TfrmPrint::fitTexts() { setFixedSize(sizeHint().expandedTo(designedSize)); 
 
 void TfrmPrint::radTextClick() { chkStretch->setEnabled(radPrintForm->isChecked()); }
 
+void TfrmPrint::showNoPrinter()
+{
+    showPrinter(tr("No printer is installed."));
+    btnChangePrinter->setEnabled(false);
+    btnOK->setEnabled(false);
+    btnSavePdf->setDefault(true);
+    btnSavePdf->setFocus();
+    fitTexts();
+}
+
+Printout TfrmPrint::chosenPrintout() const
+{
+    if (!radPrintForm->isChecked())
+        return textPrintout(*content_.shown, printRange_, content_.tableFont, content_.dateSample);
+    // Pending layout and paint events first, so that the picture is the window as shown.
+    QCoreApplication::processEvents();
+    return picturePrintout(clientAreaPicture(content_.clientArea), content_.clientArea->logicalDpiX(),
+                           chkStretch->isChecked());
+}
+
+void TfrmPrint::btnSavePdfClick()
+{
+    if (savePrintoutPdf(this, services_.printer(), content_.title, chosenPrintout(), services_))
+        accept();
+}
+
 void TfrmPrint::btnOKClick()
 {
-    QPrinter& printer = services_.printer();
     QString failure;
     {
         const platform::WaitCursor busy;
-        if (radPrintForm->isChecked()) {
-            QCoreApplication::processEvents();
-            const QImage picture = clientAreaPicture(content_.clientArea);
-            failure = printPicture(printer, content_.title, picture, content_.clientArea->logicalDpiX(),
-                                   chkStretch->isChecked());
-        } else {
-            failure = printText(printer, content_.title, *content_.shown, printRange_, content_.tableFont,
-                                content_.dateSample);
-        }
+        failure = print(services_.printer(), content_.title, chosenPrintout());
     }
     if (!failure.isEmpty())
         services_.showError(this, failure);

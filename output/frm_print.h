@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "print_command.h"
+#include "print_job.h"
 
 namespace pecunor {
 
@@ -28,13 +29,19 @@ public:
     QRadioButton* radText;
     QRadioButton* radPrintForm;
     QCheckBox* chkStretch;
+    QPushButton* btnSavePdf;
     QPushButton* btnOK;
     QPushButton* btnCancel;
 
     PrintRange printRange() const { return printRange_; }
 
+    // With no printer installed only Save as PDF is left: the printer line
+    // says so and Save as PDF is the default button.
+    void showNoPrinter();
+
     void btnChangePrinterClick();
     void radTextClick();
+    void btnSavePdfClick();
     void btnOKClick();
 
 private:
@@ -43,6 +50,8 @@ private:
     void showPrinter(const QString& entry);
     // As large as the texts need at the desktop's font, never smaller than designed.
     void fitTexts();
+    // The text or the window's picture, as the options say.
+    Printout chosenPrintout() const;
 
     PrintContent content_;
     PrintServices& services_;

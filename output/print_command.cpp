@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QPushButton>
+#include <QStandardPaths>
 
 #include "frm_print.h"
 
@@ -49,6 +51,26 @@ public:
     }
 };
 
+// The PDF name lives as long as the process printer: the next save starts
+// from the last one; the first in the user's documents folder.
+QString& processPdfFileName()
+{
+    static QString name =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Pecunor.pdf");
+    return name;
+}
+
+QString windowTitleOf(QWidget* parent) { return parent != nullptr ? parent->window()->windowTitle() : QString(); }
+
+bool offerPdfInMessage(QWidget* parent, const QString& message)
+{
+    QMessageBox box(QMessageBox::Warning, windowTitleOf(parent), message, QMessageBox::Ok, parent);
+    const QPushButton* savePdf = box.addButton(TfrmPrint::tr("Save as &PDF…"), QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == savePdf;
+}
+
 std::optional<PrintRange> choosePrinterInDialog(QWidget* parent, QPrinter& printer)
 {
     AllOrSelectionDialog dialog(&printer, parent);
@@ -72,21 +94,24 @@ PrintServices PrintServices::desktop()
     services.choosePrinter = choosePrinterInDialog;
     services.showOptions = [](TfrmPrint& dialog) { dialog.exec(); };
     services.showError = [](QWidget* parent, const QString& message) {
-        QMessageBox::critical(parent, parent != nullptr ? parent->window()->windowTitle() : QString(), message,
-                              QMessageBox::Ok);
+        QMessageBox::critical(parent, windowTitleOf(parent), message, QMessageBox::Ok);
     };
+    services.offerPdf = offerPdfInMessage;
+    services.askSaveFile = execSaveDialog;
+    services.pdfFileName = processPdfFileName;
     return services;
 }
 
 void runPrintCommand(QWidget* window, const ShownResult& shown, QWidget* clientArea, const QFont& tableFont,
                      const QString& dateSample, PrintServices& services)
 {
-    if (services.installedPrinters().isEmpty()) {
-        services.showError(window, noPrinterMessage());
+    const bool noPrinter = services.installedPrinters().isEmpty();
+    if (noPrinter && !services.offerPdf(window, noPrinterMessage()))
         return;
-    }
     TfrmPrint dialog(window, PrintContent{window->windowTitle(), &shown, clientArea, tableFont, dateSample},
                      services);
+    if (noPrinter)
+        dialog.showNoPrinter();
     services.showOptions(dialog);
 }
 

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "print_layout.h"
+#include "save_dialog.h"
 
 namespace pecunor {
 
@@ -26,9 +27,15 @@ struct PrintServices {
     // Shows the options dialog modally.
     std::function<void(TfrmPrint& dialog)> showOptions;
     std::function<void(QWidget* parent, const QString& message)> showError;
+    // The message that no printer is installed, offering Save as PDF: whether the user took it.
+    std::function<bool(QWidget* parent, const QString& message)> offerPdf;
+    // Shows the prepared save dialog of Save as PDF; nothing when the user cancels.
+    std::function<std::optional<SaveChoice>(QFileDialog& dialog)> askSaveFile;
+    // The last PDF file saved, where the next save dialog starts.
+    std::function<QString&()> pdfFileName;
 
     // One printer for the whole process, CUPS's printer list, QPrintDialog,
-    // exec() and a message box.
+    // exec(), message boxes, the save dialog and a PDF name kept for the run.
     static PrintServices desktop();
 };
 
@@ -41,7 +48,8 @@ struct PrintContent {
     QString dateSample;
 };
 
-// File > Print: the options dialog, then the printout the user chose.
+// File > Print: the options dialog, then the printout the user chose, on the
+// printer or as a PDF file. With no printer installed the message offers the PDF file.
 void runPrintCommand(QWidget* window, const ShownResult& shown, QWidget* clientArea, const QFont& tableFont,
                      const QString& dateSample, PrintServices& services);
 

@@ -1,5 +1,6 @@
 #include "print_job.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontInfo>
@@ -82,6 +83,15 @@ QStringList cupsOptions(QPrinter& printer)
     return options + printer.printEngine()->property(cupsJobOptions).toStringList();
 }
 
+// A PDF of the printer's paper, resolution and document details.
+void matchPrinter(QPdfWriter& pdf, const QPrinter& printer, const QString& title)
+{
+    pdf.setTitle(title);
+    pdf.setCreator(printer.creator());
+    pdf.setResolution(printer.resolution());
+    pdf.setPageLayout(printer.pageLayout());
+}
+
 // Where a job's pages go. A PDF file is written by the printer itself. Qt's
 // engine hands the pages for a system printer to CUPS without looking at the
 // answer, so that a refused job would pass for printed: they are drawn into
@@ -102,10 +112,7 @@ public:
             if (!spool_.open())
                 return printerFailure(printer_, spool_.errorString());
             pdf_ = std::make_unique<QPdfWriter>(&spool_);
-            pdf_->setTitle(title);
-            pdf_->setCreator(printer_.creator());
-            pdf_->setResolution(printer_.resolution());
-            pdf_->setPageLayout(printer_.pageLayout());
+            matchPrinter(*pdf_, printer_, title);
         }
         return painter.begin(&canvas()) ? QString() : printerFailure(printer_);
     }
@@ -151,44 +158,39 @@ QFont resized(const QFont& font, int decipoints)
 
 }  // namespace
 
-QString printText(QPrinter& printer, const QString& title, const ShownResult& shown, PrintRange range,
-                  const QFont& font, const QString& dateSample)
+Printout textPrintout(const ShownResult& shown, PrintRange range, const QFont& font, const QString& dateSample)
 {
-    PrintJob job(printer);
-    QPainter painter;
-    if (const QString failure = job.begin(painter, title); !failure.isEmpty())
-        return failure;
-    QPagedPaintDevice& canvas = job.canvas();
-    painter.setPen(Qt::black);
-    const SizedFont printerFont = measured(font, canvas);
-    const PageMetrics page{canvas.width(), canvas.height(), printerFont.lineHeight, canvas.logicalDpiX()};
-    const std::string date = dateSample.toStdString();
-    const int decipoints = qRound(10 * (font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF()));
-    const int tableSize = tableFontSize(
-        shown, range, page, [&](int size) { return measured(resized(font, size), canvas); }, decipoints, date);
-    const QFont tableFont = tableSize == decipoints ? font : resized(font, tableSize);
-    const std::vector<PlacedText> texts =
-        layoutTextPrintout(shown, range, page, printerFont.width, date, measured(tableFont, canvas));
-    const int ascent = QFontMetrics(font, &canvas).ascent();
-    const int tableAscent = QFontMetrics(tableFont, &canvas).ascent();
-    painter.setFont(font);
-    bool inTable = false;
-    int currentPage = 0;
-    bool drawing = true;
-    for (const PlacedText& text : texts) {
-        if (text.page != currentPage) {
-            currentPage = text.page;
-            drawing = canvas.newPage();
-            if (!drawing)
-                break;
+    return [&shown, range, font, dateSample](QPainter& painter, QPagedPaintDevice& canvas) {
+        painter.setPen(Qt::black);
+        const SizedFont printerFont = measured(font, canvas);
+        const PageMetrics page{canvas.width(), canvas.height(), printerFont.lineHeight, canvas.logicalDpiX()};
+        const std::string date = dateSample.toStdString();
+        const int decipoints =
+            qRound(10 * (font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF()));
+        const int tableSize = tableFontSize(
+            shown, range, page, [&](int size) { return measured(resized(font, size), canvas); }, decipoints, date);
+        const QFont tableFont = tableSize == decipoints ? font : resized(font, tableSize);
+        const std::vector<PlacedText> texts =
+            layoutTextPrintout(shown, range, page, printerFont.width, date, measured(tableFont, canvas));
+        const int ascent = QFontMetrics(font, &canvas).ascent();
+        const int tableAscent = QFontMetrics(tableFont, &canvas).ascent();
+        painter.setFont(font);
+        bool inTable = false;
+        int currentPage = 0;
+        for (const PlacedText& text : texts) {
+            if (text.page != currentPage) {
+                currentPage = text.page;
+                if (!canvas.newPage())
+                    return false;
+            }
+            if (text.inTable != inTable) {
+                inTable = text.inTable;
+                painter.setFont(inTable ? tableFont : font);
+            }
+            painter.drawText(text.x, text.y + (inTable ? tableAscent : ascent), QString::fromStdString(text.text));
         }
-        if (text.inTable != inTable) {
-            inTable = text.inTable;
-            painter.setFont(inTable ? tableFont : font);
-        }
-        painter.drawText(text.x, text.y + (inTable ? tableAscent : ascent), QString::fromStdString(text.text));
-    }
-    return job.end(painter, drawing);
+        return true;
+    };
 }
 
 QImage clientAreaPicture(QWidget* clientArea)
@@ -199,19 +201,50 @@ QImage clientAreaPicture(QWidget* clientArea)
     return picture;
 }
 
-QString printPicture(QPrinter& printer, const QString& title, const QImage& picture, int windowDpi, bool fitToPage)
+Printout picturePrintout(const QImage& picture, int windowDpi, bool fitToPage)
+{
+    return [picture, windowDpi, fitToPage](QPainter& painter, QPagedPaintDevice& canvas) {
+        const PictureSize size{picture.width(), picture.height()};
+        const PictureSize placed =
+            fitToPage ? fittedPictureSize(size, {canvas.width(), canvas.height()})
+                      : proportionalPictureSize(size, canvas.logicalDpiX(), canvas.logicalDpiY(), windowDpi);
+        painter.drawImage(QRect(0, 0, placed.width, placed.height), picture);
+        return true;
+    };
+}
+
+QString print(QPrinter& printer, const QString& title, const Printout& printout)
 {
     PrintJob job(printer);
     QPainter painter;
     if (const QString failure = job.begin(painter, title); !failure.isEmpty())
         return failure;
-    const QPagedPaintDevice& canvas = job.canvas();
-    const PictureSize size{picture.width(), picture.height()};
-    const PictureSize placed =
-        fitToPage ? fittedPictureSize(size, {canvas.width(), canvas.height()})
-                  : proportionalPictureSize(size, canvas.logicalDpiX(), canvas.logicalDpiY(), windowDpi);
-    painter.drawImage(QRect(0, 0, placed.width, placed.height), picture);
-    return job.end(painter, true);
+    const bool drawn = printout(painter, job.canvas());
+    return job.end(painter, drawn);
+}
+
+QString printText(QPrinter& printer, const QString& title, const ShownResult& shown, PrintRange range,
+                  const QFont& font, const QString& dateSample)
+{
+    return print(printer, title, textPrintout(shown, range, font, dateSample));
+}
+
+QByteArray printoutPdf(const QPrinter& printer, const QString& title, const Printout& printout)
+{
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&document);
+        matchPrinter(pdf, printer, title);
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return {};
+        const bool drawn = printout(painter, pdf);
+        // Ending the painter writes the document's end.
+        if (!painter.end() || !drawn)
+            return {};
+    }
+    return document.data();
 }
 
 }  // namespace pecunor

@@ -51,6 +51,14 @@ Bitte prüfen Sie, ob genügend Speicherplatz frei ist und ob die Datei von eine
         <source>Excel Workbook (*.xlsx *.XLSX)</source>
         <translation>Excel-Arbeitsmappe (*.xlsx *.XLSX)</translation>
     </message>
+    <message>
+        <source>Save %1 as PDF</source>
+        <translation>%1 – als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF Document (*.pdf *.PDF)</source>
+        <translation>PDF-Dokument (*.pdf *.PDF)</translation>
+    </message>
 </context>
 <context>
     <name>pecunor::HelpViewer</name>
@@ -384,6 +392,14 @@ Prüfen Sie, ob der Drucker eingeschaltet und erreichbar ist, und drucken Sie da
     <message>
         <source>The printer is not accepting jobs.</source>
         <translation>Der Drucker nimmt keine Aufträge an.</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF…</source>
+        <translation>Als &amp;PDF speichern …</translation>
+    </message>
+    <message>
+        <source>No printer is installed.</source>
+        <translation>Es ist kein Drucker installiert.</translation>
     </message>
 </context>
 </TS>

@@ -51,6 +51,14 @@ Vérifiez qu’il reste assez d’espace sur le disque et que le fichier n’est
         <source>Excel Workbook (*.xlsx *.XLSX)</source>
         <translation>Classeur Excel (*.xlsx *.XLSX)</translation>
     </message>
+    <message>
+        <source>Save %1 as PDF</source>
+        <translation>%1 – Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>PDF Document (*.pdf *.PDF)</source>
+        <translation>Document PDF (*.pdf *.PDF)</translation>
+    </message>
 </context>
 <context>
     <name>pecunor::HelpViewer</name>
@@ -384,6 +392,14 @@ Ajoutez une imprimante dans les paramètres d’impression du système, puis rel
 Check that the printer is switched on and can be reached, then print again.</source>
         <translation>L’impression sur «&#xa0;%1&#xa0;» a échoué.
 Vérifiez que l’imprimante est allumée et accessible, puis relancez l’impression.</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF…</source>
+        <translation>Enregistrer en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>No printer is installed.</source>
+        <translation>Aucune imprimante n’est installée.</translation>
     </message>
 </context>
 </TS>

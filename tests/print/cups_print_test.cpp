@@ -30,6 +30,7 @@
 #include "font_record_qt.h"
 #include "frm_calc.h"
 #include "frm_print.h"
+#include "pdf_save.h"
 #include "text_layout.h"
 
 namespace pecunor::test {
@@ -191,11 +192,29 @@ std::vector<PdfPage> wordBoxes(const QString& pdf)
 // label's colon and its value is too narrow for pdftotext to keep.
 std::string collapsed(const QString& text) { return text.simplified().remove(u' ').toStdString(); }
 
+// Each page's lines of text, collapsed, without empty lines.
+std::vector<std::vector<std::string>> pageLines(const QString& pdf)
+{
+    std::vector<std::vector<std::string>> pages;
+    for (const QString& page : run("pdftotext", {"-layout", pdf, "-"}).value_or(QString()).split(u'\f')) {
+        std::vector<std::string> lines;
+        for (const QString& line : page.split(u'\n'))
+            if (!collapsed(line).empty())
+                lines.push_back(collapsed(line));
+        if (!lines.empty())
+            pages.push_back(lines);
+    }
+    return pages;
+}
+
 class CupsPrintTest : public ::testing::Test {
 protected:
     AppSettings settings{date(2026, 12, 7), "/opt/pecunor/"};
     std::vector<QString> errors;
     std::unique_ptr<TfrmCalc> window;
+    // The save dialog's answer when no printer is installed; nothing declines Save as PDF.
+    std::optional<SaveChoice> pdfChoice;
+    QString lastPdf;
 
     // Every test starts on the PDF queue, whatever an earlier one removed or chose.
     void SetUp() override
@@ -216,12 +235,19 @@ protected:
         services.explanation = [](CalcMethod) { return QString(); };
         services.print = PrintServices::desktop();
         services.print.showError = services.showError;
+        services.print.offerPdf = [this](QWidget*, const QString& message) {
+            errors.push_back(message);
+            return pdfChoice.has_value();
+        };
+        services.print.askSaveFile = [this](QFileDialog&) { return pdfChoice; };
+        services.print.pdfFileName = [this]() -> QString& { return lastPdf; };
+        // Without a printer only Save as PDF is left.
         services.print.showOptions = [picture, beforeOk](TfrmPrint& dialog) {
             if (beforeOk)
                 beforeOk();
             if (picture)
                 dialog.radPrintForm->click();
-            dialog.btnOK->click();
+            (dialog.btnOK->isEnabled() ? dialog.btnOK : dialog.btnSavePdf)->click();
         };
         window = std::make_unique<TfrmCalc>(settings, usRegional(), services);
         window->show();
@@ -356,6 +382,37 @@ TEST_F(CupsPrintTest, TextPrintoutOfHugeAmountsKeepsEveryWordApartAndOnThePage)
     EXPECT_GT(inputHeight, 0);
     EXPECT_LT(amountHeight, inputHeight);
     QFile::remove(pdf);
+}
+
+// With the scheduler gone no queue is left: the message offers Save as PDF,
+// and the file, from the window or written directly, holds the pages of text
+// the queue printed while it was there.
+TEST_F(CupsPrintTest, WithNoQueueSaveAsPdfHoldsThePagesThePrinterGot)
+{
+    const QString printed = printFutureValue("150", false);
+    ASSERT_FALSE(printed.isEmpty());
+    const std::vector<std::vector<std::string>> printedPages = pageLines(printed);
+    QFile::remove(printed);
+    ASSERT_GE(printedPages.size(), 3U);
+    scheduler->stop();
+    const struct Restart {
+        ~Restart() { EXPECT_EQ(scheduler->start(), ""); }
+    } restart;
+    const QTemporaryDir saves;
+    pdfChoice = SaveChoice{saves.filePath("window.pdf"), 1};
+    printFutureValue("150", false, false);
+    ASSERT_EQ(errors.size(), 1U);
+    EXPECT_TRUE(errors[0].startsWith("No printer is installed.")) << errors[0].toStdString();
+    EXPECT_EQ(lastPdf, pdfChoice->filePath);
+    EXPECT_EQ(pageLines(lastPdf), printedPages);
+
+    const ShownResult shown = window->shownResult();
+    const QString plain = saves.filePath("plain.pdf");
+    EXPECT_EQ(writePrintoutPdf(plain, PrintServices::desktop().printer(), window->windowTitle(),
+                               textPrintout(shown, PrintRange::AllRows, fontFromRecord(settings.TableFont),
+                                            window->sgrFin->options().dateSample)),
+              QString());
+    EXPECT_EQ(pageLines(plain), printedPages);
 }
 
 TEST_F(CupsPrintTest, ScreenPictureIsOnePageHoldingAnImage)

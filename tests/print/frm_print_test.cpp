@@ -1,22 +1,37 @@
 #include <QFile>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <memory>
 
 #include "../engine/engine_test_support.h"
+#include "../support/file_limits.h"
 #include "frm_calc.h"
 #include "frm_print.h"
+#include "pdf_save.h"
 #include "print_test_support.h"
 
 namespace pecunor::test {
 namespace {
 
+// The pages of a PDF as poppler reads their text, or nothing.
+QString pdfText(const QString& pdf)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    return pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0
+               ? QString::fromUtf8(pdftotext.readAllStandardOutput())
+               : QString();
+}
+
 // The dialog on a printer that writes a PDF file; the system's printer
-// dialog, the modal loop and the message box are replaced by recorders.
+// dialog, the modal loop, the message boxes and the save dialog are replaced
+// by recorders.
 class PrintDialogTest : public ::testing::Test {
 protected:
     QTemporaryDir folder;
@@ -25,6 +40,11 @@ protected:
     std::optional<PrintRange> nextPrinterAnswer;
     std::function<void(TfrmPrint&)> whenShown = [](TfrmPrint& dialog) { dialog.btnOK->click(); };
     std::vector<QString> errors;
+    std::vector<QString> pdfOffers;
+    bool takePdf = false;
+    QString lastPdf = folder.filePath(QStringLiteral("last/Pecunor.pdf"));
+    std::optional<SaveChoice> nextPdfChoice;
+    QString saveDialogFolder;
     int dialogsShown = 0;
     ResultSheet table = namedCellsSheet(5, 40);
     ShownResult shown = withTable(shownInputs(), table);
@@ -60,6 +80,15 @@ protected:
             whenShown(dialog);
         };
         s.showError = [this](QWidget*, const QString& message) { errors.push_back(message); };
+        s.offerPdf = [this](QWidget*, const QString& message) {
+            pdfOffers.push_back(message);
+            return takePdf;
+        };
+        s.askSaveFile = [this](QFileDialog& dialog) {
+            saveDialogFolder = dialog.directory().absolutePath();
+            return nextPdfChoice;
+        };
+        s.pdfFileName = [this]() -> QString& { return lastPdf; };
         return s;
     }
 
@@ -162,18 +191,114 @@ TEST_F(PrintDialogTest, FailingPrinterEndsTheJobRestoresTheCursorAndShowsTheErro
     }
 }
 
-TEST_F(PrintDialogTest, WithoutAPrinterSaysSoAndPrintsNothing)
+TEST_F(PrintDialogTest, WithoutAPrinterSaysSoAndOffersOnlySaveAsPdf)
 {
     installed.clear();
+    ASSERT_TRUE(QDir().mkpath(folder.filePath(QStringLiteral("last"))));
     QWidget window;
     window.setWindowTitle(QStringLiteral("Ostrel Pecunor 97"));
+    for (const bool taken : {false, true}) {
+        takePdf = taken;
+        pdfOffers.clear();
+        dialogsShown = 0;
+        whenShown = [](TfrmPrint& dialog) {
+            EXPECT_EQ(dialog.lblPrinter->text(), QStringLiteral("No printer is installed."));
+            EXPECT_FALSE(dialog.btnOK->isEnabled());
+            EXPECT_FALSE(dialog.btnChangePrinter->isEnabled());
+            EXPECT_TRUE(dialog.btnSavePdf->isDefault());
+            dialog.btnSavePdf->click();
+        };
+        PrintServices s = services();
+        runPrintCommand(&window, shown, &clientArea, QFont(), QStringLiteral("10/30/00"), s);
+        ASSERT_EQ(pdfOffers.size(), 1U);
+        EXPECT_TRUE(pdfOffers[0].startsWith(QStringLiteral("No printer is installed.\n")));
+        EXPECT_TRUE(pdfOffers[0].contains(QStringLiteral("printer settings")));
+        EXPECT_EQ(dialogsShown, taken ? 1 : 0);
+        // The save dialog starts in the last PDF's folder.
+        EXPECT_EQ(saveDialogFolder, taken ? folder.filePath(QStringLiteral("last")) : QString());
+        EXPECT_TRUE(errors.empty());
+        EXPECT_FALSE(QFile::exists(pdfPath()));
+    }
+}
+
+// Save as PDF, with a printer installed or none, draws the pages the printer
+// gets: the same text on as many pages, or the window's picture.
+TEST_F(PrintDialogTest, SaveAsPdfWritesThePagesThePrinterGets)
+{
+    table = namedCellsSheet(5, 400);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Ostrel Pecunor 97"));
+    for (const bool picture : {false, true}) {
+        QFile::remove(pdfPath());
+        installed = {QStringLiteral("PDF")};
+        whenShown = [picture](TfrmPrint& dialog) {
+            if (picture)
+                dialog.radPrintForm->click();
+            dialog.btnOK->click();
+        };
+        PrintServices s = services();
+        runPrintCommand(&window, shown, &clientArea, QFont(QStringLiteral("Liberation Mono"), 10),
+                        QStringLiteral("10/30/00"), s);
+        const QByteArray printed = pdf();
+        ASSERT_TRUE(printed.startsWith("%PDF"));
+        for (const bool printerInstalled : {true, false}) {
+            installed = printerInstalled ? QStringList{QStringLiteral("PDF")} : QStringList();
+            takePdf = true;
+            // Typed without its extension.
+            const QString saved = folder.filePath(QStringLiteral("saved%1%2").arg(picture).arg(printerInstalled));
+            nextPdfChoice = SaveChoice{saved, 1};
+            whenShown = [picture](TfrmPrint& dialog) {
+                if (picture)
+                    dialog.radPrintForm->click();
+                dialog.btnSavePdf->click();
+                EXPECT_EQ(dialog.result(), QDialog::Accepted);
+            };
+            s = services();
+            runPrintCommand(&window, shown, &clientArea, QFont(QStringLiteral("Liberation Mono"), 10),
+                            QStringLiteral("10/30/00"), s);
+            EXPECT_TRUE(errors.empty());
+            EXPECT_EQ(lastPdf, saved + QStringLiteral(".pdf"));
+            QFile file(lastPdf);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << lastPdf.toStdString();
+            const QByteArray written = file.readAll();
+            EXPECT_EQ(written.count("/Type /Page\n"), printed.count("/Type /Page\n")) << picture;
+            EXPECT_EQ(written.contains("/Subtype /Image"), picture);
+            const QString text = pdfText(lastPdf);
+            EXPECT_EQ(text, pdfText(pdfPath()));
+            EXPECT_EQ(text.contains(QStringLiteral("r399c4")), !picture);
+        }
+    }
+}
+
+// A save that cannot be written (a read-only folder) says why with the
+// file's name and leaves the old file as it was, and nothing beside it.
+TEST_F(PrintDialogTest, FailedPdfSaveKeepsTheOldFile)
+{
+    const QString readOnly = folder.filePath(QStringLiteral("read-only"));
+    const QString path = readOnly + QStringLiteral("/printout.pdf");
+    ASSERT_TRUE(QDir().mkpath(readOnly));
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    }
+    nextPdfChoice = SaveChoice{path, 1};
     PrintServices s = services();
-    runPrintCommand(&window, shown, &clientArea, QFont(), QStringLiteral("10/30/00"), s);
+    TfrmPrint dialog(nullptr, content(), s);
+    {
+        const FileModesObeyed asAnyUser;
+        ::chmod(QFile::encodeName(readOnly).constData(), 0555);
+        dialog.btnSavePdf->click();
+        ::chmod(QFile::encodeName(readOnly).constData(), 0755);
+    }
     ASSERT_EQ(errors.size(), 1U);
-    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("No printer is installed.\n")));
-    EXPECT_TRUE(errors[0].contains(QStringLiteral("printer settings")));
-    EXPECT_EQ(dialogsShown, 0);
-    EXPECT_FALSE(QFile::exists(pdfPath()));
+    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("An error occurred writing to file\n") + path))
+        << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].endsWith(QStringLiteral("Permission denied"))) << errors[0].toStdString();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "old");
+    EXPECT_EQ(QDir(readOnly).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("printout.pdf")});
 }
 
 // While the error line is shown the window's hidden table and summary still
