@@ -77,6 +77,16 @@ unexplained=$(grep -E '^[EWIP]: ' "$work/appstream.log" | awk '{print $3}' | gre
 [[ "$(sed -n 's/^StartupNotify=//p' "$tree/usr/share/applications/$DESKTOP_ID.desktop")" == true ]] &&
     pass "the menu entry asks for launch feedback" || fail "the menu entry lacks StartupNotify=true"
 
+# Each word and option of the window program's usage has its place in its manual page.
+usage=$(env -u DISPLAY -u WAYLAND_DISPLAY LANGUAGE= LC_ALL=C.UTF-8 "$tree/usr/lib/ostrel-pecunor-97/OPecu97.exe" --help)
+manual=$(MANWIDTH=200 man -l "$tree/usr/share/man/man1/opecu97.1.gz" 2>/dev/null)
+undocumented=()
+for word in $(grep -oE -- '(^|[ [,])(-{1,2}[a-zA-Z][a-z-]*|[A-Z]{4,})' <<<"$usage" | tr -d ' [,' | sort -u); do
+    grep -qE -- "(^|[^a-zA-Z-])$word([^a-zA-Z-]|$)" <<<"$manual" || undocumented+=("$word")
+done
+[[ -n "$manual" && ${#undocumented[@]} -eq 0 ]] && pass "man opecu97 describes everything opecu97 --help names" ||
+    fail "man opecu97 misses: ${undocumented[*]:-the whole page}"
+
 # The newest changelog entry: the package's version, and the metainfo's first
 # release without the Debian revision, on the entry's day.
 debian_version=$(dpkg-parsechangelog -l "$CHANGELOG" -S Version)
