@@ -80,6 +80,8 @@ ResultSheet calcChart(const CalcRequest& request, DayNumber today, const Regiona
     const CalcMethod method = request.method;
     const MethodInputRow& inputRow = methodInputRow(method);
     ResultSheet sheet(isRatioMethod(method) ? SheetKind::Ratio : SheetKind::Schedule);
+    if (request.withFigures)
+        sheet.keepFigures();
 
     MethodInputs in;
     in.start = textToDateOr(request.startDateText, false, today, regional, today);

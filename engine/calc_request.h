@@ -15,6 +15,9 @@ struct CalcRequest {
     PaymentTiming paymentTiming = PaymentTiming::StartOfPeriod;
     std::array<std::string, 4> valueTexts;
     PeriodUnit interestPer = PeriodUnit::Years;
+    // The table's figures also as numbers (ResultSheet::figure), for a file
+    // that takes numbers; the screen needs only the texts.
+    bool withFigures = false;
 };
 
 }  // namespace pecunor

@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "calc_types.h"
 #include "dates.h"
@@ -71,7 +72,15 @@ public:
     // through a call each long double goes through memory.
     void money(int column, int row, long double value)
     {
-        sheet_.writeCell(column, row, money_.maxLength(), [&](char* room) { return money_.writeTo(room, value); });
+        if (!sheet_.keepsFigures()) {
+            sheet_.writeCell(column, row, money_.maxLength(), [&](char* room) { return money_.writeTo(room, value); });
+            return;
+        }
+        long double shown;
+        sheet_.writeCell(column, row, money_.maxLength(),
+                         [&](char* room) { return money_.writeTo(room, value, &shown); });
+        if (!std::isnan(shown))
+            sheet_.setFigure(column, row, FigureKind::Money, shown);
     }
     // A schedule row of a payment method: "#", date, payment, interest and balance.
     void paymentRow(int row, int stepsFromStart, long double payment, long double interest, long double balance)
@@ -81,14 +90,12 @@ public:
         money(3, row, interest);
         money(4, row, balance);
     }
-    // The method's summary captions beside the values.
+    // The method's summary captions beside the values, with the numbers of
+    // the last values() call.
     void summary(std::string values);
     // The summary's values in the regional formats (formatValues), rounded
     // as the cells are.
-    std::string values(std::string_view pattern, std::initializer_list<long double> values) const
-    {
-        return formatValues(pattern, values, regional_, source_, steps_);
-    }
+    std::string values(std::string_view pattern, std::initializer_list<long double> values);
 
 private:
     ResultSheet& sheet_;
@@ -103,6 +110,7 @@ private:
     long double source_;
     int steps_;
     AmountFormat money_;
+    std::vector<Figure> summaryFigures_;
 };
 
 void fillFutureValue(const MethodInputs& in, SheetWriter& out);

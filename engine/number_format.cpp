@@ -198,6 +198,21 @@ RoundedAmount roundAmount(long double value, int decimals, const ErrorSource& so
     return roundToSignificantDigits(value);
 }
 
+// The amount a rounded text stands for.
+long double shownValueOf(const RoundedAmount& amount, int decimals)
+{
+    const long double* powers = powersOfTenUpToMax();
+    long double magnitude = 0;
+    switch (amount.form) {
+    case RoundedAmount::Form::Nothing: return std::numeric_limits<long double>::quiet_NaN();
+    case RoundedAmount::Form::Fixed: magnitude = static_cast<long double>(amount.digits) / powers[decimals]; break;
+    case RoundedAmount::Form::Exponent:
+        magnitude = static_cast<long double>(amount.digits) * powers[amount.exponent - (significantDigits - 1)];
+        break;
+    }
+    return amount.negative ? -magnitude : magnitude;
+}
+
 // "$" stands for the currency symbol and "1" for the amount: the four
 // placements of positive amounts, then the sixteen negative patterns.
 constexpr std::array<std::string_view, 4> positivePatterns = {"$1", "1$", "$ 1", "1 $"};
@@ -267,11 +282,15 @@ void AmountFormat::setSource(long double largest, int steps)
     source_.steps = std::clamp(steps, 1, 1 << 16);
 }
 
-char* AmountFormat::writeTo(char* out, long double value) const
+char* AmountFormat::writeTo(char* out, long double value) const { return writeTo(out, value, nullptr); }
+
+char* AmountFormat::writeTo(char* out, long double value, long double* shown) const
 {
     // Rounded first, so that the value is only read once: each hand-over of
     // a long double goes through memory.
     const RoundedAmount amount = roundAmount(value, decimals_, source_);
+    if (shown)
+        *shown = shownValueOf(amount, decimals_);
     if (amount.form == RoundedAmount::Form::Nothing)
         return out;
     const Affixes& affixes = amount.negative ? negative_ : positive_;
@@ -461,7 +480,8 @@ long double textToAmountOr(std::string_view text, long double fallback, const Re
 }
 
 std::string formatValues(std::string_view pattern, std::initializer_list<long double> values,
-                         const RegionalSettings& regional, long double source, int steps)
+                         const RegionalSettings& regional, long double source, int steps,
+                         std::vector<long double>* shown)
 {
     AmountFormat money = AmountFormat::money(regional);
     AmountFormat number = AmountFormat::number(regional);
@@ -478,7 +498,13 @@ std::string formatValues(std::string_view pattern, std::initializer_list<long do
         if (code == '%') {
             out.push_back('%');
         } else if ((code == 'm' || code == 'n') && next != values.end()) {
-            (code == 'm' ? money : number).appendTo(out, *next++);
+            const AmountFormat& format = code == 'm' ? money : number;
+            const std::size_t start = out.size();
+            out.resize(start + format.maxLength());
+            long double value;
+            out.resize(static_cast<std::size_t>(format.writeTo(out.data() + start, *next++, &value) - out.data()));
+            if (shown)
+                shown->push_back(value);
         }
     }
     return out;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "regional_settings.h"
 
@@ -49,7 +50,12 @@ public:
     // Writes the text of value from out on, which needs room for
     // maxLength() bytes, and returns its end; nothing for a non-finite value.
     char* writeTo(char* out, long double value) const;
+    // The same, and *shown, when given, becomes the value as the text shows
+    // it: rounded to the decimals, or to the 15 digits of the exponent form;
+    // NaN for none.
+    char* writeTo(char* out, long double value, long double* shown) const;
     void appendTo(std::string& out, long double value) const;
+    int decimals() const { return decimals_; }
 
 private:
     // The texts before and after the amount.
@@ -88,7 +94,9 @@ long double textToAmountOr(std::string_view text, long double fallback, const Re
 // Fills a summary value format: "%m" money, "%n" number, "%%" a percent
 // sign, every other character as it stands. Values are taken in order, each
 // worked out from amounts up to source in that many steps (AmountFormat::setSource).
+// Each value as its text shows it goes to shown, when given, in order.
 std::string formatValues(std::string_view pattern, std::initializer_list<long double> values,
-                         const RegionalSettings& regional, long double source = 0, int steps = 1);
+                         const RegionalSettings& regional, long double source = 0, int steps = 1,
+                         std::vector<long double>* shown = nullptr);
 
 }  // namespace pecunor

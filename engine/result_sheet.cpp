@@ -20,8 +20,10 @@ void ResultSheet::markInvalid()
     textLength_ = 0;
     spans_.clear();
     longest_.clear();
+    figureKinds_.clear();
     summaryLabels_.clear();
     summaryValues_.clear();
+    summaryFigures_.clear();
     selection_.reset();
 }
 
@@ -34,6 +36,10 @@ void ResultSheet::dimensionGrid(int valueColumns, int periodRows, int fixedColum
     fixedRows_ = fixedRows;
     spans_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), Span{});
     longest_.assign(static_cast<std::size_t>(columns_), LongestTexts{});
+    if (keepFigures_) {
+        figureKinds_.assign(spans_.size(), FigureKind::Text);
+        figureValues_.resize(spans_.size());
+    }
     textLength_ = 0;
     // Room for a schedule's usual texts, so that the buffer rarely grows.
     text_.resize(spans_.size() * 16);
@@ -64,10 +70,11 @@ void ResultSheet::growText(std::size_t maxLength)
     text_.resize(std::max(text_.size() * 2, textLength_ + maxLength));
 }
 
-void ResultSheet::setSummary(std::string labels, std::string values)
+void ResultSheet::setSummary(std::string labels, std::string values, std::vector<Figure> figures)
 {
     summaryLabels_ = std::move(labels);
     summaryValues_ = std::move(values);
+    summaryFigures_ = std::move(figures);
 }
 
 void ResultSheet::setFault(ArithmeticFault fault)
@@ -75,6 +82,7 @@ void ResultSheet::setFault(ArithmeticFault fault)
     fault_ = fault;
     summaryLabels_.clear();
     summaryValues_.clear();
+    summaryFigures_.clear();
 }
 
 }  // namespace pecunor

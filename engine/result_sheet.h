@@ -28,6 +28,15 @@ constexpr GridRect gridRect(int left, int top, int right, int bottom) { return {
 
 using HeaderTexts = std::array<std::string_view, 5>;
 
+// What a figure of the sheet is as a number, for files and programs that
+// take numbers rather than texts: an amount as its text shows it (rounded as
+// written), a percentage's number, a row number, a date's day number.
+enum class FigureKind : std::uint8_t { Text, RowNumber, Date, Money, Number, Percent };
+struct Figure {
+    FigureKind kind = FigureKind::Text;
+    long double value = 0;
+};
+
 // The outcome of one recomputation: the table's shape and cell texts, the
 // summary texts, and whether the input sufficed or arithmetic faulted.
 class ResultSheet {
@@ -49,6 +58,30 @@ public:
 
     std::string_view cell(int column, int row) const;
     void setCell(int column, int row, std::string_view text);
+    // Keeps each cell's number beside its text from the next dimensionGrid
+    // on; without it setFigure keeps nothing and every figure is Text.
+    void keepFigures() { keepFigures_ = true; }
+    bool keepsFigures() const { return keepFigures_; }
+    // A cell's number; Text for a cell that holds only text.
+    Figure figure(int column, int row) const
+    {
+        const std::size_t index = indexOf(column, row);
+        if (figureKinds_.empty() || figureKinds_[index] == FigureKind::Text)
+            return {};
+        return {figureKinds_[index], figureValues_[index]};
+    }
+    void setFigure(int column, int row, FigureKind kind, long double value)
+    {
+        if (figureKinds_.empty())
+            return;
+        const std::size_t index = indexOf(column, row);
+        figureKinds_[index] = kind;
+        figureValues_[index] = value;
+    }
+    // The decimals the money texts are written with; number and percentage
+    // texts have two.
+    int moneyDecimals() const { return moneyDecimals_; }
+    void setMoneyDecimals(int decimals) { moneyDecimals_ = decimals; }
     // Sets a cell to what write(char* room) puts into room for maxLength
     // bytes, returning the end: formatters write straight into the sheet,
     // without a copy through a string of their own.
@@ -82,7 +115,9 @@ public:
 
     const std::string& summaryLabels() const { return summaryLabels_; }
     const std::string& summaryValues() const { return summaryValues_; }
-    void setSummary(std::string labels, std::string values);
+    // The summary's values as numbers, one per line of summaryValues.
+    const std::vector<Figure>& summaryFigures() const { return summaryFigures_; }
+    void setSummary(std::string labels, std::string values, std::vector<Figure> figures = {});
 
     const std::optional<GridRect>& selection() const { return selection_; }
     void setSelection(GridRect rect) { selection_ = rect; }
@@ -134,8 +169,15 @@ private:
     std::size_t textLength_ = 0;
     std::vector<Span> spans_;
     std::vector<LongestTexts> longest_;
+    // Beside the spans, cell by cell, when kept; a value counts only where
+    // its kind is not Text.
+    bool keepFigures_ = false;
+    std::vector<FigureKind> figureKinds_;
+    std::vector<long double> figureValues_;
+    int moneyDecimals_ = 2;
     std::string summaryLabels_;
     std::string summaryValues_;
+    std::vector<Figure> summaryFigures_;
     std::optional<GridRect> selection_;
     std::optional<ArithmeticFault> fault_;
 };

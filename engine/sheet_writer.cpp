@@ -35,6 +35,7 @@ SheetWriter::SheetWriter(ResultSheet& sheet, const RegionalSettings& regional, c
       money_(AmountFormat::money(regional))
 {
     money_.setSource(source_, steps_);
+    sheet_.setMoneyDecimals(money_.decimals());
 }
 
 void SheetWriter::rowHead(int row, int stepsFromStart)
@@ -46,6 +47,11 @@ void SheetWriter::rowHead(int row, int stepsFromStart)
     const long long steps = static_cast<long long>(stepsFromStart) * inputs_.step.count;
     const CivilDate date = addPeriods(steps, inputs_.step.kind, startDate_);
     sheet_.writeCell(1, row, sheetDates_.maxLength(), [&](char* room) { return sheetDates_.writeTo(room, date); });
+    if (!sheet_.keepsFigures())
+        return;
+    sheet_.setFigure(0, row, FigureKind::RowNumber, row);
+    if (const std::optional<DayNumber> day = dayNumberOf(date.year, date.month, date.day))
+        sheet_.setFigure(1, row, FigureKind::Date, *day);
 }
 
 std::string SheetWriter::unitText(std::string_view pattern) const
@@ -56,7 +62,28 @@ std::string SheetWriter::unitText(std::string_view pattern) const
 void SheetWriter::summary(std::string values)
 {
     const std::string_view labels = texts_.summaryLabels[static_cast<std::size_t>(indexOf(inputs_.method))];
-    sheet_.setSummary(unitText(labels), std::move(values));
+    sheet_.setSummary(unitText(labels), std::move(values), std::move(summaryFigures_));
+    summaryFigures_.clear();
+}
+
+std::string SheetWriter::values(std::string_view pattern, std::initializer_list<long double> values)
+{
+    std::vector<long double> shown;
+    std::string text = formatValues(pattern, values, regional_, source_, steps_, &shown);
+    // "%m" is money, "%n" a number, a percentage where "%%" follows it.
+    summaryFigures_.clear();
+    auto value = shown.begin();
+    for (std::size_t at = 0; at + 1 < pattern.size() && value != shown.end(); ++at) {
+        if (pattern[at] != '%' || (pattern[at + 1] != 'm' && pattern[at + 1] != 'n'))
+            continue;
+        const bool percent = pattern.substr(at + 2, 2) == "%%";
+        const FigureKind kind = pattern[at + 1] == 'm' ? FigureKind::Money
+                                : percent              ? FigureKind::Percent
+                                                       : FigureKind::Number;
+        summaryFigures_.push_back({kind, *value++});
+        ++at;
+    }
+    return text;
 }
 
 }  // namespace pecunor::detail

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -245,6 +246,75 @@ TEST(ScheduleCells, LongSeparatorsOutgrowTheFirstRoom)
                      "<symbol> 0<decimal>000"}));
     EXPECT_EQ(column(sheet, 0), (Texts{"1", "2", "3", "4"}));
     EXPECT_EQ(column(sheet, 1), (Texts{"1/15/2027", "1/15/2028", "1/15/2029", "1/15/2030"}));
+}
+
+// Every figure of a sheet, as a number, is written again to exactly the text
+// the sheet shows: files for programs take these numbers in place of the texts.
+TEST(SheetFigures, EveryFigureWritesBackToItsText)
+{
+    const std::vector<Inputs> requests = {
+        {CalcMethod::FutureValue, {"1000", "10", "3"}},
+        {CalcMethod::FutureValueAnnuity, {"1000", "7.5", "-250", "24"}, PeriodUnit::Months},
+        {CalcMethod::FutureValueInvestment, {"20000", "5", "10"}, PeriodUnit::Quarters},
+        {CalcMethod::PresentValue, {"1331", "10", "3"}},
+        {CalcMethod::PresentValueAnnuity, {"5000", "6", "100", "36"}, PeriodUnit::Months},
+        {CalcMethod::PresentLoanPayment, {"250000", "4.5", "20000", "360"}, PeriodUnit::Months},
+        {CalcMethod::StraightLineDepreciation, {"10000", "1000", "8.5"}},
+        {CalcMethod::SumOfYearsDepreciation, {"10000", "1000", "5"}},
+        {CalcMethod::DoubleDecliningDepreciation, {"10000", "1000", "5"}},
+        {CalcMethod::ZeroCouponBonds, {"1000", "0.5", "40"}, PeriodUnit::Weeks},
+        {CalcMethod::BondYield, {"8", "80"}},
+        {CalcMethod::BondPrice, {"8", "0.1"}},
+        {CalcMethod::PriceEarnings, {"50", "2.5"}},
+        {CalcMethod::EarningsPerShare, {"50", "1e20"}},
+    };
+    // Only a request that asks for them gets them: the screen needs none.
+    EXPECT_EQ(calculate(requests.front()).figure(2, 1).kind, FigureKind::Text);
+    for (const RegionalSettings& regional : {usRegional(), germanRegional()}) {
+        const DateFormat dates(sheetDateFormat(regional.shortDateFormat), regional.dateSeparator);
+        for (Inputs in : requests) {
+            if (regional.decimalSeparator == ",")
+                for (std::string& value : in.values)
+                    std::replace(value.begin(), value.end(), '.', ',');
+            const DayNumber today = date(2026, 12, 7);
+            MethodInputMemory memory(today);
+            CalcRequest request = requestOf(in);
+            request.withFigures = true;
+            const ResultSheet sheet = calcChart(request, today, regional, memory, englishCatalog());
+            SCOPED_TRACE(std::string(englishCatalog().methodNames[static_cast<std::size_t>(indexOf(in.method))]) +
+                         " " + regional.currencySymbol);
+            ASSERT_TRUE(sheet.valid());
+            int figures = 0;
+            for (int row = sheet.fixedRows(); row < sheet.rowCount(); ++row)
+                for (int column = 0; column < sheet.columnCount(); ++column) {
+                    const Figure figure = sheet.figure(column, row);
+                    const std::string text(sheet.cell(column, row));
+                    switch (figure.kind) {
+                    case FigureKind::Money: EXPECT_EQ(formatMoney(figure.value, regional), text); break;
+                    case FigureKind::Date:
+                        EXPECT_EQ(dates.format(static_cast<DayNumber>(figure.value)), text);
+                        break;
+                    case FigureKind::RowNumber: EXPECT_EQ(std::to_string(static_cast<int>(figure.value)), text); break;
+                    default: EXPECT_TRUE(text.empty() || sheet.kind() == SheetKind::Ratio) << text;
+                    }
+                    figures += figure.kind != FigureKind::Text;
+                }
+            EXPECT_GT(figures, 0);
+            std::vector<std::string> lines;
+            std::string line;
+            for (std::istringstream values(sheet.summaryValues()); std::getline(values, line);)
+                lines.push_back(line);
+            ASSERT_EQ(sheet.summaryFigures().size(), lines.size());
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                const Figure& figure = sheet.summaryFigures()[i];
+                const std::string shown = figure.kind == FigureKind::Money ? formatMoney(figure.value, regional)
+                                          : figure.kind == FigureKind::Percent
+                                              ? formatNumber(figure.value, regional) + "%"
+                                              : formatNumber(figure.value, regional);
+                EXPECT_EQ(shown, lines[i]);
+            }
+        }
+    }
 }
 
 }  // namespace
