@@ -57,7 +57,8 @@ AppSettings::AppSettings(DayNumber today, const QString& exportFolder)
     : MethodInputs(today),
       TXTFileName(exportFolder + QStringLiteral("Pecunor.txt")),
       BMPFileName(exportFolder + QStringLiteral("Pecunor.bmp")),
-      XLSXFileName(exportFolder + QStringLiteral("Pecunor.xlsx"))
+      XLSXFileName(exportFolder + QStringLiteral("Pecunor.xlsx")),
+      PDFFileName(exportFolder + QStringLiteral("Pecunor.pdf"))
 {
 }
 
@@ -142,6 +143,7 @@ AppSettings loadSettings(DayNumber today, const RegionalSettings& regional, cons
     settings.BMPFileName = readTextOr(store, "BMPFileName", settings.BMPFileName);
     settings.BMPFilterIndex = lowByte(readIntOr(store, "BMPFilterIndex", settings.BMPFilterIndex));
     settings.XLSXFileName = readTextOr(store, "XLSXFileName", settings.XLSXFileName);
+    settings.PDFFileName = readTextOr(store, "PDFFileName", settings.PDFFileName);
     return settings;
 }
 
@@ -175,6 +177,7 @@ QByteArray settingsFileText(const AppSettings& settings, const QString& programF
     values.push_back({"BMPFileName", settings.BMPFileName});
     values.push_back({"BMPFilterIndex", QString::number(settings.BMPFilterIndex)});
     values.push_back({"XLSXFileName", settings.XLSXFileName});
+    values.push_back({"PDFFileName", settings.PDFFileName});
     return iniFileText(values);
 }
 

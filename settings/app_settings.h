@@ -42,6 +42,7 @@ struct AppSettings {
     QString BMPFileName;
     std::uint8_t BMPFilterIndex = 1;
     QString XLSXFileName;  // the last workbook of Save As Spreadsheet
+    QString PDFFileName;   // the last file of the print options' Save as PDF
 };
 
 // What a save reports: the value that could not be stored, none on success.

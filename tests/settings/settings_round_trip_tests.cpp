@@ -88,7 +88,8 @@ TEST_F(SettingsRoundTrip, DefaultsAreWrittenInTheTableOrder)
               "TXTFilterIndex=1\n"
               "BMPFileName=/opt/Ostrel Pecunor 97/Pecunor.bmp\n"
               "BMPFilterIndex=1\n"
-              "XLSXFileName=/opt/Ostrel Pecunor 97/Pecunor.xlsx\n");
+              "XLSXFileName=/opt/Ostrel Pecunor 97/Pecunor.xlsx\n"
+              "PDFFileName=/opt/Ostrel Pecunor 97/Pecunor.pdf\n");
 }
 
 TEST_F(SettingsRoundTrip, AProgramInTheRootFolderKeepsTheSeparatorInAppPath)
