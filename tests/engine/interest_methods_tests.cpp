@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+
 #include "engine_test_support.h"
 
 namespace pecunor::test {
@@ -195,7 +198,14 @@ INSTANTIATE_TEST_SUITE_P(Methods, ZeroRate,
                                            ZeroRateCase{CalcMethod::PresentValue, true},
                                            ZeroRateCase{CalcMethod::PresentValueAnnuity, true},
                                            ZeroRateCase{CalcMethod::PresentLoanPayment, false},
-                                           ZeroRateCase{CalcMethod::ZeroCouponBonds, true}));
+                                           ZeroRateCase{CalcMethod::ZeroCouponBonds, true}),
+                         [](const auto& info) {
+                             std::string name;
+                             for (const char c : methodListText(info.param.method))
+                                 if (std::isalnum(static_cast<unsigned char>(c)))
+                                     name += c;
+                             return name;
+                         });
 
 TEST(ZeroRate, LeavesEveryInterestAtZero)
 {

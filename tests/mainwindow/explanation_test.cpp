@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <optional>
 #include <set>
@@ -69,6 +70,16 @@ struct ExpectedDocument {
 void PrintTo(const ExpectedDocument& expected, std::ostream* out)
 {
     *out << expected.language->code.toStdString() << ": " << expected.title.toStdString();
+}
+
+// A row's name of letters, digits and '_' alone, as gtest takes them: "FutureValueAnnuity_de".
+std::string rowName(const ExpectedDocument& expected)
+{
+    std::string name;
+    for (const char c : methodListText(expected.method))
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            name += c;
+    return name + '_' + expected.language->code.toStdString();
 }
 
 const std::vector<ExpectedDocument> expectedDocuments = {
@@ -415,7 +426,11 @@ TEST_P(FilledFiguresTest, ShowWhatTheCalculationShowsAndTypeAsTheExampleEntries)
         EXPECT_TRUE(quotedExamples.count(name)) << "example " << name.toStdString() << " quotes no figure";
 }
 
-INSTANTIATE_TEST_SUITE_P(AllMethods, FilledFiguresTest, ::testing::ValuesIn(documentsUnderEachLocale()));
+INSTANTIATE_TEST_SUITE_P(AllMethods, FilledFiguresTest, ::testing::ValuesIn(documentsUnderEachLocale()),
+                         [](const auto& info) {
+                             return rowName(info.param.document) + "_under_" +
+                                    info.param.localeName.section('.', 0, 0).toStdString();
+                         });
 
 // Outside the marks a document holds no figure in one country's form.
 TEST_P(ExplanationDocumentTest, WritesNoFigureAsFixedText)
@@ -446,7 +461,8 @@ TEST(FilledExplanation, WritesTheAmountsOfTheRegionalSettings)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllMethods, ExplanationDocumentTest, ::testing::ValuesIn(expectedDocuments));
+INSTANTIATE_TEST_SUITE_P(AllMethods, ExplanationDocumentTest, ::testing::ValuesIn(expectedDocuments),
+                         [](const auto& info) { return rowName(info.param); });
 
 // "Top Results" names each line of the summary beside the table, as the
 // window of the document's language shows it.
@@ -477,7 +493,8 @@ TEST_P(TopResultsTest, NamesEverySummaryLine)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ScheduleMethods, TopResultsTest, ::testing::ValuesIn(documentsWithTopResults()));
+INSTANTIATE_TEST_SUITE_P(ScheduleMethods, TopResultsTest, ::testing::ValuesIn(documentsWithTopResults()),
+                         [](const auto& info) { return rowName(info.param); });
 
 // The installer's introduction, whose heading keeps the product's placeholder.
 TEST(Rcdata, ComesInTheAskedLanguageOrElseInEnglish)

@@ -94,7 +94,8 @@ TEST_P(StartCalculator, ShowsTheSplashUnlessHiddenAndClosesIt)
     windows.frmCalc->close();
 }
 
-INSTANTIATE_TEST_SUITE_P(HideAbout, StartCalculator, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(HideAbout, StartCalculator, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "AboutHidden" : "AboutShown"; });
 
 TEST(ProgramIcon, CarriesTheSizesOfTheIconTheme)
 {

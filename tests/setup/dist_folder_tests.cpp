@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 #include "product_constants.h"
 
@@ -47,7 +48,12 @@ INSTANTIATE_TEST_SUITE_P(Files, DistFolderFile,
                          ::testing::Values(BuiltFile{"OPecu97.exe", CALCULATOR_FILE, true},
                                            BuiltFile{"Setup.exe", SETUP_LAUNCHER_FILE, true},
                                            BuiltFile{"OPecu97.hlp", HELP_FOLDER "/OPecu97.hlp", false},
-                                           BuiltFile{"OPecu97.cnt", HELP_FOLDER "/OPecu97.cnt", false}));
+                                           BuiltFile{"OPecu97.cnt", HELP_FOLDER "/OPecu97.cnt", false}),
+                         [](const auto& info) {
+                             std::string name = info.param.shippedName;
+                             std::replace(name.begin(), name.end(), '.', '_');
+                             return name;
+                         });
 
 // Catalogues of shared programs show this file as it is: ten lines at most,
 // none over 45 characters.

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <string>
 #include <sys/resource.h>
 
 #include "../support/file_limits.h"
@@ -75,7 +76,8 @@ TEST_P(CopyFileKeepDate, CopiesEveryByteAndTheDate)
         EXPECT_TRUE(QFileInfo(pathOf("destination")).isExecutable());
     }
 }
-INSTANTIATE_TEST_SUITE_P(Sizes, CopyFileKeepDate, ::testing::Values(0, 1, 8191, 8192, 8193, 16384, 20000));
+INSTANTIATE_TEST_SUITE_P(Sizes, CopyFileKeepDate, ::testing::Values(0, 1, 8191, 8192, 8193, 16384, 20000),
+                         [](const auto& info) { return std::to_string(info.param) + "Bytes"; });
 
 TEST(CopyFileKeepDateFailure, AWriteCutShortThrowsNamingTheFileAndLeavesTheDestinationAsItWas)
 {
