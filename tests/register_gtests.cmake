@@ -19,7 +19,8 @@ endif()
 # Skipped only when nothing ran but skipped tests: a skip regular expression
 # wins over a failing exit status in CTest, so it must not match a table
 # where one row skipped and another failed.
-set(all_skipped "\\[  PASSED  \\] 0 tests\\.\n\\[  SKIPPED \\] [0-9]+ tests?, listed below:\n(\\[  SKIPPED \\] [^\n]+\n)*$")
+string(CONCAT all_skipped "\\[  PASSED  \\] 0 tests\\.\n"
+                            "\\[  SKIPPED \\] [0-9]+ tests?, listed below:\n(\\[  SKIPPED \\] [^\n]+\n)*$")
 set(extra_properties "")
 foreach(value IN LISTS PROPERTIES)
   string(APPEND extra_properties " [==[${value}]==]")
