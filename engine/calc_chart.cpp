@@ -1,9 +1,8 @@
 #include "calc_chart.h"
 
+#include "entry_reading.h"
 #include "method_input_table.h"
 #include "method_run.h"
-#include "number_format.h"
-#include "text_utils.h"
 
 namespace pecunor {
 
@@ -84,10 +83,10 @@ ResultSheet calcChart(const CalcRequest& request, DayNumber today, const Regiona
         sheet.keepFigures();
 
     MethodInputs in;
-    in.start = textToDateOr(request.startDateText, false, today, regional, today);
-    const std::string allowed = "0123456789" + regional.decimalSeparator;
+    // The same reading that tells a command line what was left out.
+    in.start = readStartDate(request.startDateText, regional, today).day;
     for (std::size_t i = 0; i < in.entries.size(); ++i)
-        in.entries[i] = textToAmount(keepChars(request.valueTexts[i], allowed), false, regional);
+        in.entries[i] = valueEntryAmount(request.valueTexts[i], regional);
     if (inputRow.countEntry != 0)
         in.count = wholePeriods(in.e(inputRow.countEntry));
     in.paymentsAtStart = request.paymentTiming == PaymentTiming::StartOfPeriod;
