@@ -106,7 +106,7 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
     QApplication application(argc, argv);
     // As the program starts: the desktop's language, with its translations loaded.
-    platform::useInterfaceLanguage(platform::chooseInterfaceLanguage(QLocale::system().uiLanguages()));
+    platform::useInterfaceLanguage(platform::chooseInterfaceLanguage(platform::desktopLanguages()));
     AppSettings settings(today, QStringLiteral("/tmp/"));
     const double startup = startupMilliseconds(programStart, settings);
 

@@ -82,6 +82,20 @@ QStringList translatedLanguages()
     return languages;
 }
 
+QStringList desktopLanguages()
+{
+    QString messages;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        messages = qEnvironmentVariable(variable);
+        if (!messages.isEmpty())
+            break;
+    }
+    const QString base = messages.section(u'.', 0, 0).section(u'@', 0, 0);
+    if (base.isEmpty() || base == QLatin1String("C") || base == QLatin1String("POSIX"))
+        return {};
+    return QLocale::system().uiLanguages();
+}
+
 QString chooseInterfaceLanguage(const QStringList& uiLanguages, const QStringList& translated)
 {
     for (QString code : uiLanguages) {

@@ -15,6 +15,12 @@ namespace pecunor::platform {
 // the language of the sources, is not among them.
 QStringList translatedLanguages();
 
+// The desktop's languages for texts, in QLocale::uiLanguages's order (from
+// LANGUAGE on); none where the messages' locale (LC_ALL, LC_MESSAGES, then
+// LANG) is C or POSIX, with an encoding or without: there, as for the C
+// library, the language list has no say, and C.UTF-8 is C.
+QStringList desktopLanguages();
+
 // The language of the interface: the first of the desktop's languages (in
 // the order QLocale::uiLanguages gives them) that is English or one of the
 // translated ones, as that list names it; a regional form falls back to its

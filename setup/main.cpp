@@ -31,7 +31,7 @@ std::optional<int> endBeforeWindow(int argc, char* argv[])
         return std::nullopt;
     QCoreApplication core(argc, argv);
     pecunor::platform::useInterfaceLanguage(
-        pecunor::platform::chooseInterfaceLanguage(QLocale::system().uiLanguages()));
+        pecunor::platform::chooseInterfaceLanguage(pecunor::platform::desktopLanguages()));
     if (request) {
         std::fputs(pecunor::earlyAnswer(*request).toLocal8Bit().constData(), stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;

@@ -105,7 +105,7 @@ int runProgram(const QStringList& arguments)
     const QString programFolder = programFolders().ProgramFolder;
     setApplicationIdentity();
     // Before any window or message: every text the program shows is translated.
-    platform::useInterfaceLanguage(platform::chooseInterfaceLanguage(QLocale::system().uiLanguages()));
+    platform::useInterfaceLanguage(platform::chooseInterfaceLanguage(platform::desktopLanguages()));
     platform::installFontSubstitutes();
     installChoiceAccessibility();
     const RegionalSettings regional = platform::systemRegionalSettings();
