@@ -36,9 +36,8 @@ void TfrmCalc::mnuFileClick(QAction* item)
     if (saveAsText) {
         pecunor::saveAsText(target, shownResult(), services_.files);
     } else if (saveAsSpreadsheet) {
-        const ShownResult shown = shownResult();
-        pecunor::saveAsSpreadsheet(target, {currentMethod(), visibleInputRows(shown), shown.table}, regional_, texts_,
-                                   services_.files);
+        pecunor::saveAsSpreadsheet(target, {requestFromControls(), services_.today(), visibleInputRows(shownResult())},
+                                   regional_, texts_, services_.files);
     } else if (saveAsBitmap) {
         pecunor::saveAsBitmap(target, services_.files);
     } else {

@@ -9,7 +9,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 
+#include "calc_chart.h"
+#include "number_format.h"
 #include "spreadsheet_cells.h"
 #include "text_utils.h"
 #include "whole_file.h"
@@ -65,19 +68,19 @@ std::string worksheetName(std::string_view methodName)
     return name.empty() ? std::string("Sheet1") : name;
 }
 
-// Writes the cells of one worksheet, each typed as its text reads, and
-// keeps every column's longest text.
+// Writes the cells of one worksheet, each a number where the engine kept
+// one, and keeps every column's longest text.
 class WorksheetFiller {
 public:
-    WorksheetFiller(lxw_workbook* book, lxw_worksheet* sheet, const RegionalSettings& regional)
-        : sheet_(sheet), forms_(regional)
+    WorksheetFiller(lxw_workbook* book, lxw_worksheet* sheet, const RegionalSettings& regional, int moneyDecimals)
+        : sheet_(sheet), moneyDecimals_(moneyDecimals)
     {
         auto format = [book](const std::string& numberFormat) {
             lxw_format* made = workbook_add_format(book);
             format_set_num_format(made, numberFormat.c_str());
             return made;
         };
-        money_ = format(moneyNumberFormat(regional));
+        money_ = format(moneyNumberFormat(regional, moneyDecimals));
         date_ = format(dateNumberFormat(regional));
         percent_ = format("0.00%");
         header_ = workbook_add_format(book);
@@ -94,8 +97,9 @@ public:
         note(column, value);
     }
 
-    void typed(lxw_row_t row, lxw_col_t column, std::string_view shown, SpreadsheetCell cell)
+    void typed(lxw_row_t row, lxw_col_t column, std::string_view shown, Figure figure)
     {
+        const SpreadsheetCell cell = spreadsheetCell(figure, moneyDecimals_);
         if (cell.kind == CellKind::Text) {
             text(row, column, shown);
             return;
@@ -120,31 +124,26 @@ public:
 
     lxw_row_t summary(lxw_row_t row, const ResultSheet& sheet)
     {
-        for (const SummaryLine& line : summaryLines(sheet.summaryLabels(), sheet.summaryValues())) {
-            text(row, 0, shownCaption(line.label));
-            typed(row++, 1, line.value, forms_.summaryValue(line.value));
+        const std::vector<Figure>& figures = sheet.summaryFigures();
+        std::size_t line = 0;
+        for (const SummaryLine& shown : summaryLines(sheet.summaryLabels(), sheet.summaryValues())) {
+            text(row, 0, shownCaption(shown.label));
+            typed(row++, 1, shown.value, line < figures.size() ? figures[line] : Figure{});
+            ++line;
         }
         return row;
     }
 
     void table(lxw_row_t top, const ResultSheet& sheet)
     {
-        const bool schedule = sheet.kind() == SheetKind::Schedule;
         for (int row = 0; row < sheet.rowCount(); ++row) {
             const auto at = static_cast<lxw_row_t>(top + static_cast<lxw_row_t>(row));
             for (int column = 0; column < sheet.columnCount(); ++column) {
-                const std::string_view shown = sheet.cell(column, row);
                 const auto to = static_cast<lxw_col_t>(column);
                 if (row < sheet.fixedRows())
-                    text(at, to, shown, header_);
-                else if (!schedule && column < sheet.fixedColumns())
-                    text(at, to, shown);
-                else if (!shown.empty())
-                    typed(at, to, shown,
-                          !schedule      ? forms_.amount(shown)
-                          : column == 0 ? forms_.wholeNumber(shown)
-                          : column == 1 ? forms_.date(shown)
-                                        : forms_.amount(shown));
+                    text(at, to, sheet.cell(column, row), header_);
+                else
+                    typed(at, to, sheet.cell(column, row), sheet.figure(column, row));
             }
         }
     }
@@ -165,7 +164,7 @@ private:
     }
 
     lxw_worksheet* sheet_;
-    ShownForms forms_;
+    int moneyDecimals_;
     lxw_format* money_;
     lxw_format* date_;
     lxw_format* percent_;
@@ -174,12 +173,31 @@ private:
     std::vector<std::size_t> widths_;
 };
 
+// The window's own sheet keeps no figures: the screen needs only the texts.
+ResultSheet sheetWithFigures(const WorkbookContent& content, const RegionalSettings& regional,
+                             const TextCatalog& texts)
+{
+    CalcRequest request = content.request;
+    request.withFigures = true;
+    // A memory of its own: the save must not change what the window remembers.
+    MethodInputMemory memory(content.today);
+    return calcChart(request, content.today, regional, memory, texts);
+}
+
+// Midnight at the start of today, UTC; 0, the library's "now", before 1970.
+std::time_t createdOn(DayNumber today)
+{
+    const DayNumber firstOf1970 = *dayNumberOf(1970, 1, 1);
+    constexpr std::time_t secondsPerDay = 86400;
+    return today > firstOf1970 ? static_cast<std::time_t>(today - firstOf1970) * secondsPerDay : 0;
+}
+
 }  // namespace
 
-std::string moneyNumberFormat(const RegionalSettings& regional)
+std::string moneyNumberFormat(const RegionalSettings& regional, int decimals)
 {
     std::string digits = regional.thousandsSeparator.empty() ? "0" : "#,##0";
-    const int decimals = std::clamp(regional.currencyDecimals, 0, 9);
+    decimals = std::clamp(decimals, 0, 9);
     if (decimals > 0)
         digits += "." + std::string(static_cast<std::size_t>(decimals), '0');
     return amountSection(regional, 1, digits) + ';' + amountSection(regional, -1, digits);
@@ -233,16 +251,24 @@ bool workbookBytes(const WorkbookContent& content, const RegionalSettings& regio
     scratch.close();
     QByteArray folder = QFile::encodeName(scratchFolder);
     // The library's own part files go to the same folder, not to a /tmp that may be small.
-    lxw_workbook_options options{LXW_FALSE, folder.data(), LXW_FALSE};
+    // The rows are written in order, so each goes to its part file as the next begins:
+    // a 9,999-row table never lies in memory whole.
+    lxw_workbook_options options{LXW_TRUE, folder.data(), LXW_FALSE};
     lxw_workbook* book = workbook_new_opt(QFile::encodeName(scratch.fileName()).constData(), &options);
     if (!book)
         return fail(QString::fromLocal8Bit(std::strerror(ENOMEM)));
-    lxw_worksheet* sheet = workbook_add_worksheet(book, worksheetName(methodListText(content.method, texts)).c_str());
-    WorksheetFiller filler(book, sheet, regional);
+    lxw_doc_properties properties{};
+    properties.created = createdOn(content.today);
+    workbook_set_properties(book, &properties);
+    const ResultSheet figures = sheetWithFigures(content, regional, texts);
+    lxw_worksheet* sheet =
+        workbook_add_worksheet(book, worksheetName(methodListText(content.request.method, texts)).c_str());
+    WorksheetFiller filler(book, sheet, regional, figures.moneyDecimals());
     lxw_row_t row = filler.inputs(content.inputs);
-    if (content.sheet) {
-        row = filler.summary(row + 1, *content.sheet);
-        filler.table(row + 1, *content.sheet);
+    // An invalid sheet is the window's error line: the inputs alone.
+    if (figures.valid()) {
+        row = filler.summary(row + 1, figures);
+        filler.table(row + 1, figures);
     }
     filler.fitColumns();
     errno = 0;

@@ -5,33 +5,36 @@
 #include <string>
 #include <vector>
 
-#include "calc_types.h"
+#include "calc_request.h"
+#include "dates.h"
 #include "regional_settings.h"
-#include "result_sheet.h"
 #include "text_catalog.h"
 #include "text_layout.h"
 
 namespace pecunor {
 
-// What a workbook shows: the visible inputs and, unless the error line is
-// shown, the sheet with its summary.
+// What a workbook shows: the request as typed, computed once more on today
+// as the window computed it, this time keeping the figures as numbers, and
+// its visible input rows as shown, in their texts.
 struct WorkbookContent {
-    CalcMethod method = CalcMethod::FutureValue;  // names the worksheet
+    CalcRequest request;  // its method names the worksheet
+    DayNumber today = 0;
     std::vector<InputRowText> inputs;
-    const ResultSheet* sheet = nullptr;
 };
 
 // The spreadsheet's number formats for the regional settings: the currency
-// symbol where the settings place it, their decimals and negative form, and
+// symbol where the settings place it, the decimals and negative form, and
 // the sheet's date order with its separator.
-std::string moneyNumberFormat(const RegionalSettings& regional);
+std::string moneyNumberFormat(const RegionalSettings& regional, int decimals);
 std::string dateNumberFormat(const RegionalSettings& regional);
 
-// The .xlsx file of what the window shows: the inputs and the summary as
-// caption and value cells, then the table under its header row; amounts,
-// percentages and dates as numbers in the formats above, every column as
-// wide as its longest text. The worksheet is named in the catalog's
-// language. The library writes files only: it works in a scratch file in
+// The .xlsx file of what the window shows: the inputs as caption and text
+// cells, then for a valid sheet the summary as caption and value cells and
+// the table under its header row; the engine's figures as numbers (amounts,
+// percentages and dates in the formats above), every column as wide as its
+// longest text. The worksheet is named in the catalog's language; the
+// document is dated today, so that the same content gives the same bytes.
+// The library writes files only: it works in a scratch file in
 // scratchFolder, removed again. On failure, reason receives why.
 bool workbookBytes(const WorkbookContent& content, const RegionalSettings& regional, const TextCatalog& texts,
                    const QString& scratchFolder, std::string& bytes, QString* reason);

@@ -51,10 +51,10 @@ struct Loan {
         MethodInputMemory memory(today);
         sheet = calcChart(request, today, regional, memory, texts);
         const std::string method(methodListText(request.method, texts));
-        content = {request.method,
+        content = {request,
+                   today,
                    {{std::string(texts.inputCaptions.method), method, false},
-                    {std::string(texts.inputCaptions.startDate), start, false}},
-                   &sheet};
+                    {std::string(texts.inputCaptions.startDate), start, false}}};
         for (int number = 1; number <= 4; ++number)
             content.inputs.push_back({valueLabel(request.method, number, PeriodUnit::Months, texts),
                                       request.valueTexts[static_cast<std::size_t>(number - 1)], true});
@@ -72,7 +72,7 @@ struct Loan {
             for (int column = 0; column < columns; ++column)
                 cells[static_cast<std::size_t>(column)] = {std::string(sheet.cell(column, row)),
                                                            row == 0      ? CellKind::Text
-                                                           : column == 0 ? CellKind::Whole
+                                                           : column == 0 ? CellKind::Number
                                                            : column == 1 ? CellKind::Date
                                                                          : CellKind::Money};
         }
@@ -112,8 +112,8 @@ TEST(SpreadsheetWorkbook, EveryCellReadsBackAsTheWindowShowsIt)
         EXPECT_EQ(book[QStringLiteral("title")].toString().toStdString(),
                   methodListText(CalcMethod::PresentLoanPayment, loan.texts));
         const std::map<CellKind, std::string> typeAndFormat{
-            {CellKind::Text, "s General"}, {CellKind::Whole, "n General"}, {CellKind::Percent, "n 0.00%"},
-            {CellKind::Money, "n " + moneyNumberFormat(loan.regional)},
+            {CellKind::Text, "s General"}, {CellKind::Number, "n General"}, {CellKind::Percent, "n 0.00%"},
+            {CellKind::Money, "n " + moneyNumberFormat(loan.regional, loan.sheet.moneyDecimals())},
             {CellKind::Date, "d " + dateNumberFormat(loan.regional)}};
         const auto wholeCents = std::size_t(loan.regional.currencyDecimals) + 1;
         std::size_t differing = 0;
