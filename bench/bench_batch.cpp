@@ -1,13 +1,11 @@
 // pecunor-calc --batch inside one process: twelve-row loan schedules a
-// second, and the 9,999-row sheet as JSON for programs beside the cell-text
-// JSON of a single run.
+// second, and the 9,999-row sheet as JSON for programs.
 
 #include <sstream>
 
 #include <benchmark/benchmark.h>
 
 #include "batch_run.h"
-#include "calc_chart.h"
 #include "prepared_run.h"
 #include "sheet_json.h"
 
@@ -50,16 +48,5 @@ void BM_LongestSheetAsProgramJson(benchmark::State& state)
         benchmark::DoNotOptimize(pecunor::cli::programSheetJson(run, pecunor::englishCatalog()).json.size());
 }
 BENCHMARK(BM_LongestSheetAsProgramJson)->Unit(benchmark::kMillisecond);
-
-void BM_LongestSheetAsCellTextJson(benchmark::State& state)
-{
-    const auto run = std::get<pecunor::cli::PreparedRun>(pecunor::cli::prepareRun(longestSchedule));
-    for (auto _ : state) {
-        pecunor::MethodInputMemory memory(run.today);
-        const pecunor::ResultSheet sheet = pecunor::calcChart(run.options.request, run.today, run.regional, memory);
-        benchmark::DoNotOptimize(pecunor::cli::sheetJson(sheet).size());
-    }
-}
-BENCHMARK(BM_LongestSheetAsCellTextJson)->Unit(benchmark::kMillisecond);
 
 }  // namespace

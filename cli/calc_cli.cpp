@@ -7,6 +7,8 @@
 #include "input_notes.h"
 #include "method_input_table.h"
 #include "sheet_json.h"
+#include "sheet_numbers.h"
+#include "spreadsheet_workbook.h"
 #include "ui_language.h"
 
 namespace pecunor::cli {
@@ -15,7 +17,7 @@ std::string runLanguage(const std::vector<std::string>& arguments)
 {
     if (auto named = languageArgument(arguments))
         return std::move(*named);
-    return platform::chooseInterfaceLanguage(QLocale::system().uiLanguages()).toStdString();
+    return platform::chooseInterfaceLanguage(platform::desktopLanguages()).toStdString();
 }
 
 std::vector<InputRowText> inputRowTexts(const CalcRequest& request, const TextCatalog& texts)
@@ -41,13 +43,16 @@ std::vector<InputRowText> inputRowTexts(const CalcRequest& request, const TextCa
     return rows;
 }
 
-CliOutput renderSheet(const CalcRequest& request, const RegionalSettings& regional, const ResultSheet& sheet,
-                      OutputFormat format, const TextCatalog& texts)
+CliOutput renderSheet(const PreparedRun& run, const ResultSheet& sheet, const TextCatalog& texts)
 {
+    const CalcRequest& request = run.options.request;
     CliOutput output;
-    switch (format) {
+    switch (run.options.format) {
     case OutputFormat::Json:
-        output.out = sheetJson(sheet, texts);
+        output.out = programSheetJson(run, texts).json;
+        break;
+    case OutputFormat::Numbers:
+        output.out = sheetNumbers(run, texts);
         break;
     case OutputFormat::Aligned:
         output.out = sheet.valid() ? layoutText(TextLayout::ColumnAligned, inputRowTexts(request, texts),
@@ -58,9 +63,20 @@ CliOutput renderSheet(const CalcRequest& request, const RegionalSettings& region
         if (sheet.valid())
             output.out = layoutText(TextLayout::CommaDelimited, {}, {}, {}, sheet);
         break;
+    case OutputFormat::Xlsx: {
+        const QString path = QString::fromStdString(run.options.outputPath.value_or(""));
+        QString reason;
+        if (!writeWorkbookFile(path, {request, run.today, inputRowTexts(request, texts)}, run.regional, texts,
+                               &reason)) {
+            output.err = "pecunor-calc: " + path.toStdString() + ": " + reason.toStdString() + "\n";
+            output.exitStatus = exitNoValidSheet;
+            return output;
+        }
+        break;
+    }
     }
     if (!sheet.valid()) {
-        output.err = "pecunor-calc: " + noSheetMessage(request, regional, texts) + "\n";
+        output.err = "pecunor-calc: " + noSheetMessage(request, run.regional, texts) + "\n";
         output.exitStatus = exitNoValidSheet;
     } else if (const auto& fault = sheet.fault()) {
         output.err = std::string(faultMessage(*fault, texts)) + "\n";
@@ -74,7 +90,7 @@ CliOutput runPrepared(const PreparedRun& run, const TextCatalog& texts)
     MethodInputMemory memory(run.today);
     const CalcRequest& request = run.options.request;
     const ResultSheet sheet = calcChart(request, run.today, run.regional, memory, texts);
-    CliOutput output = renderSheet(request, run.regional, sheet, run.options.format, texts);
+    CliOutput output = renderSheet(run, sheet, texts);
     std::string notes;
     for (const std::string& note : run.notes)
         notes += "pecunor-calc: " + note + "\n";

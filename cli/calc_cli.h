@@ -27,10 +27,12 @@ std::string runLanguage(const std::vector<std::string>& arguments);
 // The visible input rows as the window shows them for the request.
 std::vector<InputRowText> inputRowTexts(const CalcRequest& request, const TextCatalog& texts = englishCatalog());
 
-// The sheet in the chosen format; an invalid sheet (noSheetMessage) or a
-// fault adds its message on the error stream and exit status 1.
-CliOutput renderSheet(const CalcRequest& request, const RegionalSettings& regional, const ResultSheet& sheet,
-                      OutputFormat format, const TextCatalog& texts = englishCatalog());
+// The run's sheet in its format: the text layouts of the window's sheet, the
+// sheet for programs or the plain numbers (each computed in plain forms), or
+// the window's workbook in the --output file, whose failure names the file
+// and the reason. An invalid sheet (noSheetMessage), a fault or a workbook not
+// written adds its message on the error stream and exit status 1.
+CliOutput renderSheet(const PreparedRun& run, const ResultSheet& sheet, const TextCatalog& texts = englishCatalog());
 
 // Calculates and renders a prepared request, its notes first on the error
 // stream.

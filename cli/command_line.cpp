@@ -132,8 +132,32 @@ Problem setFormat(CliOptions& options, std::string_view text, const TextCatalog&
         options.format = OutputFormat::Csv;
     else if (text == "json")
         options.format = OutputFormat::Json;
+    else if (text == "numbers")
+        options.format = OutputFormat::Numbers;
+    else if (text == "xlsx")
+        options.format = OutputFormat::Xlsx;
     else
-        return translated(QT_TRANSLATE_NOOP("pecunor-calc", "--format: '%1' is not one of aligned, csv, json"), {text});
+        return translated(
+            QT_TRANSLATE_NOOP("pecunor-calc", "--format: '%1' is not one of aligned, csv, json, numbers, xlsx"),
+            {text});
+    return std::nullopt;
+}
+
+Problem setOutput(CliOptions& options, std::string_view text, const TextCatalog&)
+{
+    if (text.empty())
+        return translated(QT_TRANSLATE_NOOP("pecunor-calc", "--output: the file name is empty"));
+    options.outputPath = std::string(text);
+    return std::nullopt;
+}
+
+// A workbook is no text for standard output, and a text has no file of its own.
+Problem checkOutput(const CliOptions& options)
+{
+    if (options.format == OutputFormat::Xlsx && !options.outputPath)
+        return translated(QT_TRANSLATE_NOOP("pecunor-calc", "--format xlsx needs --output FILE"));
+    if (options.format != OutputFormat::Xlsx && options.outputPath)
+        return translated(QT_TRANSLATE_NOOP("pecunor-calc", "--output is only for --format xlsx"));
     return std::nullopt;
 }
 
@@ -146,7 +170,7 @@ struct KnownOption {
     Flag flag = Flag::Help;
 };
 
-constexpr std::array<KnownOption, 18> knownOptions = {{
+constexpr std::array<KnownOption, 19> knownOptions = {{
     {"--method", setMethod},
     {"--start", setStart},
     {"--periods", setPeriods},
@@ -160,6 +184,7 @@ constexpr std::array<KnownOption, 18> knownOptions = {{
     {"--locale", setLocale},
     {"--language", setLanguage},
     {"--format", setFormat},
+    {"--output", setOutput},
     {"--help", nullptr, Flag::Help},
     {"-h", nullptr, Flag::Help},
     {"--version", nullptr, Flag::Version},
@@ -280,6 +305,8 @@ ParsedCommandLine parseArguments(const std::vector<std::string>& arguments, cons
             return UsageError{std::move(*problem)};
         options.givenOptions.push_back(option->name);
     }
+    if (Problem problem = checkOutput(options))
+        return UsageError{std::move(*problem)};
     return options;
 }
 
@@ -290,7 +317,9 @@ std::string usageText(const TextCatalog& texts)
         "Usage: pecunor-calc [--method N|\"LIST TEXT\"] [--start TEXT] [--periods N] [--timing N]\n"
         "                    [--interest-per N] [--v1 TEXT] [--v2 TEXT] [--v3 TEXT] [--v4 TEXT]\n"
         "                    [--today YYYY-MM-DD] [--locale NAME] [--language CODE]\n"
-        "                    [--format aligned|csv|json] [--strict]\n"
+        "                    [--format aligned|csv|json|numbers|xlsx] [--output FILE]\n"
+        "                    [--strict]\n"
+        "       pecunor-calc --batch [OPTIONS]\n"
         "       pecunor-calc -h|--help | -V|--version\n"
         "\n"
         "Calculates one sheet from the inputs as they would be typed into the window.\n"
@@ -314,9 +343,13 @@ std::string usageText(const TextCatalog& texts)
             "  --today         the date taken as today (default: the local date)\n"
             "  --locale        a locale name such as en_US, de_DE, fr_CH or C (default: the system's)\n"
             "  --language      the language of the texts: %2 (default: the system's)\n"
-            "  --format        aligned or csv, the text file layouts, or json, the whole sheet\n"
-            "                  (default: aligned)\n"
+            "  --format        aligned or csv, the text file layouts (default: aligned); json, the\n"
+            "                  sheet for programs; numbers, the table as plain numbers; xlsx, the\n"
+            "                  workbook of Save As Spreadsheet, written to the --output file\n"
+            "  --output        the file of --format xlsx\n"
             "  --strict        refuse, as a usage error, any input not read as written\n"
+            "  --batch         one request a line on standard input, a JSON object named like the\n"
+            "                  options ({\"v1\": \"1000\", ...}), and one JSON sheet a line out\n"
             "  -h, --help      show this text and end\n"
             "  -V, --version   show the product and version and end\n"
             "Options also take the form --name=value.\n"
@@ -324,8 +357,8 @@ std::string usageText(const TextCatalog& texts)
             "a sign ignored, a separator not of the locale, a start date replaced by today,\n"
             "an input the method does not use) is named on standard error; the sheet is\n"
             "the window's.\n"
-            "Exit status: 0 a valid sheet, 1 missing or invalid inputs or an arithmetic fault,\n"
-            "2 a usage error.\n"),
+            "Exit status: 0 a valid sheet, 1 missing or invalid inputs, an arithmetic fault or a\n"
+            "workbook not written, 2 a usage error.\n"),
         {units, languageList()});
     return text;
 }

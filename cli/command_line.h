@@ -12,7 +12,7 @@
 
 namespace pecunor::cli {
 
-enum class OutputFormat { Aligned, Csv, Json };
+enum class OutputFormat { Aligned, Csv, Json, Numbers, Xlsx };
 
 // What the command line asks for; an option left out keeps its default.
 struct CliOptions {
@@ -20,6 +20,7 @@ struct CliOptions {
     std::optional<DayNumber> today;         // absent: the local date
     std::optional<std::string> localeName;  // absent: the system's locale
     OutputFormat format = OutputFormat::Aligned;
+    std::optional<std::string> outputPath;  // --output, the workbook's file: xlsx has no text to print
     bool strict = false;  // an input not read as written is a usage error
     // The options that were given, by their long names, in their order.
     std::vector<std::string_view> givenOptions;
@@ -41,6 +42,7 @@ using ParsedCommandLine = std::variant<CliOptions, HelpWanted, VersionWanted, Us
 // "--name=value"; the word after an option is its value even when it starts
 // with "-". A method name may be given in the catalog's language or in
 // English. The first --help or --version wins over everything after it.
+// --format xlsx needs --output, and --output is for xlsx only.
 ParsedCommandLine parseArguments(const std::vector<std::string>& arguments,
                                  const TextCatalog& texts = englishCatalog());
 

@@ -51,7 +51,7 @@ PreparedCommandLine prepareRun(const std::vector<std::string>& arguments, const 
     if (auto* error = std::get_if<UsageError>(&parsed))
         return std::move(*error);
 
-    PreparedRun run{std::move(std::get<CliOptions>(parsed)), {}, 0, {}};
+    PreparedRun run{std::move(std::get<CliOptions>(parsed)), {}, 0, {}, {}};
     FormLocales locales;
     if (const auto& name = run.options.localeName) {
         // The same forms as under LC_ALL of that name.
@@ -67,6 +67,7 @@ PreparedCommandLine prepareRun(const std::vector<std::string>& arguments, const 
     run.today = run.options.today.value_or(localToday());
 
     std::string& start = run.options.request.startDateText;
+    run.typedStart = start;
     if (!readDate(start, run.regional, run.today))
         if (const auto day = readIsoDate(start))
             start = editableDateText(*day, run.regional, run.today);

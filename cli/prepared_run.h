@@ -18,6 +18,7 @@ struct PreparedRun {
     RegionalSettings regional;
     DayNumber today = 0;
     std::vector<std::string> notes;
+    std::string typedStart;  // --start as given, an ISO date too, for the JSON's inputs as typed
 };
 
 using PreparedCommandLine = std::variant<PreparedRun, HelpWanted, VersionWanted, UsageError>;

@@ -27,27 +27,6 @@ void appendControlEscape(std::string& out, unsigned char c)
     out.push_back(hex[c & 0x0F]);
 }
 
-void appendNumber(std::string& out, std::string_view key, int value)
-{
-    out.append(", \"").append(key).append("\": ").append(std::to_string(value));
-}
-
-void appendCells(std::string& out, const ResultSheet& sheet)
-{
-    out.append(", \"cells\": [");
-    for (int row = 0; row < sheet.rowCount(); ++row) {
-        out.append(row == 0 ? "[" : ", [");
-        for (int column = 0; column < sheet.columnCount(); ++column) {
-            if (column > 0)
-                out.append(", ");
-            appendJsonString(out, sheet.cell(column, row));
-        }
-        out.push_back(']');
-    }
-    out.push_back(']');
-}
-
-
 // The writer of the sheet for programs: each add puts a comma before all
 // but the first member of the object or array it is in.
 class JsonLine {
@@ -104,8 +83,9 @@ void appendChoice(JsonLine& json, std::string_view option, std::string_view capt
     json.text("key", key).text("text", text).close('}');
 }
 
-void appendInputs(JsonLine& json, const CalcRequest& request, const ReadEntries& read, const TextCatalog& texts)
+void appendInputs(JsonLine& json, const PreparedRun& run, const ReadEntries& read, const TextCatalog& texts)
 {
+    const CalcRequest& request = run.options.request;
     const CalcMethod method = request.method;
     const MethodInputRow& shown = methodInputRow(method);
     const InputCaptions& captions = texts.inputCaptions;
@@ -113,7 +93,7 @@ void appendInputs(JsonLine& json, const CalcRequest& request, const ReadEntries&
     appendChoice(json, "method", captions.method, indexOf(method), methodKey(method), methodListText(method, texts));
     if (shown.shows(InputRow::StartDate)) {
         json.open('{').text("option", "start").text("caption", plainCaption(captions.startDate));
-        json.text("typed", request.startDateText).text("value", isoDate(read.start)).close('}');
+        json.text("typed", run.typedStart).text("value", isoDate(read.start)).close('}');
     }
     const PeriodUnit unit = request.periodUnit;
     if (shown.shows(InputRow::PeriodsAre))
@@ -245,40 +225,6 @@ void appendJsonString(std::string& out, std::string_view text)
     out.push_back('"');
 }
 
-std::string sheetJson(const ResultSheet& sheet, const TextCatalog& texts)
-{
-    std::string out;
-    const std::size_t cellCount =
-        static_cast<std::size_t>(sheet.columnCount()) * static_cast<std::size_t>(sheet.rowCount());
-    out.reserve(256 + cellCount * 16 + sheet.summaryLabels().size() + sheet.summaryValues().size());
-    out.append("{\"valid\": ").append(sheet.valid() ? "true" : "false");
-    out.append(", \"kind\": ").append(sheet.kind() == SheetKind::Schedule ? "\"schedule\"" : "\"ratio\"");
-    appendNumber(out, "columnCount", sheet.columnCount());
-    appendNumber(out, "rowCount", sheet.rowCount());
-    appendNumber(out, "fixedColumns", sheet.fixedColumns());
-    appendNumber(out, "fixedRows", sheet.fixedRows());
-    appendCells(out, sheet);
-    out.append(", \"summaryLabels\": ");
-    appendJsonString(out, sheet.summaryLabels());
-    out.append(", \"summaryValues\": ");
-    appendJsonString(out, sheet.summaryValues());
-    out.append(", \"selection\": ");
-    if (const auto& rect = sheet.selection()) {
-        out.append("[").append(std::to_string(rect->left)).append(", ").append(std::to_string(rect->top));
-        out.append(", ").append(std::to_string(rect->right)).append(", ").append(std::to_string(rect->bottom));
-        out.append("]");
-    } else {
-        out.append("null");
-    }
-    out.append(", \"fault\": ");
-    if (const auto& fault = sheet.fault())
-        appendJsonString(out, faultMessage(*fault, texts));
-    else
-        out.append("null");
-    out.append("}\n");
-    return out;
-}
-
 ProgramSheet programSheetJson(const PreparedRun& run, const TextCatalog& texts, int batchLine)
 {
     const CalcRequest& request = run.options.request;
@@ -289,7 +235,7 @@ ProgramSheet programSheetJson(const PreparedRun& run, const TextCatalog& texts, 
     JsonLine json(out);
     openSheetLine(json, batchLine);
     json.text("kind", sheet.kind() == SheetKind::Schedule ? "schedule" : "ratio");
-    appendInputs(json, request, plain.entries, texts);
+    appendInputs(json, run, plain.entries, texts);
     appendSummary(json, request.method, sheet);
     appendTable(json, request.method, sheet);
     appendNotes(json, run.notes);

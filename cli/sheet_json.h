@@ -14,12 +14,6 @@ namespace pecunor::cli {
 // no valid UTF-8 sequence becomes U+FFFD so that the output stays valid.
 void appendJsonString(std::string& out, std::string_view text);
 
-// The whole sheet as one JSON object on one line, keys in a fixed order:
-// valid, kind, columnCount, rowCount, fixedColumns, fixedRows, cells (row
-// by row), summaryLabels, summaryValues, selection, fault (its message in
-// the catalog's language).
-std::string sheetJson(const ResultSheet& sheet, const TextCatalog& texts = englishCatalog());
-
 // The version of the sheet for programs; it grows when a name changes
 // meaning or goes, not when one is added.
 inline constexpr int sheetSchemaVersion = 1;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <map>
 #include <sstream>
 
 #include <QJsonArray>
@@ -7,6 +10,7 @@
 #include <QJsonObject>
 
 #include "batch_run.h"
+#include "calc_cli.h"
 #include "sheet_numbers.h"
 
 namespace pecunor::cli {
@@ -91,6 +95,75 @@ TEST(SheetNumbersTest, PlainNumbersAndIsoDatesInEveryLocale)
             EXPECT_EQ(sheetNumbers(std::get<PreparedRun>(prepared), englishCatalog()), c.numbers) << locale;
         }
     }
+}
+
+// A number as a double reads it, so that 1100.0 and 1100.00 compare equal; other text as it stands.
+std::string asRead(const std::string& text)
+{
+    char* end = nullptr;
+    const double number = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0')
+        return text;
+    char exact[32];
+    std::snprintf(exact, sizeof exact, "%.17g", number);
+    return exact;
+}
+
+// The workbook of --format xlsx holds, cell by cell, the table that --format numbers prints: the same amounts to
+// the cent as numbers (the engine's figures against its plain texts), dates as dates, in every locale; a file that
+// cannot be written is named with the reason.
+TEST(WorkbookOutputTest, HoldsTheTableOfTheNumbersFormatOrNamesItsFile)
+{
+    const std::string script = (std::filesystem::path(__FILE__).parent_path() / "../output/read_workbook.py").string();
+    const std::string path = testing::TempDir() + "loan.xlsx";
+    const std::vector<std::string> loan = {"--method", "5",  "--periods", "3",          "--v1",  "25000.5", "--v2",
+                                           "7",        "--v3", "1000",   "--v4", "120", "--today", "2024-01-15",
+                                           "--start",  "2024-01-31"};
+    for (const char* locale : {"en_US", "de_DE", "fr_CH"}) {
+        SCOPED_TRACE(locale);
+        std::vector<std::string> arguments = loan;
+        arguments.insert(arguments.end(), {"--locale", locale, "--strict"});
+        if (std::string(locale) != "en_US")
+            arguments[5] = "25000,5";
+        std::vector<std::string> numbers = arguments;
+        numbers.insert(numbers.end(), {"--format", "numbers"});
+        arguments.insert(arguments.end(), {"--format", "xlsx", "--output", path});
+        const CliOutput written = runCommandLine(arguments);
+        ASSERT_EQ(written.exitStatus, 0) << written.err;
+
+        std::map<int, std::string> rows;  // the table from its header row on, as comma-delimited lines
+        std::unique_ptr<std::FILE, int (*)(std::FILE*)> reader(
+            popen(("/usr/bin/python3 " + script + " " + path).c_str(), "r"), pclose);
+        std::string json;
+        for (char buffer[65536]; const std::size_t n = std::fread(buffer, 1, sizeof buffer, reader.get());)
+            json.append(buffer, n);
+        int header = -1;
+        for (const QJsonValue cell : QJsonDocument::fromJson(QByteArray::fromStdString(json))["cells"].toArray()) {
+            const int row = cell[0].toInt();
+            const std::string value = cell[3].toString().toStdString();
+            header = header < 0 && value == "#" ? row : header;
+            if (header >= 0 && row >= header)
+                rows[row - header] += (cell[1].toInt() > 0 ? "," : "") + asRead(value);
+        }
+        std::istringstream expected(runCommandLine(numbers).out);
+        std::size_t compared = 0;
+        for (std::string line; std::getline(expected, line); ++compared) {
+            std::string plain;
+            for (std::size_t at = 0, comma = 0; comma != std::string::npos; at = comma + 1)
+                plain += (at > 0 ? "," : "") + asRead(line.substr(at, (comma = line.find(',', at)) - at));
+            EXPECT_EQ(rows[int(compared)], plain);
+        }
+        EXPECT_EQ(compared, 121u);
+        EXPECT_EQ(rows.size(), compared);
+    }
+    const std::string missing = testing::TempDir() + "missing/loan.xlsx";
+    std::vector<std::string> unwritable = loan;
+    unwritable.insert(unwritable.end(), {"--format", "xlsx", "--output", missing});
+    const CliOutput refused = runCommandLine(unwritable);
+    EXPECT_EQ(refused.err, "pecunor-calc: " + missing + ": No such file or directory\n");
+    EXPECT_EQ(refused.exitStatus, 1);
+    EXPECT_FALSE(std::filesystem::exists(missing));
+    std::filesystem::remove(path);
 }
 
 }  // namespace

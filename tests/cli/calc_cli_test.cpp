@@ -33,11 +33,21 @@ RegionalSettings dollarSettings()
     return regional;
 }
 
+const DayNumber today = *dayNumberOf(2024, 1, 15);
+
 ResultSheet calculated(const CalcRequest& request)
 {
-    const DayNumber today = *dayNumberOf(2024, 1, 15);
     MethodInputMemory memory(today);
     return calcChart(request, today, dollarSettings(), memory);
+}
+
+PreparedRun alignedRun(const CalcRequest& request)
+{
+    PreparedRun run;
+    run.options.request = request;
+    run.regional = dollarSettings();
+    run.today = today;
+    return run;
 }
 
 TEST(InputRowTextsTest, ShowsTheRowsOfTheMethodsMaskWithComposedLabels)
@@ -94,7 +104,7 @@ TEST(RenderSheetTest, InvalidSheetPrintsOnlyTheInputBlockWhenAligned)
     CalcRequest request;
     request.valueTexts = {"", "10", "3", ""};
     const ResultSheet sheet = calculated(request);
-    const CliOutput output = renderSheet(request, dollarSettings(), sheet, OutputFormat::Aligned);
+    const CliOutput output = renderSheet(alignedRun(request), sheet);
     EXPECT_EQ(output.out, "\r\n" + right("Method", 25) + " : Future Value\r\n" + right("Start Date", 25) +
                               " : \r\n" + right("Periods are", 25) + " : Years\r\n" + right("Present Value", 25) +
                               " : " + right("", 15) + "\r\n" + right(" Interest", 25) + " : " + right("10", 15) +
@@ -107,7 +117,7 @@ TEST(RenderSheetTest, FaultPrintsTheSheetAndTheFaultMessage)
 {
     CalcRequest request;
     request.valueTexts = {"1000", "1000", "5000", ""};
-    const CliOutput output = renderSheet(request, dollarSettings(), calculated(request), OutputFormat::Aligned);
+    const CliOutput output = renderSheet(alignedRun(request), calculated(request));
     EXPECT_TRUE(output.out.starts_with("\r\n" + right("Method", 25) + " : Future Value\r\n"));
     // No summary: the input block is followed directly by the three empty lines and the table.
     EXPECT_NE(output.out.find(right("5000", 15) + "\r\n\r\n\r\n\r\n\r\n     #"), std::string::npos);
@@ -164,7 +174,6 @@ std::size_t colonColumn(std::string_view line)
 TEST(RenderSheetTest, TranslatedFilesKeepTheEnglishColumnsAndWholeCaptions)
 {
     constexpr std::size_t captionColumn = 25;
-    const DayNumber today = *dayNumberOf(2024, 1, 15);
     for (int method = 0; method < methodCount; ++method) {
         for (int unit = 0; unit < periodUnitCount; ++unit) {
             const CalcRequest request{*methodFromIndex(method), "1/15/2024", *periodUnitFromIndex(unit),
@@ -173,7 +182,7 @@ TEST(RenderSheetTest, TranslatedFilesKeepTheEnglishColumnsAndWholeCaptions)
                 MethodInputMemory memory(today);
                 const ResultSheet sheet = calcChart(request, today, dollarSettings(), memory, texts);
                 EXPECT_TRUE(sheet.valid() && !sheet.fault());
-                return linesOf(renderSheet(request, dollarSettings(), sheet, OutputFormat::Aligned, texts).out);
+                return linesOf(renderSheet(alignedRun(request), sheet, texts).out);
             };
             const std::vector<std::string> english = aligned(englishCatalog());
             for (const QString& language : platform::translatedLanguages()) {

@@ -41,7 +41,7 @@ TEST(ParseArgumentsTest, ReadsEveryOption)
     const CliOptions options = parsedOptions({"--method", "5", "--start", "1/31/2024", "--periods", "3", "--timing",
                                               "1", "--interest-per", "2", "--v1", "20000", "--v2", "6.5", "--v3",
                                               "2000", "--v4", "48", "--today", "2024-02-29", "--locale", "de_DE",
-                                              "--format", "csv", "--strict"});
+                                              "--format", "xlsx", "--output", "loan.xlsx", "--strict"});
     EXPECT_EQ(options.request.method, CalcMethod::PresentLoanPayment);
     EXPECT_EQ(options.request.startDateText, "1/31/2024");
     EXPECT_EQ(options.request.periodUnit, PeriodUnit::Months);
@@ -50,7 +50,8 @@ TEST(ParseArgumentsTest, ReadsEveryOption)
     EXPECT_EQ(options.request.valueTexts, (std::array<std::string, 4>{"20000", "6.5", "2000", "48"}));
     EXPECT_EQ(options.today, dayNumberOf(2024, 2, 29));
     EXPECT_EQ(options.localeName, "de_DE");
-    EXPECT_EQ(options.format, OutputFormat::Csv);
+    EXPECT_EQ(options.format, OutputFormat::Xlsx);
+    EXPECT_EQ(options.outputPath, "loan.xlsx");
     EXPECT_TRUE(options.strict);
 }
 
@@ -146,8 +147,11 @@ TEST(ParseArgumentsTest, NamesTheFaultOfEveryUsageError)
         {{"--today", "2024-1-15"}, "--today: '2024-1-15' is not a date YYYY-MM-DD in the years 1 to 9999"},
         {{"--today", "+024-01-15"}, "--today: '+024-01-15' is not a date YYYY-MM-DD in the years 1 to 9999"},
         {{"--today", "15.01.2024"}, "--today: '15.01.2024' is not a date YYYY-MM-DD in the years 1 to 9999"},
-        {{"--format", "xml"}, "--format: 'xml' is not one of aligned, csv, json"},
-        {{"--format", "JSON"}, "--format: 'JSON' is not one of aligned, csv, json"},
+        {{"--format", "xml"}, "--format: 'xml' is not one of aligned, csv, json, numbers, xlsx"},
+        {{"--format", "JSON"}, "--format: 'JSON' is not one of aligned, csv, json, numbers, xlsx"},
+        {{"--format", "xlsx"}, "--format xlsx needs --output FILE"},
+        {{"--output", "loan.xlsx", "--format", "json"}, "--output is only for --format xlsx"},
+        {{"--format", "xlsx", "--output="}, "--output: the file name is empty"},
     };
     for (const UsageCase& c : cases)
         EXPECT_EQ(usageError(c.arguments), c.message) << testing::PrintToString(c.arguments);

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <sstream>
 
@@ -125,17 +126,28 @@ std::vector<std::string> with(std::vector<std::string> arguments, const std::vec
     return arguments;
 }
 
+// The start date typed as YYYY-MM-DD stays so among the inputs as typed.
 TEST(PecunorCalcRunTest, FutureValueExampleAsJsonInEnUs)
 {
-    const ProgramRun run = runCalc(with(futureValueExample, {"--locale", "en_US", "--format", "json"}));
+    const ProgramRun run =
+        runCalc(with(futureValueExample, {"--start", "2024-01-15", "--locale", "en_US", "--format", "json"}));
     EXPECT_EQ(run.out,
-              R"({"valid": true, "kind": "schedule", "columnCount": 4, "rowCount": 4, "fixedColumns": 2, )"
-              R"("fixedRows": 1, "cells": [["#", "Date", "Interest/Year", "Accumulated Total"], )"
-              R"(["1", "1/15/2025", "$100.00", "$1,100.00"], ["2", "1/15/2026", "$110.00", "$1,210.00"], )"
-              R"(["3", "1/15/2027", "$121.00", "$1,331.00"]], )"
-              R"("summaryLabels": "Future Value : \nTotal Interest : \nAverage Interest / Year : )"
-              R"(\n% Interest / Year : ", )"
-              R"("summaryValues": "$1,331.00\n$331.00\n$110.33\n10.00%", "selection": null, "fault": null})"
+              R"({"schema":1,"kind":"schedule","inputs":[)"
+              R"({"option":"method","caption":"Method","value":0,"key":"futureValue","text":"Future Value"},)"
+              R"({"option":"start","caption":"Start Date","typed":"2024-01-15","value":"2024-01-15"},)"
+              R"({"option":"periods","caption":"Periods are","value":0,"key":"years","text":"Years"},)"
+              R"({"option":"interest-per","caption":"","value":0,"key":"years","text":"/ Year"},)"
+              R"({"option":"v1","key":"presentValue","caption":"Present Value","typed":"1000","value":1000},)"
+              R"({"option":"v2","key":"interestRate","caption":"% Interest","typed":"10","value":10},)"
+              R"({"option":"v3","key":"periodCount","caption":"Number of Years","typed":"3","value":3}],)"
+              R"("summary":[{"key":"futureValue","caption":"Future Value","value":1331.00},)"
+              R"({"key":"totalInterest","caption":"Total Interest","value":331.00},)"
+              R"({"key":"averageInterest","caption":"Average Interest / Year","value":110.33},)"
+              R"({"key":"interestRate","caption":"% Interest / Year","value":10.00}],)"
+              R"("table":{"columns":[{"key":"period","header":"#"},{"key":"date","header":"Date"},)"
+              R"({"key":"interest","header":"Interest/Year"},{"key":"accumulatedTotal","header":"Accumulated Total"}],)"
+              R"("rows":[[1,"2025-01-15",100.00,1100.00],[2,"2026-01-15",110.00,1210.00],)"
+              R"([3,"2027-01-15",121.00,1331.00]]},"notes":[],"fault":null})"
               "\n");
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.exitStatus, 0);
@@ -143,20 +155,12 @@ TEST(PecunorCalcRunTest, FutureValueExampleAsJsonInEnUs)
 
 TEST(PecunorCalcRunTest, FutureValueExampleAsJsonInDeDe)
 {
-    // Euro after the amount with a blank, "." between thousands, day-first dates.
-    const ProgramRun run = runCalc(with(futureValueExample, {"--locale", "de_DE", "--format", "json"}));
-    EXPECT_EQ(run.out,
-              R"({"valid": true, "kind": "schedule", "columnCount": 4, "rowCount": 4, "fixedColumns": 2, )"
-              R"("fixedRows": 1, "cells": [["#", "Date", "Interest/Year", "Accumulated Total"], )"
-              "[\"1\", \"15.01.2025\", \"100,00 \u20AC\", \"1.100,00 \u20AC\"], "
-              "[\"2\", \"15.01.2026\", \"110,00 \u20AC\", \"1.210,00 \u20AC\"], "
-              "[\"3\", \"15.01.2027\", \"121,00 \u20AC\", \"1.331,00 \u20AC\"]], "
-              R"("summaryLabels": "Future Value : \nTotal Interest : \nAverage Interest / Year : )"
-              R"(\n% Interest / Year : ", )"
-              "\"summaryValues\": \"1.331,00 \u20AC\\n331,00 \u20AC\\n110,33 \u20AC\\n10,00%\", "
-              R"("selection": null, "fault": null})"
-              "\n");
-    EXPECT_EQ(run.exitStatus, 0);
+    // Euro after the amount, "." between thousands and day-first dates stay out of the numbers.
+    const std::vector<std::string> request = with(futureValueExample, {"--start", "2024-01-15", "--format", "json"});
+    const ProgramRun german = runCalc(with(request, {"--locale", "de_DE"}));
+    EXPECT_EQ(german.out, runCalc(with(request, {"--locale", "en_US"})).out);
+    EXPECT_NE(german.out.find(R"("value":1331.00})"), std::string::npos);
+    EXPECT_EQ(german.exitStatus, 0);
 }
 
 TEST(PecunorCalcRunTest, ReadsMinusValuesAndEqualsForms)
@@ -225,43 +229,47 @@ TEST(PecunorCalcRunTest, NamesEveryInputNotReadAsWritten)
     }
 }
 
-TEST(PecunorCalcRunTest, RatioMethodSelectsTheResultCell)
+TEST(PecunorCalcRunTest, RatioMethodGivesItsThreeResultsAsTheSummary)
 {
     const ProgramRun run =
         runCalc({"--method", "Bond Yield", "--v1", "8", "--v2", "100", "--locale", "en_US", "--format", "json"});
-    EXPECT_EQ(run.out,
-              R"({"valid": true, "kind": "ratio", "columnCount": 2, "rowCount": 3, "fixedColumns": 1, )"
-              R"("fixedRows": 0, "cells": [["Coupon Rate", "$8.00"], ["Price", "$100.00"], ["Yield", "$0.08"]], )"
-              R"("summaryLabels": "", "summaryValues": "", "selection": [1, 2, 1, 2], "fault": null})"
-              "\n");
+    EXPECT_NE(run.out.find(R"("kind":"ratio",)"), std::string::npos);
+    EXPECT_TRUE(run.out.ends_with(R"("summary":[{"key":"couponRate","caption":"Coupon Rate","value":8.00},)"
+                                  R"({"key":"price","caption":"Price","value":100.00},)"
+                                  R"({"key":"yield","caption":"Yield","value":0.08}],)"
+                                  R"("table":{"columns":[],"rows":[]},"notes":[],"fault":null})"
+                                  "\n"))
+        << run.out;
     EXPECT_EQ(run.exitStatus, 0);
 }
 
 TEST(PecunorCalcRunTest, InvalidRequestPrintsAnEmptySheetAndTheErrorLine)
 {
     const ProgramRun run = runCalc({"--v2", "10", "--v3", "3", "--locale", "en_US", "--format", "json"});
-    EXPECT_EQ(run.out,
-              R"({"valid": false, "kind": "schedule", "columnCount": 0, "rowCount": 0, "fixedColumns": 0, )"
-              R"("fixedRows": 0, "cells": [], "summaryLabels": "", "summaryValues": "", "selection": null, )"
-              R"("fault": null})"
-              "\n");
-    EXPECT_EQ(run.err, "pecunor-calc: no sheet from these inputs: --v1 (Present Value) must be above 0\n");
+    const std::string message = "no sheet from these inputs: --v1 (Present Value) must be above 0";
+    EXPECT_TRUE(run.out.ends_with(R"("summary":[],"table":{"columns":[],"rows":[]},"notes":[],)"
+                                  R"("fault":{"code":"insufficientInput","message":")" +
+                                  message + "\"}}\n"))
+        << run.out;
+    EXPECT_EQ(run.err, "pecunor-calc: " + message + "\n");
     EXPECT_EQ(run.exitStatus, 1);
 
     const ProgramRun csv = runCalc({"--method", "13", "--v1", "40", "--locale", "en_US", "--format", "csv"});
     EXPECT_EQ(csv.out, "");
     EXPECT_EQ(csv.err, "pecunor-calc: no sheet from these inputs: --v2 (Price/Earnings Ratio) must be above 0\n");
     EXPECT_EQ(csv.exitStatus, 1);
-
 }
 
 TEST(PecunorCalcRunTest, OverflowKeepsTheRowsFilledSoFar)
 {
     const std::vector<std::string> overflowing = {"--v1", "1000", "--v2", "1000", "--v3", "5000", "--locale", "en_US"};
     const ProgramRun json = runCalc(with(overflowing, {"--format", "json"}));
-    EXPECT_TRUE(json.out.starts_with(R"({"valid": true, "kind": "schedule", "columnCount": 4, "rowCount": 5001, )"));
+    const std::size_t rows = json.out.find(R"("rows":[)");
+    ASSERT_NE(rows, std::string::npos);
+    EXPECT_NE(json.out.find(R"("summary":[],)"), std::string::npos);
+    EXPECT_TRUE(json.out.substr(rows).starts_with(R"("rows":[[1,")"));
     EXPECT_TRUE(json.out.ends_with(
-        R"("summaryLabels": "", "summaryValues": "", "selection": null, "fault": "Floating point overflow"})"
+        R"([null,null,null,null]]},"notes":[],"fault":{"code":"overflow","message":"Floating point overflow"}})"
         "\n"));
     EXPECT_EQ(json.err, "Floating point overflow\n");
     EXPECT_EQ(json.exitStatus, 1);
@@ -277,6 +285,9 @@ TEST(PecunorCalcRunTest, OverflowKeepsTheRowsFilledSoFar)
     EXPECT_LT(filled, 5001u);
     for (std::size_t row = filled; row < lines.size(); ++row)
         ASSERT_EQ(lines[row], R"("","","","")") << "row " << row;
+    // The same rows filled in the sheet for programs.
+    EXPECT_NE(json.out.find("[" + std::to_string(filled - 1) + ",\""), std::string::npos);
+    EXPECT_EQ(json.out.find("[" + std::to_string(filled) + ",\""), std::string::npos);
     EXPECT_EQ(csv.err, "Floating point overflow\n");
     EXPECT_EQ(csv.exitStatus, 1);
 }
@@ -437,6 +448,12 @@ TEST(PecunorCalcRunTest, FormsFollowTheRegionalVariablesNeverTheLanguageList)
                 << c.sameLocale;
         }
     }
+    // Under C.UTF-8, as under C, the language list changes no byte, texts included.
+    const std::vector<std::string> ownLanguage(request.begin(), request.end() - 2);
+    const std::string cBytes = runCalc(ownLanguage, regionalEnvironment({"LANG=C.UTF-8"})).out;
+    for (const std::string language : {"en", "de", "fr", "ja"})
+        EXPECT_EQ(runCalc(ownLanguage, regionalEnvironment({"LANG=C.UTF-8", "LANGUAGE=" + language})).out, cBytes)
+            << language;
 }
 
 TEST(PecunorCalcRunTest, DatesRowsFromTheLocalDateByDefault)
@@ -540,13 +557,19 @@ TEST(PecunorCalcRunTest, LongestScheduleStaysWithinTwentyMegabytes)
 {
     if (sanitized)
         GTEST_SKIP() << "the sanitizers' shadow memory outweighs the program";
-    for (const char* format : {"json", "aligned", "csv"}) {
-        const ProgramRun run = runCalc({"--method", "4", "--v1", "1000000", "--v2", "1", "--v3", "250", "--v4",
-                                        "9999", "--locale", "de_DE", "--format", format});
+    const std::string workbook = testing::TempDir() + "longest.xlsx";
+    for (const std::string format : {"json", "aligned", "csv", "numbers", "xlsx"}) {
+        std::vector<std::string> arguments = {"--method", "4",    "--v1", "1000000", "--v2",     "1",    "--v3",
+                                              "250",      "--v4", "9999", "--locale", "de_DE", "--format", format};
+        if (format == "xlsx")
+            arguments.insert(arguments.end(), {"--output", workbook});
+        const ProgramRun run = runCalc(arguments);
         EXPECT_EQ(run.exitStatus, 0) << format;
-        EXPECT_GT(run.out.size(), 500000u) << format;
+        // The workbook's parts are compressed.
+        EXPECT_GT(format == "xlsx" ? std::filesystem::file_size(workbook) * 2 : run.out.size(), 400000u) << format;
         EXPECT_LE(run.peakResidentKb, 20 * 1024) << format;
     }
+    std::remove(workbook.c_str());
 }
 
 }  // namespace
