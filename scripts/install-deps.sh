@@ -21,6 +21,7 @@ readonly REQUIRED_PACKAGES=(
     # the spreadsheet export writes .xlsx with libxlsxwriter; its test reads
     # the workbook back with openpyxl and LibreOffice
     libxlsxwriter-dev python3-openpyxl libreoffice-calc-nogui
+    python3-jsonschema  # pecunor-calc's JSON sheets against their schema
     # GIO marks the installed desktop launcher trusted; xdotool drives the
     # setup wizard under a real X server
     libglib2.0-dev xdotool
