@@ -536,7 +536,7 @@ TEST(PecunorCalcRunTest, GermanMessagesOnAGermanDesktopOrByOption)
         {{"--periods", "Monate", "--language", "de_AT"}, {}, "pecunor-calc: --periods: „Monate“ ist keine der Zahlen 0-5", ""},
         {{"--language", "xx"}, {}, "pecunor-calc: --language: 'xx' is not a language of the program (" + languages + ")",
          ""},
-        {{"--help"}, {"LANGUAGE=de"}, "", "Aufruf: pecunor-calc [--method N|\"METHODENNAME\"]"},
+        {{"--help"}, {"LANG=en_US.UTF-8", "LANGUAGE=de"}, "", "Aufruf: pecunor-calc [--method N|\"METHODENNAME\"]"},
     };
     for (const auto& c : cases) {
         const ProgramRun run = runCalc(c.arguments, c.environment);
