@@ -14,7 +14,8 @@ void TfrmCalc::mnuFileClick(QAction* item)
     const QString name = item->objectName();
     if (name == QLatin1String("mnuPrint")) {
         // Save as PDF starts where the last one went, also in a later run.
-        services_.print.pdfFileName = [this]() -> QString& { return settings_.PDFFileName; };
+        if (!services_.print.pdfFileName)
+            services_.print.pdfFileName = [this]() -> QString& { return settings_.PDFFileName; };
         runPrintCommand(this, shownResult(), clientArea(), fontFromRecord(settings_.TableFont),
                         sgrFin->options().dateSample, services_.print);
         return;

@@ -67,7 +67,12 @@ protected:
 // date, also where the day of the month stays.
 TEST_F(ReaderEvents, PickerFocusesEachNewDateAsAnObjectOfItsOwn)
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    // The picker speaks dates in the dates' locale, as the run's variables name it.
+    struct DatesInUsEnglish {
+        QByteArray before = qgetenv("LC_ALL");
+        DatesInUsEnglish() { qputenv("LC_ALL", "en_US.UTF-8"); }
+        ~DatesInUsEnglish() { qputenv("LC_ALL", before); }
+    } const datesInUsEnglish;
     RegionalSettings regional;
     QWidget window;
     auto* box = new QComboBox(&window);
@@ -95,7 +100,6 @@ TEST_F(ReaderEvents, PickerFocusesEachNewDateAsAnObjectOfItsOwn)
         EXPECT_EQ(heard.back().name, QString::fromLatin1(date));
         EXPECT_TRUE(objects.insert(heard.back().object).second) << date << " reuses an object";
     }
-    QLocale::setDefault(QLocale::system());
 }
 
 // Each page is announced as it appears, a folder as it is chosen, and the
