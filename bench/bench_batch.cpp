@@ -5,9 +5,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "batch_run.h"
-#include "prepared_run.h"
-#include "sheet_json.h"
+#include "cli/batch_run.h"
+#include "cli/prepared_run.h"
+#include "cli/sheet_json.h"
 
 namespace {
 
@@ -19,7 +19,8 @@ std::string twelveRowRequests(int count)
     std::string lines;
     for (int at = 0; at < count; ++at)
         lines += R"({"method":5,"periods":3,"v1":")" + std::to_string(10000 + at * 7) +
-                 R"(","v2":"6.5","v3":"500","v4":"12","start":"2026-01-31"})" "\n";
+                 R"(","v2":"6.5","v3":"500","v4":"12","start":"2026-01-31"})"
+                 "\n";
     return lines;
 }
 
@@ -38,8 +39,8 @@ void BM_BatchOfTwelveRowSheets(benchmark::State& state)
 }
 BENCHMARK(BM_BatchOfTwelveRowSheets)->Arg(1000)->Unit(benchmark::kMillisecond);
 
-const std::vector<std::string> longestSchedule = {"--method", "4", "--v1", "1000000", "--v2", "1", "--v3",
-                                                  "250", "--v4", "9999", "--locale", "de_DE"};
+const std::vector<std::string> longestSchedule = {"--method", "4",   "--v1", "1000000", "--v2",     "1",
+                                                  "--v3",     "250", "--v4", "9999",    "--locale", "de_DE"};
 
 void BM_LongestSheetAsProgramJson(benchmark::State& state)
 {

@@ -6,7 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "calc_chart.h"
+#include "engine/calc_chart.h"
 
 namespace {
 

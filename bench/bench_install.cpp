@@ -10,8 +10,8 @@
 
 #include <memory>
 
-#include "frm_install.h"
-#include "url_opener.h"
+#include "mainwindow/url_opener.h"
+#include "setup/frm_install.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "bench_support.h"
 #include "full_table_window.h"
-#include "frm_calc.h"
+#include "mainwindow/frm_calc.h"
 
 namespace {
 
@@ -25,7 +25,9 @@ WindowServices answeringServices(const QString& file, int filterIndex)
     services.today = [] { return today; };
     services.showError = [](QWidget*, const QString& message) { qFatal("%s", qPrintable(message)); };
     services.saveSettings = [](const AppSettings&) { return SaveResult{}; };
-    services.files.askSaveFile = [file, filterIndex](QFileDialog&) { return std::optional(SaveChoice{file, filterIndex}); };
+    services.files.askSaveFile = [file, filterIndex](QFileDialog&) {
+        return std::optional(SaveChoice{file, filterIndex});
+    };
     services.files.showError = services.showError;
     return services;
 }

@@ -6,8 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
-#include "calc_chart.h"
-#include "print_job.h"
+#include "engine/calc_chart.h"
+#include "output/print_job.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
-#include "result_grid.h"
+#include "mainwindow/result_grid.h"
 
 namespace {
 

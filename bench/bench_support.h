@@ -4,8 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "dates.h"
-#include "regional_settings.h"
+#include "engine/dates.h"
+#include "engine/regional_settings.h"
 
 namespace pecunor::bench {
 

@@ -16,9 +16,9 @@
 
 #include "bench_support.h"
 #include "full_table_window.h"
-#include "date_picker.h"
-#include "frm_calc.h"
-#include "ui_language.h"
+#include "mainwindow/date_picker.h"
+#include "mainwindow/frm_calc.h"
+#include "platform/ui_language.h"
 
 namespace {
 

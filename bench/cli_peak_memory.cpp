@@ -28,8 +28,8 @@ struct Run {
 
 std::vector<std::string> sheetArguments(const std::string& program, const std::string& format)
 {
-    return {program, "--method", "1",   "--periods", "3",   "--today", "2024-01-15", "--v1",
-            "1000",  "--v2",     "10",  "--v3",      "100", "--v4",    "9999",       "--format", format};
+    return {program, "--method", "1",    "--periods", "3",    "--today", "2024-01-15", "--v1", "1000",
+            "--v2",  "10",       "--v3", "100",       "--v4", "9999",    "--format",   format};
 }
 
 // Runs the program with its output thrown away; nullopt when it cannot start.

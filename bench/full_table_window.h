@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "frm_calc.h"
+#include "mainwindow/frm_calc.h"
 
 namespace pecunor::bench {
 

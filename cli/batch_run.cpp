@@ -9,9 +9,9 @@
 #include <QJsonObject>
 
 #include "cli_texts.h"
+#include "platform/ui_language.h"
 #include "prepared_run.h"
 #include "sheet_json.h"
-#include "ui_language.h"
 
 namespace pecunor::cli {
 
@@ -20,8 +20,8 @@ namespace {
 // The options that hold for a whole run, or that a line has no use for.
 bool takenByTheRun(const QString& name)
 {
-    return name == u"format" || name == u"language" || name == u"help" || name == u"version" ||
-           name == u"batch" || name.contains(u'=');
+    return name == u"format" || name == u"language" || name == u"help" || name == u"version" || name == u"batch" ||
+           name.contains(u'=');
 }
 
 // The line's options as command-line words ("--name=value"), or why it has none.
@@ -92,8 +92,7 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const std::
     std::string problem;
     if (const auto* error = std::get_if<UsageError>(&prepared))
         problem = error->message;
-    else if (!std::holds_alternative<PreparedRun>(prepared) ||
-             std::get<PreparedRun>(prepared).options.gave("--format"))
+    else if (!std::holds_alternative<PreparedRun>(prepared) || std::get<PreparedRun>(prepared).options.gave("--format"))
         problem = translated(QT_TRANSLATE_NOOP("pecunor-calc", "--batch writes one JSON sheet a line and takes "
                                                                "no --format, --help or --version"));
     if (!problem.empty()) {

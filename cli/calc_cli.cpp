@@ -2,14 +2,14 @@
 
 #include <QLocale>
 
-#include "calc_chart.h"
 #include "cli_texts.h"
+#include "engine/calc_chart.h"
+#include "engine/method_input_table.h"
 #include "input_notes.h"
-#include "method_input_table.h"
+#include "output/spreadsheet_workbook.h"
+#include "platform/ui_language.h"
 #include "sheet_json.h"
 #include "sheet_numbers.h"
-#include "spreadsheet_workbook.h"
-#include "ui_language.h"
 
 namespace pecunor::cli {
 
@@ -48,12 +48,8 @@ CliOutput renderSheet(const PreparedRun& run, const ResultSheet& sheet, const Te
     const CalcRequest& request = run.options.request;
     CliOutput output;
     switch (run.options.format) {
-    case OutputFormat::Json:
-        output.out = programSheetJson(run, texts).json;
-        break;
-    case OutputFormat::Numbers:
-        output.out = sheetNumbers(run, texts);
-        break;
+    case OutputFormat::Json: output.out = programSheetJson(run, texts).json; break;
+    case OutputFormat::Numbers: output.out = sheetNumbers(run, texts); break;
     case OutputFormat::Aligned:
         output.out = sheet.valid() ? layoutText(TextLayout::ColumnAligned, inputRowTexts(request, texts),
                                                 sheet.summaryLabels(), sheet.summaryValues(), sheet)

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "calc_request.h"
 #include "command_line.h"
+#include "engine/calc_request.h"
+#include "engine/result_sheet.h"
+#include "output/text_layout.h"
 #include "prepared_run.h"
-#include "result_sheet.h"
-#include "text_layout.h"
 
 namespace pecunor::cli {
 

@@ -8,9 +8,9 @@
 #include <QCoreApplication>
 
 #include "cli_texts.h"
-#include "product_constants.h"
-#include "text_catalog.h"
-#include "ui_language.h"
+#include "engine/text_catalog.h"
+#include "platform/ui_language.h"
+#include "product/product_constants.h"
 
 namespace pecunor::cli {
 
@@ -245,8 +245,8 @@ std::optional<DayNumber> readIsoDate(std::string_view text)
 
 std::optional<std::string> languageNamed(std::string_view code)
 {
-    const QString language = platform::chooseInterfaceLanguage(
-        {QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size()))});
+    const QString language =
+        platform::chooseInterfaceLanguage({QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size()))});
     // The chooser answers English also for a language the program lacks.
     if (language == u"en" && !namesEnglish(code))
         return std::nullopt;
@@ -313,17 +313,16 @@ ParsedCommandLine parseArguments(const std::vector<std::string>& arguments, cons
 std::string usageText(const TextCatalog& texts)
 {
     std::string text = translated(QT_TRANSLATE_NOOP(
-        "pecunor-calc",
-        "Usage: pecunor-calc [--method N|\"LIST TEXT\"] [--start TEXT] [--periods N] [--timing N]\n"
-        "                    [--interest-per N] [--v1 TEXT] [--v2 TEXT] [--v3 TEXT] [--v4 TEXT]\n"
-        "                    [--today YYYY-MM-DD] [--locale NAME] [--language CODE]\n"
-        "                    [--format aligned|csv|json|numbers|xlsx] [--output FILE]\n"
-        "                    [--strict]\n"
-        "       pecunor-calc --batch [OPTIONS]\n"
-        "       pecunor-calc -h|--help | -V|--version\n"
-        "\n"
-        "Calculates one sheet from the inputs as they would be typed into the window.\n"
-        "  --method        the method's index or its name (default 0):\n"));
+        "pecunor-calc", "Usage: pecunor-calc [--method N|\"LIST TEXT\"] [--start TEXT] [--periods N] [--timing N]\n"
+                        "                    [--interest-per N] [--v1 TEXT] [--v2 TEXT] [--v3 TEXT] [--v4 TEXT]\n"
+                        "                    [--today YYYY-MM-DD] [--locale NAME] [--language CODE]\n"
+                        "                    [--format aligned|csv|json|numbers|xlsx] [--output FILE]\n"
+                        "                    [--strict]\n"
+                        "       pecunor-calc --batch [OPTIONS]\n"
+                        "       pecunor-calc -h|--help | -V|--version\n"
+                        "\n"
+                        "Calculates one sheet from the inputs as they would be typed into the window.\n"
+                        "  --method        the method's index or its name (default 0):\n"));
     for (int index = 0; index < methodCount; ++index) {
         text += index < 10 ? "                    " : "                   ";
         text += std::to_string(index) + "  " + std::string(methodListText(*methodFromIndex(index), texts)) + "\n";
@@ -332,33 +331,32 @@ std::string usageText(const TextCatalog& texts)
     for (int index = 0; index < periodUnitCount; ++index)
         units.append(index == 0 ? "" : ", ").append(periodUnitText(*periodUnitFromIndex(index), texts));
     text += translated(
-        QT_TRANSLATE_NOOP(
-            "pecunor-calc",
-            "  --start         the start date in the locale's short date form or as YYYY-MM-DD\n"
-            "                  (default: today)\n"
-            "  --periods       the period unit 0-5: %1\n"
-            "  --timing        payments due at 0 the start or 1 the end of the period\n"
-            "  --interest-per  the unit of the interest rate, 0-5 as for --periods\n"
-            "  --v1 .. --v4    the four value entries\n"
-            "  --today         the date taken as today (default: the local date)\n"
-            "  --locale        a locale name such as en_US, de_DE, fr_CH or C (default: the system's)\n"
-            "  --language      the language of the texts: %2 (default: the system's)\n"
-            "  --format        aligned or csv, the text file layouts (default: aligned); json, the\n"
-            "                  sheet for programs; numbers, the table as plain numbers; xlsx, the\n"
-            "                  workbook of Save As Spreadsheet, written to the --output file\n"
-            "  --output        the file of --format xlsx\n"
-            "  --strict        refuse, as a usage error, any input not read as written\n"
-            "  --batch         one request a line on standard input, a JSON object named like the\n"
-            "                  options ({\"v1\": \"1000\", ...}), and one JSON sheet a line out\n"
-            "  -h, --help      show this text and end\n"
-            "  -V, --version   show the product and version and end\n"
-            "Options also take the form --name=value.\n"
-            "Each input the window would read otherwise than written (characters left out,\n"
-            "a sign ignored, a separator not of the locale, a start date replaced by today,\n"
-            "an input the method does not use) is named on standard error; the sheet is\n"
-            "the window's.\n"
-            "Exit status: 0 a valid sheet, 1 missing or invalid inputs, an arithmetic fault or a\n"
-            "workbook not written, 2 a usage error.\n"),
+        QT_TRANSLATE_NOOP("pecunor-calc",
+                          "  --start         the start date in the locale's short date form or as YYYY-MM-DD\n"
+                          "                  (default: today)\n"
+                          "  --periods       the period unit 0-5: %1\n"
+                          "  --timing        payments due at 0 the start or 1 the end of the period\n"
+                          "  --interest-per  the unit of the interest rate, 0-5 as for --periods\n"
+                          "  --v1 .. --v4    the four value entries\n"
+                          "  --today         the date taken as today (default: the local date)\n"
+                          "  --locale        a locale name such as en_US, de_DE, fr_CH or C (default: the system's)\n"
+                          "  --language      the language of the texts: %2 (default: the system's)\n"
+                          "  --format        aligned or csv, the text file layouts (default: aligned); json, the\n"
+                          "                  sheet for programs; numbers, the table as plain numbers; xlsx, the\n"
+                          "                  workbook of Save As Spreadsheet, written to the --output file\n"
+                          "  --output        the file of --format xlsx\n"
+                          "  --strict        refuse, as a usage error, any input not read as written\n"
+                          "  --batch         one request a line on standard input, a JSON object named like the\n"
+                          "                  options ({\"v1\": \"1000\", ...}), and one JSON sheet a line out\n"
+                          "  -h, --help      show this text and end\n"
+                          "  -V, --version   show the product and version and end\n"
+                          "Options also take the form --name=value.\n"
+                          "Each input the window would read otherwise than written (characters left out,\n"
+                          "a sign ignored, a separator not of the locale, a start date replaced by today,\n"
+                          "an input the method does not use) is named on standard error; the sheet is\n"
+                          "the window's.\n"
+                          "Exit status: 0 a valid sheet, 1 missing or invalid inputs, an arithmetic fault or a\n"
+                          "workbook not written, 2 a usage error.\n"),
         {units, languageList()});
     return text;
 }

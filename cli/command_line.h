@@ -1,14 +1,14 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
-#include "calc_request.h"
-#include "dates.h"
-#include "text_catalog.h"
+#include "engine/calc_request.h"
+#include "engine/dates.h"
+#include "engine/text_catalog.h"
 
 namespace pecunor::cli {
 
@@ -21,15 +21,15 @@ struct CliOptions {
     std::optional<std::string> localeName;  // absent: the system's locale
     OutputFormat format = OutputFormat::Aligned;
     std::optional<std::string> outputPath;  // --output, the workbook's file: xlsx has no text to print
-    bool strict = false;  // an input not read as written is a usage error
+    bool strict = false;                    // an input not read as written is a usage error
     // The options that were given, by their long names, in their order.
     std::vector<std::string_view> givenOptions;
 
     bool gave(std::string_view option) const;
 };
 
-struct HelpWanted {};
-struct VersionWanted {};
+struct HelpWanted { };
+struct VersionWanted { };
 
 struct UsageError {
     std::string message;  // one line naming the option and the fault

@@ -6,16 +6,15 @@
 #include <QCoreApplication>
 
 #include "cli_texts.h"
-#include "entry_reading.h"
-#include "method_input_table.h"
+#include "engine/entry_reading.h"
+#include "engine/method_input_table.h"
 
 namespace pecunor::cli {
 
 namespace {
 
 constexpr std::array<std::string_view, 4> valueOptions = {"--v1", "--v2", "--v3", "--v4"};
-constexpr std::array<InputRow, 4> valueRows = {InputRow::Value1, InputRow::Value2, InputRow::Value3,
-                                               InputRow::Value4};
+constexpr std::array<InputRow, 4> valueRows = {InputRow::Value1, InputRow::Value2, InputRow::Value3, InputRow::Value4};
 // Counts from this many periods on are no input (the count field holds four digits).
 constexpr long double countLimit = 10000.0L;
 

@@ -9,7 +9,7 @@
 #include "batch_run.h"
 #include "calc_cli.h"
 #include "cli_texts.h"
-#include "ui_language.h"
+#include "platform/ui_language.h"
 
 int main(int argc, char** argv)
 {
@@ -22,8 +22,8 @@ int main(int argc, char** argv)
         return pecunor::cli::runBatch(std::cin, std::cout, std::cerr, *runArguments);
     }
     const pecunor::cli::CliOutput output = pecunor::cli::runCommandLine(arguments);
-    const bool written = std::fwrite(output.out.data(), 1, output.out.size(), stdout) == output.out.size() &&
-                         std::fflush(stdout) == 0;
+    const bool written =
+        std::fwrite(output.out.data(), 1, output.out.size(), stdout) == output.out.size() && std::fflush(stdout) == 0;
     std::fwrite(output.err.data(), 1, output.err.size(), stderr);
     if (!written) {
         const std::string message = pecunor::cli::translated(

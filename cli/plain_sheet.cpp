@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <limits>
 
-#include "calc_chart.h"
-#include "entry_reading.h"
-#include "method_input_memory.h"
+#include "engine/calc_chart.h"
+#include "engine/entry_reading.h"
+#include "engine/method_input_memory.h"
 
 namespace pecunor::cli {
 
@@ -29,9 +29,19 @@ RegionalSettings plainRegional(const RegionalSettings& regional)
 }
 
 constexpr std::array<std::string_view, methodCount> methodKeys = {
-    "futureValue",         "futureValueAnnuity",       "futureValueInvestment",  "presentValue",
-    "presentValueAnnuity", "presentLoanPayment",       "straightLineDepreciation", "sumOfYearsDepreciation",
-    "doubleDecliningDepreciation", "zeroCouponBonds", "bondYield", "bondPrice", "priceEarnings",
+    "futureValue",
+    "futureValueAnnuity",
+    "futureValueInvestment",
+    "presentValue",
+    "presentValueAnnuity",
+    "presentLoanPayment",
+    "straightLineDepreciation",
+    "sumOfYearsDepreciation",
+    "doubleDecliningDepreciation",
+    "zeroCouponBonds",
+    "bondYield",
+    "bondPrice",
+    "priceEarnings",
     "earningsPerShare",
 };
 
@@ -97,8 +107,8 @@ std::string_view methodKey(CalcMethod method) { return methodKeys[methodIndex(me
 
 std::string_view periodUnitKey(PeriodUnit unit)
 {
-    constexpr std::array<std::string_view, periodUnitCount> keys = {"years", "halfYears", "quarters",
-                                                                    "months", "weeks",    "days"};
+    constexpr std::array<std::string_view, periodUnitCount> keys = {"years",  "halfYears", "quarters",
+                                                                    "months", "weeks",     "days"};
     return keys[static_cast<std::size_t>(indexOf(unit))];
 }
 
@@ -146,8 +156,7 @@ std::vector<std::string_view> summaryKeys(CalcMethod method)
     case CalcMethod::FutureValueAnnuity:
         return {"futureValue", "totalPayments", "totalInterest", "averageInterest", "interestRate"};
     case CalcMethod::FutureValueInvestment:
-    case CalcMethod::PresentLoanPayment:
-        return {"totalPayments", "totalInterest", "averageInterest", "interestRate"};
+    case CalcMethod::PresentLoanPayment: return {"totalPayments", "totalInterest", "averageInterest", "interestRate"};
     case CalcMethod::PresentValue:
     case CalcMethod::ZeroCouponBonds: return {"presentValue", "totalInterest", "averageInterest", "interestRate"};
     case CalcMethod::PresentValueAnnuity:

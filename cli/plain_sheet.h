@@ -5,11 +5,11 @@
 #include <string_view>
 #include <vector>
 
-#include "calc_request.h"
-#include "dates.h"
-#include "regional_settings.h"
-#include "result_sheet.h"
-#include "text_catalog.h"
+#include "engine/calc_request.h"
+#include "engine/dates.h"
+#include "engine/regional_settings.h"
+#include "engine/result_sheet.h"
+#include "engine/text_catalog.h"
 
 namespace pecunor::cli {
 

@@ -6,9 +6,9 @@
 #include <QDate>
 
 #include "cli_texts.h"
-#include "entry_reading.h"
+#include "engine/entry_reading.h"
 #include "input_notes.h"
-#include "regional_settings_qt.h"
+#include "platform/regional_settings_qt.h"
 
 namespace pecunor::cli {
 
@@ -21,10 +21,7 @@ DayNumber localToday()
 }
 
 // "de_DE" of "de_DE.UTF-8" or "de_DE@euro": how people name the forms.
-std::string withoutCodeset(std::string_view name)
-{
-    return std::string(name.substr(0, name.find_first_of(".@")));
-}
+std::string withoutCodeset(std::string_view name) { return std::string(name.substr(0, name.find_first_of(".@"))); }
 
 // The locale the C library takes for a category, as systemRegionalSettings
 // reads it; C where none is set or Qt does not know it.

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "command_line.h"
-#include "regional_settings.h"
+#include "engine/regional_settings.h"
 
 namespace pecunor::cli {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "engine/method_input_table.h"
+#include "engine/text_utils.h"
 #include "input_notes.h"
-#include "method_input_table.h"
 #include "plain_sheet.h"
-#include "text_utils.h"
 
 namespace pecunor::cli {
 
@@ -31,7 +31,7 @@ void appendControlEscape(std::string& out, unsigned char c)
 // but the first member of the object or array it is in.
 class JsonLine {
 public:
-    explicit JsonLine(std::string& out) : out_(out) {}
+    explicit JsonLine(std::string& out) : out_(out) { }
     JsonLine& open(char bracket, std::string_view name = {})
     {
         member(name);

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
+#include "engine/result_sheet.h"
+#include "engine/text_catalog.h"
 #include "prepared_run.h"
-#include "result_sheet.h"
-#include "text_catalog.h"
 
 namespace pecunor::cli {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "engine/text_catalog.h"
 #include "prepared_run.h"
-#include "text_catalog.h"
 
 namespace pecunor::cli {
 

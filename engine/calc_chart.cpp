@@ -14,10 +14,7 @@ using detail::MethodInputs;
 // from outside the window) is incorrect input rather than a huge table.
 constexpr long double countLimit = 10000.0L;
 
-int wholePeriods(long double entry)
-{
-    return entry < countLimit ? static_cast<int>(entry) : 0;
-}
+int wholePeriods(long double entry) { return entry < countLimit ? static_cast<int>(entry) : 0; }
 
 bool entriesSuffice(CalcMethod method, const MethodInputs& in)
 {
@@ -27,26 +24,21 @@ bool entriesSuffice(CalcMethod method, const MethodInputs& in)
     switch (method) {
     case CalcMethod::FutureValue:
     case CalcMethod::PresentValue:
-    case CalcMethod::ZeroCouponBonds:
-        return e1 > 0 && in.rate >= 0 && counted;
+    case CalcMethod::ZeroCouponBonds: return e1 > 0 && in.rate >= 0 && counted;
     case CalcMethod::FutureValueAnnuity:
-    case CalcMethod::PresentValueAnnuity:
-        return (e1 > 0 || e3 > 0) && in.rate >= 0 && counted;
-    case CalcMethod::FutureValueInvestment:
-        return e1 > 0 && in.rate > 0 && counted;
+    case CalcMethod::PresentValueAnnuity: return (e1 > 0 || e3 > 0) && in.rate >= 0 && counted;
+    case CalcMethod::FutureValueInvestment: return e1 > 0 && in.rate > 0 && counted;
     case CalcMethod::PresentLoanPayment:
         // A down payment above the loan amount would run the formula on a
         // negative principal and show a schedule that never reaches zero.
         return e1 > 0 && in.rate > 0 && e3 >= 0 && e3 <= e1 && counted;
     case CalcMethod::StraightLineDepreciation:
     case CalcMethod::SumOfYearsDepreciation:
-    case CalcMethod::DoubleDecliningDepreciation:
-        return e1 > 0 && in.e(2) >= 0 && counted;
+    case CalcMethod::DoubleDecliningDepreciation: return e1 > 0 && in.e(2) >= 0 && counted;
     case CalcMethod::BondYield:
     case CalcMethod::BondPrice:
     case CalcMethod::PriceEarnings:
-    case CalcMethod::EarningsPerShare:
-        return e1 > 0 && in.e(2) > 0;
+    case CalcMethod::EarningsPerShare: return e1 > 0 && in.e(2) > 0;
     }
     return false;
 }

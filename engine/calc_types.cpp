@@ -30,10 +30,7 @@ std::optional<Enum> enumFromIndex(long long index, int count)
 
 }  // namespace
 
-std::optional<CalcMethod> methodFromIndex(long long index)
-{
-    return enumFromIndex<CalcMethod>(index, methodCount);
-}
+std::optional<CalcMethod> methodFromIndex(long long index) { return enumFromIndex<CalcMethod>(index, methodCount); }
 
 std::optional<PeriodUnit> periodUnitFromIndex(long long index)
 {
@@ -50,10 +47,7 @@ std::string_view methodListText(CalcMethod m, const TextCatalog& texts)
     return texts.methodNames[static_cast<std::size_t>(indexOf(m))];
 }
 
-const PeriodUnitInfo& periodUnitInfo(PeriodUnit u)
-{
-    return unitMeasures[static_cast<std::size_t>(indexOf(u))];
-}
+const PeriodUnitInfo& periodUnitInfo(PeriodUnit u) { return unitMeasures[static_cast<std::size_t>(indexOf(u))]; }
 
 std::string_view periodUnitText(PeriodUnit u, const TextCatalog& texts) { return unitTexts(u, texts).listText; }
 

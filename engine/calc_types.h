@@ -57,8 +57,8 @@ struct DateStep {
 };
 
 struct PeriodUnitInfo {
-    float daysPerPeriod;              // only converts interest rates
-    DateStep step;                    // calendar step of one row
+    float daysPerPeriod;  // only converts interest rates
+    DateStep step;        // calendar step of one row
 };
 const PeriodUnitInfo& periodUnitInfo(PeriodUnit u);
 

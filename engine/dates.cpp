@@ -53,7 +53,7 @@ DateOrder dateOrderOf(std::string_view shortDateFormat)
 
 class DateScanner {
 public:
-    DateScanner(std::string_view text, std::string_view separator) : text_(text), separator_(separator) {}
+    DateScanner(std::string_view text, std::string_view separator) : text_(text), separator_(separator) { }
 
     void skipBlanks()
     {
@@ -101,10 +101,7 @@ private:
 const DayNumber firstDayNumber = static_cast<DayNumber>(daysFromCivil(1, 1, 1) - epochOffset);
 const DayNumber lastDayNumber = static_cast<DayNumber>(daysFromCivil(9999, 12, 31) - epochOffset);
 
-bool isLeapYear(int year)
-{
-    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-}
+bool isLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
 
 int monthLength(int year, int month)
 {
@@ -235,10 +232,7 @@ void DateFormat::appendTo(std::string& out, DayNumber day) const
     out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
-char* DateFormat::writeTo(char* out, DayNumber day) const
-{
-    return writeTo(out, civilDateOf(day));
-}
+char* DateFormat::writeTo(char* out, DayNumber day) const { return writeTo(out, civilDateOf(day)); }
 
 char* DateFormat::writeTo(char* out, CivilDate date) const
 {
@@ -299,8 +293,14 @@ std::optional<DayNumber> readDate(std::string_view text, const RegionalSettings&
     } else {
         int yearIndex = 2;
         switch (order) {
-        case DateOrder::MonthDayYear: month = numbers[0].first; day = numbers[1].first; break;
-        case DateOrder::DayMonthYear: day = numbers[0].first; month = numbers[1].first; break;
+        case DateOrder::MonthDayYear:
+            month = numbers[0].first;
+            day = numbers[1].first;
+            break;
+        case DateOrder::DayMonthYear:
+            day = numbers[0].first;
+            month = numbers[1].first;
+            break;
         case DateOrder::YearMonthDay:
             yearIndex = 0;
             month = numbers[1].first;
@@ -314,8 +314,8 @@ std::optional<DayNumber> readDate(std::string_view text, const RegionalSettings&
     return dayNumberOf(year, month, day);
 }
 
-DayNumber textToDateOr(std::string_view text, bool raiseOnError, DayNumber fallback,
-                       const RegionalSettings& regional, DayNumber today)
+DayNumber textToDateOr(std::string_view text, bool raiseOnError, DayNumber fallback, const RegionalSettings& regional,
+                       DayNumber today)
 {
     if (const auto date = readDate(text, regional, today))
         return *date;

@@ -74,8 +74,8 @@ private:
 std::optional<DayNumber> readDate(std::string_view text, const RegionalSettings& regional, DayNumber today);
 
 // readDate, or the fallback; raises std::runtime_error("Invalid Date") when asked.
-DayNumber textToDateOr(std::string_view text, bool raiseOnError, DayNumber fallback,
-                       const RegionalSettings& regional, DayNumber today);
+DayNumber textToDateOr(std::string_view text, bool raiseOnError, DayNumber fallback, const RegionalSettings& regional,
+                       DayNumber today);
 
 // A date for the start date box: in the short date format when that reads
 // back as the same day, else with its four-digit year, so that a date of

@@ -40,8 +40,7 @@ bool looksLikeSeparator(std::string_view ch, const RegionalSettings& regional)
 
 // Whether the grouping characters of the whole part, if any, stand between
 // groups of three digits after a first group of one to three: 1,234,567.
-bool groupedByThrees(const Characters& characters, std::size_t begin, std::size_t end,
-                     const RegionalSettings& regional)
+bool groupedByThrees(const Characters& characters, std::size_t begin, std::size_t end, const RegionalSettings& regional)
 {
     int digitsInGroup = 0;
     bool firstGroup = true;

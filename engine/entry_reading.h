@@ -18,8 +18,8 @@ namespace pecunor {
 long double valueEntryAmount(std::string_view typed, const RegionalSettings& regional);
 
 struct EntryReading {
-    long double value = 0;  // valueEntryAmount
-    std::string readText;   // the characters the amount was read from
+    long double value = 0;     // valueEntryAmount
+    std::string readText;      // the characters the amount was read from
     bool signIgnored = false;  // a minus before the number, left out
     // Points, commas, apostrophes and the grouping separator left out where
     // they do not group the whole part by threes, in their order, each once.

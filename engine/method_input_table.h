@@ -14,8 +14,8 @@ inline constexpr int inputRowCount = 8;
 
 // How each method uses the input panel.
 struct MethodInputRow {
-    std::string_view mask;  // "1" shown / "0" hidden per input row
-    int countEntry;       // 3 or 4: the value whose whole part is the period count; 0: none
+    std::string_view mask;    // "1" shown / "0" hidden per input row
+    int countEntry;           // 3 or 4: the value whose whole part is the period count; 0: none
     bool interestPerOffered;  // the rate in value 2 has its own unit and is converted
 
     bool shows(InputRow row) const { return mask[static_cast<std::size_t>(row)] == '1'; }

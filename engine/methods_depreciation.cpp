@@ -9,7 +9,8 @@ void shapeDepreciation(SheetWriter& out, const MethodInputs& in)
 {
     const ScheduleHeadings& headings = out.texts().headings;
     const std::string depreciation = out.unitText(headings.depreciationPer);
-    out.sheet().dimensionGrid(2, in.count, 2, 1, {headings.rowNumber, headings.date, depreciation, headings.bookValue, ""});
+    out.sheet().dimensionGrid(2, in.count, 2, 1,
+                              {headings.rowNumber, headings.date, depreciation, headings.bookValue, ""});
 }
 
 void writeRow(SheetWriter& out, int k, long double depreciation, long double bookValue)

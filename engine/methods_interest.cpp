@@ -24,10 +24,7 @@ void shapeSchedule(SheetWriter& out, int rows, bool withPayment, LastColumn last
         out.sheet().dimensionGrid(2, rows, 2, 1, {headings.rowNumber, headings.date, interest, lastHeader, ""});
 }
 
-long double growth(const MethodInputs& in, long double exponent)
-{
-    return powerOrZero(false, 1.0L + in.r(), exponent);
-}
+long double growth(const MethodInputs& in, long double exponent) { return powerOrZero(false, 1.0L + in.r(), exponent); }
 
 // growth less one, without subtracting the one from the power: that would
 // cost a small rate most of its digits (and the halves of the payment rows).
@@ -76,8 +73,7 @@ void fillFutureValueAnnuity(const MethodInputs& in, SheetWriter& out)
         total = checked(total + interest);
         opening = closing;
     }
-    out.summary(
-        out.values("%m\n%m\n%m\n%m\n%n%%", {opening, checked(n * payment), total, divide(total, n), in.rate}));
+    out.summary(out.values("%m\n%m\n%m\n%m\n%n%%", {opening, checked(n * payment), total, divide(total, n), in.rate}));
 }
 
 void fillFutureValueInvestment(const MethodInputs& in, SheetWriter& out)
@@ -100,8 +96,7 @@ void fillFutureValueInvestment(const MethodInputs& in, SheetWriter& out)
         closing = checked(closing + payment + interest);
         out.paymentRow(k, in.paymentsAtStart ? k - 1 : k, payment, interest, closing);
     }
-    out.summary(
-        out.values("%m\n%m\n%m\n%n%%", {checked(rows * payment), total, divide(total, rows - s), in.rate}));
+    out.summary(out.values("%m\n%m\n%m\n%n%%", {checked(rows * payment), total, divide(total, rows - s), in.rate}));
 }
 
 void fillPresentValue(const MethodInputs& in, SheetWriter& out)
@@ -127,8 +122,7 @@ void fillPresentValue(const MethodInputs& in, SheetWriter& out)
         total = checked(total + interest);
         opening = closing;
     }
-    out.summary(
-        out.values("%m\n%m\n%m\n%n%%", {divide(in.e(1), growth(in, n)), total, divide(total, n), in.rate}));
+    out.summary(out.values("%m\n%m\n%m\n%n%%", {divide(in.e(1), growth(in, n)), total, divide(total, n), in.rate}));
 }
 
 void fillPresentValueAnnuity(const MethodInputs& in, SheetWriter& out)
@@ -152,8 +146,7 @@ void fillPresentValueAnnuity(const MethodInputs& in, SheetWriter& out)
             out.money(4, k, balance);
         }
     }
-    out.summary(
-        out.values("%m\n%m\n%m\n%m\n%n%%", {balance, checked(n * payment), total, divide(total, n), in.rate}));
+    out.summary(out.values("%m\n%m\n%m\n%m\n%n%%", {balance, checked(n * payment), total, divide(total, n), in.rate}));
 }
 
 void fillLoanPayment(const MethodInputs& in, SheetWriter& out)

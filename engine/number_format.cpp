@@ -141,7 +141,7 @@ RoundedAmount roundToSignificantDigits(long double value)
 // cells to 1, and no value farther from a half than the arithmetic can err
 // is taken for one.
 constexpr unsigned halfToleranceUlps = 8;  // for each step of the computation
-constexpr int halfToleranceCentBits = 14;   // at most 2^-14 of the last decimal
+constexpr int halfToleranceCentBits = 14;  // at most 2^-14 of the last decimal
 
 // |value| times 10^decimals rounded, halves away from zero; nullopt from
 // 1.8e19 on (no room left in 64 bits). Worked out in integers from the
@@ -172,8 +172,7 @@ std::optional<std::uint64_t> roundToDecimals(long double magnitude, int decimals
         // ulp at least, else the ulps allowed as long as they stay within the
         // cap. An ulp of the source is 2^(its exponent - ours) of ours.
         const int sourceUlps = std::clamp(source.exponent - exponent, 0, 60);
-        const Wide tolerance = Wide{2 * halfToleranceUlps} * scale * static_cast<unsigned>(source.steps)
-                               << sourceUlps;
+        const Wide tolerance = Wide{2 * halfToleranceUlps} * scale * static_cast<unsigned>(source.steps) << sourceUlps;
         const Wide shortfall = unit - twiceRest;
         up = shortfall <= scale || (shortfall <= tolerance && shortfall <= unit >> (halfToleranceCentBits - 1));
     }
@@ -217,7 +216,7 @@ long double shownValueOf(const RoundedAmount& amount, int decimals)
 // placements of positive amounts, then the sixteen negative patterns.
 constexpr std::array<std::string_view, 4> positivePatterns = {"$1", "1$", "$ 1", "1 $"};
 constexpr std::array<std::string_view, 16> negativePatterns = {
-    "($1)", "-$1", "$-1", "$1-", "(1$)", "-1$", "1-$", "1$-",
+    "($1)", "-$1",  "$-1",  "$1-",  "(1$)", "-1$",  "1-$",   "1$-",
     "-1 $", "-$ 1", "1 $-", "$ 1-", "$ -1", "1- $", "($ 1)", "(1 $)",
 };
 
@@ -247,8 +246,8 @@ AmountFormat::AmountFormat(const RegionalSettings& regional, int decimals, Affix
     const std::size_t fixedLength = 20 + 6 * thousandsSeparator_.size();
     const std::size_t exponentLength = 21;
     const std::size_t amountLength = std::max(fixedLength, exponentLength) + decimalSeparator_.size();
-    const std::size_t affixLength = std::max(positive_.before.size() + positive_.after.size(),
-                                             negative_.before.size() + negative_.after.size());
+    const std::size_t affixLength =
+        std::max(positive_.before.size() + positive_.after.size(), negative_.before.size() + negative_.after.size());
     maxLength_ = amountLength + affixLength;
 }
 
@@ -423,7 +422,8 @@ std::optional<long double> readAmount(std::string_view text, std::string_view de
     if (firstNonZero == std::string::npos)
         return 0.0L;
     // The value is 0.d... times 10^order; beyond the range either way.
-    const long long order = static_cast<long long>(integerDigits.size()) - static_cast<long long>(firstNonZero) + exponent;
+    const long long order =
+        static_cast<long long>(integerDigits.size()) - static_cast<long long>(firstNonZero) + exponent;
     if (order > 4933)
         return std::nullopt;
     if (order < -4952)

@@ -49,10 +49,7 @@ void ResultSheet::dimensionGrid(int valueColumns, int periodRows, int fixedColum
         setCell(column, 0, headers[static_cast<std::size_t>(column)]);
 }
 
-void ResultSheet::throwOutside()
-{
-    throw std::out_of_range("cell outside the sheet");
-}
+void ResultSheet::throwOutside() { throw std::out_of_range("cell outside the sheet"); }
 
 std::string_view ResultSheet::cell(int column, int row) const
 {
@@ -65,10 +62,7 @@ void ResultSheet::setCell(int column, int row, std::string_view text)
     writeCell(column, row, text.size(), [text](char* room) { return std::copy(text.begin(), text.end(), room); });
 }
 
-void ResultSheet::growText(std::size_t maxLength)
-{
-    text_.resize(std::max(text_.size() * 2, textLength_ + maxLength));
-}
+void ResultSheet::growText(std::size_t maxLength) { text_.resize(std::max(text_.size() * 2, textLength_ + maxLength)); }
 
 void ResultSheet::setSummary(std::string labels, std::string values, std::vector<Figure> figures)
 {

@@ -41,7 +41,7 @@ struct Figure {
 // summary texts, and whether the input sufficed or arithmetic faulted.
 class ResultSheet {
 public:
-    explicit ResultSheet(SheetKind kind) : kind_(kind) {}
+    explicit ResultSheet(SheetKind kind) : kind_(kind) { }
 
     SheetKind kind() const { return kind_; }
     bool valid() const { return valid_; }

@@ -29,8 +29,8 @@ SheetWriter::SheetWriter(ResultSheet& sheet, const RegionalSettings& regional, c
       texts_(texts),
       sheetDates_(sheetDateFormat(regional.shortDateFormat), regional.dateSeparator),
       startDate_(civilDateOf(inputs.start)),
-      source_(std::max(
-          {std::fabs(inputs.e(1)), std::fabs(inputs.e(2)), std::fabs(inputs.e(3)), std::fabs(inputs.e(4))})),
+      source_(
+          std::max({std::fabs(inputs.e(1)), std::fabs(inputs.e(2)), std::fabs(inputs.e(3)), std::fabs(inputs.e(4))})),
       steps_(computationSteps(inputs)),
       money_(AmountFormat::money(regional))
 {
@@ -41,9 +41,8 @@ SheetWriter::SheetWriter(ResultSheet& sheet, const RegionalSettings& regional, c
 void SheetWriter::rowHead(int row, int stepsFromStart)
 {
     constexpr std::size_t rowNumberLength = 10;  // the digits of any 32-bit number
-    sheet_.writeCell(0, row, rowNumberLength, [row](char* room) {
-        return digit_text::putNumber(room, static_cast<std::uint32_t>(row));
-    });
+    sheet_.writeCell(0, row, rowNumberLength,
+                     [row](char* room) { return digit_text::putNumber(room, static_cast<std::uint32_t>(row)); });
     const long long steps = static_cast<long long>(stepsFromStart) * inputs_.step.count;
     const CivilDate date = addPeriods(steps, inputs_.step.kind, startDate_);
     sheet_.writeCell(1, row, sheetDates_.maxLength(), [&](char* room) { return sheetDates_.writeTo(room, date); });

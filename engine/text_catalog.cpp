@@ -31,8 +31,8 @@ constexpr std::string_view priceEarningsRatio = QT_TRANSLATE_NOOP("Engine", "Pri
 constexpr std::string_view accumulatedTotal = QT_TRANSLATE_NOOP("Engine", "Accumulated Total");
 constexpr std::string_view presentValueSummary =
     QT_TRANSLATE_NOOP("Engine", "Present Value : \nTotal Interest : \nAverage Interest / {U} : \n% Interest / {U} : ");
-constexpr std::string_view bookValueSummary = QT_TRANSLATE_NOOP(
-    "Engine", "Remaining Book Value : \nTotal Depreciation : \nAverage Depreciation / {U} : ");
+constexpr std::string_view bookValueSummary =
+    QT_TRANSLATE_NOOP("Engine", "Remaining Book Value : \nTotal Depreciation : \nAverage Depreciation / {U} : ");
 
 constexpr TextCatalog english{
     .methodNames = {futureValue, QT_TRANSLATE_NOOP("Engine", "Future Value Annuity"),
@@ -43,8 +43,7 @@ constexpr TextCatalog english{
                     QT_TRANSLATE_NOOP("Engine", "Sum-of-Years Deprec."),
                     QT_TRANSLATE_NOOP("Engine", "Dbl. Decl. Bal. Deprec."),
                     QT_TRANSLATE_NOOP("Engine", "Zero Coupon Bonds"), QT_TRANSLATE_NOOP("Engine", "Bond Yield"),
-                    QT_TRANSLATE_NOOP("Engine", "Bond Price"),
-                    QT_TRANSLATE_NOOP("Engine", "Price / Earnings (Stocks)"),
+                    QT_TRANSLATE_NOOP("Engine", "Bond Price"), QT_TRANSLATE_NOOP("Engine", "Price / Earnings (Stocks)"),
                     QT_TRANSLATE_NOOP("Engine", "Earnings / Share (Stocks)")},
     .units = {{
         {QT_TRANSLATE_NOOP("Engine", "Years"), QT_TRANSLATE_NOOP("Engine", "Year"),
@@ -84,27 +83,28 @@ constexpr TextCatalog english{
                  accumulatedTotal, QT_TRANSLATE_NOOP("Engine", "Remaining Total"),
                  QT_TRANSLATE_NOOP("Engine", "Book Value"),
                  QT_TRANSLATE_NOOP3("Engine", "Accumulated Total", "value of a zero-coupon bond")},
-    .summaryLabels = {
-        QT_TRANSLATE_NOOP("Engine",
-                          "Future Value : \nTotal Interest : \nAverage Interest / {U} : \n% Interest / {U} : "),
-        QT_TRANSLATE_NOOP("Engine", "Future Value / Annuity : \nTotal Payments : \nTotal Interest : \n"
-                                    "Average Interest / {U} : \n% Interest / {U} : "),
-        QT_TRANSLATE_NOOP("Engine",
-                          "Total Payments : \nTotal Interest : \nAverage Interest / {U} : \n% Interest / {U} : "),
-        presentValueSummary,
-        QT_TRANSLATE_NOOP("Engine", "Present Value Annuity : \nTotal Payments : \nTotal Interest : \n"
-                                    "Average Interest / {U} : \n% Interest / {U} : "),
-        QT_TRANSLATE_NOOP("Engine", "Total Payments (Periods) : \nTotal Interest : \nAverage Interest / {U} : \n"
-                                    "% Interest / {U} : "),
-        QT_TRANSLATE_NOOP("Engine", "Remaining Book Value : \nTotal Depreciation : "),
-        bookValueSummary,
-        bookValueSummary,
-        presentValueSummary,
-        "",
-        "",
-        "",
-        "",
-    },
+    .summaryLabels =
+        {
+            QT_TRANSLATE_NOOP("Engine",
+                              "Future Value : \nTotal Interest : \nAverage Interest / {U} : \n% Interest / {U} : "),
+            QT_TRANSLATE_NOOP("Engine", "Future Value / Annuity : \nTotal Payments : \nTotal Interest : \n"
+                                        "Average Interest / {U} : \n% Interest / {U} : "),
+            QT_TRANSLATE_NOOP("Engine",
+                              "Total Payments : \nTotal Interest : \nAverage Interest / {U} : \n% Interest / {U} : "),
+            presentValueSummary,
+            QT_TRANSLATE_NOOP("Engine", "Present Value Annuity : \nTotal Payments : \nTotal Interest : \n"
+                                        "Average Interest / {U} : \n% Interest / {U} : "),
+            QT_TRANSLATE_NOOP("Engine", "Total Payments (Periods) : \nTotal Interest : \nAverage Interest / {U} : \n"
+                                        "% Interest / {U} : "),
+            QT_TRANSLATE_NOOP("Engine", "Remaining Book Value : \nTotal Depreciation : "),
+            bookValueSummary,
+            bookValueSummary,
+            presentValueSummary,
+            "",
+            "",
+            "",
+            "",
+        },
     .ratioLabels = {{
         {couponRate, price, yield},
         {couponRate, yield, price},
@@ -114,8 +114,7 @@ constexpr TextCatalog english{
     .faultMessages = {QT_TRANSLATE_NOOP("Engine", "Floating point overflow"),
                       QT_TRANSLATE_NOOP("Engine", "Floating point division by zero"),
                       QT_TRANSLATE_NOOP("Engine", "Invalid floating point operation")},
-    .invalidInput =
-        QT_TRANSLATE_NOOP("Engine", "Insufficient or incorrect input values! Check fields on left side."),
+    .invalidInput = QT_TRANSLATE_NOOP("Engine", "Insufficient or incorrect input values! Check fields on left side."),
 };
 
 // Calls visit(text, disambiguation) with each of the catalog's texts in turn,
@@ -141,8 +140,8 @@ void visitTexts(Catalog& texts, Visit visit)
     for (auto& labels : texts.valueLabels)
         all(labels);
     auto& h = texts.headings;
-    for (auto* heading : {&h.rowNumber, &h.date, &h.paymentPer, &h.interestPer, &h.depreciationPer,
-                          &h.accumulatedTotal, &h.remainingTotal, &h.bookValue})
+    for (auto* heading : {&h.rowNumber, &h.date, &h.paymentPer, &h.interestPer, &h.depreciationPer, &h.accumulatedTotal,
+                          &h.remainingTotal, &h.bookValue})
         one(*heading);
     visit(h.bondValue, bondValueNote);
     all(texts.summaryLabels);

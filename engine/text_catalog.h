@@ -12,9 +12,9 @@ namespace pecunor {
 
 // The texts of one period unit in one language.
 struct UnitTexts {
-    std::string_view listText;      // {P}: "Months", the item of the periods list
-    std::string_view word;          // {U}: "Month"
-    std::string_view interestPer;   // "/ Month", the item of the interest-per list
+    std::string_view listText;     // {P}: "Months", the item of the periods list
+    std::string_view word;         // {U}: "Month"
+    std::string_view interestPer;  // "/ Month", the item of the interest-per list
 };
 
 // Captions of the first four input rows, mnemonic included.

@@ -14,10 +14,10 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "calc_chart.h"
-#include "dates.h"
-#include "number_format.h"
-#include "text_utils.h"
+#include "engine/calc_chart.h"
+#include "engine/dates.h"
+#include "engine/number_format.h"
+#include "engine/text_utils.h"
 
 namespace {
 
@@ -38,10 +38,7 @@ bool showsNonNumber(std::string_view text)
     return false;
 }
 
-bool isDate(pecunor::DayNumber day)
-{
-    return day >= pecunor::firstDayNumber && day <= pecunor::lastDayNumber;
-}
+bool isDate(pecunor::DayNumber day) { return day >= pecunor::firstDayNumber && day <= pecunor::lastDayNumber; }
 
 // A few real conventions, among them multi-byte separators; the currency
 // patterns, placement and decimals come from the input.

@@ -10,7 +10,7 @@
 
 #include <string_view>
 
-#include "product_constants.h"
+#include "product/product_constants.h"
 #include "url_opener.h"
 #include "utf8_text.h"
 
@@ -33,7 +33,6 @@ constexpr int captionRight = 159;
 constexpr int valueLeft = 165;
 constexpr int copyrightTop = 69;
 constexpr int copyrightHeight = 72;
-
 
 QFont cardFont(int pixelHeight, bool bold)
 {
@@ -102,8 +101,7 @@ void BevelPanel::paintEvent(QPaintEvent* /*event*/)
               bevelLight);
 }
 
-TfrmAbout::TfrmAbout(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+TfrmAbout::TfrmAbout(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -188,8 +186,8 @@ QString TfrmAbout::copyrightText()
 {
     //: %1 product, %2 version, %3 year, %4 maker
     return tr("%1\nVersion %2\nCopyright \u00A9 %3 %4")
-        .arg(fromView(Product.ProductName), fromView(Product.ProductVersion),
-             fromView(Product.ProductYear), fromView(Product.MakerName));
+        .arg(fromView(Product.ProductName), fromView(Product.ProductVersion), fromView(Product.ProductYear),
+             fromView(Product.MakerName));
 }
 
 // Captions are as wide as their text, so a click beside one still lands on
@@ -209,33 +207,21 @@ void TfrmAbout::placeValue(QLabel* value, int top)
     value->move(valueLeft, top);
 }
 
-void TfrmAbout::closeDialog()
-{
-    close();
-}
+void TfrmAbout::closeDialog() { close(); }
 
 void TfrmAbout::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        closeDialog();
-        break;
-    default:
-        QWidget::keyPressEvent(event);
+    case Qt::Key_Escape: closeDialog(); break;
+    default: QWidget::keyPressEvent(event);
     }
 }
 
-void TfrmAbout::lblWWWDatClick()
-{
-    openExternalUrl(QUrl(lblWWWDat->text()));
-}
+void TfrmAbout::lblWWWDatClick() { openExternalUrl(QUrl(lblWWWDat->text())); }
 
-void TfrmAbout::lblEMailDatClick()
-{
-    openExternalUrl(QUrl(QStringLiteral("mailto:") + lblEMailDat->text()));
-}
+void TfrmAbout::lblEMailDatClick() { openExternalUrl(QUrl(QStringLiteral("mailto:") + lblEMailDat->text())); }
 
 void showModalAbout(QWidget* parent)
 {

@@ -22,7 +22,7 @@ namespace {
 
 class ChoiceItemAccessible : public ListItemAccessible<QComboBox> {
 public:
-    ChoiceItemAccessible(QComboBox* box, int index) : ListItemAccessible(box), index_(index) {}
+    ChoiceItemAccessible(QComboBox* box, int index) : ListItemAccessible(box), index_(index) { }
 
     bool isValid() const override { return owner_ && index_ < owner_->count(); }
 
@@ -113,14 +113,14 @@ public:
     int characterCount() const override { return static_cast<int>(box()->currentText().size()); }
     void selection(int, int* start, int* end) const override { *start = *end = 0; }
     int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
     int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
+    void setCursorPosition(int) override { }
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
+    void scrollToSubstring(int, int) override { }
     QString attributes(int, int* start, int* end) const override
     {
         *start = 0;

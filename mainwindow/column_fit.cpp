@@ -92,16 +92,16 @@ qreal widestFigure(const ResultSheet& sheet, int column, int firstRow, const QFo
     qreal widest = 0;
     const auto measure = [&](int row) {
         if (row >= 0)
-            widest = std::max(widest,
-                              metrics.horizontalAdvance(widestDigitsOf(fromView(sheet.cell(column, row)), metrics)));
+            widest =
+                std::max(widest, metrics.horizontalAdvance(widestDigitsOf(fromView(sheet.cell(column, row)), metrics)));
     };
     // The sheet knows its longest texts, unless a cell was written again shorter since.
     const ResultSheet::LongestTexts& longest = sheet.longestTexts(column);
     const auto holds = [&sheet, column](int row, std::uint32_t length) {
         return row < 0 || sheet.cell(column, row).size() == length;
     };
-    if (rows - firstRow > measuredRows && holds(longest.first, longest.length) &&
-        holds(longest.last, longest.length) && holds(longest.negative, longest.negativeLength)) {
+    if (rows - firstRow > measuredRows && holds(longest.first, longest.length) && holds(longest.last, longest.length) &&
+        holds(longest.negative, longest.negativeLength)) {
         for (const int row : {longest.first, longest.last, longest.negative})
             measure(row);
     } else {
@@ -138,9 +138,9 @@ HeaderLines breakHeader(const QString& header, const QFontMetricsF& metrics, qre
     }
     QStringList lines;
     for (const Piece& piece : headerPieces(header)) {
-        const QString joined = lines.isEmpty() ? piece.text
-                                               : lines.last() + (piece.afterBlank ? QStringLiteral(" ") : QString()) +
-                                                     piece.text;
+        const QString joined = lines.isEmpty()
+                                   ? piece.text
+                                   : lines.last() + (piece.afterBlank ? QStringLiteral(" ") : QString()) + piece.text;
         if (!lines.isEmpty() && metrics.horizontalAdvance(joined) <= width)
             lines.last() = joined;
         else

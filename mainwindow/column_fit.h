@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "result_sheet.h"
+#include "engine/result_sheet.h"
 
 namespace pecunor {
 

@@ -10,14 +10,14 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyleHints>
 #include <QWindow>
-#include <QSignalBlocker>
 
 #include <algorithm>
 
 #include "month_calendar.h"
-#include "regional_settings_qt.h"
+#include "platform/regional_settings_qt.h"
 
 namespace pecunor {
 
@@ -266,10 +266,7 @@ void TfrmCal::FormKeyDown(QKeyEvent* event)
     }
 }
 
-void TfrmCal::FormDeactivate()
-{
-    hide();
-}
+void TfrmCal::FormDeactivate() { hide(); }
 
 bool TfrmCal::event(QEvent* event)
 {

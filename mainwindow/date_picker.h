@@ -7,8 +7,8 @@
 
 #include <functional>
 
-#include "dates.h"
-#include "regional_settings.h"
+#include "engine/dates.h"
+#include "engine/regional_settings.h"
 
 class QFrame;
 class QKeyEvent;

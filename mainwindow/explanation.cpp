@@ -5,9 +5,9 @@
 #include <stdexcept>
 
 #include "explanation_fill.h"
-#include "rcdata.h"
-#include "regional_settings_qt.h"
-#include "ui_language.h"
+#include "platform/regional_settings_qt.h"
+#include "platform/ui_language.h"
+#include "resources/rcdata.h"
 
 namespace pecunor {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc_chart.h"
-#include "number_format.h"
+#include "engine/calc_chart.h"
+#include "engine/number_format.h"
 
 namespace pecunor {
 

@@ -22,8 +22,8 @@
 
 #include <QString>
 
-#include "calc_types.h"
-#include "regional_settings.h"
+#include "engine/calc_types.h"
+#include "engine/regional_settings.h"
 
 namespace pecunor {
 

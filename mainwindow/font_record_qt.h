@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QFont>
 
-#include "font_record.h"
+#include "engine/font_record.h"
 
 class QGroupBox;
 class QLabel;

@@ -13,22 +13,21 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "calc_chart.h"
+#include "engine/calc_chart.h"
+#include "engine/method_input_table.h"
 #include "font_record_qt.h"
 #include "help_viewer.h"
-#include "method_input_table.h"
-#include "product_constants.h"
+#include "platform/ui_language.h"
+#include "platform/wait_cursor.h"
+#include "platform/window_system.h"
+#include "product/product_constants.h"
 #include "result_grid_accessible.h"
-#include "ui_language.h"
 #include "utf8_text.h"
-#include "wait_cursor.h"
 #include "window_layout.h"
-#include "window_system.h"
 
 namespace pecunor {
 
 namespace {
-
 
 constexpr int rowMethod = 0;
 constexpr int firstValueRow = 4;
@@ -227,9 +226,9 @@ void TfrmCalc::connectInputs()
 void TfrmCalc::setTabOrder()
 {
     QWidget* previous = cboMethod;
-    for (QWidget* next : std::initializer_list<QWidget*>{cboStartDate, cboPeriodsAre, cboPaymentsDue, txtValue[0],
-                                                         txtValue[1], cboInterestPer, txtValue[2], txtValue[3],
-                                                         pagRight}) {
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{cboStartDate, cboPeriodsAre, cboPaymentsDue, txtValue[0], txtValue[1],
+                                         cboInterestPer, txtValue[2], txtValue[3], pagRight}) {
         QWidget::setTabOrder(previous, next);
         previous = next;
     }
@@ -389,8 +388,7 @@ void TfrmCalc::prepEdits(QObject* caller)
     const CalcMethod method = currentMethod();
     const MethodInputRow& row = methodInputRow(method);
     for (int i = 0; i < 4; ++i)
-        lblValue[static_cast<std::size_t>(i)]->setText(
-            QString::fromStdString(valueLabel(method, i + 1, unit, texts_)));
+        lblValue[static_cast<std::size_t>(i)]->setText(QString::fromStdString(valueLabel(method, i + 1, unit, texts_)));
     // The unit box has no label of its own: readers take its name from the
     // rate's row through a label they alone see.
     lblInterestPer->setText(tr("%1 per").arg(lblValue[1]->text()));
@@ -474,8 +472,8 @@ void TfrmCalc::calcChart()
     std::optional<ArithmeticFault> fault;
     {
         const platform::WaitCursor busy;
-        ResultSheet sheet = pecunor::calcChart(requestFromControls(), services_.today(), regional_,
-                                               settings_.MethodInputs, texts_);
+        ResultSheet sheet =
+            pecunor::calcChart(requestFromControls(), services_.today(), regional_, settings_.MethodInputs, texts_);
         const bool valid = sheet.valid();
         fault = sheet.fault();
         if (valid) {

@@ -16,16 +16,16 @@
 #include <functional>
 #include <optional>
 
-#include "app_settings.h"
-#include "calc_types.h"
+#include "engine/calc_types.h"
+#include "engine/regional_settings.h"
+#include "engine/text_catalog.h"
 #include "input_controls.h"
-#include "print_command.h"
-#include "regional_settings.h"
+#include "output/print_command.h"
+#include "output/save_dialog.h"
+#include "output/shown_result.h"
 #include "result_grid.h"
-#include "save_dialog.h"
-#include "shown_result.h"
+#include "settings/app_settings.h"
 #include "splitter_bar.h"
-#include "text_catalog.h"
 #include "window_parts.h"
 
 namespace pecunor {

@@ -9,8 +9,8 @@
 
 #include <algorithm>
 
-#include "edit_commands.h"
 #include "frm_calc.h"
+#include "output/edit_commands.h"
 
 // The Edit menu: cut, copy and paste in the text fields, copy and select all
 // in the result table, copy on the explanation page.

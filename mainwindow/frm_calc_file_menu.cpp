@@ -1,10 +1,10 @@
 #include <QFileDialog>
 
-#include "bitmap_export.h"
-#include "frm_calc.h"
 #include "font_record_qt.h"
-#include "spreadsheet_save.h"
-#include "text_export.h"
+#include "frm_calc.h"
+#include "output/bitmap_export.h"
+#include "output/spreadsheet_save.h"
+#include "output/text_export.h"
 
 // The File menu: one handler for the menu and its items.
 namespace pecunor {

@@ -10,10 +10,10 @@
 
 #include <cmath>
 
-#include "reader_events.h"
+#include "platform/reader_events.h"
+#include "platform/window_system.h"
 #include "summary_fit.h"
 #include "window_layout.h"
-#include "window_system.h"
 
 // The window's layout on resizes and splitter drags, and its keyboard.
 namespace pecunor {
@@ -224,9 +224,8 @@ bool TfrmCalc::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         // The Edit keys go through the Edit menu's handler, not the fields' own.
-        if (key->modifiers() == Qt::ControlModifier &&
-            (key->key() == Qt::Key_X || key->key() == Qt::Key_C || key->key() == Qt::Key_V ||
-             key->key() == Qt::Key_Insert)) {
+        if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_X || key->key() == Qt::Key_C ||
+                                                        key->key() == Qt::Key_V || key->key() == Qt::Key_Insert)) {
             event->accept();
             return true;
         }

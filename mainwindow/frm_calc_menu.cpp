@@ -21,8 +21,7 @@ void TfrmCalc::createMenu()
     mnuPrint = item(file, "mnuPrint", tr("P&rint"));
     file->addSeparator();
     mnuSetAsWallpaperTiled = item(file, "mnuSetAsWallpaperTiled", tr("Set As &Wallpaper (Tiled)"));
-    mnuSetAsWallpaperCentered =
-        item(file, "mnuSetAsWallpaperCentered", tr("Set As Wa&llpaper (Centered)"));
+    mnuSetAsWallpaperCentered = item(file, "mnuSetAsWallpaperCentered", tr("Set As Wa&llpaper (Centered)"));
     file->addSeparator();
     mnuExit = item(file, "mnuExit", tr("E&xit"));
     // The desktop's keys for save, print and quit, shown beside the items;

@@ -1,6 +1,6 @@
 #include "frm_calc.h"
 
-#include "method_input_table.h"
+#include "engine/method_input_table.h"
 
 // What the output commands read from the window.
 namespace pecunor {

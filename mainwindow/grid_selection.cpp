@@ -68,11 +68,8 @@ void GridSelection::pressDataRow(int column, int row, bool extend)
 void GridSelection::dragTo(int column, int row)
 {
     switch (drag_) {
-    case Drag::None:
-        return;
-    case Drag::DataRows:
-        selectDataRows(row, true);
-        return;
+    case Drag::None: return;
+    case Drag::DataRows: selectDataRows(row, true); return;
     case Drag::HeaderRows:
         rect_ = gridRect(0, std::min(selectionAnchor_, row), shape_.columns - 1, std::max(selectionAnchor_, row));
         return;
@@ -105,9 +102,6 @@ void GridSelection::selectDataRows(int row, bool extend)
                      std::max(rowAnchor_, currentRow_));
 }
 
-int GridSelection::clampToDataRows(int row) const
-{
-    return std::clamp(row, shape_.fixedRows, shape_.rows - 1);
-}
+int GridSelection::clampToDataRows(int row) const { return std::clamp(row, shape_.fixedRows, shape_.rows - 1); }
 
 }  // namespace pecunor

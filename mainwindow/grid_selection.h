@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "result_sheet.h"
+#include "engine/result_sheet.h"
 
 namespace pecunor {
 

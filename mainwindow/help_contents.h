@@ -7,7 +7,7 @@
 namespace pecunor {
 
 struct HelpContentsEntry {
-    int level;       // 1 for the outermost
+    int level;  // 1 for the outermost
     QString title;
     QString anchor;  // empty for a heading that only groups the topics below it
 

@@ -19,8 +19,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "product_constants.h"
-#include "ui_language.h"
+#include "platform/ui_language.h"
+#include "product/product_constants.h"
 #include "utf8_text.h"
 #include "window_layout.h"
 
@@ -92,7 +92,9 @@ HelpMessageHook& messageHook()
 }  // namespace
 
 HelpViewer::HelpViewer(const QString& productName, QWidget* parent)
-    : QWidget(parent, Qt::Window), topics_(new QTreeWidget), page_(new QTextBrowser)
+    : QWidget(parent, Qt::Window),
+      topics_(new QTreeWidget),
+      page_(new QTextBrowser)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("%1 Help").arg(productName));

@@ -13,7 +13,7 @@ namespace pecunor {
 template <typename Owner>
 class ListItemAccessible : public QAccessibleInterface {
 public:
-    explicit ListItemAccessible(Owner* owner) : owner_(owner) {}
+    explicit ListItemAccessible(Owner* owner) : owner_(owner) { }
 
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return owner_ ? owner_->window()->windowHandle() : nullptr; }
@@ -23,7 +23,7 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
-    void setText(QAccessible::Text, const QString&) override {}
+    void setText(QAccessible::Text, const QString&) override { }
 
     Owner* owner() const { return owner_; }
 

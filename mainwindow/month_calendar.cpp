@@ -100,8 +100,8 @@ void MonthCalendar::mousePressEvent(QMouseEvent* event)
 
 void MonthCalendar::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool sameDay = event->button() == Qt::LeftButton && pressedDay_ != 0 &&
-                         dayUnder(event->position().toPoint()) == pressedDay_;
+    const bool sameDay =
+        event->button() == Qt::LeftButton && pressedDay_ != 0 && dayUnder(event->position().toPoint()) == pressedDay_;
     pressedDay_ = 0;
     if (sameDay)
         emit dayClicked();

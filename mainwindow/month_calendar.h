@@ -4,7 +4,7 @@
 #include <QRect>
 #include <QWidget>
 
-#include "dates.h"
+#include "engine/dates.h"
 
 namespace pecunor {
 

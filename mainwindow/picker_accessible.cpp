@@ -21,7 +21,7 @@ bool sameMonth(CivilDate a, CivilDate b) { return a.year == b.year && a.month ==
 // One date of the calendar, valid while its month is shown.
 class DayAccessible : public ListItemAccessible<MonthCalendar> {
 public:
-    DayAccessible(MonthCalendar* calendar, CivilDate date) : ListItemAccessible(calendar), date_(date) {}
+    DayAccessible(MonthCalendar* calendar, CivilDate date) : ListItemAccessible(calendar), date_(date) { }
 
     bool isValid() const override { return owner_ && sameMonth(owner_->date(), date_); }
     QString text(QAccessible::Text kind) const override
@@ -30,10 +30,7 @@ public:
             return {};
         return owner_->locale().toString(QDate(date_.year, date_.month, date_.day), QLocale::LongFormat);
     }
-    QAccessible::State state() const override
-    {
-        return choosableState(isValid() && owner_->date().day == date_.day);
-    }
+    QAccessible::State state() const override { return choosableState(isValid() && owner_->date().day == date_.day); }
     QRect rect() const override
     {
         if (!isValid())
@@ -52,7 +49,7 @@ private:
 // until the next month is shown: a reader may still hold the day it left.
 class MonthCalendarAccessible : public QAccessibleWidget {
 public:
-    explicit MonthCalendarAccessible(MonthCalendar* calendar) : QAccessibleWidget(calendar, QAccessible::List) {}
+    explicit MonthCalendarAccessible(MonthCalendar* calendar) : QAccessibleWidget(calendar, QAccessible::List) { }
 
     MonthCalendar* calendar() const { return static_cast<MonthCalendar*>(widget()); }
     int childCount() const override
@@ -94,7 +91,7 @@ private:
 // it there while it is open.
 class DatePickerAccessible : public QAccessibleWidget {
 public:
-    explicit DatePickerAccessible(TfrmCal* picker) : QAccessibleWidget(picker, QAccessible::Dialog) {}
+    explicit DatePickerAccessible(TfrmCal* picker) : QAccessibleWidget(picker, QAccessible::Dialog) { }
     QAccessibleInterface* parent() const override
     {
         const QWidget* box = static_cast<TfrmCal*>(widget())->openedFor();

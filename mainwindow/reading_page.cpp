@@ -37,7 +37,7 @@ QString readableText(const QTextDocument& document)
 // A read-only page's text for readers, by lines as the page shows them.
 class ReadingPageAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit ReadingPageAccessible(QTextBrowser* page) : QAccessibleWidget(page, QAccessible::EditableText) {}
+    explicit ReadingPageAccessible(QTextBrowser* page) : QAccessibleWidget(page, QAccessible::EditableText) { }
 
     QTextBrowser* page() const { return static_cast<QTextBrowser*>(widget()); }
     QTextDocument* document() const { return page()->document(); }

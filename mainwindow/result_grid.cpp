@@ -257,10 +257,7 @@ void ResultGrid::layoutViewport()
     QCoreApplication::sendEvent(this, &layoutRequest);
 }
 
-int ResultGrid::topRow() const
-{
-    return sheet_.fixedRows() + verticalScrollBar()->value();
-}
+int ResultGrid::topRow() const { return sheet_.fixedRows() + verticalScrollBar()->value(); }
 
 int ResultGrid::visibleRowCount() const
 {
@@ -269,10 +266,7 @@ int ResultGrid::visibleRowCount() const
     return std::max((viewport()->height() - fixedRowsHeight()) / rowPitch(), 0);
 }
 
-void ResultGrid::setTopRow(int row)
-{
-    verticalScrollBar()->setValue(row - sheet_.fixedRows());
-}
+void ResultGrid::setTopRow(int row) { verticalScrollBar()->setValue(row - sheet_.fixedRows()); }
 
 void ResultGrid::scrollRowIntoView(int row)
 {
@@ -402,10 +396,7 @@ void ResultGrid::resizeEvent(QResizeEvent* event)
     updateScrollRange();
 }
 
-void ResultGrid::scrollContentsBy(int, int)
-{
-    viewport()->update();
-}
+void ResultGrid::scrollContentsBy(int, int) { viewport()->update(); }
 
 void ResultGrid::mousePressEvent(QMouseEvent* event)
 {
@@ -432,10 +423,7 @@ void ResultGrid::mouseMoveEvent(QMouseEvent* event)
     viewport()->update();
 }
 
-void ResultGrid::mouseReleaseEvent(QMouseEvent*)
-{
-    selection_.release();
-}
+void ResultGrid::mouseReleaseEvent(QMouseEvent*) { selection_.release(); }
 
 void ResultGrid::updateCursor(QPoint point)
 {
@@ -457,9 +445,7 @@ void ResultGrid::keyPressEvent(QKeyEvent* event)
     int target = current;
     switch (event->key()) {
     case Qt::Key_Left:
-    case Qt::Key_Right:
-        moveCurrentColumn(currentColumn() + (event->key() == Qt::Key_Left ? -1 : 1));
-        return;
+    case Qt::Key_Right: moveCurrentColumn(currentColumn() + (event->key() == Qt::Key_Left ? -1 : 1)); return;
     case Qt::Key_Up: target = current - 1; break;
     case Qt::Key_Down: target = current + 1; break;
     case Qt::Key_PageUp: target = current - page; break;
@@ -481,15 +467,9 @@ QRect ResultGrid::cellTextArea(const Cell& cell, const QRect& rect) const
     return rect.adjusted(3 + edge, 1 + edge, -3 - edge, -1 - edge);
 }
 
-Qt::Alignment ResultGrid::textAlignment() const
-{
-    return sheet_.columnCount() > 1 ? Qt::AlignRight : Qt::AlignHCenter;
-}
+Qt::Alignment ResultGrid::textAlignment() const { return sheet_.columnCount() > 1 ? Qt::AlignRight : Qt::AlignHCenter; }
 
-QString ResultGrid::cellText(int column, int row) const
-{
-    return fromView(sheet_.cell(column, row));
-}
+QString ResultGrid::cellText(int column, int row) const { return fromView(sheet_.cell(column, row)); }
 
 QString ResultGrid::shownText(const QString& whole, int width) const
 {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "column_fit.h"
-#include "font_record.h"
+#include "engine/font_record.h"
+#include "engine/result_sheet.h"
 #include "grid_selection.h"
-#include "result_sheet.h"
 
 namespace pecunor {
 

@@ -18,7 +18,7 @@ bool hasRowHeaders(const ResultSheet& sheet) { return sheet.fixedRows() > 0 && s
 // with the sheet it belongs to.
 class ResultCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
-    ResultCellAccessible(ResultGrid* grid, int column, int row) : grid_(grid), column_(column), row_(row) {}
+    ResultCellAccessible(ResultGrid* grid, int column, int row) : grid_(grid), column_(column), row_(row) { }
 
     bool isValid() const override
     {
@@ -32,7 +32,7 @@ public:
     QAccessibleInterface* focusChild() const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override {}
+    void setText(QAccessible::Text, const QString&) override { }
     void* interface_cast(QAccessible::InterfaceType type) override
     {
         return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
@@ -80,10 +80,7 @@ public:
         return state;
     }
 
-    bool isSelected() const override
-    {
-        return isValid() && grid_->isSelected(column_, row_);
-    }
+    bool isSelected() const override { return isValid() && grid_->isSelected(column_, row_); }
 
     QList<QAccessibleInterface*> columnHeaderCells() const override
     {
@@ -140,7 +137,7 @@ void AccessibleParts::clear()
         QAccessible::deleteAccessibleInterface(id);
 }
 
-ResultGridAccessible::ResultGridAccessible(ResultGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
+ResultGridAccessible::ResultGridAccessible(ResultGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) { }
 
 ResultGrid* ResultGridAccessible::grid() const { return static_cast<ResultGrid*>(widget()); }
 
@@ -153,18 +150,14 @@ void* ResultGridAccessible::interface_cast(QAccessible::InterfaceType type)
 
 int ResultGridAccessible::firstDataRow() const { return grid()->sheet().fixedRows(); }
 
-int ResultGridAccessible::childCount() const
-{
-    return grid()->sheet().columnCount() * grid()->sheet().rowCount();
-}
+int ResultGridAccessible::childCount() const { return grid()->sheet().columnCount() * grid()->sheet().rowCount(); }
 
 QAccessibleInterface* ResultGridAccessible::sheetCell(int column, int row) const
 {
     const ResultSheet& sheet = grid()->sheet();
     if (column < 0 || row < 0 || column >= sheet.columnCount() || row >= sheet.rowCount())
         return nullptr;
-    return cells_.at(row * sheet.columnCount() + column,
-                     [&] { return new ResultCellAccessible(grid(), column, row); });
+    return cells_.at(row * sheet.columnCount() + column, [&] { return new ResultCellAccessible(grid(), column, row); });
 }
 
 QAccessibleInterface* ResultGridAccessible::child(int index) const

@@ -27,8 +27,7 @@ void ResultGrid::paintEvent(QPaintEvent* event)
     };
     for (int row = 0; row < sheet_.fixedRows(); ++row)
         paintRow(row, cellRect(0, row).top());
-    for (int row = topRow(), top = fixedRowsHeight(); row < sheet_.rowCount() && top < bottom;
-         ++row, top += rowPitch())
+    for (int row = topRow(), top = fixedRowsHeight(); row < sheet_.rowCount() && top < bottom; ++row, top += rowPitch())
         paintRow(row, top);
 }
 
@@ -81,7 +80,8 @@ void ResultGrid::paintRaisedEdge(QPainter& painter, const QRect& rect) const
     const int w = rect.width();
     const int h = rect.height();
     // The gaps where value cells have their lines stay plain face colour.
-    painter.fillRect(QRect(x, y, w + verticalLineWidth(), h + horizontalLineWidth()), palette().color(QPalette::Button));
+    painter.fillRect(QRect(x, y, w + verticalLineWidth(), h + horizontalLineWidth()),
+                     palette().color(QPalette::Button));
     const QColor light = palette().color(QPalette::Light);
     painter.fillRect(QRect(x, y, 1, h), light);
     painter.fillRect(QRect(x, y, w, 1), light);
@@ -93,7 +93,8 @@ void ResultGrid::paintRaisedEdge(QPainter& painter, const QRect& rect) const
 void ResultGrid::paintGridlines(QPainter& painter, const QRect& rect) const
 {
     const QColor line = palette().color(QPalette::Mid);
-    painter.fillRect(QRect(rect.right() + 1, rect.y(), verticalLineWidth(), rect.height() + horizontalLineWidth()), line);
+    painter.fillRect(QRect(rect.right() + 1, rect.y(), verticalLineWidth(), rect.height() + horizontalLineWidth()),
+                     line);
     painter.fillRect(QRect(rect.x(), rect.bottom() + 1, rect.width(), horizontalLineWidth()), line);
 }
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "wait_cursor.h"
+#include "platform/wait_cursor.h"
 
 namespace pecunor {
 

@@ -7,7 +7,7 @@
 #include "frm_calc.h"
 #include "list_item_accessible.h"
 #include "picker_accessible.h"
-#include "reader_events.h"
+#include "platform/reader_events.h"
 #include "result_grid.h"
 #include "result_grid_accessible.h"
 #include "splitter_bar.h"
@@ -23,7 +23,7 @@ namespace {
 // A child that is not a widget of its own: a summary line.
 class PartAccessible : public ListItemAccessible<QWidget> {
 public:
-    PartAccessible(QWidget* owner, int index) : ListItemAccessible(owner), index_(index) {}
+    PartAccessible(QWidget* owner, int index) : ListItemAccessible(owner), index_(index) { }
 
     int index() const { return index_; }
 
@@ -63,7 +63,7 @@ public:
 template <typename Item>
 class PartListAccessible : public QAccessibleWidget {
 public:
-    explicit PartListAccessible(QWidget* owner) : QAccessibleWidget(owner, QAccessible::List) {}
+    explicit PartListAccessible(QWidget* owner) : QAccessibleWidget(owner, QAccessible::List) { }
     QAccessibleInterface* child(int index) const override
     {
         if (index < 0 || index >= childCount())
@@ -94,7 +94,7 @@ public:
 
 class SummaryValuesAccessible : public QAccessibleWidget {
 public:
-    explicit SummaryValuesAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    explicit SummaryValuesAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::StaticText) { }
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
@@ -113,7 +113,7 @@ TfrmCal* openPickerOf(const QWidget* window)
 
 class MainWindowAccessible : public QAccessibleWidget {
 public:
-    explicit MainWindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+    explicit MainWindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) { }
     int childCount() const override { return QAccessibleWidget::childCount() + (openPickerOf(widget()) ? 1 : 0); }
     QAccessibleInterface* child(int index) const override
     {

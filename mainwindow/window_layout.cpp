@@ -58,8 +58,8 @@ RegionPlacement placeRegions(QSize client, int splitterLeft)
     RegionPlacement regions;
     // The bar never leaves the window, whatever the window's width did
     // since it was put there: the same limits as a drag.
-    splitterLeft = std::clamp(splitterLeft, paneMinWidth + 6,
-                              std::max(paneMinWidth + 6, client.width() - 12 - paneMinWidth));
+    splitterLeft =
+        std::clamp(splitterLeft, paneMinWidth + 6, std::max(paneMinWidth + 6, client.width() - 12 - paneMinWidth));
     const int panelWidth = std::max(paneMinWidth, splitterLeft - 6);
     regions.inputPanel = QRect(6, 4, panelWidth, client.height() - 10);
     regions.splitter = QRect(panelWidth + 6, 6, splitterWidth, client.height() - 12);
@@ -88,10 +88,7 @@ ResultPlacement placeResultAfterResize(QSize page, int pageControlWidth, QSize l
     return placement;
 }
 
-QRect placeErrorLine(QSize page, int errorHeight)
-{
-    return QRect(9, 27, page.width() - 18, errorHeight);
-}
+QRect placeErrorLine(QSize page, int errorHeight) { return QRect(9, 27, page.width() - 18, errorHeight); }
 
 int dragSplitter(int splitterLeft, int dx, int inputPanelWidth, int pagesWidth)
 {
@@ -109,10 +106,7 @@ int widthGivingPages(int windowWidth, int missing, int splitterPercent)
     return windowWidth + (missing * 100 + pagesPercent - 1) / pagesPercent;
 }
 
-int splitterLeftFromPercent(int outerWidth, int percent)
-{
-    return roundHalfEven(outerWidth * 0.01 * percent);
-}
+int splitterLeftFromPercent(int outerWidth, int percent) { return roundHalfEven(outerWidth * 0.01 * percent); }
 
 int splitterPercent(int splitterLeft, int outerWidth)
 {

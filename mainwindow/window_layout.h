@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "method_input_table.h"
+#include "engine/method_input_table.h"
 
 namespace pecunor {
 

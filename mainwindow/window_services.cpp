@@ -4,14 +4,14 @@
 #include <QUrl>
 
 #include "about_window.h"
-#include "copy_program.h"
 #include "explanation.h"
 #include "font_record_qt.h"
 #include "frm_calc.h"
 #include "help_viewer.h"
-#include "local_date.h"
-#include "product_constants.h"
-#include "program_folders.h"
+#include "platform/local_date.h"
+#include "product/copy_program.h"
+#include "product/product_constants.h"
+#include "product/program_folders.h"
 #include "url_opener.h"
 #include "utf8_text.h"
 
@@ -19,7 +19,6 @@
 namespace pecunor {
 
 namespace {
-
 
 }  // namespace
 

@@ -7,14 +7,11 @@
 #include <QImageWriter>
 #include <QWidget>
 
-#include "whole_file.h"
+#include "platform/whole_file.h"
 
 namespace pecunor {
 
-QImage windowPicture(QWidget& clientArea)
-{
-    return clientArea.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
+QImage windowPicture(QWidget& clientArea) { return clientArea.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 bool writeBitmapFile(const QImage& picture, const QString& path, QString* reason)
 {

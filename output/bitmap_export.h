@@ -3,8 +3,8 @@
 #include <QImage>
 #include <QString>
 
+#include "platform/wallpaper.h"
 #include "save_dialog.h"
-#include "wallpaper.h"
 
 class QWidget;
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "result_sheet.h"
+#include "engine/result_sheet.h"
 
 namespace pecunor {
 
@@ -11,7 +11,7 @@ enum class EditFocus {
     TextField,     // a value field or the start date's text
     ReadOnlyText,  // the explanation page
     Table,
-    Other,         // a drop-down list, a tab, nothing
+    Other,  // a drop-down list, a tab, nothing
 };
 
 struct EditItemStates {

@@ -3,13 +3,13 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QScreen>
 #include <QVBoxLayout>
 
 #include "pdf_save.h"
-#include "wait_cursor.h"
+#include "platform/wait_cursor.h"
 
 namespace pecunor {
 
@@ -25,7 +25,9 @@ QString printerEntry(const QPrinter& printer)
 }  // namespace
 
 TfrmPrint::TfrmPrint(QWidget* parent, PrintContent content, PrintServices& services)
-  : QDialog(parent), content_(std::move(content)), services_(services)
+    : QDialog(parent),
+      content_(std::move(content)),
+      services_(services)
 {
     createControls();
     FormCreate();

@@ -2,14 +2,13 @@
 
 #include <QCoreApplication>
 
+#include "platform/wait_cursor.h"
+#include "platform/whole_file.h"
 #include "text_export.h"
-#include "wait_cursor.h"
-#include "whole_file.h"
 
 namespace pecunor {
 
-QString writePrintoutPdf(const QString& path, const QPrinter& printer, const QString& title,
-                         const Printout& printout)
+QString writePrintoutPdf(const QString& path, const QPrinter& printer, const QString& title, const Printout& printout)
 {
     const QByteArray pdf = printoutPdf(printer, title, printout);
     QString reason;

@@ -108,8 +108,7 @@ void runPrintCommand(QWidget* window, const ShownResult& shown, QWidget* clientA
     const bool noPrinter = services.installedPrinters().isEmpty();
     if (noPrinter && !services.offerPdf(window, noPrinterMessage()))
         return;
-    TfrmPrint dialog(window, PrintContent{window->windowTitle(), &shown, clientArea, tableFont, dateSample},
-                     services);
+    TfrmPrint dialog(window, PrintContent{window->windowTitle(), &shown, clientArea, tableFont, dateSample}, services);
     if (noPrinter)
         dialog.showNoPrinter();
     services.showOptions(dialog);

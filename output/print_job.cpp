@@ -22,10 +22,10 @@ namespace {
 QString printerFailure(const QPrinter& printer, const QString& reason = {})
 {
     const QString name = printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName();
-    const QString failure = QCoreApplication::translate("pecunor::TfrmPrint",
-                                                        "Printing on \"%1\" failed.\nCheck that the printer is "
-                                                        "switched on and can be reached, then print again.")
-                                .arg(name);
+    const QString failure =
+        QCoreApplication::translate("pecunor::TfrmPrint", "Printing on \"%1\" failed.\nCheck that the printer is "
+                                                          "switched on and can be reached, then print again.")
+            .arg(name);
     return reason.isEmpty() ? failure : failure + u'\n' + reason;
 }
 
@@ -54,14 +54,11 @@ void printAllPages(QPrinter& printer)
 const char* sides(QPrinter::DuplexMode duplex, QPageLayout::Orientation orientation)
 {
     switch (duplex) {
-    case QPrinter::DuplexNone:
-        return "one-sided";
+    case QPrinter::DuplexNone: return "one-sided";
     case QPrinter::DuplexAuto:
         return orientation == QPageLayout::Portrait ? "two-sided-long-edge" : "two-sided-short-edge";
-    case QPrinter::DuplexLongSide:
-        return "two-sided-long-edge";
-    case QPrinter::DuplexShortSide:
-        return "two-sided-short-edge";
+    case QPrinter::DuplexLongSide: return "two-sided-long-edge";
+    case QPrinter::DuplexShortSide: return "two-sided-short-edge";
     }
     return "one-sided";
 }
@@ -98,7 +95,7 @@ void matchPrinter(QPdfWriter& pdf, const QPrinter& printer, const QString& title
 // a PDF of the job's own, as that engine draws them, and handed over here.
 class PrintJob {
 public:
-    explicit PrintJob(QPrinter& printer) : printer_(printer) {}
+    explicit PrintJob(QPrinter& printer) : printer_(printer) { }
 
     // The failure to show, empty when drawing may start.
     QString begin(QPainter& painter, const QString& title)
@@ -165,8 +162,7 @@ Printout textPrintout(const ShownResult& shown, PrintRange range, const QFont& f
         const SizedFont printerFont = measured(font, canvas);
         const PageMetrics page{canvas.width(), canvas.height(), printerFont.lineHeight, canvas.logicalDpiX()};
         const std::string date = dateSample.toStdString();
-        const int decipoints =
-            qRound(10 * (font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF()));
+        const int decipoints = qRound(10 * (font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF()));
         const int tableSize = tableFontSize(
             shown, range, page, [&](int size) { return measured(resized(font, size), canvas); }, decipoints, date);
         const QFont tableFont = tableSize == decipoints ? font : resized(font, tableSize);

@@ -22,7 +22,7 @@ int onPaper(int screenPixels, int dpi) { return (screenPixels * dpi + screenDpi 
 
 class PageWriter {
 public:
-    explicit PageWriter(std::vector<PlacedText>& out) : out_(out) {}
+    explicit PageWriter(std::vector<PlacedText>& out) : out_(out) { }
 
     void at(int left, std::string text, bool inTable = false)
     {
@@ -59,7 +59,9 @@ RowSpan printedRows(const ResultSheet& table, const ShownResult& shown, PrintRan
 class CellWidths {
 public:
     CellWidths(const ResultSheet& table, RowSpan rows, const TextWidth& width)
-        : columns_(table.columnCount()), first_(rows.first), widest_(static_cast<std::size_t>(columns_))
+        : columns_(table.columnCount()),
+          first_(rows.first),
+          widest_(static_cast<std::size_t>(columns_))
     {
         widths_.reserve(static_cast<std::size_t>(std::max(rows.last - rows.first + 1, 0) * columns_));
         for (int row = rows.first; row <= rows.last; ++row)
@@ -91,8 +93,8 @@ std::vector<int> columnEdges(const ResultSheet& table, const CellWidths& cells, 
     // A third of a figure keeps neighbouring texts apart at any font size.
     const int separation = std::max(1, width("0") / 3);
     const int columns = table.columnCount();
-    const int first = std::max(width(std::to_string(table.rowCount())) + gap(rowNumberRoom),
-                               cells.widest(0) + gap(labelGap));
+    const int first =
+        std::max(width(std::to_string(table.rowCount())) + gap(rowNumberRoom), cells.widest(0) + gap(labelGap));
     const int date = first + width(dateSample) + gap(dateRoom);
     const int step = columns > 2 ? (page.pageWidth - date - gap(rightMargin)) / (columns - 2) : 0;
     std::vector<int> edges{first};
@@ -163,7 +165,8 @@ int tableFontSize(const ShownResult& shown, PrintRange range, const PageMetrics&
     int size = decipoints;
     while (size > smallestDecipoints) {
         const TextWidth width = font(size).width;
-        const int needed = columnEdges(*shown.table, CellWidths(*shown.table, rows, width), width, page, dateSample).back();
+        const int needed =
+            columnEdges(*shown.table, CellWidths(*shown.table, rows, width), width, page, dateSample).back();
         if (needed <= page.pageWidth)
             break;
         // Texts shrink with the size, the gaps do not: the proportional size

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "whole_file.h"
+#include "platform/whole_file.h"
 
 namespace pecunor {
 

@@ -6,8 +6,8 @@
 #include <functional>
 #include <optional>
 
-#include "app_settings.h"
-#include "wallpaper.h"
+#include "platform/wallpaper.h"
+#include "settings/app_settings.h"
 
 #include <QFileDialog>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "result_sheet.h"
+#include "engine/result_sheet.h"
 #include "text_layout.h"
 
 namespace pecunor {

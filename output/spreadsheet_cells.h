@@ -1,6 +1,6 @@
 #pragma once
 
-#include "result_sheet.h"
+#include "engine/result_sheet.h"
 
 namespace pecunor {
 

@@ -3,21 +3,19 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include "platform/wait_cursor.h"
 #include "text_export.h"
-#include "wait_cursor.h"
 
 namespace pecunor {
 
 void saveAsSpreadsheet(const FileCommandTarget& target, const WorkbookContent& content,
-                       const RegionalSettings& regional, const TextCatalog& texts,
-                       const FileCommandServices& services)
+                       const RegionalSettings& regional, const TextCatalog& texts, const FileCommandServices& services)
 {
-    const SaveDialogSetup setup{
-        QCoreApplication::translate("FileCommands", "Save %1 Spreadsheet").arg(target.caption),
-        {QCoreApplication::translate("FileCommands", "Excel Workbook (*.xlsx *.XLSX)")},
-        1,
-        QStringLiteral("xlsx"),
-        target.settings.XLSXFileName};
+    const SaveDialogSetup setup{QCoreApplication::translate("FileCommands", "Save %1 Spreadsheet").arg(target.caption),
+                                {QCoreApplication::translate("FileCommands", "Excel Workbook (*.xlsx *.XLSX)")},
+                                1,
+                                QStringLiteral("xlsx"),
+                                target.settings.XLSXFileName};
     prepareSaveDialog(target.dlgSave, setup);
     const std::optional<SaveChoice> choice = services.askSaveFile(target.dlgSave);
     if (!choice)

@@ -8,7 +8,6 @@ namespace pecunor {
 // File > Save As Spreadsheet: the dialog, then the workbook, whose name the
 // settings remember for the next save.
 void saveAsSpreadsheet(const FileCommandTarget& target, const WorkbookContent& content,
-                       const RegionalSettings& regional, const TextCatalog& texts,
-                       const FileCommandServices& services);
+                       const RegionalSettings& regional, const TextCatalog& texts, const FileCommandServices& services);
 
 }  // namespace pecunor

@@ -11,11 +11,11 @@
 #include <cstring>
 #include <ctime>
 
-#include "calc_chart.h"
-#include "number_format.h"
+#include "engine/calc_chart.h"
+#include "engine/number_format.h"
+#include "engine/text_utils.h"
+#include "platform/whole_file.h"
 #include "spreadsheet_cells.h"
-#include "text_utils.h"
-#include "whole_file.h"
 
 namespace pecunor {
 
@@ -64,7 +64,8 @@ std::string shownCaption(std::string_view caption)
 std::string worksheetName(std::string_view methodName)
 {
     std::string name(firstCharacters(methodName, LXW_SHEETNAME_MAX));
-    std::replace_if(name.begin(), name.end(), [](char c) { return std::strchr("[]:*?/\\", c) != nullptr; }, ' ');
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return std::strchr("[]:*?/\\", c) != nullptr; }, ' ');
     return name.empty() ? std::string("Sheet1") : name;
 }
 
@@ -73,7 +74,8 @@ std::string worksheetName(std::string_view methodName)
 class WorksheetFiller {
 public:
     WorksheetFiller(lxw_workbook* book, lxw_worksheet* sheet, const RegionalSettings& regional, int moneyDecimals)
-        : sheet_(sheet), moneyDecimals_(moneyDecimals)
+        : sheet_(sheet),
+          moneyDecimals_(moneyDecimals)
     {
         auto format = [book](const std::string& numberFormat) {
             lxw_format* made = workbook_add_format(book);
@@ -174,8 +176,7 @@ private:
 };
 
 // The window's own sheet keeps no figures: the screen needs only the texts.
-ResultSheet sheetWithFigures(const WorkbookContent& content, const RegionalSettings& regional,
-                             const TextCatalog& texts)
+ResultSheet sheetWithFigures(const WorkbookContent& content, const RegionalSettings& regional, const TextCatalog& texts)
 {
     CalcRequest request = content.request;
     request.withFigures = true;

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "calc_request.h"
-#include "dates.h"
-#include "regional_settings.h"
-#include "text_catalog.h"
+#include "engine/calc_request.h"
+#include "engine/dates.h"
+#include "engine/regional_settings.h"
+#include "engine/text_catalog.h"
 #include "text_layout.h"
 
 namespace pecunor {

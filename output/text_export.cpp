@@ -1,12 +1,12 @@
 #include "text_export.h"
 
-#include <QCursor>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDir>
 #include <QWidget>
 
-#include "wait_cursor.h"
-#include "whole_file.h"
+#include "platform/wait_cursor.h"
+#include "platform/whole_file.h"
 
 namespace pecunor {
 
@@ -55,10 +55,9 @@ void saveAsText(const FileCommandTarget& target, const ShownResult& shown, const
         const platform::WaitCursor busy;
         target.settings.TXTFileName = path;
         target.settings.TXTFilterIndex = commaDelimited ? 2 : 1;
-        written = writeTextFile(path, textFileBytes(commaDelimited ? TextLayout::CommaDelimited
-                                                                   : TextLayout::ColumnAligned,
-                                                    shown),
-                                &reason);
+        written = writeTextFile(
+            path, textFileBytes(commaDelimited ? TextLayout::CommaDelimited : TextLayout::ColumnAligned, shown),
+            &reason);
     }
     if (!written)
         services.showError(target.clientArea.window(), textWriteErrorMessage(path, reason));

@@ -4,8 +4,8 @@
 #include <array>
 #include <set>
 
-#include "text_catalog.h"
-#include "text_utils.h"
+#include "engine/text_catalog.h"
+#include "engine/text_utils.h"
 
 namespace pecunor {
 
@@ -72,9 +72,8 @@ void appendTable(std::string& out, TextLayout layout, const ResultSheet& table)
         for (int column = 0; column < table.columnCount(); ++column) {
             const std::string_view text = table.cell(column, row);
             if (layout == TextLayout::ColumnAligned) {
-                const std::size_t width = column < static_cast<int>(maxWidthColumns)
-                                              ? widths[static_cast<std::size_t>(column)]
-                                              : 0;
+                const std::size_t width =
+                    column < static_cast<int>(maxWidthColumns) ? widths[static_cast<std::size_t>(column)] : 0;
                 out.append(padLeft(text, width));
             } else {
                 out.append("\"").append(text).append("\"");
@@ -134,8 +133,8 @@ std::string layoutInputBlock(const std::vector<InputRowText>& inputRows)
     return out;
 }
 
-std::string layoutText(TextLayout layout, const std::vector<InputRowText>& inputRows,
-                       std::string_view summaryLabels, std::string_view summaryValues, const ResultSheet& table)
+std::string layoutText(TextLayout layout, const std::vector<InputRowText>& inputRows, std::string_view summaryLabels,
+                       std::string_view summaryValues, const ResultSheet& table)
 {
     std::string out;
     if (layout == TextLayout::ColumnAligned) {

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "result_sheet.h"
+#include "engine/result_sheet.h"
 
 namespace pecunor {
 
@@ -37,8 +37,8 @@ std::string filterCaption(std::string_view caption);
 // The text file of a result, CR LF after every line. The column-aligned
 // layout starts with the inputs and the summary; both layouts hold every
 // row of the table.
-std::string layoutText(TextLayout layout, const std::vector<InputRowText>& inputRows,
-                       std::string_view summaryLabels, std::string_view summaryValues, const ResultSheet& table);
+std::string layoutText(TextLayout layout, const std::vector<InputRowText>& inputRows, std::string_view summaryLabels,
+                       std::string_view summaryValues, const ResultSheet& table);
 
 // Only the inputs: the block that opens a column-aligned file.
 std::string layoutInputBlock(const std::vector<InputRowText>& inputRows);

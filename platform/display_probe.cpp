@@ -46,8 +46,8 @@ bool xDisplayReachable(const QByteArray& display, QString& refusal)
 bool waylandDisplayReachable(const QByteArray& display)
 {
     const QString path = QDir::isAbsolutePath(QString::fromLocal8Bit(display))
-        ? QString::fromLocal8Bit(display)
-        : qEnvironmentVariable("XDG_RUNTIME_DIR") + u'/' + QString::fromLocal8Bit(display);
+                             ? QString::fromLocal8Bit(display)
+                             : qEnvironmentVariable("XDG_RUNTIME_DIR") + u'/' + QString::fromLocal8Bit(display);
     const QByteArray encoded = path.toLocal8Bit();
     sockaddr_un address{};
     if (encoded.size() >= static_cast<qsizetype>(sizeof address.sun_path))

@@ -32,7 +32,7 @@ EndRequests::EndRequests(QObject* parent) : QObject(parent)
     writeEnd = pipe_[1];
     notifier_ = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &EndRequests::readSignal);
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = &passOn;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dates.h"
+#include "engine/dates.h"
 
 namespace pecunor::platform {
 

@@ -22,7 +22,7 @@ const QString symbolMark(QChar(0xE000));
 
 constexpr std::array<std::string_view, 4> placementShapes = {"$1", "1$", "$ 1", "1 $"};
 constexpr std::array<std::string_view, 16> negativeShapes = {
-    "($1)", "-$1", "$-1", "$1-", "(1$)", "-1$", "1-$", "1$-",
+    "($1)", "-$1",  "$-1",  "$1-",  "(1$)", "-1$",  "1-$",   "1$-",
     "-1 $", "-$ 1", "1 $-", "$ 1-", "$ -1", "1- $", "($ 1)", "(1 $)",
 };
 // A leading minus before the positive form, when the locale's negative
@@ -219,8 +219,7 @@ std::optional<CurrencyPatterns> monetaryPatternsOf(const QString& name)
     std::optional<int> pattern = indexOfShape(negativeShapes, negative);
     if (!pattern)
         pattern = indexOfShape(negativeShapes, withoutBlanksAtMinus(negative));
-    return CurrencyPatterns{*placement,
-                            pattern.value_or(leadingMinusPattern[static_cast<std::size_t>(*placement)])};
+    return CurrencyPatterns{*placement, pattern.value_or(leadingMinusPattern[static_cast<std::size_t>(*placement)])};
 }
 
 }  // namespace
@@ -303,9 +302,6 @@ std::optional<QLocale> localeNamed(const QString& name)
     return locale;
 }
 
-QLocale systemDateLocale()
-{
-    return localeNamed(localeNameOf("LC_TIME")).value_or(QLocale::c());
-}
+QLocale systemDateLocale() { return localeNamed(localeNameOf("LC_TIME")).value_or(QLocale::c()); }
 
 }  // namespace pecunor::platform

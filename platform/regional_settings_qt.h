@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "regional_settings.h"
+#include "engine/regional_settings.h"
 
 namespace pecunor::platform {
 

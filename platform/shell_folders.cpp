@@ -17,11 +17,11 @@ ShellFolders shellFolders()
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     return {
         .programs = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation),
-        .startup = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                   QStringLiteral("/autostart"),
+        .startup =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/autostart"),
         // Without its own desktop folder the home folder would stand in for it.
-        .desktop = !desktop.isEmpty() && desktop != QDir::homePath() && QFileInfo(desktop).isDir() ? desktop
-                                                                                                 : QString(),
+        .desktop =
+            !desktop.isEmpty() && desktop != QDir::homePath() && QFileInfo(desktop).isDir() ? desktop : QString(),
     };
 }
 
@@ -32,10 +32,7 @@ QString programFilesFolder()
     return folder;
 }
 
-QString uninstallEntriesFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
-}
+QString uninstallEntriesFolder() { return QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation); }
 
 QString iconThemeFolder()
 {
@@ -46,8 +43,8 @@ bool markLauncherTrusted(const QString& path)
 {
     GFile* file = g_file_new_for_path(QFile::encodeName(path).constData());
     GError* error = nullptr;
-    const bool marked = g_file_set_attribute_string(file, "metadata::trusted", "true", G_FILE_QUERY_INFO_NONE,
-                                                    nullptr, &error);
+    const bool marked =
+        g_file_set_attribute_string(file, "metadata::trusted", "true", G_FILE_QUERY_INFO_NONE, nullptr, &error);
     if (error != nullptr)
         g_error_free(error);
     g_object_unref(file);

@@ -14,14 +14,8 @@ QString runningProgramFolder()
     return program.absolutePath();
 }
 
-QString windowsFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-}
+QString windowsFolder() { return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation); }
 
-QString systemFolder()
-{
-    return QDir::homePath() + QStringLiteral("/.local/lib");
-}
+QString systemFolder() { return QDir::homePath() + QStringLiteral("/.local/lib"); }
 
 }  // namespace pecunor::platform

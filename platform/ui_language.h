@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "text_catalog.h"
+#include "engine/text_catalog.h"
 
 namespace pecunor::platform {
 

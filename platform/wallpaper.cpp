@@ -125,7 +125,8 @@ bool setXfconfProperty(const QString& property, const QVariant& value)
 
 QStringList existingBackdropProperties()
 {
-    const QDBusMessage reply = callXfconf(QStringLiteral("GetAllProperties"), {desktopChannel, QStringLiteral("/backdrop")});
+    const QDBusMessage reply =
+        callXfconf(QStringLiteral("GetAllProperties"), {desktopChannel, QStringLiteral("/backdrop")});
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return {};
     return qdbus_cast<QVariantMap>(reply.arguments().constFirst()).keys();
@@ -157,9 +158,9 @@ bool setXfceWallpaper(const QString& file, WallpaperStyle style)
 
 DesktopFamily desktopFamily(const QString& currentDesktops)
 {
-    static const QStringList gnomeFamily{QStringLiteral("GNOME"),  QStringLiteral("GNOME-Classic"),
+    static const QStringList gnomeFamily{QStringLiteral("GNOME"),           QStringLiteral("GNOME-Classic"),
                                          QStringLiteral("GNOME-Flashback"), QStringLiteral("Unity"),
-                                         QStringLiteral("Budgie"), QStringLiteral("Pantheon")};
+                                         QStringLiteral("Budgie"),          QStringLiteral("Pantheon")};
     for (const QString& desktop : currentDesktops.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
         const QString name = desktop.trimmed();
         if (gnomeFamily.contains(name, Qt::CaseInsensitive))
@@ -191,7 +192,8 @@ bool setDesktopWallpaper(const QString& file, WallpaperStyle style)
 QString plasmaWallpaperScript(const QString& file, WallpaperStyle style)
 {
     // A JSON string is a valid script string, whatever the path holds.
-    const QByteArray quoted = QJsonDocument(QJsonArray{QString::fromUtf8(fileUri(file))}).toJson(QJsonDocument::Compact);
+    const QByteArray quoted =
+        QJsonDocument(QJsonArray{QString::fromUtf8(fileUri(file))}).toJson(QJsonDocument::Compact);
     const QString image = QString::fromUtf8(quoted.mid(1, quoted.size() - 2));
     const int fillMode = style == WallpaperStyle::Tiled ? 3 : 6;
     return QStringLiteral("var all = desktops();\n"

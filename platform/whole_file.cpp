@@ -25,7 +25,7 @@ namespace {
 // What the name leads to, through any links; nothing when nothing is there.
 std::optional<struct stat> targetStatus(const QString& path)
 {
-    struct stat status {};
+    struct stat status { };
     if (::stat(QFile::encodeName(path).constData(), &status) != 0)
         return std::nullopt;
     return status;

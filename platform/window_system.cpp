@@ -14,16 +14,14 @@ QList<QRect> screenAreas()
     return areas;
 }
 
-bool windowPositionsKnown()
-{
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
+bool windowPositionsKnown() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 void installFontSubstitutes()
 {
     // fontconfig would answer "MS Sans Serif" with its wide default face;
     // the metric-compatible Liberation faces keep the designed widths.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
 }

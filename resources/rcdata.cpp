@@ -7,7 +7,8 @@
 namespace pecunor {
 
 MissingResource::MissingResource(int identifier)
-    : std::runtime_error("Resource " + std::to_string(identifier) + " not found"), identifier_(identifier)
+    : std::runtime_error("Resource " + std::to_string(identifier) + " not found"),
+      identifier_(identifier)
 {
 }
 

@@ -16,23 +16,17 @@
 
 #include "ini_text.h"
 #include "method_lists.h"
-#include "product_constants.h"
+#include "platform/whole_file.h"
+#include "product/product_constants.h"
 #include "settings_readers.h"
-#include "whole_file.h"
 
 namespace pecunor {
 
 namespace {
 
-std::uint8_t lowByte(std::int32_t value)
-{
-    return static_cast<std::uint8_t>(value);
-}
+std::uint8_t lowByte(std::int32_t value) { return static_cast<std::uint8_t>(value); }
 
-QString flagText(bool flag)
-{
-    return flag ? QStringLiteral("1") : QStringLiteral("0");
-}
+QString flagText(bool flag) { return flag ? QStringLiteral("1") : QStringLiteral("0"); }
 
 // The program folder without its trailing separator, unless it is the root.
 QString appPathOf(const QString& programFolder)
@@ -84,7 +78,7 @@ QString userSettingsFilePath()
 QString settingsFileProblem(const QString& filePath)
 {
     const QByteArray path = QFile::encodeName(filePath);
-    struct stat status {};
+    struct stat status { };
     if (::stat(path.constData(), &status) != 0)
         return errno == ENOENT ? QString() : QString::fromLocal8Bit(std::strerror(errno));
     if (!S_ISREG(status.st_mode))

@@ -5,10 +5,10 @@
 
 #include <cstdint>
 
-#include "dates.h"
-#include "font_record.h"
-#include "method_input_memory.h"
-#include "regional_settings.h"
+#include "engine/dates.h"
+#include "engine/font_record.h"
+#include "engine/method_input_memory.h"
+#include "engine/regional_settings.h"
 
 namespace pecunor {
 
@@ -34,9 +34,9 @@ struct AppSettings {
     bool VerGridlines = true;
     bool Stretched = true;
     bool HideAbout = false;
-    FontRecord TableFont;           // FontName, FontSize, FontBold, FontItalic
-    std::uint8_t DivLeft = 30;      // splitter position, percent of the window width
-    MethodInputMemory MethodInputs; // Dates, Periods, PaymentsDue, Values1-4, InterestPer
+    FontRecord TableFont;            // FontName, FontSize, FontBold, FontItalic
+    std::uint8_t DivLeft = 30;       // splitter position, percent of the window width
+    MethodInputMemory MethodInputs;  // Dates, Periods, PaymentsDue, Values1-4, InterestPer
     QString TXTFileName;
     std::uint8_t TXTFilterIndex = 1;
     QString BMPFileName;

@@ -4,15 +4,9 @@ namespace pecunor {
 
 namespace {
 
-bool isHexDigit(char16_t c)
-{
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
+bool isHexDigit(char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
 
-QString hexEscape(char16_t c)
-{
-    return QStringLiteral("\\x") + QString::number(c, 16);
-}
+QString hexEscape(char16_t c) { return QStringLiteral("\\x") + QString::number(c, 16); }
 
 // The escape QSettings reads as c; empty when c stands for itself.
 QString namedEscape(char16_t c)
@@ -35,8 +29,8 @@ bool needsQuotes(const QString& text, const QString& escaped)
 {
     // Unquoted, a comma makes a list, ";" starts a comment, "=" ends a key
     // and blanks at either end are trimmed.
-    return text.contains(u',') || text.contains(u';') || text.contains(u'=') || escaped.startsWith(u' ')
-           || escaped.endsWith(u' ');
+    return text.contains(u',') || text.contains(u';') || text.contains(u'=') || escaped.startsWith(u' ') ||
+           escaped.endsWith(u' ');
 }
 
 }  // namespace

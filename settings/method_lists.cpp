@@ -4,9 +4,9 @@
 
 #include <cstddef>
 
-#include "number_format.h"
+#include "engine/number_format.h"
+#include "engine/text_utils.h"
 #include "settings_readers.h"
-#include "text_utils.h"
 
 namespace pecunor {
 
@@ -25,10 +25,7 @@ std::string withoutBars(std::string text)
     return text;
 }
 
-std::int32_t indexItemOr0(const std::string& item)
-{
-    return toInt32(QString::fromStdString(item)).value_or(0);
-}
+std::int32_t indexItemOr0(const std::string& item) { return toInt32(QString::fromStdString(item)).value_or(0); }
 
 // Anything but a day number of the years 1 to 9999 gives today, so that a
 // damaged file cannot put an impossible date into the input panel. A
@@ -48,14 +45,10 @@ std::string itemText(MethodList list, const MethodInput& input)
         // Day numbers are whole, so the general number format writes them
         // as plain integers, with no decimal separator.
         return std::to_string(input.startDate);
-    case MethodList::Periods:
-        return std::to_string(input.periodUnit);
-    case MethodList::PaymentsDue:
-        return std::to_string(input.paymentTiming);
-    case MethodList::InterestPer:
-        return std::to_string(input.interestPer);
-    default:
-        return withoutBars(input.valueTexts[valueIndex(list)]);
+    case MethodList::Periods: return std::to_string(input.periodUnit);
+    case MethodList::PaymentsDue: return std::to_string(input.paymentTiming);
+    case MethodList::InterestPer: return std::to_string(input.interestPer);
+    default: return withoutBars(input.valueTexts[valueIndex(list)]);
     }
 }
 
@@ -63,28 +56,15 @@ void restoreItem(MethodList list, const std::string& item, MethodInput& input, D
                  const RegionalSettings& regional)
 {
     switch (list) {
-    case MethodList::Dates:
-        input.startDate = dateItemOr(item, today, regional);
-        break;
-    case MethodList::Periods:
-        input.periodUnit = indexItemOr0(item);
-        break;
-    case MethodList::PaymentsDue:
-        input.paymentTiming = indexItemOr0(item);
-        break;
-    case MethodList::InterestPer:
-        input.interestPer = static_cast<std::uint8_t>(indexItemOr0(item));
-        break;
-    default:
-        input.valueTexts[valueIndex(list)] = item;
-        break;
+    case MethodList::Dates: input.startDate = dateItemOr(item, today, regional); break;
+    case MethodList::Periods: input.periodUnit = indexItemOr0(item); break;
+    case MethodList::PaymentsDue: input.paymentTiming = indexItemOr0(item); break;
+    case MethodList::InterestPer: input.interestPer = static_cast<std::uint8_t>(indexItemOr0(item)); break;
+    default: input.valueTexts[valueIndex(list)] = item; break;
     }
 }
 
-CalcMethod methodAt(int index)
-{
-    return static_cast<CalcMethod>(index);
-}
+CalcMethod methodAt(int index) { return static_cast<CalcMethod>(index); }
 
 }  // namespace
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "dates.h"
-#include "method_input_memory.h"
-#include "regional_settings.h"
+#include "engine/dates.h"
+#include "engine/method_input_memory.h"
+#include "engine/regional_settings.h"
 
 namespace pecunor {
 
@@ -17,7 +17,7 @@ enum class MethodList { Dates, Periods, PaymentsDue, Values1, Values2, Values3, 
 
 inline constexpr std::array<MethodList, 8> methodLists{
     MethodList::Dates,   MethodList::Periods, MethodList::PaymentsDue, MethodList::Values1,
-    MethodList::Values2, MethodList::Values3, MethodList::Values4,      MethodList::InterestPer,
+    MethodList::Values2, MethodList::Values3, MethodList::Values4,     MethodList::InterestPer,
 };
 
 // The value name: "Dates", "Periods", ...

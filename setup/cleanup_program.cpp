@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include "rcdata.h"
+#include "resources/rcdata.h"
 
 namespace pecunor {
 namespace {
@@ -12,9 +12,8 @@ namespace {
 constexpr int CleanupProgramResource = 4;
 
 constexpr QFileDevice::Permissions Executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                                QFileDevice::ExeOther;
+                                                QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                                QFileDevice::ReadOther | QFileDevice::ExeOther;
 
 bool fail(QString* errorMessage, const QString& text)
 {

@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "install_steps.h"
-#include "shell_folders.h"
-#include "ui_language.h"
-#include "whole_file.h"
+#include "platform/shell_folders.h"
+#include "platform/ui_language.h"
+#include "platform/whole_file.h"
 
 namespace pecunor {
 
@@ -48,9 +48,9 @@ QString escapedValue(const QString& value)
 // As in the package's menu entry; each language's from its setup translation.
 constexpr auto entryContext = "pecunor::DesktopEntry";
 constexpr auto genericName = QT_TRANSLATE_NOOP("pecunor::DesktopEntry", "Financial Calculator");
-constexpr auto comment = QT_TRANSLATE_NOOP("pecunor::DesktopEntry",
-                                           "Future and present values, loan payments, depreciation and bonds, "
-                                           "period by period");
+constexpr auto comment =
+    QT_TRANSLATE_NOOP("pecunor::DesktopEntry", "Future and present values, loan payments, depreciation and bonds, "
+                                               "period by period");
 // A translation lists its own words, the English ones not repeated.
 constexpr auto keywords =
     QT_TRANSLATE_NOOP("pecunor::DesktopEntry", "finance;loan;annuity;interest;depreciation;bond;calculator;");

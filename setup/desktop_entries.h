@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "setup_utilities.h"
+#include "product/setup_utilities.h"
 
 namespace pecunor {
 

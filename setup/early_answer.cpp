@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "product_constants.h"
+#include "product/product_constants.h"
 
 namespace pecunor {
 
@@ -12,19 +12,20 @@ QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), 
 
 QString usage()
 {
-    return QCoreApplication::translate("pecunor::EarlyAnswer", "Usage: opecu97 [SETUP | UNINSTALL | HELP]\n"
-                      "       opecu97 --help | --version\n"
-                      "\n"
-                      "Opens the %1 window; a period-by-period table of the chosen method is\n"
-                      "recomputed with every keystroke.\n"
-                      "\n"
-                      "  SETUP          install a copy for the current user\n"
-                      "  UNINSTALL      remove the copy that was started, after asking\n"
-                      "  HELP           open the help viewer alone\n"
-                      "  -h, --help     show this text and end\n"
-                      "  -V, --version  show the version and end\n"
-                      "\n"
-                      "The same sheets without a window: pecunor-calc --help.\n")
+    return QCoreApplication::translate("pecunor::EarlyAnswer",
+                                       "Usage: opecu97 [SETUP | UNINSTALL | HELP]\n"
+                                       "       opecu97 --help | --version\n"
+                                       "\n"
+                                       "Opens the %1 window; a period-by-period table of the chosen method is\n"
+                                       "recomputed with every keystroke.\n"
+                                       "\n"
+                                       "  SETUP          install a copy for the current user\n"
+                                       "  UNINSTALL      remove the copy that was started, after asking\n"
+                                       "  HELP           open the help viewer alone\n"
+                                       "  -h, --help     show this text and end\n"
+                                       "  -V, --version  show the version and end\n"
+                                       "\n"
+                                       "The same sheets without a window: pecunor-calc --help.\n")
         .arg(fromView(Product.ProductName));
 }
 

@@ -21,18 +21,18 @@
 
 #include <algorithm>
 
-#include "about_window.h"
 #include "desktop_entries.h"
 #include "folder_tree.h"
 #include "install_reading.h"
 #include "install_result.h"
-#include "product_constants.h"
-#include "rcdata.h"
-#include "setup_utilities.h"
-#include "shell_folders.h"
-#include "ui_language.h"
-#include "url_opener.h"
-#include "wait_cursor.h"
+#include "mainwindow/about_window.h"
+#include "mainwindow/url_opener.h"
+#include "platform/shell_folders.h"
+#include "platform/ui_language.h"
+#include "platform/wait_cursor.h"
+#include "product/product_constants.h"
+#include "product/setup_utilities.h"
+#include "resources/rcdata.h"
 
 namespace pecunor {
 
@@ -117,7 +117,8 @@ qsizetype volumeOf(const std::vector<Volume>& volumes, const QString& folder)
 }  // namespace
 
 TfrmInstall::TfrmInstall(SetupServices services, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), services_(std::move(services))
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      services_(std::move(services))
 {
     setObjectName(QStringLiteral("frmInstall"));
     createControls();
@@ -538,8 +539,8 @@ void TfrmInstall::finishInstall()
 }
 
 bool TfrmInstall::createShortcutFile(const QString& description, const QString& target, const QString& workingFolder,
-                                     const QStringList& arguments, const QString& iconFile,
-                                     const QString& shortcutFile, int showCommand, int hotKey, QString* reason)
+                                     const QStringList& arguments, const QString& iconFile, const QString& shortcutFile,
+                                     int showCommand, int hotKey, QString* reason)
 {
     // A desktop entry has no show command or hot key of its own.
     Q_UNUSED(showCommand);

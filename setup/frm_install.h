@@ -4,8 +4,8 @@
 #include <QHash>
 #include <QStringList>
 
-#include "copy_program.h"
 #include "install_steps.h"
+#include "product/copy_program.h"
 #include "setup_services.h"
 
 class QCheckBox;
@@ -45,9 +45,8 @@ public:
     // when empty) and an empty icon file stands for the program's icon. On
     // failure reason (when given) receives the system's words for it.
     static bool createShortcutFile(const QString& description, const QString& target, const QString& workingFolder,
-                                   const QStringList& arguments, const QString& iconFile,
-                                   const QString& shortcutFile, int showCommand, int hotKey,
-                                   QString* reason = nullptr);
+                                   const QStringList& arguments, const QString& iconFile, const QString& shortcutFile,
+                                   int showCommand, int hotKey, QString* reason = nullptr);
     void lblWWW1Click(QObject* sender);
 
     InstallPage currentPage() const;

@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QStackedWidget>
 
-#include "about_window.h"
 #include "folder_tree.h"
 #include "frm_install.h"
-#include "reader_notice.h"
+#include "mainwindow/about_window.h"
+#include "product/reader_notice.h"
 
 namespace pecunor {
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "product_constants.h"
-#include "shell_folders.h"
+#include "platform/shell_folders.h"
+#include "product/product_constants.h"
 
 namespace pecunor {
 

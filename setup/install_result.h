@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "install_steps.h"
-#include "setup_utilities.h"
+#include "product/setup_utilities.h"
 
 namespace pecunor {
 

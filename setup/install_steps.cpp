@@ -9,7 +9,7 @@
 
 #include <cerrno>
 
-#include "product_constants.h"
+#include "product/product_constants.h"
 
 namespace pecunor {
 
@@ -135,8 +135,8 @@ std::vector<Shortcut> shortcutList(const ShortcutChoice& choice, const platform:
     std::vector<Shortcut> shortcuts;
     if (choice.startMenu && !folders.programs.isEmpty())
         shortcuts = group;
-    for (const auto& [wanted, folder] : {std::pair{choice.onStartup, folders.startup},
-                                         std::pair{choice.desktop, folders.desktop}}) {
+    for (const auto& [wanted, folder] :
+         {std::pair{choice.onStartup, folders.startup}, std::pair{choice.desktop, folders.desktop}}) {
         if (!wanted || folder.isEmpty())
             continue;
         for (Shortcut shortcut : programs) {
@@ -158,15 +158,9 @@ QStringList uninstallCommand(const QString& installFolder, const QString& progra
     return {installFolder + u'/' + programName, QStringLiteral("Uninstall")};
 }
 
-bool isOldVersion(const QDateTime& programDate, const QDate& today)
-{
-    return programDate.date().daysTo(today) > 180;
-}
+bool isOldVersion(const QDateTime& programDate, const QDate& today) { return programDate.date().daysTo(today) > 180; }
 
-InstallPage pageAfterNext(InstallPage page)
-{
-    return InstallPage((int(page) + 1) % installPageCount);
-}
+InstallPage pageAfterNext(InstallPage page) { return InstallPage((int(page) + 1) % installPageCount); }
 
 PageButtons pageButtons(InstallPage page)
 {

@@ -8,9 +8,9 @@
 #include <functional>
 #include <vector>
 
-#include "program_folders.h"
-#include "setup_utilities.h"
-#include "shell_folders.h"
+#include "platform/shell_folders.h"
+#include "product/program_folders.h"
+#include "product/setup_utilities.h"
 
 namespace pecunor {
 

@@ -3,10 +3,10 @@
 #include <csignal>
 #include <cstdio>
 
-#include "display_probe.h"
 #include "early_answer.h"
+#include "platform/display_probe.h"
+#include "platform/ui_language.h"
 #include "startup.h"
-#include "ui_language.h"
 
 namespace {
 
@@ -36,7 +36,8 @@ std::optional<int> endBeforeWindow(int argc, char* argv[])
         std::fputs(pecunor::earlyAnswer(*request).toLocal8Bit().constData(), stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
-    std::fprintf(stderr, "%s\n", pecunor::noDisplayLine(pecunor::platform::describeDisplayFault(*fault)).toLocal8Bit().constData());
+    std::fprintf(stderr, "%s\n",
+                 pecunor::noDisplayLine(pecunor::platform::describeDisplayFault(*fault)).toLocal8Bit().constData());
     return 1;
 }
 

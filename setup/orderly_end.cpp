@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "frm_calc.h"
+#include "mainwindow/frm_calc.h"
 
 namespace pecunor {
 

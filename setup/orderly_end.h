@@ -1,6 +1,6 @@
 #pragma once
 
-#include "end_requests.h"
+#include "platform/end_requests.h"
 
 namespace pecunor {
 

@@ -6,9 +6,9 @@
 
 #include <algorithm>
 
-#include "app_settings.h"
 #include "install_steps.h"
-#include "setup_utilities.h"
+#include "product/setup_utilities.h"
+#include "settings/app_settings.h"
 
 namespace pecunor {
 

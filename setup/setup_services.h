@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "shell_folders.h"
+#include "platform/shell_folders.h"
 
 class QWidget;
 

@@ -7,23 +7,23 @@
 
 #include <memory>
 
-#include "about_window.h"
-#include "app_settings.h"
-#include "choice_accessible.h"
-#include "date_picker.h"
 #include "desktop_entries.h"
-#include "frm_calc.h"
 #include "frm_install.h"
-#include "help_viewer.h"
-#include "local_date.h"
+#include "mainwindow/about_window.h"
+#include "mainwindow/choice_accessible.h"
+#include "mainwindow/date_picker.h"
+#include "mainwindow/frm_calc.h"
+#include "mainwindow/help_viewer.h"
 #include "orderly_end.h"
-#include "product_constants.h"
-#include "program_folders.h"
-#include "regional_settings_qt.h"
-#include "startup_state.h"
-#include "ui_language.h"
+#include "platform/local_date.h"
+#include "platform/regional_settings_qt.h"
+#include "platform/startup_state.h"
+#include "platform/ui_language.h"
+#include "platform/window_system.h"
+#include "product/product_constants.h"
+#include "product/program_folders.h"
+#include "settings/app_settings.h"
 #include "uninstall.h"
-#include "window_system.h"
 
 namespace pecunor {
 
@@ -64,9 +64,7 @@ CalculatorWindows startCalculator(AppSettings& settings, const RegionalSettings&
     windows.frmCalc = std::make_unique<TfrmCalc>(settings, regional, services);
     windows.frmCal = std::make_unique<TfrmCal>(regional, services.today);
     *picker = windows.frmCal.get();
-    windows.frmCal->onDateChosen = [window = windows.frmCalc.get()] {
-        window->txtValue1Change(window->cboStartDate);
-    };
+    windows.frmCal->onDateChosen = [window = windows.frmCalc.get()] { window->txtValue1Change(window->cboStartDate); };
     QCoreApplication::processEvents();
     // Shown before the splash closes, so that closing it never leaves the
     // application without a window.
@@ -128,8 +126,7 @@ int runProgram(const QStringList& arguments)
     if (!settingsProblem.isEmpty())
         QMessageBox::warning(nullptr, QApplication::applicationName(),
                              unreadableSettingsMessage(settingsFile, settingsProblem));
-    const CalculatorWindows windows =
-        startCalculator(settings, regional, WindowServices::desktop(programFolder));
+    const CalculatorWindows windows = startCalculator(settings, regional, WindowServices::desktop(programFolder));
     const OrderlyEnd orderlyEnd(*windows.frmCalc);
     return QApplication::exec();
 }

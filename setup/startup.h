@@ -5,10 +5,10 @@
 
 #include <memory>
 
-#include "app_settings.h"
-#include "date_picker.h"
-#include "frm_calc.h"
-#include "regional_settings.h"
+#include "engine/regional_settings.h"
+#include "mainwindow/date_picker.h"
+#include "mainwindow/frm_calc.h"
+#include "settings/app_settings.h"
 
 class QWidget;
 

@@ -13,9 +13,9 @@
 #include "cleanup_program.h"
 #include "desktop_entries.h"
 #include "install_steps.h"
-#include "product_constants.h"
-#include "shell_folders.h"
-#include "whole_file.h"
+#include "platform/shell_folders.h"
+#include "platform/whole_file.h"
+#include "product/product_constants.h"
 
 namespace pecunor {
 
@@ -110,7 +110,7 @@ QString cleanupFailureText(const QString& cleanup, const QString& writeError, co
 {
     QString reason = writeError;
     if (reason.isEmpty()) {
-        struct statvfs volume {};
+        struct statvfs volume { };
         const bool noexec = ::statvfs(QFile::encodeName(QFileInfo(cleanup).absolutePath()).constData(), &volume) == 0 &&
                             (volume.f_flag & ST_NOEXEC) != 0;
         reason = (noexec ? QCoreApplication::translate("Uninstall", "Its clean-up program\n\n%1\n\ncould not be "
@@ -168,9 +168,9 @@ UninstallOutcome uninstall(const SetupServices& services)
     }
     // The question names the folder whose files go, so that a copy started
     // from an unexpected place is not removed unawares.
-    const QString question = QCoreApplication::translate("Uninstall", "Are you sure you want to uninstall %1?")
-                                 .arg(product) +
-                             QStringLiteral("\n\n") + QDir::toNativeSeparators(QFileInfo(program).absolutePath());
+    const QString question =
+        QCoreApplication::translate("Uninstall", "Are you sure you want to uninstall %1?").arg(product) +
+        QStringLiteral("\n\n") + QDir::toNativeSeparators(QFileInfo(program).absolutePath());
     if (services.message(nullptr, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::Cancel) !=
         QMessageBox::Yes)
         return UninstallOutcome::Cancelled;
@@ -187,11 +187,11 @@ UninstallOutcome uninstall(const SetupServices& services)
                          QCoreApplication::translate("Uninstall", "%1 has been uninstalled.").arg(product),
                          QMessageBox::Ok);
     else if (started)
-        services.message(nullptr, QMessageBox::Warning,
-                         QCoreApplication::translate("Uninstall", "The uninstallation of %1 is incomplete.")
-                                 .arg(product) +
-                             QStringLiteral("\n\n") + leftBehindText(leftBehind),
-                         QMessageBox::Ok);
+        services.message(
+            nullptr, QMessageBox::Warning,
+            QCoreApplication::translate("Uninstall", "The uninstallation of %1 is incomplete.").arg(product) +
+                QStringLiteral("\n\n") + leftBehindText(leftBehind),
+            QMessageBox::Ok);
     else
         services.message(nullptr, QMessageBox::Warning,
                          cleanupFailureText(cleanup, writeError, program) +

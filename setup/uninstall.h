@@ -4,8 +4,8 @@
 
 #include <vector>
 
+#include "product/setup_utilities.h"
 #include "setup_services.h"
-#include "setup_utilities.h"
 
 namespace pecunor {
 

@@ -9,9 +9,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "batch_run.h"
-#include "calc_cli.h"
-#include "sheet_numbers.h"
+#include "cli/batch_run.h"
+#include "cli/calc_cli.h"
+#include "cli/sheet_numbers.h"
 
 namespace pecunor::cli {
 namespace {
@@ -41,14 +41,18 @@ TEST(BatchRunTest, EveryLineAnswersInOrderAndABadLineOnlyForItself)
     const std::string futureValue = R"({"method":0,"v1":"1000","v2":"10","v3":"3","start":"2024-01-15"})";
     const std::string bondYield = R"({"method":"Bond Yield","v1":"8","v2":"100"})";
     const BatchRun mixed = runBatchOn(futureValue + "\n{\"method\": 0,\n" + bondYield + "\r\n" +
-                                          R"({"v1":"1000","periods":9})" "\n" R"({"v1":"1000","format":"csv"})" "\n" +
-                                          R"({"v2":"10"})" "\n",
+                                          R"({"v1":"1000","periods":9})"
+                                          "\n"
+                                          R"({"v1":"1000","format":"csv"})"
+                                          "\n" +
+                                          R"({"v2":"10"})"
+                                          "\n",
                                       run);
     const struct {
         const char* kind;  // empty: no sheet
         const char* faultCode;
-    } expected[] = {{"schedule", ""}, {"", "request"}, {"ratio", ""}, {"", "request"}, {"", "request"},
-                    {"schedule", "insufficientInput"}};
+    } expected[] = {{"schedule", ""}, {"", "request"}, {"ratio", ""},
+                    {"", "request"},  {"", "request"}, {"schedule", "insufficientInput"}};
     ASSERT_EQ(mixed.lines.size(), std::size(expected));
     for (std::size_t at = 0; at < mixed.lines.size(); ++at) {
         const QJsonObject& line = mixed.lines[at];
@@ -116,9 +120,9 @@ TEST(WorkbookOutputTest, HoldsTheTableOfTheNumbersFormatOrNamesItsFile)
 {
     const std::string script = (std::filesystem::path(__FILE__).parent_path() / "../output/read_workbook.py").string();
     const std::string path = testing::TempDir() + "loan.xlsx";
-    const std::vector<std::string> loan = {"--method", "5",  "--periods", "3",          "--v1",  "25000.5", "--v2",
-                                           "7",        "--v3", "1000",   "--v4", "120", "--today", "2024-01-15",
-                                           "--start",  "2024-01-31"};
+    const std::vector<std::string> loan = {"--method", "5",          "--periods", "3",         "--v1", "25000.5",
+                                           "--v2",     "7",          "--v3",      "1000",      "--v4", "120",
+                                           "--today",  "2024-01-15", "--start",   "2024-01-31"};
     for (const char* locale : {"en_US", "de_DE", "fr_CH"}) {
         SCOPED_TRACE(locale);
         std::vector<std::string> arguments = loan;

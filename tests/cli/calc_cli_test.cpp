@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "../engine/engine_test_support.h"
-#include "calc_chart.h"
-#include "calc_cli.h"
-#include "input_notes.h"
-#include "text_utils.h"
-#include "ui_language.h"
+#include "cli/calc_cli.h"
+#include "cli/input_notes.h"
+#include "engine/calc_chart.h"
+#include "engine/text_utils.h"
+#include "platform/ui_language.h"
 
 namespace pecunor::cli {
 namespace {
@@ -105,10 +105,10 @@ TEST(RenderSheetTest, InvalidSheetPrintsOnlyTheInputBlockWhenAligned)
     request.valueTexts = {"", "10", "3", ""};
     const ResultSheet sheet = calculated(request);
     const CliOutput output = renderSheet(alignedRun(request), sheet);
-    EXPECT_EQ(output.out, "\r\n" + right("Method", 25) + " : Future Value\r\n" + right("Start Date", 25) +
-                              " : \r\n" + right("Periods are", 25) + " : Years\r\n" + right("Present Value", 25) +
-                              " : " + right("", 15) + "\r\n" + right(" Interest", 25) + " : " + right("10", 15) +
-                              "\r\n" + right("Number of Years", 25) + " : " + right("3", 15) + "\r\n\r\n");
+    EXPECT_EQ(output.out, "\r\n" + right("Method", 25) + " : Future Value\r\n" + right("Start Date", 25) + " : \r\n" +
+                              right("Periods are", 25) + " : Years\r\n" + right("Present Value", 25) + " : " +
+                              right("", 15) + "\r\n" + right(" Interest", 25) + " : " + right("10", 15) + "\r\n" +
+                              right("Number of Years", 25) + " : " + right("3", 15) + "\r\n\r\n");
     EXPECT_EQ(output.err, "pecunor-calc: no sheet from these inputs: --v1 (Present Value) must be above 0\n");
     EXPECT_EQ(output.exitStatus, 1);
 }
@@ -176,8 +176,9 @@ TEST(RenderSheetTest, TranslatedFilesKeepTheEnglishColumnsAndWholeCaptions)
     constexpr std::size_t captionColumn = 25;
     for (int method = 0; method < methodCount; ++method) {
         for (int unit = 0; unit < periodUnitCount; ++unit) {
-            const CalcRequest request{*methodFromIndex(method), "1/15/2024", *periodUnitFromIndex(unit),
-                                      PaymentTiming::EndOfPeriod, {"1000", "10", "3", "3"}, PeriodUnit::Years};
+            const CalcRequest request{*methodFromIndex(method),   "1/15/2024",
+                                      *periodUnitFromIndex(unit), PaymentTiming::EndOfPeriod,
+                                      {"1000", "10", "3", "3"},   PeriodUnit::Years};
             const auto aligned = [&](const TextCatalog& texts) {
                 MethodInputMemory memory(today);
                 const ResultSheet sheet = calcChart(request, today, dollarSettings(), memory, texts);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "command_line.h"
+#include "cli/command_line.h"
 
 namespace pecunor::cli {
 namespace {
@@ -38,10 +38,11 @@ TEST(ParseArgumentsTest, DefaultsWithoutArguments)
 
 TEST(ParseArgumentsTest, ReadsEveryOption)
 {
-    const CliOptions options = parsedOptions({"--method", "5", "--start", "1/31/2024", "--periods", "3", "--timing",
-                                              "1", "--interest-per", "2", "--v1", "20000", "--v2", "6.5", "--v3",
-                                              "2000", "--v4", "48", "--today", "2024-02-29", "--locale", "de_DE",
-                                              "--format", "xlsx", "--output", "loan.xlsx", "--strict"});
+    const CliOptions options =
+        parsedOptions({"--method",       "5",         "--start", "1/31/2024",  "--periods", "3",     "--timing", "1",
+                       "--interest-per", "2",         "--v1",    "20000",      "--v2",      "6.5",   "--v3",     "2000",
+                       "--v4",           "48",        "--today", "2024-02-29", "--locale",  "de_DE", "--format", "xlsx",
+                       "--output",       "loan.xlsx", "--strict"});
     EXPECT_EQ(options.request.method, CalcMethod::PresentLoanPayment);
     EXPECT_EQ(options.request.startDateText, "1/31/2024");
     EXPECT_EQ(options.request.periodUnit, PeriodUnit::Months);

@@ -14,8 +14,8 @@
 #include <QDate>
 #include <QStringList>
 
-#include "product_constants.h"
-#include "ui_language.h"
+#include "platform/ui_language.h"
+#include "product/product_constants.h"
 
 extern char** environ;
 
@@ -80,8 +80,8 @@ ProgramRun runCalc(const std::vector<std::string>& arguments, const std::vector<
     argv.insert(argv.end(), arguments.begin(), arguments.end());
     std::vector<std::string> envp = environmentWith(environment);
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, PECUNOR_CALC, &actions, nullptr, pointersTo(argv).data(),
-                                    pointersTo(envp).data());
+    const int spawned =
+        posix_spawn(&pid, PECUNOR_CALC, &actions, nullptr, pointersTo(argv).data(), pointersTo(envp).data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0)
         throw std::runtime_error("cannot start " PECUNOR_CALC);
@@ -167,8 +167,8 @@ TEST(PecunorCalcRunTest, ReadsMinusValuesAndEqualsForms)
 {
     // Entries lose their minus sign, so -1000 calculates as 1000.
     const ProgramRun plain = runCalc(with(futureValueExample, {"--locale", "en_US", "--format", "csv"}));
-    const ProgramRun spelled = runCalc({"--v1", "-1000", "--v2=10", "--v3=3", "--today=2024-01-15",
-                                       "--locale=en_US", "--format=csv", "--method=Future Value"});
+    const ProgramRun spelled = runCalc({"--v1", "-1000", "--v2=10", "--v3=3", "--today=2024-01-15", "--locale=en_US",
+                                        "--format=csv", "--method=Future Value"});
     EXPECT_EQ(spelled.out, plain.out);
     EXPECT_EQ(spelled.exitStatus, 0);
 }
@@ -185,13 +185,17 @@ TEST(PecunorCalcRunTest, NamesEveryInputNotReadAsWritten)
     } cases[] = {
         {{"--v1", "12a34"}, {"--v1", "1234"}, "--v1 '12a34' is read as 1234: 'a' is not part of a number\n"},
         {{"--v1", "-1000"}, {"--v1", "1000"}, "--v1 '-1000' is read as 1000: the sign is ignored\n"},
-        {{"--v1", "-$1e3"}, {"--v1", "13"},
+        {{"--v1", "-$1e3"},
+         {"--v1", "13"},
          "--v1 '-$1e3' is read as 13: the sign is ignored; '$e' is not part of a number\n"},
-        {{"--v1", "12,34"}, {"--v1", "1234"},
+        {{"--v1", "12,34"},
+         {"--v1", "1234"},
          "--v1 '12,34' is read as 1234: ',' is not en_US's decimal separator '.'\n"},
-        {{"--v1", "1234.5", "--locale", "de_DE"}, {"--v1", "12345", "--locale", "de_DE"},
+        {{"--v1", "1234.5", "--locale", "de_DE"},
+         {"--v1", "12345", "--locale", "de_DE"},
          "--v1 '1234.5' is read as 12345: '.' is not de_DE's decimal separator ','\n"},
-        {{"--v1", "1.5", "--locale", "fr_FR.UTF-8"}, {"--v1", "15", "--locale", "fr_FR"},
+        {{"--v1", "1.5", "--locale", "fr_FR.UTF-8"},
+         {"--v1", "15", "--locale", "fr_FR"},
          "--v1 '1.5' is read as 15: '.' is not fr_FR's decimal separator ','\n"},
         {{"--v1", "1 000,5", "--locale", "fr_FR"}, {"--v1", "1000,5", "--locale", "fr_FR"}, ""},
         {{"--v1", " +1,234.50 "}, {"--v1", "1234.5"}, ""},
@@ -199,7 +203,8 @@ TEST(PecunorCalcRunTest, NamesEveryInputNotReadAsWritten)
         {{"--v3", "3.9"}, {"--v3", "3"}, "--v3 '3.9' counts 3 whole periods; the fraction is ignored\n"},
         {{"--start", "15.01.2024"}, {}, "--start '15.01.2024' is not a date in en_US's short form; today is used\n"},
         {{"--start", "2024-01-15", "--today", "2020-06-01"}, {"--start", "1/15/2024", "--today", "2020-06-01"}, ""},
-        {{"--v4", "7", "--timing", "1", "--interest-per", "0"}, {},
+        {{"--v4", "7", "--timing", "1", "--interest-per", "0"},
+         {},
          "--timing is not an input of Future Value; it is ignored\n"
          "--v4 is not an input of Future Value; it is ignored\n"},
         {{"--method", "10", "--v1", "8", "--v2", "100", "--start", "x"},
@@ -295,11 +300,10 @@ TEST(PecunorCalcRunTest, OverflowKeepsTheRowsFilledSoFar)
 TEST(PecunorCalcRunTest, CsvQuotesEveryCellWithCrLf)
 {
     const ProgramRun run = runCalc(with(futureValueExample, {"--locale", "en_US", "--format", "csv"}));
-    EXPECT_EQ(run.out,
-              "\"#\",\"Date\",\"Interest/Year\",\"Accumulated Total\"\r\n"
-              "\"1\",\"1/15/2025\",\"$100.00\",\"$1,100.00\"\r\n"
-              "\"2\",\"1/15/2026\",\"$110.00\",\"$1,210.00\"\r\n"
-              "\"3\",\"1/15/2027\",\"$121.00\",\"$1,331.00\"\r\n");
+    EXPECT_EQ(run.out, "\"#\",\"Date\",\"Interest/Year\",\"Accumulated Total\"\r\n"
+                       "\"1\",\"1/15/2025\",\"$100.00\",\"$1,100.00\"\r\n"
+                       "\"2\",\"1/15/2026\",\"$110.00\",\"$1,210.00\"\r\n"
+                       "\"3\",\"1/15/2027\",\"$121.00\",\"$1,331.00\"\r\n");
     EXPECT_EQ(run.exitStatus, 0);
 }
 
@@ -310,20 +314,18 @@ TEST(PecunorCalcRunTest, AlignedWritesInputsSummaryAndPaddedTable)
         // Widths: longest cell plus two; "Accumulated Total" makes 19.
         return right(a, 3) + right(b, 11) + right(c, 15) + right(d, 19) + "\r\n";
     };
-    EXPECT_EQ(run.out, "\r\n" + right("Method", 25) + " : Future Value\r\n" +          //
-                           right("Start Date", 25) + " : 1/15/2024\r\n" +             //
-                           right("Periods are", 25) + " : Years\r\n" +                //
-                           right("Present Value", 25) + " : " + right("1000", 15) + "\r\n" +
-                           right(" Interest", 25) + " : " + right("10", 15) + "\r\n" +
-                           right("Number of Years", 25) + " : " + right("3", 15) + "\r\n" + "\r\n" +
-                           right("Future Value :", 27) + right("$1,331.00", 16) + "\r\n" +
-                           right("Total Interest :", 27) + right("$331.00", 16) + "\r\n" +
-                           right("Average Interest / Year :", 27) + right("$110.33", 16) + "\r\n" +
-                           right("% Interest / Year :", 27) + right("10.00%", 16) + "\r\n" + "\r\n\r\n\r\n" +
-                           row("#", "Date", "Interest/Year", "Accumulated Total") +
-                           row("1", "1/15/2025", "$100.00", "$1,100.00") +
-                           row("2", "1/15/2026", "$110.00", "$1,210.00") +
-                           row("3", "1/15/2027", "$121.00", "$1,331.00"));
+    EXPECT_EQ(run.out,
+              "\r\n" + right("Method", 25) + " : Future Value\r\n" +  //
+                  right("Start Date", 25) + " : 1/15/2024\r\n" +      //
+                  right("Periods are", 25) + " : Years\r\n" +         //
+                  right("Present Value", 25) + " : " + right("1000", 15) + "\r\n" + right(" Interest", 25) + " : " +
+                  right("10", 15) + "\r\n" + right("Number of Years", 25) + " : " + right("3", 15) + "\r\n" + "\r\n" +
+                  right("Future Value :", 27) + right("$1,331.00", 16) + "\r\n" + right("Total Interest :", 27) +
+                  right("$331.00", 16) + "\r\n" + right("Average Interest / Year :", 27) + right("$110.33", 16) +
+                  "\r\n" + right("% Interest / Year :", 27) + right("10.00%", 16) + "\r\n" + "\r\n\r\n\r\n" +
+                  row("#", "Date", "Interest/Year", "Accumulated Total") +
+                  row("1", "1/15/2025", "$100.00", "$1,100.00") + row("2", "1/15/2026", "$110.00", "$1,210.00") +
+                  row("3", "1/15/2027", "$121.00", "$1,331.00"));
     EXPECT_EQ(run.exitStatus, 0);
 }
 
@@ -361,15 +363,15 @@ TEST(PecunorCalcRunTest, UsageErrorsNameTheFaultInOneLineAndPointToHelp)
 
 TEST(PecunorCalcRunTest, HelpAndVersionInShortAndLongForm)
 {
-    const std::string version = std::string(pecunor::Product.ProductName) + " " +
-                                std::string(pecunor::Product.ProductVersion) + "\n";
+    const std::string version =
+        std::string(pecunor::Product.ProductName) + " " + std::string(pecunor::Product.ProductVersion) + "\n";
     const ProgramRun help = runCalc({"--help"});
     EXPECT_TRUE(help.out.starts_with("Usage: pecunor-calc [--method N|\"LIST TEXT\"]"));
     const struct {
         std::vector<std::string> arguments;
         std::string out;
-    } cases[] = {{{"--help"}, help.out}, {{"-h"}, help.out}, {{"--v1", "x", "-h", "--bogus"}, help.out},
-                 {{"--version"}, version}, {{"-V"}, version}, {{"-V", "--help"}, version}};
+    } cases[] = {{{"--help"}, help.out},   {{"-h"}, help.out}, {{"--v1", "x", "-h", "--bogus"}, help.out},
+                 {{"--version"}, version}, {{"-V"}, version},  {{"-V", "--help"}, version}};
     for (const auto& c : cases) {
         const ProgramRun run = runCalc(c.arguments);
         EXPECT_EQ(run.out, c.out) << c.arguments.front();
@@ -392,11 +394,10 @@ TEST(PecunorCalcRunTest, TakesTheSystemLocaleWithoutLocaleOption)
 
     // The C locale: no currency symbol, month-first dates.
     const ProgramRun plain = runCalc(request, {"LC_ALL=C", "LANG=C"});
-    EXPECT_EQ(plain.out,
-              "\"#\",\"Date\",\"Interest/Year\",\"Accumulated Total\"\r\n"
-              "\"1\",\"1/15/2025\",\"100.00\",\"1,100.00\"\r\n"
-              "\"2\",\"1/15/2026\",\"110.00\",\"1,210.00\"\r\n"
-              "\"3\",\"1/15/2027\",\"121.00\",\"1,331.00\"\r\n");
+    EXPECT_EQ(plain.out, "\"#\",\"Date\",\"Interest/Year\",\"Accumulated Total\"\r\n"
+                         "\"1\",\"1/15/2025\",\"100.00\",\"1,100.00\"\r\n"
+                         "\"2\",\"1/15/2026\",\"110.00\",\"1,210.00\"\r\n"
+                         "\"3\",\"1/15/2027\",\"121.00\",\"1,331.00\"\r\n");
 }
 
 // The regional variables as given, the others empty, which counts as unset.
@@ -415,9 +416,9 @@ std::vector<std::string> regionalEnvironment(const std::vector<std::string>& giv
 TEST(PecunorCalcRunTest, FormsFollowTheRegionalVariablesNeverTheLanguageList)
 {
     // A book value rising from 1000 to 2331 in a year: a negative amount and a positive one.
-    const std::vector<std::string> request = {"--method", "6",        "--v1",   "1000",       "--v2",
-                                              "2331",     "--v3",     "1",      "--today",    "2024-01-15",
-                                              "--format", "csv",      "--language", "en"};
+    const std::vector<std::string> request = {"--method", "6",    "--v1",       "1000",    "--v2",
+                                              "2331",     "--v3", "1",          "--today", "2024-01-15",
+                                              "--format", "csv",  "--language", "en"};
     const char* const cForms = R"("1","1/15/2025","-1,331.00","2,331.00")";
     const struct {
         std::vector<std::string> environment;
@@ -429,9 +430,11 @@ TEST(PecunorCalcRunTest, FormsFollowTheRegionalVariablesNeverTheLanguageList)
         {{"LANG=de_DE.UTF-8", "LANGUAGE=en"}, R"("1","15.01.2025","-1.331,00 €","2.331,00 €")", "de_DE"},
         {{"LANG=en_US.UTF-8", "LANGUAGE=de"}, R"("1","1/15/2025","-$1,331.00","$2,331.00")", "en_US"},
         {{"LANG=en_US.UTF-8", "LC_MONETARY=de_CH.UTF-8", "LC_NUMERIC=de_DE.UTF-8", "LC_TIME=de_DE.UTF-8"},
-         R"("1","15.01.2025","CHF-1.331,00","CHF 2.331,00")", nullptr},
+         R"("1","15.01.2025","CHF-1.331,00","CHF 2.331,00")",
+         nullptr},
         {{"LC_ALL=en_US.UTF-8", "LC_MONETARY=de_CH.UTF-8", "LC_TIME=de_DE.UTF-8"},
-         R"("1","1/15/2025","-$1,331.00","$2,331.00")", nullptr},
+         R"("1","1/15/2025","-$1,331.00","$2,331.00")",
+         nullptr},
         {{"LANG=C.UTF-8"}, cForms, "C"},
         {{"LANG=C.UTF-8", "LANGUAGE=en"}, cForms, "C"},
         {{"LANG=C.UTF-8", "LANGUAGE=de"}, cForms, "C"},
@@ -468,9 +471,12 @@ TEST(PecunorCalcRunTest, DatesRowsFromTheLocalDateByDefault)
 
 TEST(PecunorCalcRunTest, GermanAlignedOutputKeepsUmlautsAndCountsCharacters)
 {
-    const ProgramRun run = runCalc({"--language", "de", "--method", "Endwert mit Raten", "--start", "15.01.2024",
-                                    "--periods", "3", "--timing", "1", "--v1", "1000", "--v2", "6", "--v3", "100",
-                                    "--v4", "3", "--today", "2024-01-15", "--locale", "de_DE"});
+    const ProgramRun run = runCalc({"--language", "de",         "--method",  "Endwert mit Raten",
+                                    "--start",    "15.01.2024", "--periods", "3",
+                                    "--timing",   "1",          "--v1",      "1000",
+                                    "--v2",       "6",          "--v3",      "100",
+                                    "--v4",       "3",          "--today",   "2024-01-15",
+                                    "--locale",   "de_DE"});
     EXPECT_EQ(linesOf(run.out, "\r\n"), (std::vector<std::string>{
                                             "",
                                             "                  Methode : Endwert mit Raten",
@@ -530,11 +536,21 @@ TEST(PecunorCalcRunTest, GermanMessagesOnAGermanDesktopOrByOption)
         std::string firstErrorLine;
         std::string outStart;
     } cases[] = {
-        {{"--v2", "10", "--v3", "5", "--language", "de"}, {},
-         "pecunor-calc: keine Tabelle aus diesen Eingaben: --v1 (Barwert) muss über 0 liegen", "\r\n"},
-        {{"--v1", "1000", "--v2", "1000", "--v3", "5000", "--format", "csv"}, {"LC_ALL=de_DE.UTF-8"}, "Gleitkommaüberlauf", "\"#\",\"Datum\",\"Zinsen/Jahr\",\"Kontostand\"\r\n"},
-        {{"--periods", "Monate", "--language", "de_AT"}, {}, "pecunor-calc: --periods: „Monate“ ist keine der Zahlen 0-5", ""},
-        {{"--language", "xx"}, {}, "pecunor-calc: --language: 'xx' is not a language of the program (" + languages + ")",
+        {{"--v2", "10", "--v3", "5", "--language", "de"},
+         {},
+         "pecunor-calc: keine Tabelle aus diesen Eingaben: --v1 (Barwert) muss über 0 liegen",
+         "\r\n"},
+        {{"--v1", "1000", "--v2", "1000", "--v3", "5000", "--format", "csv"},
+         {"LC_ALL=de_DE.UTF-8"},
+         "Gleitkommaüberlauf",
+         "\"#\",\"Datum\",\"Zinsen/Jahr\",\"Kontostand\"\r\n"},
+        {{"--periods", "Monate", "--language", "de_AT"},
+         {},
+         "pecunor-calc: --periods: „Monate“ ist keine der Zahlen 0-5",
+         ""},
+        {{"--language", "xx"},
+         {},
+         "pecunor-calc: --language: 'xx' is not a language of the program (" + languages + ")",
          ""},
         {{"--help"}, {"LANG=en_US.UTF-8", "LANGUAGE=de"}, "", "Aufruf: pecunor-calc [--method N|\"METHODENNAME\"]"},
     };
@@ -559,7 +575,7 @@ TEST(PecunorCalcRunTest, LongestScheduleStaysWithinTwentyMegabytes)
         GTEST_SKIP() << "the sanitizers' shadow memory outweighs the program";
     const std::string workbook = testing::TempDir() + "longest.xlsx";
     for (const std::string format : {"json", "aligned", "csv", "numbers", "xlsx"}) {
-        std::vector<std::string> arguments = {"--method", "4",    "--v1", "1000000", "--v2",     "1",    "--v3",
+        std::vector<std::string> arguments = {"--method", "4",    "--v1", "1000000",  "--v2",  "1",        "--v3",
                                               "250",      "--v4", "9999", "--locale", "de_DE", "--format", format};
         if (format == "xlsx")
             arguments.insert(arguments.end(), {"--output", workbook});

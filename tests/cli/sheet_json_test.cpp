@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "sheet_json.h"
+#include "cli/sheet_json.h"
 
 namespace pecunor::cli {
 namespace {
@@ -30,7 +30,10 @@ TEST(JsonStringTest, EscapesQuotesBackslashesAndControlCharacters)
         {"euro passes", "1.331,00 \u20AC", "\"1.331,00 \u20AC\""},
         {"narrow no-break space passes", "1\u202F234", "\"1\u202F234\""},
         {"four-byte character passes", "\U0001F4B0", "\"\U0001F4B0\""},
-        {"stray byte", "a\xff" "b", R"("a\ufffdb")"},
+        {"stray byte",
+         "a\xff"
+         "b",
+         R"("a\ufffdb")"},
         {"cut sequence", "\xe2\x82", R"("\ufffd\ufffd")"},
     };
     for (const auto& c : cases)

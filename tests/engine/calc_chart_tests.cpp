@@ -11,7 +11,7 @@ struct CleaningCase {
     std::string firstTotal;  // the first accumulated total at 10 %
 };
 
-class EntryCleaning : public ::testing::TestWithParam<CleaningCase> {};
+class EntryCleaning : public ::testing::TestWithParam<CleaningCase> { };
 
 TEST_P(EntryCleaning, KeepsOnlyDigitsAndTheDecimalSeparator)
 {
@@ -65,10 +65,11 @@ TEST(PeriodCount, MoreThanTheFieldHoldsIsIncorrectInput)
 TEST(PeriodCount, LargestTablesHaveTheirExtraRows)
 {
     EXPECT_EQ(calculate({CalcMethod::PresentValue, {"1000", "10", "9999"}}).rowCount(), 10001);
-    EXPECT_EQ(calculate({CalcMethod::FutureValueInvestment, {"1000", "1", "9999"}, PeriodUnit::Days,
-                         PaymentTiming::StartOfPeriod})
-                  .rowCount(),
-              10001);
+    EXPECT_EQ(
+        calculate(
+            {CalcMethod::FutureValueInvestment, {"1000", "1", "9999"}, PeriodUnit::Days, PaymentTiming::StartOfPeriod})
+            .rowCount(),
+        10001);
 }
 
 TEST(InterestConversion, FollowsTheDaysOfBothUnits)
@@ -78,11 +79,10 @@ TEST(InterestConversion, FollowsTheDaysOfBothUnits)
         PeriodUnit per;
         const char* rate;
     };
-    for (const Case& c : {Case{PeriodUnit::HalfYears, PeriodUnit::Years, "6.00%"},
-                          Case{PeriodUnit::Quarters, PeriodUnit::Years, "2.96%"},
-                          Case{PeriodUnit::Weeks, PeriodUnit::Years, "0.23%"},
-                          Case{PeriodUnit::Years, PeriodUnit::Months, "146.00%"},
-                          Case{PeriodUnit::Days, PeriodUnit::Days, "12.00%"}}) {
+    for (const Case& c :
+         {Case{PeriodUnit::HalfYears, PeriodUnit::Years, "6.00%"},
+          Case{PeriodUnit::Quarters, PeriodUnit::Years, "2.96%"}, Case{PeriodUnit::Weeks, PeriodUnit::Years, "0.23%"},
+          Case{PeriodUnit::Years, PeriodUnit::Months, "146.00%"}, Case{PeriodUnit::Days, PeriodUnit::Days, "12.00%"}}) {
         Inputs in{CalcMethod::FutureValue, {"1000", "12", "1"}, c.unit};
         in.interestPer = c.per;
         const std::string values = calculate(in).summaryValues();
@@ -131,8 +131,11 @@ TEST(Memory, KeepsTheRequestInItsMethodsSlotOnly)
 {
     const DayNumber today = date(2026, 12, 7);
     MethodInputMemory memory(today);
-    Inputs in{CalcMethod::PresentLoanPayment, {"-1,000", "7", "x", "12"}, PeriodUnit::Months,
-              PaymentTiming::EndOfPeriod, PeriodUnit::Quarters};
+    Inputs in{CalcMethod::PresentLoanPayment,
+              {"-1,000", "7", "x", "12"},
+              PeriodUnit::Months,
+              PaymentTiming::EndOfPeriod,
+              PeriodUnit::Quarters};
     in.start = "3/1/27";
     calcChart(requestOf(in), today, plainRegional(), memory);
     const MethodInput& kept = memory.slot(CalcMethod::PresentLoanPayment);
@@ -148,7 +151,8 @@ TEST(Memory, InvalidRequestsAreRememberedToo)
 {
     const DayNumber today = date(2026, 12, 7);
     MethodInputMemory memory(today);
-    const ResultSheet sheet = calcChart(requestOf({CalcMethod::BondYield, {"", "abc"}}), today, plainRegional(), memory);
+    const ResultSheet sheet =
+        calcChart(requestOf({CalcMethod::BondYield, {"", "abc"}}), today, plainRegional(), memory);
     EXPECT_FALSE(sheet.valid());
     EXPECT_EQ(memory.slot(CalcMethod::BondYield).valueTexts[1], "abc");
 }
@@ -249,8 +253,16 @@ TEST(ArithmeticFault, BackwardScheduleFaultsBeforeAnyRow)
 TEST(BadInput, NeverBreaksTheRecomputation)
 {
     const std::vector<std::string> texts = {
-        std::string(10000, '7'),  std::string(10000, '.'), "\x01\x02\x7f", "\xff\xfe\xc3", "١٢٣",
-        "1e99999",                "0.0.0.0",               "",             "  ",           "\t\n9",
+        std::string(10000, '7'),
+        std::string(10000, '.'),
+        "\x01\x02\x7f",
+        "\xff\xfe\xc3",
+        "١٢٣",
+        "1e99999",
+        "0.0.0.0",
+        "",
+        "  ",
+        "\t\n9",
     };
     for (int method = 0; method < methodCount; ++method)
         for (const std::string& text : texts) {

@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "engine/number_format.h"
 #include "engine_test_support.h"
-#include "number_format.h"
 
 namespace pecunor::test {
 namespace {
@@ -60,7 +60,7 @@ struct AmountCase {
     std::string expected;
 };
 
-class AmountFormatRoom : public ::testing::TestWithParam<AmountCase> {};
+class AmountFormatRoom : public ::testing::TestWithParam<AmountCase> { };
 
 TEST_P(AmountFormatRoom, WritesTheTextWithinMaxLength)
 {
@@ -75,21 +75,20 @@ TEST_P(AmountFormatRoom, WritesTheTextWithinMaxLength)
 
 INSTANTIATE_TEST_SUITE_P(
     Amounts, AmountFormatRoom,
-    ::testing::Values(
-        AmountCase{"MultiByteNegative", arabicStyle, -1234567890123.45L,
-                   "(1\u202F234\u202F567\u202F890\u202F123\u066B45 \u0631.\u0633)"},
-        AmountCase{"MultiBytePositive", arabicStyle, 1234567890123.45L,
-                   "1\u202F234\u202F567\u202F890\u202F123\u066B45 \u0631.\u0633"},
-        AmountCase{"MultiByteExponentForm", arabicStyle, -1.23456789012345678e4931L,
-                   "(1\u066B23456789012346E+4931 \u0631.\u0633)"},
-        AmountCase{"LongTextsNegative", longTexts, -987654321098.765L,
-                   "(<symbol> 987<thousands>654<thousands>321<thousands>098<decimal>765)"},
-        AmountCase{"LongTextsExponentForm", longTexts, -2.5e300L, "(<symbol> 2<decimal>5E+300)"},
-        AmountCase{"LongTextsExponentWithoutFraction", longTexts, 1e18L, "<symbol> 1E+18"},
-        AmountCase{"LongTextsSmallestUnit", longTexts, 0.0005L, "<symbol> 0<decimal>001"},
-        AmountCase{"LongTextsNegativeRoundsToZero", longTexts, -0.0004L, "<symbol> 0<decimal>000"},
-        AmountCase{"NineDecimals", longTextsNineDecimals, -1234567.5L,
-                   "(<symbol> 1<thousands>234<thousands>567<decimal>500000000)"}),
+    ::testing::Values(AmountCase{"MultiByteNegative", arabicStyle, -1234567890123.45L,
+                                 "(1\u202F234\u202F567\u202F890\u202F123\u066B45 \u0631.\u0633)"},
+                      AmountCase{"MultiBytePositive", arabicStyle, 1234567890123.45L,
+                                 "1\u202F234\u202F567\u202F890\u202F123\u066B45 \u0631.\u0633"},
+                      AmountCase{"MultiByteExponentForm", arabicStyle, -1.23456789012345678e4931L,
+                                 "(1\u066B23456789012346E+4931 \u0631.\u0633)"},
+                      AmountCase{"LongTextsNegative", longTexts, -987654321098.765L,
+                                 "(<symbol> 987<thousands>654<thousands>321<thousands>098<decimal>765)"},
+                      AmountCase{"LongTextsExponentForm", longTexts, -2.5e300L, "(<symbol> 2<decimal>5E+300)"},
+                      AmountCase{"LongTextsExponentWithoutFraction", longTexts, 1e18L, "<symbol> 1E+18"},
+                      AmountCase{"LongTextsSmallestUnit", longTexts, 0.0005L, "<symbol> 0<decimal>001"},
+                      AmountCase{"LongTextsNegativeRoundsToZero", longTexts, -0.0004L, "<symbol> 0<decimal>000"},
+                      AmountCase{"NineDecimals", longTextsNineDecimals, -1234567.5L,
+                                 "(<symbol> 1<thousands>234<thousands>567<decimal>500000000)"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(AmountFormat, NumberFormatKeepsTheLeadingMinusWithLongSeparators)
@@ -122,7 +121,7 @@ struct DateCase {
     std::string expected;
 };
 
-class DateFormatRoom : public ::testing::TestWithParam<DateCase> {};
+class DateFormatRoom : public ::testing::TestWithParam<DateCase> { };
 
 TEST_P(DateFormatRoom, WritesTheDateWithinMaxLength)
 {
@@ -152,7 +151,7 @@ struct CivilStepCase {
     CivilDate to;
 };
 
-class CivilAddPeriods : public ::testing::TestWithParam<CivilStepCase> {};
+class CivilAddPeriods : public ::testing::TestWithParam<CivilStepCase> { };
 
 TEST_P(CivilAddPeriods, AgreesWithTheDayNumberSteps)
 {
@@ -240,10 +239,9 @@ TEST(ScheduleCells, LongSeparatorsOutgrowTheFirstRoom)
     ASSERT_TRUE(sheet.valid());
     const std::string trillion = "<symbol> 1<thousands>000<thousands>000<thousands>000<thousands>000<decimal>000";
     EXPECT_EQ(column(sheet, 2), Texts(4, trillion));
-    EXPECT_EQ(column(sheet, 3),
-              (Texts{"<symbol> 3<thousands>000<thousands>000<thousands>000<thousands>000<decimal>000",
-                     "<symbol> 2<thousands>000<thousands>000<thousands>000<thousands>000<decimal>000", trillion,
-                     "<symbol> 0<decimal>000"}));
+    EXPECT_EQ(column(sheet, 3), (Texts{"<symbol> 3<thousands>000<thousands>000<thousands>000<thousands>000<decimal>000",
+                                       "<symbol> 2<thousands>000<thousands>000<thousands>000<thousands>000<decimal>000",
+                                       trillion, "<symbol> 0<decimal>000"}));
     EXPECT_EQ(column(sheet, 0), (Texts{"1", "2", "3", "4"}));
     EXPECT_EQ(column(sheet, 1), (Texts{"1/15/2027", "1/15/2028", "1/15/2029", "1/15/2030"}));
 }
@@ -281,8 +279,8 @@ TEST(SheetFigures, EveryFigureWritesBackToItsText)
             CalcRequest request = requestOf(in);
             request.withFigures = true;
             const ResultSheet sheet = calcChart(request, today, regional, memory, englishCatalog());
-            SCOPED_TRACE(std::string(englishCatalog().methodNames[static_cast<std::size_t>(indexOf(in.method))]) +
-                         " " + regional.currencySymbol);
+            SCOPED_TRACE(std::string(englishCatalog().methodNames[static_cast<std::size_t>(indexOf(in.method))]) + " " +
+                         regional.currencySymbol);
             ASSERT_TRUE(sheet.valid());
             int figures = 0;
             for (int row = sheet.fixedRows(); row < sheet.rowCount(); ++row)
@@ -291,9 +289,7 @@ TEST(SheetFigures, EveryFigureWritesBackToItsText)
                     const std::string text(sheet.cell(column, row));
                     switch (figure.kind) {
                     case FigureKind::Money: EXPECT_EQ(formatMoney(figure.value, regional), text); break;
-                    case FigureKind::Date:
-                        EXPECT_EQ(dates.format(static_cast<DayNumber>(figure.value)), text);
-                        break;
+                    case FigureKind::Date: EXPECT_EQ(dates.format(static_cast<DayNumber>(figure.value)), text); break;
                     case FigureKind::RowNumber: EXPECT_EQ(std::to_string(static_cast<int>(figure.value)), text); break;
                     default: EXPECT_TRUE(text.empty() || sheet.kind() == SheetKind::Ratio) << text;
                     }

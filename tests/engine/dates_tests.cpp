@@ -40,7 +40,7 @@ struct StepCase {
     CivilDate to;
 };
 
-class AddPeriods : public ::testing::TestWithParam<StepCase> {};
+class AddPeriods : public ::testing::TestWithParam<StepCase> { };
 
 TEST_P(AddPeriods, KeepsTheDayWhereTheMonthHasIt)
 {
@@ -95,7 +95,7 @@ struct ReadCase {
     std::optional<CivilDate> expected;
 };
 
-class ReadDate : public ::testing::TestWithParam<ReadCase> {};
+class ReadDate : public ::testing::TestWithParam<ReadCase> { };
 
 TEST_P(ReadDate, FollowsTheShortDateOrder)
 {
@@ -152,7 +152,7 @@ struct EditableCase {
     const char* expected;
 };
 
-class EditableDateText : public ::testing::TestWithParam<EditableCase> {};
+class EditableDateText : public ::testing::TestWithParam<EditableCase> { };
 
 // Whatever the box shows must read back as the stored day.
 TEST_P(EditableDateText, ReadsBackAsTheSameDay)

@@ -16,8 +16,8 @@ TEST(StraightLine, SpreadsCostLessSalvageEvenly)
     ASSERT_TRUE(sheet.valid());
     EXPECT_EQ(headerRow(sheet), (Texts{"#", "Date", "Depreciation/Year", "Book Value"}));
     EXPECT_EQ(column(sheet, 2), Texts(8, "1,125.00"));
-    EXPECT_EQ(column(sheet, 3), (Texts{"8,875.00", "7,750.00", "6,625.00", "5,500.00", "4,375.00", "3,250.00",
-                                       "2,125.00", "1,000.00"}));
+    EXPECT_EQ(column(sheet, 3),
+              (Texts{"8,875.00", "7,750.00", "6,625.00", "5,500.00", "4,375.00", "3,250.00", "2,125.00", "1,000.00"}));
     EXPECT_EQ(column(sheet, 1).front(), "1/15/2027");
     EXPECT_EQ(sheet.summaryLabels(), "Remaining Book Value : \nTotal Depreciation : ");
     EXPECT_EQ(sheet.summaryValues(), "1,000.00\n9,000.00");
@@ -42,23 +42,21 @@ TEST(StraightLine, SalvageAboveCostRaisesTheBookValue)
 TEST(SumOfYears, DepreciatesMostInTheFirstYears)
 {
     const ResultSheet sheet = calculate(depreciation(CalcMethod::SumOfYearsDepreciation, {"10000", "1000", "8"}));
-    EXPECT_EQ(column(sheet, 2), (Texts{"2,000.00", "1,750.00", "1,500.00", "1,250.00", "1,000.00", "750.00",
-                                       "500.00", "250.00"}));
-    EXPECT_EQ(column(sheet, 3), (Texts{"8,000.00", "6,250.00", "4,750.00", "3,500.00", "2,500.00", "1,750.00",
-                                       "1,250.00", "1,000.00"}));
-    EXPECT_EQ(sheet.summaryLabels(),
-              "Remaining Book Value : \nTotal Depreciation : \nAverage Depreciation / Year : ");
+    EXPECT_EQ(column(sheet, 2),
+              (Texts{"2,000.00", "1,750.00", "1,500.00", "1,250.00", "1,000.00", "750.00", "500.00", "250.00"}));
+    EXPECT_EQ(column(sheet, 3),
+              (Texts{"8,000.00", "6,250.00", "4,750.00", "3,500.00", "2,500.00", "1,750.00", "1,250.00", "1,000.00"}));
+    EXPECT_EQ(sheet.summaryLabels(), "Remaining Book Value : \nTotal Depreciation : \nAverage Depreciation / Year : ");
     EXPECT_EQ(sheet.summaryValues(), "1,000.00\n9,000.00\n1,125.00");
 }
 
 TEST(DoubleDeclining, NeverSwitchesToStraightLine)
 {
-    const ResultSheet sheet =
-        calculate(depreciation(CalcMethod::DoubleDecliningDepreciation, {"10000", "1000", "8"}));
-    EXPECT_EQ(column(sheet, 2), (Texts{"2,500.00", "1,875.00", "1,406.25", "1,054.69", "791.02", "593.26",
-                                       "444.95", "333.71"}));
-    EXPECT_EQ(column(sheet, 3), (Texts{"7,500.00", "5,625.00", "4,218.75", "3,164.06", "2,373.05", "1,779.79",
-                                       "1,334.84", "1,001.13"}));
+    const ResultSheet sheet = calculate(depreciation(CalcMethod::DoubleDecliningDepreciation, {"10000", "1000", "8"}));
+    EXPECT_EQ(column(sheet, 2),
+              (Texts{"2,500.00", "1,875.00", "1,406.25", "1,054.69", "791.02", "593.26", "444.95", "333.71"}));
+    EXPECT_EQ(column(sheet, 3),
+              (Texts{"7,500.00", "5,625.00", "4,218.75", "3,164.06", "2,373.05", "1,779.79", "1,334.84", "1,001.13"}));
     EXPECT_EQ(sheet.summaryValues(), "1,001.13\n8,998.87\n1,124.86");
 }
 
@@ -127,7 +125,7 @@ struct RatioCase {
     Texts values;
 };
 
-class RatioMethods : public ::testing::TestWithParam<RatioCase> {};
+class RatioMethods : public ::testing::TestWithParam<RatioCase> { };
 
 TEST_P(RatioMethods, ShowLabelsValuesAndSelectTheQuotient)
 {
@@ -146,20 +144,38 @@ TEST_P(RatioMethods, ShowLabelsValuesAndSelectTheQuotient)
     EXPECT_EQ(sheet.summaryValues(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Quotients, RatioMethods,
-    ::testing::Values(
-        RatioCase{"BondYield", CalcMethod::BondYield, "8", "100", {"Coupon Rate", "Price", "Yield"},
-                  {"$8.00", "$100.00", "$0.08"}},
-        RatioCase{"BondPrice", CalcMethod::BondPrice, "8", "0.1", {"Coupon Rate", "Yield", "Price"},
-                  {"$8.00", "$0.10", "$80.00"}},
-        RatioCase{"PriceEarnings", CalcMethod::PriceEarnings, "50", "2.5",
-                  {"Closing Price", "Earnings per Share", "Price/Earnings Ratio"}, {"$50.00", "$2.50", "$20.00"}},
-        RatioCase{"EarningsPerShare", CalcMethod::EarningsPerShare, "50", "20",
-                  {"Closing Price", "Price/Earnings Ratio", "Earnings/Share"}, {"$50.00", "$20.00", "$2.50"}},
-        RatioCase{"PercentSignDropped", CalcMethod::BondYield, "8%", "100", {"Coupon Rate", "Price", "Yield"},
-                  {"$8.00", "$100.00", "$0.08"}}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Quotients, RatioMethods,
+                         ::testing::Values(RatioCase{"BondYield",
+                                                     CalcMethod::BondYield,
+                                                     "8",
+                                                     "100",
+                                                     {"Coupon Rate", "Price", "Yield"},
+                                                     {"$8.00", "$100.00", "$0.08"}},
+                                           RatioCase{"BondPrice",
+                                                     CalcMethod::BondPrice,
+                                                     "8",
+                                                     "0.1",
+                                                     {"Coupon Rate", "Yield", "Price"},
+                                                     {"$8.00", "$0.10", "$80.00"}},
+                                           RatioCase{"PriceEarnings",
+                                                     CalcMethod::PriceEarnings,
+                                                     "50",
+                                                     "2.5",
+                                                     {"Closing Price", "Earnings per Share", "Price/Earnings Ratio"},
+                                                     {"$50.00", "$2.50", "$20.00"}},
+                                           RatioCase{"EarningsPerShare",
+                                                     CalcMethod::EarningsPerShare,
+                                                     "50",
+                                                     "20",
+                                                     {"Closing Price", "Price/Earnings Ratio", "Earnings/Share"},
+                                                     {"$50.00", "$20.00", "$2.50"}},
+                                           RatioCase{"PercentSignDropped",
+                                                     CalcMethod::BondYield,
+                                                     "8%",
+                                                     "100",
+                                                     {"Coupon Rate", "Price", "Yield"},
+                                                     {"$8.00", "$100.00", "$0.08"}}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(RatioMethods, ZeroOrEmptySecondEntryIsInvalidWithoutSummary)
 {
@@ -181,7 +197,7 @@ struct ComputedHalfCase {
 
 void PrintTo(const ComputedHalfCase& c, std::ostream* out) { *out << c.name; }
 
-class ComputedHalves : public ::testing::TestWithParam<ComputedHalfCase> {};
+class ComputedHalves : public ::testing::TestWithParam<ComputedHalfCase> { };
 
 // A half that exact arithmetic on the typed inputs gives rounds away from
 // zero, though the binary computation lands some ulps beside it; so does a
@@ -198,33 +214,57 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ComputedHalves,
     ::testing::Values(
         // 10000.10 - 2500.025
-        ComputedHalfCase{"StraightLineBookValue", {CalcMethod::StraightLineDepreciation, {"10000.10", "0", "4"}}, 3, 1,
-                         "7,500.08"},
-        ComputedHalfCase{"StraightLineDepreciation", {CalcMethod::StraightLineDepreciation, {"10000.10", "0", "4"}}, 2,
-                         1, "2,500.03"},
+        ComputedHalfCase{
+            "StraightLineBookValue", {CalcMethod::StraightLineDepreciation, {"10000.10", "0", "4"}}, 3, 1, "7,500.08"},
+        ComputedHalfCase{"StraightLineDepreciation",
+                         {CalcMethod::StraightLineDepreciation, {"10000.10", "0", "4"}},
+                         2,
+                         1,
+                         "2,500.03"},
         // 12345.67 - 3 * 3086.415
-        ComputedHalfCase{"StraightLineWithSalvage", {CalcMethod::StraightLineDepreciation, {"12345.67", "0.01", "4"}},
-                         3, 3, "3,086.43"},
+        ComputedHalfCase{"StraightLineWithSalvage",
+                         {CalcMethod::StraightLineDepreciation, {"12345.67", "0.01", "4"}},
+                         3,
+                         3,
+                         "3,086.43"},
         // 69295.635 - 2 * 23087.045
         ComputedHalfCase{"StraightLineInWeeks",
-                         {CalcMethod::StraightLineDepreciation, {"69295.635", "34.5", "3"}, PeriodUnit::Weeks}, 3, 2,
+                         {CalcMethod::StraightLineDepreciation, {"69295.635", "34.5", "3"}, PeriodUnit::Weeks},
+                         3,
+                         2,
                          "23,121.55"},
         // 41.40 - (41.40 - 0.016) * 1827 / 1176 after 42 of 48 quarters, from a small cost.
         ComputedHalfCase{"SumOfYearsBookValue",
-                         {CalcMethod::SumOfYearsDepreciation, {"41.40", "0.016", "48"}, PeriodUnit::Quarters,
-                          PaymentTiming::EndOfPeriod, PeriodUnit::HalfYears},
-                         3, 42, "0.76"},
+                         {CalcMethod::SumOfYearsDepreciation,
+                          {"41.40", "0.016", "48"},
+                          PeriodUnit::Quarters,
+                          PaymentTiming::EndOfPeriod,
+                          PeriodUnit::HalfYears},
+                         3,
+                         42,
+                         "0.76"},
         // The present value grown back over 24 weeks to the typed 0.975.
         ComputedHalfCase{"PresentValueGrownBack",
-                         {CalcMethod::PresentValue, {"0.975", "1.244", "24"}, PeriodUnit::Quarters,
-                          PaymentTiming::EndOfPeriod, PeriodUnit::Weeks},
-                         3, 25, "0.98"},
+                         {CalcMethod::PresentValue,
+                          {"0.975", "1.244", "24"},
+                          PeriodUnit::Quarters,
+                          PaymentTiming::EndOfPeriod,
+                          PeriodUnit::Weeks},
+                         3,
+                         25,
+                         "0.98"},
         // The interest converges to the payment, -31818.155: after a few rows
         // it differs from it by far less than an ulp.
         ComputedHalfCase{"AnnuityInterestWithinAnUlpOfTheHalf",
-                         {CalcMethod::PresentValueAnnuity, {"364307.84", "983126", "31818.155", "7549"},
-                          PeriodUnit::Weeks, PaymentTiming::StartOfPeriod, PeriodUnit::Months, "2/29/1996"},
-                         3, 3, "-31,818.16"}),
+                         {CalcMethod::PresentValueAnnuity,
+                          {"364307.84", "983126", "31818.155", "7549"},
+                          PeriodUnit::Weeks,
+                          PaymentTiming::StartOfPeriod,
+                          PeriodUnit::Months,
+                          "2/29/1996"},
+                         3,
+                         3,
+                         "-31,818.16"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

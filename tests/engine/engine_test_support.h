@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "calc_chart.h"
+#include "engine/calc_chart.h"
 
 namespace pecunor::test {
 

@@ -43,9 +43,8 @@ TEST(FutureValue, YearlyRateWithMonthlyPeriodsIsAProportionOfDays)
 
 TEST(FutureValueAnnuity, PaymentsAtTheEndEarnFromTheNextPeriod)
 {
-    const ResultSheet sheet =
-        calculate({CalcMethod::FutureValueAnnuity, {"1000", "10", "100", "3"}, PeriodUnit::Years,
-                   PaymentTiming::EndOfPeriod});
+    const ResultSheet sheet = calculate(
+        {CalcMethod::FutureValueAnnuity, {"1000", "10", "100", "3"}, PeriodUnit::Years, PaymentTiming::EndOfPeriod});
     ASSERT_TRUE(sheet.valid());
     EXPECT_EQ(headerRow(sheet), (Texts{"#", "Date", "Payment/Year", "Interest/Year", "Accumulated Total"}));
     EXPECT_EQ(column(sheet, 2), (Texts{"100.00", "100.00", "100.00"}));
@@ -58,9 +57,8 @@ TEST(FutureValueAnnuity, PaymentsAtTheEndEarnFromTheNextPeriod)
 
 TEST(FutureValueAnnuity, PaymentsAtTheStartEarnWithinTheirPeriod)
 {
-    const ResultSheet sheet =
-        calculate({CalcMethod::FutureValueAnnuity, {"1000", "10", "100", "3"}, PeriodUnit::Years,
-                   PaymentTiming::StartOfPeriod});
+    const ResultSheet sheet = calculate(
+        {CalcMethod::FutureValueAnnuity, {"1000", "10", "100", "3"}, PeriodUnit::Years, PaymentTiming::StartOfPeriod});
     EXPECT_EQ(column(sheet, 3), (Texts{"110.00", "131.00", "154.10"}));
     EXPECT_EQ(column(sheet, 4), (Texts{"1,210.00", "1,441.00", "1,695.10"}));
     // Rows are dated at the end of each period whatever the timing.
@@ -78,8 +76,8 @@ TEST(FutureValueAnnuity, ZeroPrincipalWithAPaymentIsEnough)
 
 TEST(FutureValueInvestment, PaymentsAtTheEndReachTheTarget)
 {
-    const ResultSheet sheet = calculate({CalcMethod::FutureValueInvestment, {"1000", "10", "3"}, PeriodUnit::Years,
-                                         PaymentTiming::EndOfPeriod});
+    const ResultSheet sheet = calculate(
+        {CalcMethod::FutureValueInvestment, {"1000", "10", "3"}, PeriodUnit::Years, PaymentTiming::EndOfPeriod});
     ASSERT_TRUE(sheet.valid());
     EXPECT_EQ(column(sheet, 2), (Texts{"302.11", "302.11", "302.11"}));
     EXPECT_EQ(column(sheet, 3), (Texts{"0.00", "30.21", "63.44"}));
@@ -90,8 +88,8 @@ TEST(FutureValueInvestment, PaymentsAtTheEndReachTheTarget)
 
 TEST(FutureValueInvestment, PaymentsAtTheStartAddAClosingRow)
 {
-    const ResultSheet sheet = calculate({CalcMethod::FutureValueInvestment, {"1000", "10", "3"}, PeriodUnit::Years,
-                                         PaymentTiming::StartOfPeriod});
+    const ResultSheet sheet = calculate(
+        {CalcMethod::FutureValueInvestment, {"1000", "10", "3"}, PeriodUnit::Years, PaymentTiming::StartOfPeriod});
     ASSERT_TRUE(sheet.valid());
     ASSERT_EQ(sheet.rowCount(), 5);
     EXPECT_EQ(column(sheet, 2), (Texts{"215.47", "215.47", "215.47", "215.47"}));
@@ -126,8 +124,8 @@ TEST(PresentValue, DiscountsThenGrowsBackToTheTarget)
 
 TEST(PresentValueAnnuity, RunsBackwardFromTheTargetAtTheEnd)
 {
-    const ResultSheet sheet = calculate({CalcMethod::PresentValueAnnuity, {"1000", "10", "100", "3"},
-                                         PeriodUnit::Years, PaymentTiming::EndOfPeriod});
+    const ResultSheet sheet = calculate(
+        {CalcMethod::PresentValueAnnuity, {"1000", "10", "100", "3"}, PeriodUnit::Years, PaymentTiming::EndOfPeriod});
     ASSERT_TRUE(sheet.valid());
     EXPECT_EQ(column(sheet, 2), (Texts{"", "100.00", "100.00", "100.00"}));
     EXPECT_EQ(column(sheet, 3), (Texts{"", "50.26", "65.29", "81.82"}));
@@ -137,8 +135,8 @@ TEST(PresentValueAnnuity, RunsBackwardFromTheTargetAtTheEnd)
 
 TEST(PresentValueAnnuity, PaymentsAtTheStart)
 {
-    const ResultSheet sheet = calculate({CalcMethod::PresentValueAnnuity, {"1000", "10", "100", "3"},
-                                         PeriodUnit::Years, PaymentTiming::StartOfPeriod});
+    const ResultSheet sheet = calculate(
+        {CalcMethod::PresentValueAnnuity, {"1000", "10", "100", "3"}, PeriodUnit::Years, PaymentTiming::StartOfPeriod});
     EXPECT_EQ(column(sheet, 3), (Texts{"", "57.78", "73.55", "90.91"}));
     EXPECT_EQ(column(sheet, 4), (Texts{"477.76", "635.54", "809.09", "1,000.00"}));
     EXPECT_EQ(sheet.summaryValues(), "477.76\n300.00\n222.24\n74.08\n10.00%");
@@ -159,8 +157,11 @@ TEST(LoanPayment, LevelPaymentAmortisesTheLoan)
 
 TEST(LoanPayment, RemainingTotalNeverShowsMinusZero)
 {
-    const ResultSheet sheet = calculate({CalcMethod::PresentLoanPayment, {"250000", "6.5", "10000", "360"},
-                                         PeriodUnit::Months, PaymentTiming::EndOfPeriod, PeriodUnit::Months});
+    const ResultSheet sheet = calculate({CalcMethod::PresentLoanPayment,
+                                         {"250000", "6.5", "10000", "360"},
+                                         PeriodUnit::Months,
+                                         PaymentTiming::EndOfPeriod,
+                                         PeriodUnit::Months});
     ASSERT_TRUE(sheet.valid());
     EXPECT_EQ(column(sheet, 4).back(), "0.00");
 }
@@ -183,7 +184,7 @@ struct ZeroRateCase {
     bool valid;
 };
 
-class ZeroRate : public ::testing::TestWithParam<ZeroRateCase> {};
+class ZeroRate : public ::testing::TestWithParam<ZeroRateCase> { };
 
 TEST_P(ZeroRate, IsAcceptedOnlyWhereNothingDividesByIt)
 {

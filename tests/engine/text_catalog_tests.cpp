@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "text_catalog.h"
+#include "engine/text_catalog.h"
 
 namespace pecunor::test {
 namespace {
@@ -31,8 +31,7 @@ TEST(TranslatedCatalog, HoldsEveryEnglishTextAsTheTranslationGivesIt)
     const TranslatedCatalog translated(
         [&contexts](std::string_view context, std::string_view english, std::string_view disambiguation) {
             contexts.emplace_back(context);
-            return "<" + std::string(english) + (disambiguation.empty() ? "" : "|") + std::string(disambiguation) +
-                   ">";
+            return "<" + std::string(english) + (disambiguation.empty() ? "" : "|") + std::string(disambiguation) + ">";
         });
     const std::vector<Entry> english = entriesOf(englishCatalog());
     const std::vector<Entry> result = entriesOf(translated.texts());

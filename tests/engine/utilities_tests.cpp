@@ -2,10 +2,10 @@
 
 #include <stdexcept>
 
+#include "engine/number_format.h"
+#include "engine/power.h"
+#include "engine/text_utils.h"
 #include "engine_test_support.h"
-#include "number_format.h"
-#include "power.h"
-#include "text_utils.h"
 
 namespace pecunor::test {
 namespace {
@@ -25,7 +25,10 @@ TEST(KeepChars, TreatsMultiByteSeparatorsAsOneCharacter)
     EXPECT_EQ(keepChars("1\u202f234,5", "0123456789,"), "1234,5");
     EXPECT_EQ(keepChars("1\u202f234", "0123456789" + narrowBlank), "1\u202f234");
     // A lone byte of the separator's sequence is not the separator.
-    EXPECT_EQ(keepChars("1\xe2" "2", "0123456789" + narrowBlank), "12");
+    EXPECT_EQ(keepChars("1\xe2"
+                        "2",
+                        "0123456789" + narrowBlank),
+              "12");
 }
 
 TEST(ExtractField, ReadsFieldsBetweenDelimiters)
@@ -65,9 +68,9 @@ struct AmountCase {
 TEST(TextToAmount, RepairsWhatItCan)
 {
     const RegionalSettings us = usRegional();
-    for (const AmountCase& c : {AmountCase{".5", 0.5L}, AmountCase{"5.", 5.0L}, AmountCase{"1.2.3", 0.0L},
-                                AmountCase{"", 0.0L}, AmountCase{"12", 12.0L}, AmountCase{"0012.250", 12.25L},
-                                AmountCase{"abc", 0.0L}})
+    for (const AmountCase& c :
+         {AmountCase{".5", 0.5L}, AmountCase{"5.", 5.0L}, AmountCase{"1.2.3", 0.0L}, AmountCase{"", 0.0L},
+          AmountCase{"12", 12.0L}, AmountCase{"0012.250", 12.25L}, AmountCase{"abc", 0.0L}})
         EXPECT_EQ(textToAmount(c.text, false, us), c.expected) << c.text;
     EXPECT_THROW(textToAmount("1.2.3", true, us), std::runtime_error);
     try {
@@ -116,7 +119,7 @@ struct MoneyCase {
     std::string expected;
 };
 
-class MoneyFormat : public ::testing::TestWithParam<MoneyCase> {};
+class MoneyFormat : public ::testing::TestWithParam<MoneyCase> { };
 
 TEST_P(MoneyFormat, PlacesSymbolAndSign)
 {
@@ -130,15 +133,15 @@ INSTANTIATE_TEST_SUITE_P(
     Patterns, MoneyFormat,
     ::testing::Values(MoneyCase{"Before", 0, 0, 1234.5L, "$1,234.50"}, MoneyCase{"After", 1, 0, 1234.5L, "1,234.50$"},
                       MoneyCase{"BeforeBlank", 2, 0, 1234.5L, "$ 1,234.50"},
-                      MoneyCase{"AfterBlank", 3, 0, 1234.5L, "1,234.50 $"},
-                      MoneyCase{"Neg0", 0, 0, -1.1L, "($1.10)"}, MoneyCase{"Neg1", 0, 1, -1.1L, "-$1.10"},
-                      MoneyCase{"Neg2", 0, 2, -1.1L, "$-1.10"}, MoneyCase{"Neg3", 0, 3, -1.1L, "$1.10-"},
-                      MoneyCase{"Neg4", 0, 4, -1.1L, "(1.10$)"}, MoneyCase{"Neg5", 0, 5, -1.1L, "-1.10$"},
-                      MoneyCase{"Neg6", 0, 6, -1.1L, "1.10-$"}, MoneyCase{"Neg7", 0, 7, -1.1L, "1.10$-"},
-                      MoneyCase{"Neg8", 0, 8, -1.1L, "-1.10 $"}, MoneyCase{"Neg9", 0, 9, -1.1L, "-$ 1.10"},
-                      MoneyCase{"Neg10", 0, 10, -1.1L, "1.10 $-"}, MoneyCase{"Neg11", 0, 11, -1.1L, "$ 1.10-"},
-                      MoneyCase{"Neg12", 0, 12, -1.1L, "$ -1.10"}, MoneyCase{"Neg13", 0, 13, -1.1L, "1.10- $"},
-                      MoneyCase{"Neg14", 0, 14, -1.1L, "($ 1.10)"}, MoneyCase{"Neg15", 0, 15, -1.1L, "(1.10 $)"},
+                      MoneyCase{"AfterBlank", 3, 0, 1234.5L, "1,234.50 $"}, MoneyCase{"Neg0", 0, 0, -1.1L, "($1.10)"},
+                      MoneyCase{"Neg1", 0, 1, -1.1L, "-$1.10"}, MoneyCase{"Neg2", 0, 2, -1.1L, "$-1.10"},
+                      MoneyCase{"Neg3", 0, 3, -1.1L, "$1.10-"}, MoneyCase{"Neg4", 0, 4, -1.1L, "(1.10$)"},
+                      MoneyCase{"Neg5", 0, 5, -1.1L, "-1.10$"}, MoneyCase{"Neg6", 0, 6, -1.1L, "1.10-$"},
+                      MoneyCase{"Neg7", 0, 7, -1.1L, "1.10$-"}, MoneyCase{"Neg8", 0, 8, -1.1L, "-1.10 $"},
+                      MoneyCase{"Neg9", 0, 9, -1.1L, "-$ 1.10"}, MoneyCase{"Neg10", 0, 10, -1.1L, "1.10 $-"},
+                      MoneyCase{"Neg11", 0, 11, -1.1L, "$ 1.10-"}, MoneyCase{"Neg12", 0, 12, -1.1L, "$ -1.10"},
+                      MoneyCase{"Neg13", 0, 13, -1.1L, "1.10- $"}, MoneyCase{"Neg14", 0, 14, -1.1L, "($ 1.10)"},
+                      MoneyCase{"Neg15", 0, 15, -1.1L, "(1.10 $)"},
                       MoneyCase{"PatternOutOfRange", 0, 99, -1.1L, "($1.10)"},
                       MoneyCase{"NegativeRoundsToZero", 0, 0, -0.004L, "$0.00"},
                       MoneyCase{"HalfAwayFromZero", 0, 1, 0.125L, "$0.13"},
@@ -163,7 +166,7 @@ struct NearHalfCase {
     std::string number;  // as the number format shows it; money puts "$" after any minus
 };
 
-class RoundingNearHalves : public ::testing::TestWithParam<NearHalfCase> {};
+class RoundingNearHalves : public ::testing::TestWithParam<NearHalfCase> { };
 
 // However large, an amount in fixed form rounds to its nearest cent; only an
 // exact half, or what a typed half reads as, goes away from zero.
@@ -198,8 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
         NearHalfCase{"HundredQuadrillionBelowAHalf", 100000000000000000.1171875L, "100,000,000,000,000,000.12"},
         NearHalfCase{"HundredQuadrillionAboveAHalf", 100000000000000000.1328125L, "100,000,000,000,000,000.13"},
         NearHalfCase{"HundredQuadrillionExactHalf", 100000000000000000.125L, "100,000,000,000,000,000.13"},
-        NearHalfCase{"NegativeHundredQuadrillionExactHalf", -100000000000000000.625L,
-                     "-100,000,000,000,000,000.63"}),
+        NearHalfCase{"NegativeHundredQuadrillionExactHalf", -100000000000000000.625L, "-100,000,000,000,000,000.63"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(MoneyFormat, CurrencyDecimalsAndSeparators)

@@ -10,7 +10,7 @@ class PlasmaShell : public QObject {
     Q_CLASSINFO("D-Bus Interface", "org.kde.PlasmaShell")
 
 public:
-    explicit PlasmaShell(QString recordFile) : recordFile_(std::move(recordFile)) {}
+    explicit PlasmaShell(QString recordFile) : recordFile_(std::move(recordFile)) { }
 
 public Q_SLOTS:
     QString evaluateScript(const QString& script)

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "../engine/engine_test_support.h"
-#include "frm_calc.h"
+#include "mainwindow/frm_calc.h"
 
 namespace pecunor::test {
 

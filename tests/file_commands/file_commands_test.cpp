@@ -4,24 +4,23 @@
 
 #include <sys/stat.h>
 
-#include "file_command_window.h"
 #include "../support/file_limits.h"
-#include "wallpaper.h"
+#include "file_command_window.h"
+#include "platform/wallpaper.h"
 
 namespace pecunor::test {
 namespace {
 
 using platform::WallpaperStyle;
 
-class FileCommandsTest : public FileCommandWindow {};
+class FileCommandsTest : public FileCommandWindow { };
 
-constexpr const char* futureValueInputs =
-    "\r\n"
-    "                   Method : Future Value\r\n"
-    "               Start Date : 1/15/24\r\n"
-    "              Periods are : Years\r\n"
-    "            Present Value :            1000\r\n"
-    "                 Interest :              10\r\n";
+constexpr const char* futureValueInputs = "\r\n"
+                                          "                   Method : Future Value\r\n"
+                                          "               Start Date : 1/15/24\r\n"
+                                          "              Periods are : Years\r\n"
+                                          "            Present Value :            1000\r\n"
+                                          "                 Interest :              10\r\n";
 
 struct TextCase {
     const char* name;
@@ -35,20 +34,27 @@ struct TextCase {
 TEST_F(FileCommandsTest, TextFileHoldsWhatTheWindowShows)
 {
     const std::vector<TextCase> cases{
-        {"future value, two rows hidden, aligned", CalcMethod::FutureValue, {"1000", "10", "3"}, false, 1,
-         std::string(futureValueInputs) +
-             "          Number of Years :               3\r\n"
-             "\r\n"
-             "             Future Value :       $1,331.00\r\n"
-             "           Total Interest :         $331.00\r\n"
-             "  Average Interest / Year :         $110.33\r\n"
-             "        % Interest / Year :          10.00%\r\n"
-             "\r\n\r\n\r\n"
-             "  #       Date  Interest/Year  Accumulated Total\r\n"
-             "  1  1/15/2025        $100.00          $1,100.00\r\n"
-             "  2  1/15/2026        $110.00          $1,210.00\r\n"
-             "  3  1/15/2027        $121.00          $1,331.00\r\n"},
-        {"bond yield without summary, aligned", CalcMethod::BondYield, {"80", "950"}, false, 1,
+        {"future value, two rows hidden, aligned",
+         CalcMethod::FutureValue,
+         {"1000", "10", "3"},
+         false,
+         1,
+         std::string(futureValueInputs) + "          Number of Years :               3\r\n"
+                                          "\r\n"
+                                          "             Future Value :       $1,331.00\r\n"
+                                          "           Total Interest :         $331.00\r\n"
+                                          "  Average Interest / Year :         $110.33\r\n"
+                                          "        % Interest / Year :          10.00%\r\n"
+                                          "\r\n\r\n\r\n"
+                                          "  #       Date  Interest/Year  Accumulated Total\r\n"
+                                          "  1  1/15/2025        $100.00          $1,100.00\r\n"
+                                          "  2  1/15/2026        $110.00          $1,210.00\r\n"
+                                          "  3  1/15/2027        $121.00          $1,331.00\r\n"},
+        {"bond yield without summary, aligned",
+         CalcMethod::BondYield,
+         {"80", "950"},
+         false,
+         1,
          "\r\n"
          "                   Method : Bond Yield\r\n"
          "              Coupon Rate :              80\r\n"
@@ -57,9 +63,17 @@ TEST_F(FileCommandsTest, TextFileHoldsWhatTheWindowShows)
          "  Coupon Rate   $80.00\r\n"
          "        Price  $950.00\r\n"
          "        Yield    $0.08\r\n"},
-        {"bond yield, comma delimited", CalcMethod::BondYield, {"80", "950"}, false, 2,
+        {"bond yield, comma delimited",
+         CalcMethod::BondYield,
+         {"80", "950"},
+         false,
+         2,
          "\"Coupon Rate\",\"$80.00\"\r\n\"Price\",\"$950.00\"\r\n\"Yield\",\"$0.08\"\r\n"},
-        {"error line: the inputs alone", CalcMethod::FutureValue, {"1000", "10", "3"}, true, 1,
+        {"error line: the inputs alone",
+         CalcMethod::FutureValue,
+         {"1000", "10", "3"},
+         true,
+         1,
          std::string(futureValueInputs) + "          Number of Years :                \r\n\r\n"},
         {"error line: an empty comma-delimited file", CalcMethod::FutureValue, {"1000", "10", "3"}, true, 2, ""},
     };
@@ -117,8 +131,14 @@ TEST_F(FileCommandsTest, SaveDialogIsPreparedAndCancelChangesNothing)
          QStringLiteral("TXT"), textNames},
         {"text, comma delimited last", true, 2, QStringLiteral("Save Ostrel Pecunor 97 Chart"), textFilters, 1,
          QStringLiteral("TXT"), textNames},
-        {"bitmap, all files last", false, 2, QStringLiteral("Save Ostrel Pecunor 97 Bitmap"), bitmapFilters, 0,
-         QStringLiteral("BMP"), {QStringLiteral("c.bmp"), QStringLiteral("D.BMP")}},
+        {"bitmap, all files last",
+         false,
+         2,
+         QStringLiteral("Save Ostrel Pecunor 97 Bitmap"),
+         bitmapFilters,
+         0,
+         QStringLiteral("BMP"),
+         {QStringLiteral("c.bmp"), QStringLiteral("D.BMP")}},
     };
     const QString folder = scratch.filePath(QStringLiteral("saved here"));
     QDir().mkpath(folder);
@@ -215,7 +235,8 @@ TEST_F(FileCommandsTest, FailedTextWriteIsReportedWithItsReasonAndTheCursorBack)
         EXPECT_EQ(errors[0].toStdString(),
                   ("An error occurred writing to file\n" + path +
                    "\nPlease check if there is enough diskspace or that this file is not in use by another "
-                   "application.\n" + c.reason)
+                   "application.\n" +
+                   c.reason)
                       .toStdString());
         EXPECT_FALSE(cursorOverriddenAtError[0]);
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -264,13 +285,13 @@ TEST_F(FileCommandsTest, FailedSaveOverAFileKeepsTheOldFile)
 
 struct RefusalCase {
     const char* name;
-    const char* chosen;  // in the scratch folder
+    const char* chosen;   // in the scratch folder
     const char* refusal;  // a part of the message; empty: accepted
 };
 
 void PrintTo(const RefusalCase& c, std::ostream* out) { *out << c.name; }
 
-class SaveDialogRefusal : public FileCommandWindow, public ::testing::WithParamInterface<RefusalCase> {};
+class SaveDialogRefusal : public FileCommandWindow, public ::testing::WithParamInterface<RefusalCase> { };
 
 // The dialog itself refuses what cannot be written, says why and stays open
 // for another choice; nothing is written.
@@ -287,7 +308,10 @@ TEST_P(SaveDialogRefusal, BeforeAnythingIsWritten)
     SaveFileDialog dialog;
     QStringList refusals;
     dialog.refuse = [&refusals](QWidget*, const QString& message) { refusals.append(message); };
-    prepareSaveDialog(dialog, {QStringLiteral("Save"), {QStringLiteral("Text (*.txt)")}, 1, QStringLiteral("txt"),
+    prepareSaveDialog(dialog, {QStringLiteral("Save"),
+                               {QStringLiteral("Text (*.txt)")},
+                               1,
+                               QStringLiteral("txt"),
                                scratch.filePath(QStringLiteral("result.txt"))});
     dialog.open();
     dialog.selectFile(scratch.filePath(QString::fromUtf8(GetParam().chosen)));
@@ -308,14 +332,14 @@ TEST_P(SaveDialogRefusal, BeforeAnythingIsWritten)
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, SaveDialogRefusal,
-    ::testing::Values(RefusalCase{"NewFile", "result.txt", ""},
-                      RefusalCase{"MissingFolder", "no such folder/result.txt", "does not exist"},
-                      RefusalCase{"ReadOnlyFile", "read-only.txt", "is read-only"},
-                      RefusalCase{"ReadOnlyFolder", "locked/result.txt", "cannot be written to"},
-                      RefusalCase{"Pipe", "pipe.txt", "pipe.txt is not a file but a folder, a named pipe"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Names, SaveDialogRefusal,
+                         ::testing::Values(RefusalCase{"NewFile", "result.txt", ""},
+                                           RefusalCase{"MissingFolder", "no such folder/result.txt", "does not exist"},
+                                           RefusalCase{"ReadOnlyFile", "read-only.txt", "is read-only"},
+                                           RefusalCase{"ReadOnlyFolder", "locked/result.txt", "cannot be written to"},
+                                           RefusalCase{"Pipe", "pipe.txt",
+                                                       "pipe.txt is not a file but a folder, a named pipe"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct BitmapHeader {
     QByteArray magic;
@@ -327,8 +351,11 @@ struct BitmapHeader {
 BitmapHeader headerOf(const QByteArray& bytes)
 {
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
-    return {bytes.left(2), qFromLittleEndian<quint32>(data + 2), qFromLittleEndian<quint32>(data + 18),
-            qFromLittleEndian<quint32>(data + 22), qFromLittleEndian<quint16>(data + 28),
+    return {bytes.left(2),
+            qFromLittleEndian<quint32>(data + 2),
+            qFromLittleEndian<quint32>(data + 18),
+            qFromLittleEndian<quint32>(data + 22),
+            qFromLittleEndian<quint16>(data + 28),
             qFromLittleEndian<quint32>(data + 30)};
 }
 
@@ -377,12 +404,30 @@ TEST_F(FileCommandsTest, WallpaperCommands)
 {
     const QString file = programFolder + QStringLiteral("Pecnor.bmp");
     const std::vector<WallpaperCase> cases{
-        {"tiled then centred", {WallpaperStyle::Tiled, WallpaperStyle::Centered}, true, true,
-         {WallpaperStyle::Tiled, WallpaperStyle::Centered}, 0, {}, true},
-        {"refused by the desktop", {WallpaperStyle::Centered}, true, false, {WallpaperStyle::Centered}, 1,
-         {QStringLiteral("Could not set desktop wallpaper!")}, false},
-        {"read-only program folder", {WallpaperStyle::Tiled}, false, true, {}, 0,
-         {QStringLiteral("Cannot create file ") + file + QStringLiteral("\nPermission denied")}, false},
+        {"tiled then centred",
+         {WallpaperStyle::Tiled, WallpaperStyle::Centered},
+         true,
+         true,
+         {WallpaperStyle::Tiled, WallpaperStyle::Centered},
+         0,
+         {},
+         true},
+        {"refused by the desktop",
+         {WallpaperStyle::Centered},
+         true,
+         false,
+         {WallpaperStyle::Centered},
+         1,
+         {QStringLiteral("Could not set desktop wallpaper!")},
+         false},
+        {"read-only program folder",
+         {WallpaperStyle::Tiled},
+         false,
+         true,
+         {},
+         0,
+         {QStringLiteral("Cannot create file ") + file + QStringLiteral("\nPermission denied")},
+         false},
     };
     TfrmCalc& w = open();
     for (const WallpaperCase& c : cases) {

@@ -8,7 +8,7 @@
 #include <QUrl>
 
 #include "file_command_window.h"
-#include "wallpaper.h"
+#include "platform/wallpaper.h"
 
 namespace pecunor::test {
 namespace {
@@ -46,9 +46,9 @@ protected:
     }
     static QString xfconf(const QString& property, const QStringList& more = {})
     {
-        return output(QStringLiteral("xfconf-query"),
-                      QStringList{QStringLiteral("-c"), QStringLiteral("xfce4-desktop"), QStringLiteral("-p"), property} +
-                          more);
+        return output(
+            QStringLiteral("xfconf-query"),
+            QStringList{QStringLiteral("-c"), QStringLiteral("xfce4-desktop"), QStringLiteral("-p"), property} + more);
     }
 };
 
@@ -88,12 +88,10 @@ TEST_F(WallpaperDesktopTest, XfceSetsEveryBackdropOrEachMonitorsFirst)
     EXPECT_EQ(xfconf(ownMonitor + QStringLiteral("image-style")), QStringLiteral("2"));
 
     const QString other = QStringLiteral("/backdrop/screen0/monitorHDMI-1/workspace1/");
-    xfconf(other + QStringLiteral("last-image"),
-           {QStringLiteral("-n"), QStringLiteral("-t"), QStringLiteral("string"), QStringLiteral("-s"),
-            QStringLiteral("/usr/share/old.png")});
-    xfconf(other + QStringLiteral("image-style"),
-           {QStringLiteral("-n"), QStringLiteral("-t"), QStringLiteral("int"), QStringLiteral("-s"),
-            QStringLiteral("5")});
+    xfconf(other + QStringLiteral("last-image"), {QStringLiteral("-n"), QStringLiteral("-t"), QStringLiteral("string"),
+                                                  QStringLiteral("-s"), QStringLiteral("/usr/share/old.png")});
+    xfconf(other + QStringLiteral("image-style"), {QStringLiteral("-n"), QStringLiteral("-t"), QStringLiteral("int"),
+                                                   QStringLiteral("-s"), QStringLiteral("5")});
     setWallpaper(platform::WallpaperStyle::Centered);
     for (const QString& backdrop : {ownMonitor, other}) {
         SCOPED_TRACE(backdrop.toStdString());
@@ -116,16 +114,19 @@ TEST_F(WallpaperDesktopTest, PlasmaReceivesOneScriptPerCommand)
     QProcess shell;
     shell.start(QStringLiteral(FAKE_PLASMA_SHELL), {record});
     QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return bus->isServiceRegistered(QStringLiteral("org.kde.PlasmaShell")).value(); }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return bus->isServiceRegistered(QStringLiteral("org.kde.PlasmaShell")).value(); }));
     errors.clear();
     setWallpaper(platform::WallpaperStyle::Tiled);
     setWallpaper(platform::WallpaperStyle::Centered);
     shell.kill();
     shell.waitForFinished();
 
-    const QStringList scripts = QString::fromUtf8(fileBytes(record)).split(QStringLiteral("\n----\n"), Qt::SkipEmptyParts);
+    const QStringList scripts =
+        QString::fromUtf8(fileBytes(record)).split(QStringLiteral("\n----\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(scripts.size(), 2);
-    const QString image = QStringLiteral("d.writeConfig(\"Image\", \"%1\");").arg(QUrl::fromLocalFile(wallpaperFile()).toString(QUrl::FullyEncoded));
+    const QString image = QStringLiteral("d.writeConfig(\"Image\", \"%1\");")
+                              .arg(QUrl::fromLocalFile(wallpaperFile()).toString(QUrl::FullyEncoded));
     for (const auto& [script, fillMode] : {std::pair{scripts[0], 3}, std::pair{scripts[1], 6}}) {
         EXPECT_TRUE(script.contains(QStringLiteral("d.wallpaperPlugin = \"org.kde.image\";"))) << script.toStdString();
         EXPECT_TRUE(script.contains(image)) << script.toStdString();

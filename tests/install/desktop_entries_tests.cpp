@@ -15,11 +15,11 @@
 #include <gio/gdesktopappinfo.h>
 #pragma pop_macro("signals")
 
-#include "desktop_entries.h"
 #include "desktop_entry_reader.h"
-#include "install_steps.h"
 #include "install_test_support.h"
-#include "ui_language.h"
+#include "platform/ui_language.h"
+#include "setup/desktop_entries.h"
+#include "setup/install_steps.h"
 
 namespace pecunor {
 namespace {
@@ -29,17 +29,8 @@ using testing::fileBytes;
 // Folder names a desktop must not take apart: every character the quoting
 // rules reserve, and a percent sign that looks like a field code.
 const QStringList hostileFolders{
-    "Ostrel Pecunor 97",
-    "double\"quote",
-    "single'quote",
-    "dollar$HOME",
-    "percent%f%%",
-    "back\\slash",
-    "back`tick`",
-    "semi;colon&amp|pipe",
-    "<angle>(paren)*?#~",
-    "tab\there",
-    " leading blank",
+    "Ostrel Pecunor 97", "double\"quote",       "single'quote",       "dollar$HOME", "percent%f%%",    "back\\slash",
+    "back`tick`",        "semi;colon&amp|pipe", "<angle>(paren)*?#~", "tab\there",   " leading blank",
 };
 
 // A script at that path writes its own path and arguments into a file
@@ -113,7 +104,8 @@ TEST(DesktopEntry, TheUninstallEntryStartsTheInstalledProgramWithUninstall)
     const QStringList command = uninstallCommand(installFolder, installedProgramName("OPECU97.EXE"));
     EXPECT_EQ(command, QStringList({home.path("my $ files/Ostrel Pecunor 97/OPecu97.exe"), "Uninstall"}));
     const QString entry = uninstallEntryPath(home.dataHome() + "/applications");
-    ASSERT_TRUE(writeDesktopEntry(entry, {.name = "Uninstall Ostrel Pecunor 97", .command = command, .workingFolder = "", .icon = ""}));
+    ASSERT_TRUE(writeDesktopEntry(
+        entry, {.name = "Uninstall Ostrel Pecunor 97", .command = command, .workingFolder = "", .icon = ""}));
     EXPECT_EQ(entry, home.dataHome() + "/applications/Ostrel Pecunor 97 Uninstall.desktop");
     EXPECT_EQ(testing::desktopFileErrors(entry), "");
     EXPECT_EQ(testing::desktopEntryValue(fileBytes(entry), "Exec"),
@@ -177,8 +169,8 @@ TEST(DesktopEntry, TheProgramIconGoesIntoEachSizeOfTheTheme)
     const QString theme = home.dataHome() + "/icons/hicolor";
     ASSERT_TRUE(installProgramIcons(theme).empty());
     const QStringList files = programIconFiles(theme);
-    EXPECT_EQ(files, QStringList({theme + "/48x48/apps/ostrel-pecunor-97.png",
-                                  theme + "/256x256/apps/ostrel-pecunor-97.png"}));
+    EXPECT_EQ(files, QStringList(
+                         {theme + "/48x48/apps/ostrel-pecunor-97.png", theme + "/256x256/apps/ostrel-pecunor-97.png"}));
     for (int i = 0; i < files.size(); ++i) {
         const QImage icon(files[i]);
         EXPECT_EQ(icon.size(), i == 0 ? QSize(48, 48) : QSize(256, 256));

@@ -15,13 +15,13 @@
 #include <optional>
 
 #include "../support/file_limits.h"
-#include "about_window.h"
 #include "desktop_entry_reader.h"
-#include "folder_tree.h"
-#include "frm_install.h"
 #include "install_test_support.h"
-#include "setup_utilities.h"
-#include "url_opener.h"
+#include "mainwindow/about_window.h"
+#include "mainwindow/url_opener.h"
+#include "product/setup_utilities.h"
+#include "setup/folder_tree.h"
+#include "setup/frm_install.h"
 
 namespace pecunor {
 namespace {
@@ -40,7 +40,10 @@ protected:
             return true;
         };
     }
-    ~Wizard() override { urlOpener() = [](const QUrl&) { return false; }; }
+    ~Wizard() override
+    {
+        urlOpener() = [](const QUrl&) { return false; };
+    }
 
     // The wizard over a distribution folder that lacks the given files.
     TfrmInstall& open(const QStringList& leaveOut = {}, int ageInDays = 0)
@@ -48,8 +51,8 @@ protected:
         const QString program = testing::makeDistFolder(home.path(QStringLiteral("dist")), leaveOut);
         QFile file(program);
         EXPECT_TRUE(file.open(QIODevice::ReadWrite));
-        EXPECT_TRUE(file.setFileTime(QDateTime(today.addDays(-ageInDays), QTime(12, 0)),
-                                     QFileDevice::FileModificationTime));
+        EXPECT_TRUE(
+            file.setFileTime(QDateTime(today.addDays(-ageInDays), QTime(12, 0)), QFileDevice::FileModificationTime));
         file.close();
         services = testing::testServices(messages, program);
         services.today = [] { return today; };
@@ -225,11 +228,10 @@ TEST_F(Wizard, ADefaultInstallCopiesTheFilesAndWritesEveryEntry)
     EXPECT_EQ(waits, std::vector<double>{3});
     for (const char* name : {"OPecu97.exe", "Setup.exe", "OPecu97.hlp", "Readme.txt"})
         EXPECT_EQ(fileBytes(home.installFolder() + "/" + name), QByteArray(name));
-    const QStringList entries{".config/autostart/" + product + ".desktop",
-                              ".local/share/applications/" + product + " Uninstall.desktop",
-                              ".local/share/applications/" + product + "/" + product + " Help.desktop",
-                              ".local/share/applications/" + product + "/" + product + ".desktop",
-                              "Desktop/" + product + ".desktop"};
+    const QStringList entries{
+        ".config/autostart/" + product + ".desktop", ".local/share/applications/" + product + " Uninstall.desktop",
+        ".local/share/applications/" + product + "/" + product + " Help.desktop",
+        ".local/share/applications/" + product + "/" + product + ".desktop", "Desktop/" + product + ".desktop"};
     EXPECT_EQ(desktopEntries(), entries);
     const QByteArray packaged = fileBytes(PACKAGE_DESKTOP_ENTRY);
     for (const QString& entry : entries) {
@@ -367,7 +369,7 @@ struct Unwritten {
     const char* advice;
 };
 
-class WizardUnwritten : public Wizard, public ::testing::WithParamInterface<Unwritten> {};
+class WizardUnwritten : public Wizard, public ::testing::WithParamInterface<Unwritten> { };
 
 TEST_P(WizardUnwritten, NamesEachFileWithItsReasonAndLeavesNoneCutShort)
 {

@@ -106,7 +106,8 @@ protected:
     {
         // Qt would otherwise put its runtime folder into the temporary folder.
         QDir().mkpath(home.path("run"));
-        QFile::setPermissions(home.path("run"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(home.path("run"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", home.path("run").toUtf8());
         QDir().mkpath(home.path("Desktop"));
         QDir().mkpath(dist);
@@ -200,8 +201,10 @@ protected:
     QString uninstallEntry() const { return home.dataHome() + "/applications/" + product + " Uninstall.desktop"; }
     QStringList entries() const
     {
-        return {home.dataHome() + "/applications/" + product, uninstallEntry(),
-                home.configHome() + "/autostart/" + product + ".desktop", home.path("Desktop/" + product + ".desktop"),
+        return {home.dataHome() + "/applications/" + product,
+                uninstallEntry(),
+                home.configHome() + "/autostart/" + product + ".desktop",
+                home.path("Desktop/" + product + ".desktop"),
                 home.dataHome() + "/icons/hicolor/48x48/apps/ostrel-pecunor-97.png",
                 home.dataHome() + "/icons/hicolor/256x256/apps/ostrel-pecunor-97.png",
                 home.configHome() + "/Brackwell/Pecunor 97.conf"};

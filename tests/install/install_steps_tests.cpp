@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "install_steps.h"
+#include "setup/install_steps.h"
 
 namespace pecunor {
 namespace {
@@ -21,16 +21,17 @@ TEST(InstallSteps, EveryShippedFileGoesIntoTheInstallFolderInOrder)
 {
     const QStringList paths = destinationPaths("/opt/" + product, {"/p/", "/w/", "/s/"});
     const QString folder = "/opt/" + product + "/";
-    EXPECT_EQ(paths, QStringList({folder + "OPecu97.exe", folder + "Setup.exe", folder + "OPecu97.hlp",
-                                  folder + "OPecu97.cnt", folder + "VendInfo.diz", folder + "File_Id.diz",
-                                  folder + "Readme.txt"}));
+    EXPECT_EQ(paths,
+              QStringList({folder + "OPecu97.exe", folder + "Setup.exe", folder + "OPecu97.hlp", folder + "OPecu97.cnt",
+                           folder + "VendInfo.diz", folder + "File_Id.diz", folder + "Readme.txt"}));
 }
 
 TEST(InstallSteps, TheInstalledProgramIsTheShippedNameOfTheRunningOne)
 {
-    for (const auto& [running, installed] : std::vector<std::pair<QString, QString>>{
-             {"OPecu97.exe", "OPecu97.exe"}, {"OPECU97.EXE", "OPecu97.exe"}, {"setup.exe", "Setup.exe"},
-             {"OPecu97", "OPecu97.exe"}})
+    for (const auto& [running, installed] : std::vector<std::pair<QString, QString>>{{"OPecu97.exe", "OPecu97.exe"},
+                                                                                     {"OPECU97.EXE", "OPecu97.exe"},
+                                                                                     {"setup.exe", "Setup.exe"},
+                                                                                     {"OPecu97", "OPecu97.exe"}})
         EXPECT_EQ(installedProgramName(running), installed) << running.toStdString();
 }
 
@@ -48,10 +49,14 @@ TEST(InstallSteps, ShortcutsFollowTheChoiceAndTheFoldersTheDesktopHas)
         QStringList files;
     };
     for (const Case& c : {
-             Case{"all", {}, all,
+             Case{"all",
+                  {},
+                  all,
                   {group + product + ".desktop", group + product + " Help.desktop",
                    "/c/autostart/" + product + ".desktop", "/h/Desktop/" + product + ".desktop"}},
-             Case{"no desktop folder", {}, {all.programs, all.startup, ""},
+             Case{"no desktop folder",
+                  {},
+                  {all.programs, all.startup, ""},
                   {group + product + ".desktop", group + product + " Help.desktop",
                    "/c/autostart/" + product + ".desktop"}},
              Case{"desktop only", {false, true, false}, all, {"/h/Desktop/" + product + ".desktop"}},

@@ -3,7 +3,7 @@
 #include <QDirIterator>
 #include <QFile>
 
-#include "product_constants.h"
+#include "product/product_constants.h"
 
 namespace pecunor::testing {
 

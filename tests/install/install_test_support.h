@@ -7,11 +7,11 @@
 #include <QTemporaryDir>
 
 #include <deque>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <vector>
 
-#include "setup_services.h"
+#include "setup/setup_services.h"
 
 // Readable failure messages for Qt's strings.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

@@ -2,19 +2,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 #include "../support/file_limits.h"
-#include "cleanup_program.h"
-#include "frm_install.h"
 #include "install_test_support.h"
-#include "uninstall.h"
-#include "url_opener.h"
+#include "mainwindow/url_opener.h"
+#include "setup/cleanup_program.h"
+#include "setup/frm_install.h"
+#include "setup/uninstall.h"
 
 namespace pecunor {
 namespace {
@@ -25,7 +25,10 @@ const QString product = QStringLiteral("Ostrel Pecunor 97");
 const QString uninstalledText = product + " has been uninstalled.";
 
 // The question, naming the folder it empties.
-QString questionFor(const QString& folder) { return "Are you sure you want to uninstall " + product + "?\n\n" + folder; }
+QString questionFor(const QString& folder)
+{
+    return "Are you sure you want to uninstall " + product + "?\n\n" + folder;
+}
 
 void writeFile(const QString& path, const QByteArray& bytes = "x")
 {
@@ -185,9 +188,11 @@ TEST_F(Uninstall, EntriesInAReadOnlyMenuFolderAreListedAsLeftBehind)
     }
     QFile::setPermissions(applications, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     ASSERT_EQ(messages.texts.size(), 2);
-    EXPECT_EQ(messages.texts[1], "The uninstallation of " + product + " is incomplete.\n\nThese files could not be "
-                                 "removed; please delete them yourself:\n\nPermission denied:\n" + applications +
-                                     "/" + product + " Uninstall.desktop\n" + applications + "/" + product);
+    EXPECT_EQ(messages.texts[1], "The uninstallation of " + product +
+                                     " is incomplete.\n\nThese files could not be "
+                                     "removed; please delete them yourself:\n\nPermission denied:\n" +
+                                     applications + "/" + product + " Uninstall.desktop\n" + applications + "/" +
+                                     product);
     EXPECT_TRUE(QFileInfo::exists(applications + "/" + product + " Uninstall.desktop"));
     EXPECT_FALSE(QFileInfo::exists(home.installFolder() + "/Setup.exe")) << "the rest is removed";
 }
@@ -208,10 +213,10 @@ TEST_F(Uninstall, ACleanUpProgramThatCannotBeWrittenOrStartedIsReportedAndThePro
         messages.answers = {QMessageBox::Yes};
         EXPECT_EQ(uninstall(services), UninstallOutcome::Ended);
         ASSERT_EQ(messages.texts.size(), 2);
-        EXPECT_TRUE(messages.texts[1].startsWith("The uninstallation of " + product + " is incomplete. " +
-                                                 (writable ? "Its clean-up program\n\n" + home.path("tmp/bkUninstall.exe") +
-                                                                 "\n\ncould not be started.\n\n"
-                                                           : "Cannot write " + home.path("tmp/bkUninstall.exe"))))
+        EXPECT_TRUE(messages.texts[1].startsWith(
+            "The uninstallation of " + product + " is incomplete. " +
+            (writable ? "Its clean-up program\n\n" + home.path("tmp/bkUninstall.exe") + "\n\ncould not be started.\n\n"
+                      : "Cannot write " + home.path("tmp/bkUninstall.exe"))))
             << messages.texts[1].toStdString();
         EXPECT_TRUE(messages.texts[1].endsWith(home.installFolder() + "/OPecu97.exe\n\nand its folder yourself."));
         EXPECT_TRUE(QFileInfo::exists(home.installFolder() + "/OPecu97.exe"));
@@ -261,7 +266,8 @@ TEST(UninstallNoexec, ACleanUpProgramThatCannotRunLeavesTheProgramAndSaysSo)
     EXPECT_EQ(messages.texts[1], "The uninstallation of " + product + " is incomplete. Its clean-up program\n\n" +
                                      home.path("tmp/bkUninstall.exe") +
                                      "\n\ncould not be started: programs may not run from its folder.\n\n"
-                                     "Please delete the file\n\n" + program + "\n\nand its folder yourself.");
+                                     "Please delete the file\n\n" +
+                                     program + "\n\nand its folder yourself.");
     EXPECT_TRUE(QFileInfo(home.path("tmp/bkUninstall.exe")).isFile());
     EXPECT_TRUE(QFileInfo::exists(program));
     QProcess::execute("umount", {home.tempFolder()});

@@ -10,17 +10,14 @@
 #include <stdexcept>
 #include <vector>
 
-#include "about_window.h"
-#include "product_constants.h"
-#include "url_opener.h"
+#include "mainwindow/about_window.h"
+#include "mainwindow/url_opener.h"
+#include "product/product_constants.h"
 
 namespace pecunor {
 namespace {
 
-QString constant(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString constant(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 TfrmAbout* openAboutWindow()
 {
@@ -43,8 +40,8 @@ protected:
         savedOpener = urlOpener();
         urlOpener() = [this](const QUrl& url) {
             openedUrls.push_back(url);
-            cursorWhileOpening = QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape()
-                                                                   : Qt::ArrowCursor;
+            cursorWhileOpening =
+                QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : Qt::ArrowCursor;
             return true;
         };
         about = new TfrmAbout;
@@ -128,7 +125,8 @@ TEST_F(AboutWindowTest, ContactRowsLineUpAtCaptionEndAndValueStart)
 
 TEST_F(AboutWindowTest, ShowsCopyrightAndContactsFromTheProductConstants)
 {
-    EXPECT_EQ(label("lblCopyRight")->text(), QString::fromUtf8("Ostrel Pecunor 97\nVersion 1.02\nCopyright © 1997 Brackwell"));
+    EXPECT_EQ(label("lblCopyRight")->text(),
+              QString::fromUtf8("Ostrel Pecunor 97\nVersion 1.02\nCopyright © 1997 Brackwell"));
     EXPECT_EQ(label("lblWWWDat")->text(), constant(Product.MakerWebAddress));
     EXPECT_EQ(label("lblEMailDat")->text(), constant(Product.MakerSupportEmail));
     EXPECT_EQ(label("lblPhoneDat")->text(), constant(Product.MakerPhone));
@@ -190,11 +188,8 @@ TEST_F(AboutWindowTest, EnterAndEscapeCloseOtherKeysDoNot)
         bool closes;
     };
     const Case cases[] = {
-        {"Enter", Qt::Key_Return, true},
-        {"keypad Enter", Qt::Key_Enter, true},
-        {"Esc", Qt::Key_Escape, true},
-        {"Space", Qt::Key_Space, false},
-        {"letter", Qt::Key_A, false},
+        {"Enter", Qt::Key_Return, true}, {"keypad Enter", Qt::Key_Enter, true}, {"Esc", Qt::Key_Escape, true},
+        {"Space", Qt::Key_Space, false}, {"letter", Qt::Key_A, false},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);

@@ -4,13 +4,12 @@
 
 #include <gtest/gtest.h>
 
-
 #include <vector>
 
 #include "main_window_fixture.h"
-#include "month_calendar.h"
-#include "result_grid.h"
-#include "result_grid_accessible.h"
+#include "mainwindow/month_calendar.h"
+#include "mainwindow/result_grid.h"
+#include "mainwindow/result_grid_accessible.h"
 
 namespace pecunor {
 namespace {
@@ -91,11 +90,11 @@ TEST_P(ResultTableForReaders, ReadsTheSheetAsATable)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sheets, ResultTableForReaders,
-    ::testing::Values(TableCase{"Schedule", [] { return schedule(12); }, 12, 4, "Date", "1", "1/15/2025"},
-                      TableCase{"Quotients", quotients, 2, 2, "", "", "$35.00"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sheets, ResultTableForReaders,
+                         ::testing::Values(TableCase{"Schedule", [] { return schedule(12); }, 12, 4, "Date", "1",
+                                                     "1/15/2025"},
+                                           TableCase{"Quotients", quotients, 2, 2, "", "", "$35.00"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A schedule wider than its view: "#" and "Date" pinned, three wide value columns.
 ResultSheet wideSchedule()
@@ -121,7 +120,7 @@ struct CursorCase {
 
 void PrintTo(const CursorCase& c, std::ostream* out) { *out << c.name; }
 
-class CellCursorForReaders : public ::testing::TestWithParam<CursorCase> {};
+class CellCursorForReaders : public ::testing::TestWithParam<CursorCase> { };
 
 // Left and Right move the reader's cell within the row, Up and Down keep its
 // column; the cell is the focused child, knows its headers and shows in the
@@ -160,9 +159,10 @@ INSTANTIATE_TEST_SUITE_P(
                       CursorCase{"DownKeepsTheColumn", {Qt::Key_Right, Qt::Key_Down}, 2, 2, "V1"},
                       CursorCase{"RightScrollsToTheLastColumn", std::vector<Qt::Key>(5, Qt::Key_Right), 1, 4, "V3"},
                       CursorCase{"LeftScrollsBack",
-                                 {Qt::Key_End, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left,
-                                  Qt::Key_Left},
-                                 3, 2, "V1"}),
+                                 {Qt::Key_End, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Left},
+                                 3,
+                                 2,
+                                 "V1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 using InputsForReaders = MainWindowTest;

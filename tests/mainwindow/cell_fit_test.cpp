@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "column_fit.h"
-#include "result_grid.h"
-#include "summary_fit.h"
+#include "mainwindow/column_fit.h"
+#include "mainwindow/result_grid.h"
+#include "mainwindow/summary_fit.h"
 
 namespace pecunor {
 namespace {
@@ -31,7 +31,7 @@ struct FitCase {
 
 void PrintTo(const FitCase& c, std::ostream* out) { *out << c.name; }
 
-class FittedCellText : public ::testing::TestWithParam<FitCase> {};
+class FittedCellText : public ::testing::TestWithParam<FitCase> { };
 
 // Whole when it fits; else as much of it as fits, with "…" where it was cut.
 TEST_P(FittedCellText, ElidesOnTheSideWhereTheCellCutsIt)
@@ -57,15 +57,15 @@ TEST_P(FittedCellText, ElidesOnTheSideWhereTheCellCutsIt)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, FittedCellText,
-    ::testing::Values(FitCase{"FitsWhole", "1,331.00", "1,331.00", Qt::AlignRight, Cut::None},
-                      FitCase{"RightAlignedLosesItsLeft", "12,345,678,901,234,567.00", "345,678,901,234,567.00",
-                              Qt::AlignRight, Cut::Left},
-                      FitCase{"ExponentKeepsItsEnd", "$7.68123456789012E+416", "$7.6812345E+416", Qt::AlignRight,
-                              Cut::Left},
-                      FitCase{"CentredLosesItsRight", "Coupon Rate", "Coupon", Qt::AlignHCenter, Cut::Right}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, FittedCellText,
+                         ::testing::Values(FitCase{"FitsWhole", "1,331.00", "1,331.00", Qt::AlignRight, Cut::None},
+                                           FitCase{"RightAlignedLosesItsLeft", "12,345,678,901,234,567.00",
+                                                   "345,678,901,234,567.00", Qt::AlignRight, Cut::Left},
+                                           FitCase{"ExponentKeepsItsEnd", "$7.68123456789012E+416", "$7.6812345E+416",
+                                                   Qt::AlignRight, Cut::Left},
+                                           FitCase{"CentredLosesItsRight", "Coupon Rate", "Coupon", Qt::AlignHCenter,
+                                                   Cut::Right}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A schedule whose first amount is far wider than the rest.
 ResultSheet wideAmounts(const char* wide = "$12,345,678,901,234,567.00")
@@ -106,7 +106,7 @@ struct WholeCase {
 
 void PrintTo(const WholeCase& c, std::ostream* out) { *out << c.name; }
 
-class EveryFigureWhole : public ::testing::TestWithParam<WholeCase> {};
+class EveryFigureWhole : public ::testing::TestWithParam<WholeCase> { };
 
 // Each column holds its widest text; a table wider than its view scrolls
 // sideways, the fixed columns staying in place, until the last column
@@ -163,7 +163,7 @@ struct HeaderCase {
 
 void PrintTo(const HeaderCase& c, std::ostream* out) { *out << c.name; }
 
-class HeaderBreaks : public ::testing::TestWithParam<HeaderCase> {};
+class HeaderBreaks : public ::testing::TestWithParam<HeaderCase> { };
 
 // A header breaks after "/" or at a blank rather than taking width from the
 // figures; only a word too long for its column alone is shortened.
@@ -171,8 +171,8 @@ TEST_P(HeaderBreaks, OntoMoreLinesAndShortensOnlyAWordThatCannotFit)
 {
     const HeaderCase& c = GetParam();
     const QFontMetricsF metrics(tableFont());
-    const HeaderLines lines = breakHeader(QString::fromUtf8(c.header), metrics,
-                                          metrics.horizontalAdvance(QString::fromUtf8(c.room)));
+    const HeaderLines lines =
+        breakHeader(QString::fromUtf8(c.header), metrics, metrics.horizontalAdvance(QString::fromUtf8(c.room)));
     const QString expected = QString::fromUtf8(c.shown);
     const QString ellipsis(QChar(0x2026));
     EXPECT_EQ(lines.count, lines.text.count('\n') + 1);
@@ -232,7 +232,7 @@ struct SummaryCase {
 
 void PrintTo(const SummaryCase& c, std::ostream* out) { *out << c.name; }
 
-class FitSummary : public ::testing::TestWithParam<SummaryCase> {};
+class FitSummary : public ::testing::TestWithParam<SummaryCase> { };
 
 // Every line stays whole or is marked and has its whole text as its tip; the
 // block never passes its width.

@@ -8,9 +8,9 @@
 
 #include <set>
 
-#include "choice_accessible.h"
-#include "main_window_fixture.h"
 #include "../support/test_home.h"
+#include "main_window_fixture.h"
+#include "mainwindow/choice_accessible.h"
 
 namespace pecunor {
 namespace {

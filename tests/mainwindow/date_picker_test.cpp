@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "date_picker.h"
-#include "month_calendar.h"
-#include "result_grid_accessible.h"
+#include "mainwindow/date_picker.h"
+#include "mainwindow/month_calendar.h"
+#include "mainwindow/result_grid_accessible.h"
 
 namespace pecunor {
 namespace {
@@ -93,7 +93,7 @@ struct PlacementCase {
 
 void PrintTo(const PlacementCase& c, std::ostream* out) { *out << c.name; }
 
-class DatePickerPlacement : public DatePicker, public testing::WithParamInterface<PlacementCase> {};
+class DatePickerPlacement : public DatePicker, public testing::WithParamInterface<PlacementCase> { };
 
 TEST_P(DatePickerPlacement, OpensBelowTheBoxUnlessTheScreenEdgeIsInTheWay)
 {
@@ -111,15 +111,16 @@ TEST_P(DatePickerPlacement, OpensBelowTheBoxUnlessTheScreenEdgeIsInTheWay)
     EXPECT_LE(picker.geometry().bottom(), screen.bottom());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Edges, DatePickerPlacement,
-    testing::Values(PlacementCase{"RoomEverywhere", 100, 100, false, false},
-                    PlacementCase{"RightEdge", -60, 100, true, false},
-                    PlacementCase{"JustFitsOnTheRight", -194, 100, false, false},
-                    PlacementCase{"BottomEdge", 100, -30, false, true},
-                    PlacementCase{"JustFitsBelow", 100, -(148 + 21), false, false},
-                    PlacementCase{"BottomRightCorner", -10, -25, true, true}),
-    [](const testing::TestParamInfo<PlacementCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Edges, DatePickerPlacement,
+                         testing::Values(PlacementCase{"RoomEverywhere", 100, 100, false, false},
+                                         PlacementCase{"RightEdge", -60, 100, true, false},
+                                         PlacementCase{"JustFitsOnTheRight", -194, 100, false, false},
+                                         PlacementCase{"BottomEdge", 100, -30, false, true},
+                                         PlacementCase{"JustFitsBelow", 100, -(148 + 21), false, false},
+                                         PlacementCase{"BottomRightCorner", -10, -25, true, true}),
+                         [](const testing::TestParamInfo<PlacementCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 struct StepCase {
     const char* name;
@@ -130,7 +131,7 @@ struct StepCase {
 
 void PrintTo(const StepCase& c, std::ostream* out) { *out << c.name; }
 
-class DatePickerButtons : public DatePicker, public testing::WithParamInterface<StepCase> {};
+class DatePickerButtons : public DatePicker, public testing::WithParamInterface<StepCase> { };
 
 TEST_P(DatePickerButtons, StepMonthsAndYearsWithinTheirLimits)
 {
@@ -151,7 +152,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(StepCase{"MonthForeEndsAtTheEndOfFebruary", "1/31/2001", {"btnMonthFore"}, "2/28/2001"},
                     StepCase{"MonthForeInALeapYear", "1/31/2004", {"btnMonthFore"}, "2/29/2004"},
                     StepCase{"MonthBackFromTheEndOfMarch", "3/31/2001", {"btnMonthBack"}, "2/28/2001"},
-                    StepCase{"MonthStepsKeepNoShortenedDay", "1/31/2001", {"btnMonthFore", "btnMonthFore"}, "3/28/2001"},
+                    StepCase{
+                        "MonthStepsKeepNoShortenedDay", "1/31/2001", {"btnMonthFore", "btnMonthFore"}, "3/28/2001"},
                     StepCase{"MonthForeAcrossTheYearEnd", "12/15/2001", {"btnMonthFore"}, "1/15/2002"},
                     StepCase{"MonthBackIntoTheYearOne", "1/15/0002", {"btnMonthBack"}, "12/15/0001"},
                     StepCase{"NoMonthBackInTheYearOne", "3/10/0001", {"btnMonthBack"}, "3/10/0001"},
@@ -161,8 +163,10 @@ INSTANTIATE_TEST_SUITE_P(
                     StepCase{"MonthForeIntoTheYear3000", "12/10/2999", {"btnMonthFore"}, "1/10/3000"},
                     StepCase{"NoMonthForeInTheYear3000", "6/10/3000", {"btnMonthFore"}, "6/10/3000"},
                     StepCase{"NoYearForeInTheYear3000", "6/10/3000", {"btnYearFore"}, "6/10/3000"},
-                    StepCase{"OnlyBackStepsBeyondTheYear3000", "12/31/9999",
-                             {"btnYearFore", "btnMonthFore", "btnYearBack", "btnMonthBack"}, "11/30/9998"},
+                    StepCase{"OnlyBackStepsBeyondTheYear3000",
+                             "12/31/9999",
+                             {"btnYearFore", "btnMonthFore", "btnYearBack", "btnMonthBack"},
+                             "11/30/9998"},
                     StepCase{"TodayFromAnywhere", "5/5/1999", {"btnYearBack", "btnToday"}, "12/7/2026"}),
     [](const testing::TestParamInfo<StepCase>& info) { return std::string(info.param.name); });
 
@@ -175,7 +179,7 @@ struct KeyCase {
 
 void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
 
-class DatePickerKeys : public DatePicker, public testing::WithParamInterface<KeyCase> {};
+class DatePickerKeys : public DatePicker, public testing::WithParamInterface<KeyCase> { };
 
 TEST_P(DatePickerKeys, MoveThroughTheWholeDateRange)
 {
@@ -202,13 +206,19 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"CtrlPageDownAsYearFore", "2/29/2004", {Qt::CTRL | Qt::Key_PageDown}, "2/28/2005"},
                     KeyCase{"CtrlPageUpAsYearBack", "3/31/2001", {Qt::CTRL | Qt::Key_PageUp}, "3/31/2000"},
                     KeyCase{"NoCtrlPageDownInTheYear3000", "6/10/3000", {Qt::CTRL | Qt::Key_PageDown}, "6/10/3000"},
-                    KeyCase{"ArrowsStopAtTheFirstDate", "1/3/0001",
-                            {Qt::Key_Up, Qt::Key_Left, Qt::Key_Up, Qt::Key_PageUp}, "1/1/0001"},
-                    KeyCase{"ArrowsStopAtTheLastDate", "12/28/9999",
-                            {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_PageDown}, "12/31/9999"},
+                    KeyCase{"ArrowsStopAtTheFirstDate",
+                            "1/3/0001",
+                            {Qt::Key_Up, Qt::Key_Left, Qt::Key_Up, Qt::Key_PageUp},
+                            "1/1/0001"},
+                    KeyCase{"ArrowsStopAtTheLastDate",
+                            "12/28/9999",
+                            {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_PageDown},
+                            "12/31/9999"},
                     KeyCase{"BackFromTheLastDate", "12/31/9999", {Qt::Key_Right, Qt::Key_Left}, "12/30/9999"},
-                    KeyCase{"OtherKeysDoNothing", "6/10/2001",
-                            {Qt::Key_A, Qt::Key_Tab, Qt::Key_Space, Qt::Key_End, Qt::Key_5}, "6/10/2001"}),
+                    KeyCase{"OtherKeysDoNothing",
+                            "6/10/2001",
+                            {Qt::Key_A, Qt::Key_Tab, Qt::Key_Space, Qt::Key_End, Qt::Key_5},
+                            "6/10/2001"}),
     [](const testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
 
 TEST_F(DatePicker, AltTIsTheTodayButton)
@@ -216,7 +226,8 @@ TEST_F(DatePicker, AltTIsTheTodayButton)
     open(QStringLiteral("3/5/01"));
     QTest::keyClick(picker.windowHandle(), Qt::Key_T, Qt::AltModifier);
     // The button shows itself pressed for a moment before it clicks.
-    EXPECT_TRUE(QTest::qWaitFor([this] { return shown() == QStringLiteral("12/7/2026"); }, 2000)) << shown().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return shown() == QStringLiteral("12/7/2026"); }, 2000))
+        << shown().toStdString();
     EXPECT_TRUE(picker.isVisible());
 }
 
@@ -351,19 +362,43 @@ TEST_P(DatePickerFormats, ChosenDateHasAFourDigitYearAndIsSpokenInTheDatesLangua
     EXPECT_EQ(chosen, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formats, DatePickerFormats,
-    testing::Values(FormatCase{"MonthDayYear", {"LANG=C.UTF-8", "LANGUAGE=de"}, "M/d/yy", "/", "3/5/01", "3/5/2001",
-                               "Monday, 5 March 2001"},
-                    FormatCase{"DayMonthYearWithDots", {"LC_ALL=de_DE.UTF-8", "LANGUAGE=en"}, "dd.MM.yy", ".",
-                               "5.3.01", "05.03.2001", "Montag, 5. März 2001"},
-                    FormatCase{"YearFirst", {"LANG=en_US.UTF-8", "LC_TIME=fr_CA.UTF-8"}, "yy-MM-dd", "-", "01-3-5",
-                               "2001-03-05", "lundi 5 mars 2001"},
-                    FormatCase{"AlreadyFourDigits", {"LC_TIME=de_CH.UTF-8", "LANG=en_GB.UTF-8"}, "dd/MM/yyyy", "/",
-                               "5/3/2001", "05/03/2001", "Montag, 5. März 2001"},
-                    FormatCase{"LettersGiveToday", {"LANG=en_US.UTF-8", "LANGUAGE=fr"}, "d.M.yy", ".", "soon",
-                               "7.12.2026", "Monday, December 7, 2026"}),
-    [](const testing::TestParamInfo<FormatCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Formats, DatePickerFormats,
+                         testing::Values(FormatCase{"MonthDayYear",
+                                                    {"LANG=C.UTF-8", "LANGUAGE=de"},
+                                                    "M/d/yy",
+                                                    "/",
+                                                    "3/5/01",
+                                                    "3/5/2001",
+                                                    "Monday, 5 March 2001"},
+                                         FormatCase{"DayMonthYearWithDots",
+                                                    {"LC_ALL=de_DE.UTF-8", "LANGUAGE=en"},
+                                                    "dd.MM.yy",
+                                                    ".",
+                                                    "5.3.01",
+                                                    "05.03.2001",
+                                                    "Montag, 5. März 2001"},
+                                         FormatCase{"YearFirst",
+                                                    {"LANG=en_US.UTF-8", "LC_TIME=fr_CA.UTF-8"},
+                                                    "yy-MM-dd",
+                                                    "-",
+                                                    "01-3-5",
+                                                    "2001-03-05",
+                                                    "lundi 5 mars 2001"},
+                                         FormatCase{"AlreadyFourDigits",
+                                                    {"LC_TIME=de_CH.UTF-8", "LANG=en_GB.UTF-8"},
+                                                    "dd/MM/yyyy",
+                                                    "/",
+                                                    "5/3/2001",
+                                                    "05/03/2001",
+                                                    "Montag, 5. März 2001"},
+                                         FormatCase{"LettersGiveToday",
+                                                    {"LANG=en_US.UTF-8", "LANGUAGE=fr"},
+                                                    "d.M.yy",
+                                                    ".",
+                                                    "soon",
+                                                    "7.12.2026",
+                                                    "Monday, December 7, 2026"}),
+                         [](const testing::TestParamInfo<FormatCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace pecunor

@@ -15,13 +15,13 @@
 #include <string>
 #include <vector>
 
-#include "about_window.h"
-#include "copy_program.h"
-#include "font_record_qt.h"
-#include "frm_install.h"
-#include "frm_print.h"
 #include "install_test_support.h"
-#include "ui_language.h"
+#include "mainwindow/about_window.h"
+#include "mainwindow/font_record_qt.h"
+#include "output/frm_print.h"
+#include "platform/ui_language.h"
+#include "product/copy_program.h"
+#include "setup/frm_install.h"
 
 // Every dialog of the program at a 12-point desktop font, in English and in
 // each language it is translated into: each text whole and inside the
@@ -76,9 +76,10 @@ struct Dialogs {
 
     std::unique_ptr<QWidget> printOptions()
     {
-        return std::make_unique<TfrmPrint>(nullptr, PrintContent{QStringLiteral("Ostrel Pecunor 97"), &shown,
-                                                                 &clientArea, QFont(), QStringLiteral("10/30/00")},
-                                           print);
+        return std::make_unique<TfrmPrint>(
+            nullptr,
+            PrintContent{QStringLiteral("Ostrel Pecunor 97"), &shown, &clientArea, QFont(), QStringLiteral("10/30/00")},
+            print);
     }
 
     static std::unique_ptr<QWidget> copyProgram()
@@ -94,8 +95,8 @@ struct Dialogs {
     // The wizard on one of its pages, reached as the user reaches it.
     std::unique_ptr<QWidget> wizardOn(InstallPage page)
     {
-        const QStringList missing = page == InstallPage::NegResult ? QStringList{QStringLiteral("Readme.txt")}
-                                                                   : QStringList{};
+        const QStringList missing =
+            page == InstallPage::NegResult ? QStringList{QStringLiteral("Readme.txt")} : QStringList{};
         SetupServices services =
             testing::testServices(messages, testing::makeDistFolder(home.path(QStringLiteral("dist")), missing));
         services.wait = [](double) {};

@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "../engine/engine_test_support.h"
-#include "frm_calc.h"
+#include "mainwindow/frm_calc.h"
 
 namespace pecunor {
 namespace {
@@ -180,7 +180,7 @@ struct KeyboardCase {
 
 void PrintTo(const KeyboardCase& c, std::ostream* out) { *out << c.name; }
 
-class EditMenuByKeyboard : public EditMenuTest, public ::testing::WithParamInterface<KeyboardCase> {};
+class EditMenuByKeyboard : public EditMenuTest, public ::testing::WithParamInterface<KeyboardCase> { };
 
 // Alt+E takes the keyboard to the menu bar; the field's selection is still
 // what Cut, Copy and Paste act on.
@@ -225,7 +225,7 @@ struct BarCase {
 
 void PrintTo(const BarCase& c, std::ostream* out) { *out << c.name; }
 
-class BarInValueField : public EditMenuTest, public ::testing::WithParamInterface<BarCase> {};
+class BarInValueField : public EditMenuTest, public ::testing::WithParamInterface<BarCase> { };
 
 // "|" separates the stored inputs: it never enters a field, and the rest of
 // what is typed or pasted does.

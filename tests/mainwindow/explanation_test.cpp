@@ -19,12 +19,12 @@
 #include <vector>
 
 #include "../engine/engine_test_support.h"
-#include "explanation.h"
-#include "number_format.h"
-#include "regional_settings_qt.h"
-#include "rcdata.h"
-#include "text_utils.h"
-#include "ui_language.h"
+#include "engine/number_format.h"
+#include "engine/text_utils.h"
+#include "mainwindow/explanation.h"
+#include "platform/regional_settings_qt.h"
+#include "platform/ui_language.h"
+#include "resources/rcdata.h"
 
 static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
@@ -42,9 +42,11 @@ struct DocumentLanguage {
 };
 
 const DocumentLanguage english{"en", "Description", "Top Results", "Example", "Examples", test::plainRegional()};
-const DocumentLanguage german{"de", "Beschreibung", "Wichtigste Ergebnisse", "Beispiel", "Beispiele", test::germanRegional()};
-const DocumentLanguage french{"fr", "Description", "Principaux résultats", "Exemple", "Exemples",
-                              platform::regionalSettingsNamed(QStringLiteral("fr_FR.UTF-8")).value()};
+const DocumentLanguage german{"de",       "Beschreibung", "Wichtigste Ergebnisse",
+                              "Beispiel", "Beispiele",    test::germanRegional()};
+const DocumentLanguage french{
+    "fr",      "Description", "Principaux résultats",
+    "Exemple", "Exemples",    platform::regionalSettingsNamed(QStringLiteral("fr_FR.UTF-8")).value()};
 
 enum class Sections { DescriptionOnly, WithoutExample, WithExample, WithExamples };
 
@@ -91,8 +93,7 @@ const std::vector<ExpectedDocument> expectedDocuments = {
     {CalcMethod::PresentLoanPayment, &english, "Present Loan Payment", Sections::WithExamples},
     {CalcMethod::StraightLineDepreciation, &english, "Straight Line Depreciation", Sections::WithExample},
     {CalcMethod::SumOfYearsDepreciation, &english, "Sum of Years Depreciation", Sections::WithExample},
-    {CalcMethod::DoubleDecliningDepreciation, &english, "Double-Declining-Balance Depreciation",
-     Sections::WithExample},
+    {CalcMethod::DoubleDecliningDepreciation, &english, "Double-Declining-Balance Depreciation", Sections::WithExample},
     {CalcMethod::ZeroCouponBonds, &english, "Zero Coupon Bonds", Sections::WithoutExample},
     {CalcMethod::BondYield, &english, "Bond Yield", Sections::DescriptionOnly},
     {CalcMethod::BondPrice, &english, "Bond Price", Sections::DescriptionOnly},
@@ -106,8 +107,7 @@ const std::vector<ExpectedDocument> expectedDocuments = {
     {CalcMethod::PresentLoanPayment, &german, "Annuitätendarlehen", Sections::WithExamples},
     {CalcMethod::StraightLineDepreciation, &german, "Lineare Abschreibung", Sections::WithExample},
     {CalcMethod::SumOfYearsDepreciation, &german, "Digitale Abschreibung", Sections::WithExample},
-    {CalcMethod::DoubleDecliningDepreciation, &german, "Geometrisch-degressive Abschreibung",
-     Sections::WithExamples},
+    {CalcMethod::DoubleDecliningDepreciation, &german, "Geometrisch-degressive Abschreibung", Sections::WithExamples},
     {CalcMethod::ZeroCouponBonds, &german, "Nullkuponanleihe", Sections::WithoutExample},
     {CalcMethod::BondYield, &german, "Laufende Rendite", Sections::DescriptionOnly},
     {CalcMethod::BondPrice, &german, "Anleihekurs", Sections::DescriptionOnly},
@@ -180,7 +180,7 @@ std::vector<StyledBlock> loadBlocks(const ExpectedDocument& expected)
     return styledBlocks(document);
 }
 
-class ExplanationDocumentTest : public ::testing::TestWithParam<ExpectedDocument> {};
+class ExplanationDocumentTest : public ::testing::TestWithParam<ExpectedDocument> { };
 
 TEST_P(ExplanationDocumentTest, OpensWithTheIndentedTealTitle)
 {
@@ -291,10 +291,10 @@ std::optional<Enum> itemByText(const QString& text, TextOf textOf)
 // The inputs of an example as a reader of those regional forms types them.
 std::optional<test::Inputs> inputsOf(CalcMethod method, const Attributes& example, const RegionalSettings& regional)
 {
-    const auto unit = itemByText<PeriodUnit, periodUnitCount>(
-        example.value("data-periods", "Years"), [](PeriodUnit u) { return periodUnitText(u); });
-    const auto ratePer = itemByText<PeriodUnit, periodUnitCount>(
-        example.value("data-rate-per", "/ Year"), [](PeriodUnit u) { return interestPerText(u); });
+    const auto unit = itemByText<PeriodUnit, periodUnitCount>(example.value("data-periods", "Years"),
+                                                              [](PeriodUnit u) { return periodUnitText(u); });
+    const auto ratePer = itemByText<PeriodUnit, periodUnitCount>(example.value("data-rate-per", "/ Year"),
+                                                                 [](PeriodUnit u) { return interestPerText(u); });
     const auto timing = itemByText<PaymentTiming, paymentTimingCount>(
         example.value("data-due", "End of Period"), [](PaymentTiming t) { return paymentTimingText(t); });
     if (!unit || !ratePer || !timing || !example.contains("data-values"))
@@ -346,7 +346,8 @@ long double enteredAmount(const QString& typed, const RegionalSettings& regional
 // no narrow no-break space.
 std::string withPlainBlanks(QString text)
 {
-    std::replace_if(text.begin(), text.end(), [](QChar c) { return c.isSpace(); }, QChar(' '));
+    std::replace_if(
+        text.begin(), text.end(), [](QChar c) { return c.isSpace(); }, QChar(' '));
     return text.toStdString();
 }
 
@@ -374,7 +375,7 @@ std::vector<FilledDocument> documentsUnderEachLocale()
     return found;
 }
 
-class FilledFiguresTest : public ::testing::TestWithParam<FilledDocument> {};
+class FilledFiguresTest : public ::testing::TestWithParam<FilledDocument> { };
 
 TEST_P(FilledFiguresTest, ShowWhatTheCalculationShowsAndTypeAsTheExampleEntries)
 {
@@ -402,8 +403,8 @@ TEST_P(FilledFiguresTest, ShowWhatTheCalculationShowsAndTypeAsTheExampleEntries)
                                   mark.attributes.value("data-entry").toStdString();
         EXPECT_FALSE(shown.isEmpty()) << "unfilled: " << where;
         if (mark.attributes.value("class") == "amount") {
-            EXPECT_EQ(enteredAmount(shown, regional), textToAmount(mark.attributes.value("data-value").toStdString(),
-                                                                   false, test::plainRegional()))
+            EXPECT_EQ(enteredAmount(shown, regional),
+                      textToAmount(mark.attributes.value("data-value").toStdString(), false, test::plainRegional()))
                 << shown.toStdString();
             continue;
         }
@@ -466,7 +467,7 @@ INSTANTIATE_TEST_SUITE_P(AllMethods, ExplanationDocumentTest, ::testing::ValuesI
 
 // "Top Results" names each line of the summary beside the table, as the
 // window of the document's language shows it.
-class TopResultsTest : public ::testing::TestWithParam<ExpectedDocument> {};
+class TopResultsTest : public ::testing::TestWithParam<ExpectedDocument> { };
 
 TEST_P(TopResultsTest, NamesEverySummaryLine)
 {
@@ -481,9 +482,9 @@ TEST_P(TopResultsTest, NamesEverySummaryLine)
     }
     const DayNumber today = test::date(2026, 12, 7);
     MethodInputMemory memory(today);
-    const ResultSheet sheet = calcChart(test::requestOf({GetParam().method, {"1000", "10", "3", "3"}}), today,
-                                        GetParam().language->regional, memory,
-                                        platform::catalogForLanguage(GetParam().language->code));
+    const ResultSheet sheet =
+        calcChart(test::requestOf({GetParam().method, {"1000", "10", "3", "3"}}), today, GetParam().language->regional,
+                  memory, platform::catalogForLanguage(GetParam().language->code));
     ASSERT_TRUE(sheet.valid());
     const QStringList labels = QString::fromStdString(sheet.summaryLabels()).split('\n');
     ASSERT_FALSE(labels.isEmpty());
@@ -500,8 +501,10 @@ INSTANTIATE_TEST_SUITE_P(ScheduleMethods, TopResultsTest, ::testing::ValuesIn(do
 TEST(Rcdata, ComesInTheAskedLanguageOrElseInEnglish)
 {
     const std::vector<std::pair<QString, QString>> headingByLanguage = {
-        {"en", "Welcome to %s Setup!"}, {"de", "Willkommen bei der Installation von %s!"},
-        {"de_AT", "Willkommen bei der Installation von %s!"}, {"fr", "Bienvenue dans l’installation d’%s !"},
+        {"en", "Welcome to %s Setup!"},
+        {"de", "Willkommen bei der Installation von %s!"},
+        {"de_AT", "Willkommen bei der Installation von %s!"},
+        {"fr", "Bienvenue dans l’installation d’%s !"},
         {"xx", "Welcome to %s Setup!"}};
     for (const auto& [language, heading] : headingByLanguage) {
         QTextDocument document;

@@ -16,7 +16,7 @@ struct ViewCase {
 
 void PrintTo(const ViewCase& c, std::ostream* out) { *out << c.name; }
 
-class MortgageOnScreen : public MainWindowTest, public ::testing::WithParamInterface<ViewCase> {};
+class MortgageOnScreen : public MainWindowTest, public ::testing::WithParamInterface<ViewCase> { };
 
 TEST_P(MortgageOnScreen, EveryFigureAndHeaderReadsWhole)
 {

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "font_record_qt.h"
+#include "mainwindow/font_record_qt.h"
 
 namespace pecunor {
 namespace {
@@ -17,7 +17,7 @@ struct FontCase {
     FontRecord record;
 };
 
-class FontRecordQtTest : public ::testing::TestWithParam<FontCase> {};
+class FontRecordQtTest : public ::testing::TestWithParam<FontCase> { };
 
 TEST_P(FontRecordQtTest, FontCarriesFaceSizeAndStyleOnly)
 {

@@ -57,8 +57,8 @@ TEST_F(MainWindowTest, EveryMethodNameFitsTheMethodBox)
     QStyleOptionComboBox option;
     option.initFrom(w.cboMethod);
     option.editable = false;
-    const QRect field = w.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
-                                                  w.cboMethod);
+    const QRect field =
+        w.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w.cboMethod);
     for (int m = 0; m < w.cboMethod->count(); ++m)
         EXPECT_LE(w.cboMethod->fontMetrics().horizontalAdvance(w.cboMethod->itemText(m)), field.width())
             << w.cboMethod->itemText(m).toStdString();
@@ -127,9 +127,9 @@ TEST_F(MainWindowTest, EveryInputIsReachableInAShortWindow)
         const QWidget* lastRow = w.txtValue[3];
         EXPECT_GE(w.tabLeft->height(), lastRow->geometry().bottom() + 9);
         w.cboMethod->setFocus();
-        for (QWidget* next : std::initializer_list<QWidget*>{w.cboStartDate, w.cboPeriodsAre, w.cboPaymentsDue,
-                                                             w.txtValue[0], w.txtValue[1], w.cboInterestPer,
-                                                             w.txtValue[2], w.txtValue[3]}) {
+        for (QWidget* next :
+             std::initializer_list<QWidget*>{w.cboStartDate, w.cboPeriodsAre, w.cboPaymentsDue, w.txtValue[0],
+                                             w.txtValue[1], w.cboInterestPer, w.txtValue[2], w.txtValue[3]}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             ASSERT_TRUE(next->isAncestorOf(QApplication::focusWidget()) || next == QApplication::focusWidget());
             const QRect shown(next->mapTo(view, QPoint(0, 0)), next->size());

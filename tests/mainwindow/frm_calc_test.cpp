@@ -8,9 +8,9 @@
 
 #include <memory>
 
-#include "date_picker.h"
 #include "main_window_fixture.h"
-#include "window_layout.h"
+#include "mainwindow/date_picker.h"
+#include "mainwindow/window_layout.h"
 
 namespace pecunor {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "help_contents.h"
+#include "mainwindow/help_contents.h"
 
 static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
@@ -29,7 +29,9 @@ const QList<ContentsCase> contentsCases = {
      ":Base OPecu97.hlp\n:Title Help Topics\n1 Interest\n2 Future Value=future_value\n2 Present Value=present_value\n"
      "1 Commands=commands\n",
      "Help Topics",
-     {{1, "Interest", ""}, {2, "Future Value", "future_value"}, {2, "Present Value", "present_value"},
+     {{1, "Interest", ""},
+      {2, "Future Value", "future_value"},
+      {2, "Present Value", "present_value"},
       {1, "Commands", "commands"}}},
     {"WindowsLineEndsAndBlanks",
      ":Title  Help Topics \r\n\r\n  1 Interest\r\n2   Future Value =  future_value \r\n",
@@ -44,7 +46,8 @@ const QList<ContentsCase> contentsCases = {
      "",
      {{2, "Topic", "topic"}}},
     {"Garbage",
-     "\x7f" "ELF\x01\x01\n<html><body>\n== 2 ==\n-1 Negative=minus\n0 Zero=zero\n10 Too deep=deep\n2Topic=nospace\n"
+     "\x7f"
+     "ELF\x01\x01\n<html><body>\n== 2 ==\n-1 Negative=minus\n0 Zero=zero\n10 Too deep=deep\n2Topic=nospace\n"
      "x Letters=letters\n2\n",
      "",
      {}},
@@ -55,7 +58,7 @@ const QList<ContentsCase> contentsCases = {
     {"EmptyFile", "", "", {}},
 };
 
-class HelpContentsTest : public ::testing::TestWithParam<ContentsCase> {};
+class HelpContentsTest : public ::testing::TestWithParam<ContentsCase> { };
 
 TEST_P(HelpContentsTest, ReadsTitleAndEntries)
 {

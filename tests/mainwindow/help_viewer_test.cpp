@@ -25,7 +25,7 @@
 #include <utility>
 #include <vector>
 
-#include "help_viewer.h"
+#include "mainwindow/help_viewer.h"
 
 static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
@@ -103,11 +103,20 @@ TEST_F(HelpViewerTest, ShippedHelpOffersEveryTopicItsContentsList)
     EXPECT_TRUE(captured.messages.empty());
     EXPECT_EQ(viewer->windowTitle(), "Ostrel Pecunor 97 Help");
 
-    const QStringList methodTitles = {"Future Value", "Future Value Annuity", "Future Value Investment",
-                                      "Present Value", "Present Value Annuity", "Present Loan Payment",
-                                      "Straight Line Depreciation", "Sum of Years Depreciation",
-                                      "Double-Declining-Balance Depreciation", "Zero Coupon Bonds", "Bond Yield",
-                                      "Bond Price", "Price / Earnings", "Earnings / Share"};
+    const QStringList methodTitles = {"Future Value",
+                                      "Future Value Annuity",
+                                      "Future Value Investment",
+                                      "Present Value",
+                                      "Present Value Annuity",
+                                      "Present Loan Payment",
+                                      "Straight Line Depreciation",
+                                      "Sum of Years Depreciation",
+                                      "Double-Declining-Balance Depreciation",
+                                      "Zero Coupon Bonds",
+                                      "Bond Yield",
+                                      "Bond Price",
+                                      "Price / Earnings",
+                                      "Earnings / Share"};
     for (const QString& title : methodTitles + QStringList{"Menus, Keys and the Date Picker"}) {
         QTreeWidgetItem* item = topicItem(*viewer, title);
         ASSERT_NE(item, nullptr) << title.toStdString();
@@ -121,9 +130,10 @@ TEST_F(HelpViewerTest, ShippedHelpOffersEveryTopicItsContentsList)
 // own gets the program folder's. Either offers every topic of the English.
 TEST_F(HelpViewerTest, ShippedHelpOfTheLanguageOffersTheSameTopics)
 {
-    const std::vector<std::pair<QString, QString>> firstTopicByLanguage = {
-        {"en", "The Calculator Window"}, {"de", "Das Rechnerfenster"}, {"fr", "La fenêtre de la calculatrice"},
-        {"xx", "The Calculator Window"}};
+    const std::vector<std::pair<QString, QString>> firstTopicByLanguage = {{"en", "The Calculator Window"},
+                                                                           {"de", "Das Rechnerfenster"},
+                                                                           {"fr", "La fenêtre de la calculatrice"},
+                                                                           {"xx", "The Calculator Window"}};
     QFile englishContents(shippedHelpFolder() + "/" + helpContentsFileName);
     ASSERT_TRUE(englishContents.open(QIODevice::ReadOnly));
     QStringList englishAnchors;
@@ -315,14 +325,22 @@ TEST_F(HelpViewerTest, HelpIsReadableInEveryTheme)
         QPalette palette;
     } themes[] = {
         {"light", QApplication::style()->standardPalette()},
-        {"dark", paletteOf({{QPalette::Window, QColor(0x222020)}, {QPalette::WindowText, Qt::white},
-                            {QPalette::Base, QColor(0x3d3d3d)}, {QPalette::Text, Qt::white},
-                            {QPalette::Button, QColor(0x424245)}, {QPalette::ButtonText, Qt::white},
-                            {QPalette::Link, QColor(0x0986d3)}, {QPalette::LinkVisited, QColor(0xa70b06)}})},
-        {"high-contrast black", paletteOf({{QPalette::Window, Qt::black}, {QPalette::WindowText, Qt::white},
-                                           {QPalette::Base, Qt::black}, {QPalette::Text, Qt::white},
-                                           {QPalette::Button, Qt::black}, {QPalette::ButtonText, Qt::white},
-                                           {QPalette::Link, Qt::yellow}, {QPalette::LinkVisited, Qt::cyan}})},
+        {"dark", paletteOf({{QPalette::Window, QColor(0x222020)},
+                            {QPalette::WindowText, Qt::white},
+                            {QPalette::Base, QColor(0x3d3d3d)},
+                            {QPalette::Text, Qt::white},
+                            {QPalette::Button, QColor(0x424245)},
+                            {QPalette::ButtonText, Qt::white},
+                            {QPalette::Link, QColor(0x0986d3)},
+                            {QPalette::LinkVisited, QColor(0xa70b06)}})},
+        {"high-contrast black", paletteOf({{QPalette::Window, Qt::black},
+                                           {QPalette::WindowText, Qt::white},
+                                           {QPalette::Base, Qt::black},
+                                           {QPalette::Text, Qt::white},
+                                           {QPalette::Button, Qt::black},
+                                           {QPalette::ButtonText, Qt::white},
+                                           {QPalette::Link, Qt::yellow},
+                                           {QPalette::LinkVisited, Qt::cyan}})},
     };
     // The shipped help, with a cross reference as a topic would carry one.
     QFile shipped(shippedHelpFolder() + "/" + helpFileName);
@@ -351,7 +369,7 @@ TEST_F(HelpViewerTest, HelpIsReadableInEveryTheme)
                     continue;
                 const QColor colour = format.foreground().style() != Qt::NoBrush ? format.foreground().color() : ink;
                 const QColor ground = format.background().style() != Qt::NoBrush ? format.background().color() : paper;
-                const std::string kind = !format.anchorHref().isEmpty()            ? "link"
+                const std::string kind = !format.anchorHref().isEmpty()           ? "link"
                                          : block.blockFormat().headingLevel() > 0 ? "heading"
                                                                                   : "body";
                 worst[kind] = std::min(worst[kind], contrast(colour, ground));

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "../engine/engine_test_support.h"
-#include "frm_calc.h"
+#include "mainwindow/frm_calc.h"
 
 namespace pecunor {
 
@@ -93,8 +93,7 @@ inline void drag(QWidget* bar, int dx)
                       Qt::NoModifier);
     QApplication::sendEvent(bar, &press);
     const QPointF moved(dx, 10);
-    QMouseEvent move(QEvent::MouseMove, moved, bar->mapToGlobal(moved), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, moved, bar->mapToGlobal(moved), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(bar, &move);
     QMouseEvent release(QEvent::MouseButtonRelease, moved, bar->mapToGlobal(moved), Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);

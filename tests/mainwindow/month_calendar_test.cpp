@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "month_calendar.h"
+#include "mainwindow/month_calendar.h"
 
 namespace pecunor {
 namespace {
@@ -18,7 +18,7 @@ struct MonthCase {
 
 void PrintTo(const MonthCase& c, std::ostream* out) { *out << c.name; }
 
-class MonthCalendarLayout : public testing::TestWithParam<MonthCase> {};
+class MonthCalendarLayout : public testing::TestWithParam<MonthCase> { };
 
 TEST_P(MonthCalendarLayout, DaysStandInTheirWeekdayColumnsAndTheRestStaysEmpty)
 {
@@ -44,14 +44,13 @@ TEST_P(MonthCalendarLayout, DaysStandInTheirWeekdayColumnsAndTheRestStaysEmpty)
     EXPECT_EQ(calendar.dayAt({c.firstColumn - 1, 1}), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Months, MonthCalendarLayout,
-    testing::Values(MonthCase{"FebruaryStartingOnMonday", {2021, 2, 10}, 0, {6, 4}},
-                    MonthCase{"JuneStartingOnSunday", {2025, 6, 1}, 6, {0, 6}},
-                    MonthCase{"LeapFebruaryStartingOnTuesday", {2000, 2, 29}, 1, {1, 5}},
-                    MonthCase{"FirstMonthOfTheRange", {1, 1, 1}, 0, {2, 5}},
-                    MonthCase{"LastMonthOfTheRange", {9999, 12, 31}, 2, {4, 5}}),
-    [](const testing::TestParamInfo<MonthCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Months, MonthCalendarLayout,
+                         testing::Values(MonthCase{"FebruaryStartingOnMonday", {2021, 2, 10}, 0, {6, 4}},
+                                         MonthCase{"JuneStartingOnSunday", {2025, 6, 1}, 6, {0, 6}},
+                                         MonthCase{"LeapFebruaryStartingOnTuesday", {2000, 2, 29}, 1, {1, 5}},
+                                         MonthCase{"FirstMonthOfTheRange", {1, 1, 1}, 0, {2, 5}},
+                                         MonthCase{"LastMonthOfTheRange", {9999, 12, 31}, 2, {4, 5}}),
+                         [](const testing::TestParamInfo<MonthCase>& info) { return std::string(info.param.name); });
 
 class MonthCalendarMouse : public testing::Test {
 protected:

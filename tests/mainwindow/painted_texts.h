@@ -50,11 +50,11 @@ protected:
     }
 
 private:
-    explicit PaintedTexts(QSize size) : size_(size) {}
+    explicit PaintedTexts(QSize size) : size_(size) { }
 
     class Engine : public QPaintEngine {
     public:
-        Engine() : QPaintEngine(AllFeatures) {}
+        Engine() : QPaintEngine(AllFeatures) { }
         std::vector<PaintedText> texts;
         bool begin(QPaintDevice*) override { return true; }
         bool end() override { return true; }
@@ -64,9 +64,9 @@ private:
                 transform_ = state.transform();
         }
         // Only texts matter here; shapes and pictures are let pass.
-        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-        void drawPath(const QPainterPath&) override {}
-        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { }
+        void drawPath(const QPainterPath&) override { }
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override { }
         void drawTextItem(const QPointF& baseline, const QTextItem& item) override
         {
             const QRectF box(baseline.x(), baseline.y() - item.ascent(), item.width(), item.ascent() + item.descent());

@@ -15,13 +15,13 @@
 #include <set>
 #include <vector>
 
-#include "about_window.h"
-#include "copy_program.h"
-#include "date_picker.h"
-#include "folder_tree.h"
-#include "frm_install.h"
 #include "install_test_support.h"
-#include "result_grid_accessible.h"
+#include "mainwindow/about_window.h"
+#include "mainwindow/date_picker.h"
+#include "mainwindow/result_grid_accessible.h"
+#include "product/copy_program.h"
+#include "setup/folder_tree.h"
+#include "setup/frm_install.h"
 
 namespace pecunor {
 namespace {
@@ -37,8 +37,8 @@ std::vector<Heard> heard;
 void listen(QAccessibleEvent* event)
 {
     QAccessibleInterface* source = event->accessibleInterface();
-    const bool notice = event->type() == QAccessible::ObjectShow && source &&
-                        source->role() == QAccessible::Notification;
+    const bool notice =
+        event->type() == QAccessible::ObjectShow && source && source->role() == QAccessible::Notification;
     if (source && (event->type() == QAccessible::Focus || notice))
         heard.push_back({event->type(), source->text(QAccessible::Name), QAccessible::uniqueId(source)});
 }

@@ -10,7 +10,7 @@
 #include <numeric>
 #include <string>
 
-#include "result_grid.h"
+#include "mainwindow/result_grid.h"
 
 namespace pecunor {
 
@@ -81,10 +81,7 @@ protected:
         QTest::mouseClick(viewport(), button, modifiers, centreOf(column, row));
     }
 
-    void press(int column, int row)
-    {
-        QTest::mousePress(viewport(), Qt::LeftButton, {}, centreOf(column, row));
-    }
+    void press(int column, int row) { QTest::mousePress(viewport(), Qt::LeftButton, {}, centreOf(column, row)); }
 
     // QTest's moves carry no buttons; a drag needs the event itself.
     void moveTo(QPoint point, Qt::MouseButtons buttons = Qt::LeftButton)
@@ -107,7 +104,7 @@ struct RowNumberCase {
     const char* widest;
 };
 
-class RowNumberColumnTest : public ResultGridTest, public ::testing::WithParamInterface<RowNumberCase> {};
+class RowNumberColumnTest : public ResultGridTest, public ::testing::WithParamInterface<RowNumberCase> { };
 
 // Both columns hold fixed cells, whose text has the cell's width less 8 pixels.
 TEST_P(RowNumberColumnTest, FitsTheRowCountAndTheDateColumnTheSampleDate)
@@ -146,7 +143,7 @@ struct ValueColumnCase {
     int periods;
 };
 
-class ValueColumnTest : public ResultGridTest, public ::testing::WithParamInterface<ValueColumnCase> {};
+class ValueColumnTest : public ResultGridTest, public ::testing::WithParamInterface<ValueColumnCase> { };
 
 // The value columns share all the width beside the number and date columns,
 // each with its header on one line where the room allows, and gain the
@@ -183,7 +180,8 @@ TEST_P(ValueColumnTest, ShareTheWidthLeftAndGainTheLinePixelsWithoutVerticalLine
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, ValueColumnTest,
-                         ::testing::Values(ValueColumnCase{"OneValueColumn", 1, 5}, ValueColumnCase{"TwoValueColumns", 2, 5},
+                         ::testing::Values(ValueColumnCase{"OneValueColumn", 1, 5},
+                                           ValueColumnCase{"TwoValueColumns", 2, 5},
                                            ValueColumnCase{"ThreeValueColumns", 3, 5},
                                            ValueColumnCase{"ThreeValueColumnsScrolling", 3, 400}),
                          [](const auto& info) { return std::string(info.param.name); });

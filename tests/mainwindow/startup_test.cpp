@@ -1,14 +1,14 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include "startup.h"
-#include "startup_state.h"
+#include "platform/startup_state.h"
+#include "setup/startup.h"
 
 namespace pecunor {
 namespace {
@@ -21,16 +21,14 @@ struct ModeCase {
 TEST(ProgramMode, OnlyTheFirstArgumentCountsInAnyCase)
 {
     const QString program = QStringLiteral("OPecu97");
-    for (const ModeCase& c : {ModeCase{{program}, ProgramMode::Calculator},
-                              ModeCase{{program, "SETUP"}, ProgramMode::Install},
-                              ModeCase{{program, "setup"}, ProgramMode::Install},
-                              ModeCase{{program, "SeTuP", "more"}, ProgramMode::Install},
-                              ModeCase{{program, "Uninstall"}, ProgramMode::Uninstall},
-                              ModeCase{{program, "help"}, ProgramMode::Help},
-                              ModeCase{{program, "x", "HELP"}, ProgramMode::Calculator},
-                              ModeCase{{program, "x", "SETUP"}, ProgramMode::Calculator},
-                              ModeCase{{program, "SETUP2"}, ProgramMode::Calculator},
-                              ModeCase{{program, ""}, ProgramMode::Calculator}})
+    for (const ModeCase& c :
+         {ModeCase{{program}, ProgramMode::Calculator}, ModeCase{{program, "SETUP"}, ProgramMode::Install},
+          ModeCase{{program, "setup"}, ProgramMode::Install},
+          ModeCase{{program, "SeTuP", "more"}, ProgramMode::Install},
+          ModeCase{{program, "Uninstall"}, ProgramMode::Uninstall}, ModeCase{{program, "help"}, ProgramMode::Help},
+          ModeCase{{program, "x", "HELP"}, ProgramMode::Calculator},
+          ModeCase{{program, "x", "SETUP"}, ProgramMode::Calculator},
+          ModeCase{{program, "SETUP2"}, ProgramMode::Calculator}, ModeCase{{program, ""}, ProgramMode::Calculator}})
         EXPECT_EQ(programMode(c.arguments), c.mode) << c.arguments.join(' ').toStdString();
 }
 
@@ -69,7 +67,7 @@ public:
     }
 };
 
-class StartCalculator : public ::testing::TestWithParam<bool> {};
+class StartCalculator : public ::testing::TestWithParam<bool> { };
 
 TEST_P(StartCalculator, ShowsTheSplashUnlessHiddenAndClosesIt)
 {
@@ -106,8 +104,8 @@ TEST(ProgramIcon, CarriesTheSizesOfTheIconTheme)
 TEST(ApplicationIdentity, NamesTheInstalledMenuEntry)
 {
     setApplicationIdentity();
-    const QString entry = QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../packaging/") + QGuiApplication::desktopFileName() +
-                          QStringLiteral(".desktop");
+    const QString entry = QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../packaging/") +
+                          QGuiApplication::desktopFileName() + QStringLiteral(".desktop");
     EXPECT_TRUE(QFile::exists(entry)) << entry.toStdString();
     EXPECT_EQ(QGuiApplication::applicationName(), QStringLiteral("Ostrel Pecunor 97"));
 }

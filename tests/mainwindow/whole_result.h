@@ -8,7 +8,7 @@
 #include <set>
 #include <string>
 
-#include "frm_calc.h"
+#include "mainwindow/frm_calc.h"
 #include "painted_texts.h"
 
 namespace pecunor::test {

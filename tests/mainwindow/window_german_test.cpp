@@ -3,9 +3,9 @@
 #include <QScreen>
 
 #include "../file_commands/file_command_window.h"
+#include "engine/text_catalog.h"
+#include "platform/ui_language.h"
 #include "whole_result.h"
-#include "text_catalog.h"
-#include "ui_language.h"
 
 // The window in German, as a German desktop starts it: the program's and
 // Qt's translations installed, the engine's German texts. A program of its
@@ -119,18 +119,17 @@ TEST_F(GermanWindow, PageKeysAreTheLettersTheTabsUnderline)
 TEST_F(GermanWindow, SavedTextCarriesTheWindowsGermanCaptions)
 {
     TfrmCalc& w = open();
-    enter(CalcMethod::FutureValue, QStringLiteral("1/15/24"), {QStringLiteral("1000"), QStringLiteral("10"),
-                                                               QStringLiteral("3")});
+    enter(CalcMethod::FutureValue, QStringLiteral("1/15/24"),
+          {QStringLiteral("1000"), QStringLiteral("10"), QStringLiteral("3")});
     const QString path = scratch.filePath(QStringLiteral("endwert.txt"));
     run(w.mnuSaveAsText, SaveChoice{path, 1});
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].title, QStringLiteral("Ostrel Pecunor 97 – Tabelle speichern"));
     EXPECT_EQ(dialogs[0].selectedFilter, QStringLiteral("Spaltenbündig (*.TXT *.txt)"));
     const QString written = QString::fromUtf8(fileBytes(path));
-    for (const char* line : {"                  Methode : Endwert\r\n",
-                             "             Anzahl Jahre :               3\r\n",
-                             "                  Endwert :       $1,331.00\r\n",
-                             "  #      Datum  Zinsen/Jahr  Kontostand\r\n"})
+    for (const char* line :
+         {"                  Methode : Endwert\r\n", "             Anzahl Jahre :               3\r\n",
+          "                  Endwert :       $1,331.00\r\n", "  #      Datum  Zinsen/Jahr  Kontostand\r\n"})
         EXPECT_TRUE(written.contains(QString::fromUtf8(line))) << line << "\nin\n" << written.toStdString();
     EXPECT_TRUE(errors.empty());
 }
@@ -150,7 +149,8 @@ TEST_F(GermanWindow, MortgageReadsWholeAtTheFirstSize)
     w.cboPeriodsAre->setCurrentIndex(indexOf(PeriodUnit::Months));
     QTest::keyClick(w.cboMethod, Qt::Key_R, Qt::AltModifier);
     ASSERT_TRUE(w.sgrFin->isVisible());
-    ASSERT_TRUE(w.sgrFin->cellText(4, 1).startsWith(QStringLiteral("199.816,05"))) << w.sgrFin->cellText(4, 1).toStdString();
+    ASSERT_TRUE(w.sgrFin->cellText(4, 1).startsWith(QStringLiteral("199.816,05")))
+        << w.sgrFin->cellText(4, 1).toStdString();
     EXPECT_FALSE(expectResultShownWhole(w)) << "fits without scrolling";
 }
 
@@ -172,7 +172,7 @@ struct FirstWindowCase {
 
 void PrintTo(const FirstWindowCase& c, std::ostream* out) { *out << c.name; }
 
-class SwissFirstWindow : public GermanWindow, public ::testing::WithParamInterface<FirstWindowCase> {};
+class SwissFirstWindow : public GermanWindow, public ::testing::WithParamInterface<FirstWindowCase> { };
 
 // Without a stored size the first window widens just enough for the restored
 // mortgage's Swiss figures; a stored 640 x 480 stays and the table scrolls.

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "window_layout.h"
+#include "mainwindow/window_layout.h"
 
 namespace pecunor {
 namespace {
@@ -17,7 +17,7 @@ struct ScreenCase {
 
 void PrintTo(const ScreenCase& c, std::ostream* out) { *out << c.name; }
 
-class PlaceOnScreens : public ::testing::TestWithParam<ScreenCase> {};
+class PlaceOnScreens : public ::testing::TestWithParam<ScreenCase> { };
 
 TEST_P(PlaceOnScreens, OpensWhereItCanBeReached)
 {

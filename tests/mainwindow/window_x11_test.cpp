@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "../engine/engine_test_support.h"
-#include "frm_calc.h"
-#include "help_viewer.h"
-#include "startup.h"
+#include "mainwindow/frm_calc.h"
+#include "mainwindow/help_viewer.h"
+#include "setup/startup.h"
 
 namespace pecunor {
 namespace {
@@ -22,7 +22,8 @@ const DayNumber today = *dayNumberOf(2026, 12, 7);
 QByteArray clipboardFromOutside()
 {
     QProcess xclip;
-    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+    xclip.start(QStringLiteral("xclip"),
+                {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
     QElapsedTimer waited;
     waited.start();
     while (xclip.state() != QProcess::NotRunning && waited.elapsed() < 10000)
@@ -47,10 +48,9 @@ TEST(ClipboardX11, CopiedTableReachesAnotherProgram)
     window.pagRight->setCurrentWidget(window.tabCalc);
     window.mnuSelectAll->trigger();
     QTest::keyClick(window.sgrFin, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(clipboardFromOutside(),
-              QByteArray("#\tDate\tInterest/Year\tAccumulated Total\r\n"
-                         "1\t12/7/2027\t$100.00\t$1,100.00\r\n"
-                         "2\t12/7/2028\t$110.00\t$1,210.00\r\n"));
+    EXPECT_EQ(clipboardFromOutside(), QByteArray("#\tDate\tInterest/Year\tAccumulated Total\r\n"
+                                                 "1\t12/7/2027\t$100.00\t$1,100.00\r\n"
+                                                 "2\t12/7/2028\t$110.00\t$1,210.00\r\n"));
 
     // A field's own copy goes the same way.
     window.txtValue[0]->setFocus();

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "../engine/engine_test_support.h"
-#include "edit_commands.h"
+#include "output/edit_commands.h"
 
 namespace pecunor::test {
 namespace {
@@ -17,8 +17,7 @@ TEST(SelectionText, TabsBetweenCellsAndCrLfAfterEveryRow)
         std::string expected;
     } cases[] = {
         {"one cell", gridRect(3, 3, 3, 3), "1,331.00\r\n"},
-        {"two rows of three", gridRect(1, 1, 3, 2),
-         "1/15/2027\t100.00\t1,100.00\r\n1/15/2028\t110.00\t1,210.00\r\n"},
+        {"two rows of three", gridRect(1, 1, 3, 2), "1/15/2027\t100.00\t1,100.00\r\n1/15/2028\t110.00\t1,210.00\r\n"},
         {"header and beyond the table", gridRect(2, 0, 9, 1),
          "Interest/Year\tAccumulated Total\r\n100.00\t1,100.00\r\n"},
         {"nothing", gridRect(2, 0, 1, 0), ""},
@@ -32,8 +31,7 @@ TEST(SelectionText, TabsBetweenCellsAndCrLfAfterEveryRow)
 TEST(SelectionText, WholeTableHasEveryRowAndColumn)
 {
     const ResultSheet sheet = calculate({CalcMethod::FutureValue, {"1000", "10", "12"}});
-    const std::string text =
-        selectionText(sheet, gridRect(0, 0, sheet.columnCount() - 1, sheet.rowCount() - 1));
+    const std::string text = selectionText(sheet, gridRect(0, 0, sheet.columnCount() - 1, sheet.rowCount() - 1));
     int lines = 0;
     for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
         ++lines;

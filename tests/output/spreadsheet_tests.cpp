@@ -12,13 +12,13 @@
 #include <map>
 
 #include "../support/file_limits.h"
-#include "calc_chart.h"
-#include "method_input_table.h"
-#include "regional_settings_qt.h"
-#include "spreadsheet_cells.h"
-#include "spreadsheet_save.h"
-#include "text_utils.h"
-#include "ui_language.h"
+#include "engine/calc_chart.h"
+#include "engine/method_input_table.h"
+#include "engine/text_utils.h"
+#include "output/spreadsheet_cells.h"
+#include "output/spreadsheet_save.h"
+#include "platform/regional_settings_qt.h"
+#include "platform/ui_language.h"
 
 namespace pecunor::test {
 namespace {
@@ -46,8 +46,12 @@ struct Loan {
         : regional(*platform::regionalSettingsNamed(QString::fromLatin1(locale))),
           texts(platform::catalogForLanguage(QString::fromLatin1(language)))
     {
-        const CalcRequest request{CalcMethod::PresentLoanPayment, start, PeriodUnit::Months,
-                                  PaymentTiming::EndOfPeriod, {"250000", rate, "1000", "9999"}, PeriodUnit::Years};
+        const CalcRequest request{CalcMethod::PresentLoanPayment,
+                                  start,
+                                  PeriodUnit::Months,
+                                  PaymentTiming::EndOfPeriod,
+                                  {"250000", rate, "1000", "9999"},
+                                  PeriodUnit::Years};
         MethodInputMemory memory(today);
         sheet = calcChart(request, today, regional, memory, texts);
         const std::string method(methodListText(request.method, texts));
@@ -112,7 +116,9 @@ TEST(SpreadsheetWorkbook, EveryCellReadsBackAsTheWindowShowsIt)
         EXPECT_EQ(book[QStringLiteral("title")].toString().toStdString(),
                   methodListText(CalcMethod::PresentLoanPayment, loan.texts));
         const std::map<CellKind, std::string> typeAndFormat{
-            {CellKind::Text, "s General"}, {CellKind::Number, "n General"}, {CellKind::Percent, "n 0.00%"},
+            {CellKind::Text, "s General"},
+            {CellKind::Number, "n General"},
+            {CellKind::Percent, "n 0.00%"},
             {CellKind::Money, "n " + moneyNumberFormat(loan.regional, loan.sheet.moneyDecimals())},
             {CellKind::Date, "d " + dateNumberFormat(loan.regional)}};
         const auto wholeCents = std::size_t(loan.regional.currencyDecimals) + 1;
@@ -189,8 +195,8 @@ TEST(SpreadsheetSave, AFailedSaveKeepsTheOldFile)
     };
     const auto save = [&] {
         errors.clear();
-        saveAsSpreadsheet({dialog, window, QStringLiteral("Ostrel Pecunor 97"), settings}, loan.content,
-                          loan.regional, loan.texts, services);
+        saveAsSpreadsheet({dialog, window, QStringLiteral("Ostrel Pecunor 97"), settings}, loan.content, loan.regional,
+                          loan.texts, services);
         QFile saved(path);
         return saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray();
     };

@@ -1,16 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "../engine/engine_test_support.h"
-#include "text_layout.h"
+#include "output/text_layout.h"
 
 namespace pecunor::test {
 namespace {
 
 std::vector<InputRowText> futureValueInputs()
 {
-    return {{"&Method", "Future Value", false},     {"Start &Date", "1/15/2026", false},
-            {"&Periods are", "Years", false},        {"Present Value", "1000", true},
-            {"% Interest", "10", true},              {"Number of Years", "3", true}};
+    return {{"&Method", "Future Value", false}, {"Start &Date", "1/15/2026", false}, {"&Periods are", "Years", false},
+            {"Present Value", "1000", true},    {"% Interest", "10", true},          {"Number of Years", "3", true}};
 }
 
 std::string crlf(std::initializer_list<std::string> lines)
@@ -24,8 +23,8 @@ std::string crlf(std::initializer_list<std::string> lines)
 TEST(ColumnAligned, WritesInputsSummaryAndPaddedTable)
 {
     const ResultSheet sheet = calculate({CalcMethod::FutureValue, {"1000", "10", "3"}});
-    const std::string text = layoutText(TextLayout::ColumnAligned, futureValueInputs(), sheet.summaryLabels(),
-                                        sheet.summaryValues(), sheet);
+    const std::string text =
+        layoutText(TextLayout::ColumnAligned, futureValueInputs(), sheet.summaryLabels(), sheet.summaryValues(), sheet);
     const std::string expected = crlf({
         "",
         "                   Method : Future Value",
@@ -56,8 +55,8 @@ TEST(ColumnAligned, RatioResultHasNoSummaryLines)
     const std::vector<InputRowText> inputs = {{"&Method", "Price / Earnings (Stocks)", false},
                                               {"Closing Price", "50", true},
                                               {"Earnings per Share", "2.5", true}};
-    const std::string text = layoutText(TextLayout::ColumnAligned, inputs, sheet.summaryLabels(),
-                                        sheet.summaryValues(), sheet);
+    const std::string text =
+        layoutText(TextLayout::ColumnAligned, inputs, sheet.summaryLabels(), sheet.summaryValues(), sheet);
     const std::string expected = crlf({
         "",
         "                   Method : Price / Earnings (Stocks)",

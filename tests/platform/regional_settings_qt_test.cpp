@@ -2,9 +2,9 @@
 
 #include <QDate>
 
-#include "dates.h"
-#include "number_format.h"
-#include "regional_settings_qt.h"
+#include "engine/dates.h"
+#include "engine/number_format.h"
+#include "platform/regional_settings_qt.h"
 
 namespace pecunor::platform {
 namespace {
@@ -30,7 +30,7 @@ struct MappedFields {
 };
 void PrintTo(const MappedFields& fields, std::ostream* out) { *out << fields.locale; }
 
-class MappedFieldsTest : public testing::TestWithParam<MappedFields> {};
+class MappedFieldsTest : public testing::TestWithParam<MappedFields> { };
 
 TEST_P(MappedFieldsTest, TakesSeparatorsCurrencyAndDateFormatFromTheLocale)
 {
@@ -48,26 +48,26 @@ TEST_P(MappedFieldsTest, TakesSeparatorsCurrencyAndDateFormatFromTheLocale)
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, MappedFieldsTest,
-    testing::Values(
-        MappedFields{"en_US", ".", ",", "$", 0, 0, 2, "M/d/yy", "/"},
-        MappedFields{"de_DE", ",", ".", "\u20AC", 3, 8, 2, "dd.MM.yy", "."},
-        // Narrow no-break space between thousands; negative amounts in parentheses.
-        MappedFields{"fr_CH", ",", "\u202F", "CHF", 3, 15, 2, "dd.MM.yy", "."},
-        MappedFields{"de_CH", ".", "\u2019", "CHF", 3, 8, 2, "dd.MM.yy", "."},
-        MappedFields{"ja_JP", ".", ",", "\uFFE5", 0, 0, 0, "yyyy/MM/dd", "/"},
-        MappedFields{"nl_NL", ",", ".", "\u20AC", 2, 14, 2, "dd-MM-yyyy", "-"},
-        // Minus sign U+2212, no-break space between thousands.
-        MappedFields{"sv_SE", ",", "\u00A0", "kr", 3, 8, 2, "yyyy-MM-dd", "-"},
-        MappedFields{"pt_BR", ",", ".", "R$", 2, 12, 2, "dd/MM/yyyy", "/"},
-        MappedFields{"id_ID", ",", ".", "Rp", 0, 2, 2, "dd/MM/yy", "/"},
-        // Left-to-right mark before the minus.
-        MappedFields{"he_IL", ".", ",", "\u20AA", 3, 8, 2, "d.M.yyyy", "."},
-        // Arabic letter mark before the minus, right-to-left marks in the date format.
-        MappedFields{"ar_EG", "\u066B", "\u066C", "\u062C.\u0645.\u200F", 3, 8, 2, "d\u200F/M\u200F/yyyy", "/"},
-        MappedFields{"fa_IR", "\u066B", "\u066C", "\u0631\u06CC\u0627\u0644", 2, 14, 0, "yyyy/M/d", "/"},
-        MappedFields{"ko_KR", ".", ",", "\u20A9", 0, 0, 0, "yy. M. d.", "."},
-        MappedFields{"C", ".", ",", "", 0, 1, 2, "M/d/yy", "/"},
-        MappedFields{"POSIX", ".", ",", "", 0, 1, 2, "M/d/yy", "/"}),
+    testing::Values(MappedFields{"en_US", ".", ",", "$", 0, 0, 2, "M/d/yy", "/"},
+                    MappedFields{"de_DE", ",", ".", "\u20AC", 3, 8, 2, "dd.MM.yy", "."},
+                    // Narrow no-break space between thousands; negative amounts in parentheses.
+                    MappedFields{"fr_CH", ",", "\u202F", "CHF", 3, 15, 2, "dd.MM.yy", "."},
+                    MappedFields{"de_CH", ".", "\u2019", "CHF", 3, 8, 2, "dd.MM.yy", "."},
+                    MappedFields{"ja_JP", ".", ",", "\uFFE5", 0, 0, 0, "yyyy/MM/dd", "/"},
+                    MappedFields{"nl_NL", ",", ".", "\u20AC", 2, 14, 2, "dd-MM-yyyy", "-"},
+                    // Minus sign U+2212, no-break space between thousands.
+                    MappedFields{"sv_SE", ",", "\u00A0", "kr", 3, 8, 2, "yyyy-MM-dd", "-"},
+                    MappedFields{"pt_BR", ",", ".", "R$", 2, 12, 2, "dd/MM/yyyy", "/"},
+                    MappedFields{"id_ID", ",", ".", "Rp", 0, 2, 2, "dd/MM/yy", "/"},
+                    // Left-to-right mark before the minus.
+                    MappedFields{"he_IL", ".", ",", "\u20AA", 3, 8, 2, "d.M.yyyy", "."},
+                    // Arabic letter mark before the minus, right-to-left marks in the date format.
+                    MappedFields{"ar_EG", "\u066B", "\u066C", "\u062C.\u0645.\u200F", 3, 8, 2, "d\u200F/M\u200F/yyyy",
+                                 "/"},
+                    MappedFields{"fa_IR", "\u066B", "\u066C", "\u0631\u06CC\u0627\u0644", 2, 14, 0, "yyyy/M/d", "/"},
+                    MappedFields{"ko_KR", ".", ",", "\u20A9", 0, 0, 0, "yy. M. d.", "."},
+                    MappedFields{"C", ".", ",", "", 0, 1, 2, "M/d/yy", "/"},
+                    MappedFields{"POSIX", ".", ",", "", 0, 1, 2, "M/d/yy", "/"}),
     [](const testing::TestParamInfo<MappedFields>& info) { return std::string(info.param.locale); });
 
 // Qt's blanks become the ASCII blank, its minus signs the ASCII minus, and
@@ -81,14 +81,14 @@ QString normalised(QString text)
     return text;
 }
 
-class MoneyMatchesLocaleTest : public testing::TestWithParam<const char*> {};
+class MoneyMatchesLocaleTest : public testing::TestWithParam<const char*> { };
 
 TEST_P(MoneyMatchesLocaleTest, EngineMoneyFormatEqualsTheLocalesCurrencyText)
 {
     const QLocale locale = knownLocale(GetParam());
     const RegionalSettings regional = regionalSettingsFrom(locale);
-    for (const double amount : {0.0, 1.0, -1.0, 42.25, -42.25, 999.999, -999.999, 1234567.891, -1234567.891,
-                                1000000000.0}) {
+    for (const double amount :
+         {0.0, 1.0, -1.0, 42.25, -42.25, 999.999, -999.999, 1234567.891, -1234567.891, 1000000000.0}) {
         const QString engine = QString::fromStdString(formatMoney(static_cast<long double>(amount), regional));
         EXPECT_EQ(normalised(engine), normalised(locale.toCurrencyString(amount))) << "amount " << amount;
     }
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Locales, MoneyMatchesLocaleTest,
                                          "en_ZA", "vi_VN", "th_TH", "el_GR"),
                          [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
-class DatesMatchLocaleTest : public testing::TestWithParam<const char*> {};
+class DatesMatchLocaleTest : public testing::TestWithParam<const char*> { };
 
 TEST_P(DatesMatchLocaleTest, EngineShortDateEqualsTheLocalesShortDate)
 {
@@ -156,7 +156,7 @@ QString spelled(const char* shape, QChar blank)
     return text;
 }
 
-class NegativePatternTest : public testing::TestWithParam<PatternCase> {};
+class NegativePatternTest : public testing::TestWithParam<PatternCase> { };
 
 TEST_P(NegativePatternTest, ReadsWhereMinusParenthesesAndSymbolStand)
 {
@@ -185,9 +185,9 @@ TEST(NegativePatternTest, TakesTheLocalesMinusSignAndIgnoresBidiMarks)
               8);
     EXPECT_EQ(negativeCurrencyPatternOf(QString::fromUtf8("\u200E-1.00\u00A0kr"), symbol, QString::fromUtf8("\u200E-")),
               8);
-    EXPECT_EQ(negativeCurrencyPatternOf(QString::fromUtf8("\u061C-1.00\u00A0kr\u200F"), symbol,
-                                        QString::fromUtf8("\u061C-")),
-              8);
+    EXPECT_EQ(
+        negativeCurrencyPatternOf(QString::fromUtf8("\u061C-1.00\u00A0kr\u200F"), symbol, QString::fromUtf8("\u061C-")),
+        8);
 }
 
 TEST(NegativePatternTest, RejectsTextsThatFitNoPattern)
@@ -217,9 +217,9 @@ TEST(LocaleNamedTest, KnowsLocalesAndLanguagesByName)
         const char* name;
         const char* qtName;
     } cases[] = {
-        {"en_US", "en_US"}, {"de_DE", "de_DE"},   {"fr_CH", "fr_CH"},       {"ja_JP", "ja_JP"},
-        {"de", "de_DE"},    {"de_XX", "de_DE"},   {"de_DE.UTF-8", "de_DE"}, {"de_DE@euro", "de_DE"},
-        {"en-GB", "en_GB"}, {"C", "C"},           {"POSIX", "C"},           {"C.UTF-8", "C"},
+        {"en_US", "en_US"}, {"de_DE", "de_DE"}, {"fr_CH", "fr_CH"},       {"ja_JP", "ja_JP"},
+        {"de", "de_DE"},    {"de_XX", "de_DE"}, {"de_DE.UTF-8", "de_DE"}, {"de_DE@euro", "de_DE"},
+        {"en-GB", "en_GB"}, {"C", "C"},         {"POSIX", "C"},           {"C.UTF-8", "C"},
     };
     for (const auto& c : cases) {
         const auto locale = localeNamed(QString::fromLatin1(c.name));
@@ -230,8 +230,8 @@ TEST(LocaleNamedTest, KnowsLocalesAndLanguagesByName)
 
 TEST(LocaleNamedTest, RefusesUnknownNames)
 {
-    for (const char* name : {"xx_YY", "xx", "garbage", "", "123", "_DE", "en_US garbage", "de_DE ", "english",
-                             "und", "C_US"}) {
+    for (const char* name :
+         {"xx_YY", "xx", "garbage", "", "123", "_DE", "en_US garbage", "de_DE ", "english", "und", "C_US"}) {
         EXPECT_FALSE(localeNamed(QString::fromLatin1(name)).has_value()) << '"' << name << '"';
     }
 }

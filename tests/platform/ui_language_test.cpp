@@ -6,8 +6,8 @@
 #include <set>
 
 #include "../engine/engine_test_support.h"
-#include "text_utils.h"
-#include "ui_language.h"
+#include "engine/text_utils.h"
+#include "platform/ui_language.h"
 
 namespace pecunor::platform {
 namespace {
@@ -128,13 +128,13 @@ const std::string interestTail = "Zinsen gesamt : \nØ Zinsen / Monat : \nZinssa
 const std::vector<std::string> interestHeaders = {"#", "Datum", "Zinsen/Monat", "Kontostand"};
 const std::vector<std::string> paymentHeaders = {"#", "Datum", "Rate/Monat", "Zinsen/Monat", "Kontostand"};
 
-class GermanSheet : public testing::TestWithParam<GermanSheetCase> {};
+class GermanSheet : public testing::TestWithParam<GermanSheetCase> { };
 
 TEST_P(GermanSheet, HeadingsAndSummaryCaptionsAreGerman)
 {
     const GermanSheetCase& c = GetParam();
-    const ResultSheet sheet = test::calculate({c.method, c.values, c.unit}, test::plainRegional(),
-                                              catalogForLanguage("de"));
+    const ResultSheet sheet =
+        test::calculate({c.method, c.values, c.unit}, test::plainRegional(), catalogForLanguage("de"));
     ASSERT_TRUE(sheet.valid());
     ASSERT_FALSE(sheet.fault());
     // A ratio sheet has no fixed rows: its labels are all of column 0.
@@ -145,42 +145,90 @@ TEST_P(GermanSheet, HeadingsAndSummaryCaptionsAreGerman)
 
 INSTANTIATE_TEST_SUITE_P(
     AllMethods, GermanSheet,
-    testing::Values(
-        GermanSheetCase{"FutureValue", CalcMethod::FutureValue, {"1000", "10", "3"}, PeriodUnit::Months,
-                        interestHeaders, "Endwert : \n" + interestTail},
-        GermanSheetCase{"FutureValueAnnuity", CalcMethod::FutureValueAnnuity, {"1000", "10", "100", "3"},
-                        PeriodUnit::Months, paymentHeaders,
-                        "Endwert mit Raten : \nZahlungen gesamt : \n" + interestTail},
-        GermanSheetCase{"FutureValueInvestment", CalcMethod::FutureValueInvestment, {"1000", "10", "3"},
-                        PeriodUnit::Months, paymentHeaders, "Zahlungen gesamt : \n" + interestTail},
-        GermanSheetCase{"PresentValue", CalcMethod::PresentValue, {"1000", "10", "3"}, PeriodUnit::Months,
-                        interestHeaders, "Barwert : \n" + interestTail},
-        GermanSheetCase{"PresentValueAnnuity", CalcMethod::PresentValueAnnuity, {"1000", "10", "100", "3"},
-                        PeriodUnit::Months, paymentHeaders,
-                        "Barwert mit Raten : \nZahlungen gesamt : \n" + interestTail},
-        GermanSheetCase{"LoanPayment", CalcMethod::PresentLoanPayment, {"1000", "10", "0", "3"}, PeriodUnit::Months,
-                        {"#", "Datum", "Rate/Monat", "Zinsen/Monat", "Restschuld"},
-                        "Raten gesamt (Laufzeit) : \n" + interestTail},
-        GermanSheetCase{"StraightLine", CalcMethod::StraightLineDepreciation, {"1000", "100", "3"},
-                        PeriodUnit::Quarters, {"#", "Datum", "Abschreibung/Quartal", "Buchwert"},
-                        "Restbuchwert : \nAbschreibung gesamt : "},
-        GermanSheetCase{"SumOfYears", CalcMethod::SumOfYearsDepreciation, {"1000", "100", "3"}, PeriodUnit::Years,
-                        {"#", "Datum", "Abschreibung/Jahr", "Buchwert"},
-                        "Restbuchwert : \nAbschreibung gesamt : \nØ Abschreibung / Jahr : "},
-        GermanSheetCase{"DoubleDeclining", CalcMethod::DoubleDecliningDepreciation, {"1000", "100", "3"},
-                        PeriodUnit::HalfYears, {"#", "Datum", "Abschreibung/Halbjahr", "Buchwert"},
-                        "Restbuchwert : \nAbschreibung gesamt : \nØ Abschreibung / Halbjahr : "},
-        GermanSheetCase{"ZeroCouponBonds", CalcMethod::ZeroCouponBonds, {"1000", "10", "3"}, PeriodUnit::Weeks,
-                        {"#", "Datum", "Zinsen/Woche", "Wert"},
-                        "Barwert : \nZinsen gesamt : \nØ Zinsen / Woche : \nZinssatz / Woche (%) : "},
-        GermanSheetCase{"BondYield", CalcMethod::BondYield, {"8", "100"}, PeriodUnit::Days,
-                        {"Kuponzins", "Kurs", "Laufende Rendite"}, ""},
-        GermanSheetCase{"BondPrice", CalcMethod::BondPrice, {"8", "4"}, PeriodUnit::Days,
-                        {"Kuponzins", "Laufende Rendite", "Kurs"}, ""},
-        GermanSheetCase{"PriceEarnings", CalcMethod::PriceEarnings, {"40", "2"}, PeriodUnit::Days,
-                        {"Schlusskurs", "Gewinn je Aktie", "Kurs-Gewinn-Verhältnis"}, ""},
-        GermanSheetCase{"EarningsPerShare", CalcMethod::EarningsPerShare, {"40", "20"}, PeriodUnit::Days,
-                        {"Schlusskurs", "Kurs-Gewinn-Verhältnis", "Gewinn je Aktie"}, ""}),
+    testing::Values(GermanSheetCase{"FutureValue",
+                                    CalcMethod::FutureValue,
+                                    {"1000", "10", "3"},
+                                    PeriodUnit::Months,
+                                    interestHeaders,
+                                    "Endwert : \n" + interestTail},
+                    GermanSheetCase{"FutureValueAnnuity",
+                                    CalcMethod::FutureValueAnnuity,
+                                    {"1000", "10", "100", "3"},
+                                    PeriodUnit::Months,
+                                    paymentHeaders,
+                                    "Endwert mit Raten : \nZahlungen gesamt : \n" + interestTail},
+                    GermanSheetCase{"FutureValueInvestment",
+                                    CalcMethod::FutureValueInvestment,
+                                    {"1000", "10", "3"},
+                                    PeriodUnit::Months,
+                                    paymentHeaders,
+                                    "Zahlungen gesamt : \n" + interestTail},
+                    GermanSheetCase{"PresentValue",
+                                    CalcMethod::PresentValue,
+                                    {"1000", "10", "3"},
+                                    PeriodUnit::Months,
+                                    interestHeaders,
+                                    "Barwert : \n" + interestTail},
+                    GermanSheetCase{"PresentValueAnnuity",
+                                    CalcMethod::PresentValueAnnuity,
+                                    {"1000", "10", "100", "3"},
+                                    PeriodUnit::Months,
+                                    paymentHeaders,
+                                    "Barwert mit Raten : \nZahlungen gesamt : \n" + interestTail},
+                    GermanSheetCase{"LoanPayment",
+                                    CalcMethod::PresentLoanPayment,
+                                    {"1000", "10", "0", "3"},
+                                    PeriodUnit::Months,
+                                    {"#", "Datum", "Rate/Monat", "Zinsen/Monat", "Restschuld"},
+                                    "Raten gesamt (Laufzeit) : \n" + interestTail},
+                    GermanSheetCase{"StraightLine",
+                                    CalcMethod::StraightLineDepreciation,
+                                    {"1000", "100", "3"},
+                                    PeriodUnit::Quarters,
+                                    {"#", "Datum", "Abschreibung/Quartal", "Buchwert"},
+                                    "Restbuchwert : \nAbschreibung gesamt : "},
+                    GermanSheetCase{"SumOfYears",
+                                    CalcMethod::SumOfYearsDepreciation,
+                                    {"1000", "100", "3"},
+                                    PeriodUnit::Years,
+                                    {"#", "Datum", "Abschreibung/Jahr", "Buchwert"},
+                                    "Restbuchwert : \nAbschreibung gesamt : \nØ Abschreibung / Jahr : "},
+                    GermanSheetCase{"DoubleDeclining",
+                                    CalcMethod::DoubleDecliningDepreciation,
+                                    {"1000", "100", "3"},
+                                    PeriodUnit::HalfYears,
+                                    {"#", "Datum", "Abschreibung/Halbjahr", "Buchwert"},
+                                    "Restbuchwert : \nAbschreibung gesamt : \nØ Abschreibung / Halbjahr : "},
+                    GermanSheetCase{"ZeroCouponBonds",
+                                    CalcMethod::ZeroCouponBonds,
+                                    {"1000", "10", "3"},
+                                    PeriodUnit::Weeks,
+                                    {"#", "Datum", "Zinsen/Woche", "Wert"},
+                                    "Barwert : \nZinsen gesamt : \nØ Zinsen / Woche : \nZinssatz / Woche (%) : "},
+                    GermanSheetCase{"BondYield",
+                                    CalcMethod::BondYield,
+                                    {"8", "100"},
+                                    PeriodUnit::Days,
+                                    {"Kuponzins", "Kurs", "Laufende Rendite"},
+                                    ""},
+                    GermanSheetCase{"BondPrice",
+                                    CalcMethod::BondPrice,
+                                    {"8", "4"},
+                                    PeriodUnit::Days,
+                                    {"Kuponzins", "Laufende Rendite", "Kurs"},
+                                    ""},
+                    GermanSheetCase{"PriceEarnings",
+                                    CalcMethod::PriceEarnings,
+                                    {"40", "2"},
+                                    PeriodUnit::Days,
+                                    {"Schlusskurs", "Gewinn je Aktie", "Kurs-Gewinn-Verhältnis"},
+                                    ""},
+                    GermanSheetCase{"EarningsPerShare",
+                                    CalcMethod::EarningsPerShare,
+                                    {"40", "20"},
+                                    PeriodUnit::Days,
+                                    {"Schlusskurs", "Kurs-Gewinn-Verhältnis", "Gewinn je Aktie"},
+                                    ""}),
     [](const testing::TestParamInfo<GermanSheetCase>& info) { return info.param.name; });
 
 }  // namespace

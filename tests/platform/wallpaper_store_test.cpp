@@ -12,7 +12,7 @@
 #include <tuple>
 
 #include "../support/test_home.h"
-#include "wallpaper.h"
+#include "platform/wallpaper.h"
 
 namespace pecunor::platform {
 namespace {
@@ -41,8 +41,7 @@ TEST(GnomeWallpaper, CountsOnlyWhatTheStoreCommitted)
         // A hung bus is given up on, not waited for.
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(8));
         QProcess gsettings;
-        gsettings.start(QStringLiteral("gsettings"),
-                        QStringList{"get", "org.gnome.desktop.background", "picture-uri"});
+        gsettings.start(QStringLiteral("gsettings"), QStringList{"get", "org.gnome.desktop.background", "picture-uri"});
         gsettings.waitForFinished(10000);
         EXPECT_EQ(gsettings.readAllStandardOutput().trimmed().toStdString(), "'" + first.toStdString() + "'");
     }

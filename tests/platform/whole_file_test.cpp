@@ -18,7 +18,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include "whole_file.h"
+#include "platform/whole_file.h"
 
 namespace pecunor::platform {
 namespace {
@@ -27,7 +27,7 @@ QByteArray encoded(const QString& path) { return QFile::encodeName(path); }
 
 std::optional<struct stat> nodeOf(const QString& path)
 {
-    struct stat status {};
+    struct stat status { };
     return ::lstat(encoded(path).constData(), &status) == 0 ? std::optional(status) : std::nullopt;
 }
 
@@ -86,8 +86,8 @@ TEST(WholeFileTest, EveryKindOfTargetIsWrittenWholeOrRefusedAtOnce)
         {"missing file", nullptr, nullptr, false, WriteObstacle::None, nullptr},
         {"another user's 0611 file", [=](const QString& p) { makeFile(p, 0611, otherUser); }, nullptr, false,
          WriteObstacle::None, nullptr},
-        {"read-only 0444 file, root saving", [](const QString& p) { makeFile(p, 0444, ::geteuid()); }, nullptr,
-         false, WriteObstacle::ReadOnlyFile, "Permission denied"},
+        {"read-only 0444 file, root saving", [](const QString& p) { makeFile(p, 0444, ::geteuid()); }, nullptr, false,
+         WriteObstacle::ReadOnlyFile, "Permission denied"},
         {"pipe without a reader", makeFifo, nullptr, false, WriteObstacle::NotRegularFile, "Not a regular file"},
         {"pipe with a reader of 100 bytes", makeFifo, nullptr, true, WriteObstacle::NotRegularFile,
          "Not a regular file"},

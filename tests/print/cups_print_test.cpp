@@ -26,12 +26,12 @@
 #include <set>
 
 #include "../engine/engine_test_support.h"
-#include "cups_submit.h"
-#include "font_record_qt.h"
-#include "frm_calc.h"
-#include "frm_print.h"
-#include "pdf_save.h"
-#include "text_layout.h"
+#include "mainwindow/font_record_qt.h"
+#include "mainwindow/frm_calc.h"
+#include "output/cups_submit.h"
+#include "output/frm_print.h"
+#include "output/pdf_save.h"
+#include "output/text_layout.h"
 
 namespace pecunor::test {
 namespace {
@@ -296,7 +296,7 @@ protected:
 
 // On a fresh printer, and after Qt's dialog left a range on it, which it
 // hands to CUPS as page ranges among the job options.
-class CupsTextPrintoutTest : public CupsPrintTest, public ::testing::WithParamInterface<bool> {};
+class CupsTextPrintoutTest : public CupsPrintTest, public ::testing::WithParamInterface<bool> { };
 
 TEST_P(CupsTextPrintoutTest, HoldsInputsSummaryAndEveryRowInOrderOnItsPages)
 {
@@ -337,7 +337,9 @@ TEST_P(CupsTextPrintoutTest, HoldsInputsSummaryAndEveryRowInOrderOnItsPages)
     const QFontMetrics metrics(fontFromRecord(settings.TableFont), &printer);
     const auto texts = layoutTextPrintout(
         shown, PrintRange::AllRows, {printer.width(), printer.height(), metrics.height(), printer.logicalDpiX()},
-        [&metrics](std::string_view text) { return metrics.horizontalAdvance(QString::fromUtf8(text.data(), text.size())); },
+        [&metrics](std::string_view text) {
+            return metrics.horizontalAdvance(QString::fromUtf8(text.data(), text.size()));
+        },
         window->sgrFin->options().dateSample.toStdString());
     EXPECT_GE(texts.back().page + 1, 3);
     EXPECT_EQ(pageCount(pdf), texts.back().page + 1);
@@ -428,7 +430,8 @@ TEST_F(CupsPrintTest, ScreenPictureIsOnePageHoldingAnImage)
 
 TEST_F(CupsPrintTest, QueueGoneSincePrintingShowsAnErrorAndNoQueueSaysSo)
 {
-    ASSERT_TRUE(run("lpadmin", {"-p", "Gone", "-v", "cups-pdf:/", "-E", "-P", "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"}));
+    ASSERT_TRUE(
+        run("lpadmin", {"-p", "Gone", "-v", "cups-pdf:/", "-E", "-P", "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"}));
     QPrinter& printer = PrintServices::desktop().printer();
     printer.setPrinterName("Gone");
     ASSERT_EQ(printer.printerName(), QString("Gone"));
@@ -465,7 +468,7 @@ struct Refusal {
 
 void PrintTo(const Refusal& refusal, std::ostream* out) { *out << refusal.name; }
 
-class CupsRefusalTest : public CupsPrintTest, public ::testing::WithParamInterface<Refusal> {};
+class CupsRefusalTest : public CupsPrintTest, public ::testing::WithParamInterface<Refusal> { };
 
 TEST_P(CupsRefusalTest, ShowsTheReasonAndLeavesNoJob)
 {
@@ -495,9 +498,12 @@ TEST_P(CupsRefusalTest, ShowsTheReasonAndLeavesNoJob)
 }
 INSTANTIATE_TEST_SUITE_P(
     Cups, CupsRefusalTest,
-    ::testing::Values(Refusal{"QueueRejectingJobs", [] { run("cupsreject", {"-r", "Toner is empty", "PDF"}); },
-                              [] { run("cupsaccept", {"PDF"}); },
-                              "The printer is not accepting jobs.\nToner is empty", "is not accepting jobs"},
+    ::testing::Values(Refusal{"QueueRejectingJobs",
+                              [] {
+                                  run("cupsreject", {"-r", "Toner is empty", "PDF"});
+                              },
+                              [] { run("cupsaccept", {"PDF"}); }, "The printer is not accepting jobs.\nToner is empty",
+                              "is not accepting jobs"},
                       Refusal{"SchedulerGone", [] { scheduler->stop(); }, [] { ASSERT_EQ(scheduler->start(), ""); },
                               "The printing system (CUPS) cannot be reached.",
                               "The printing system (CUPS) cannot be reached."}),

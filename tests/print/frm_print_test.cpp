@@ -10,9 +10,9 @@
 
 #include "../engine/engine_test_support.h"
 #include "../support/file_limits.h"
-#include "frm_calc.h"
-#include "frm_print.h"
-#include "pdf_save.h"
+#include "mainwindow/frm_calc.h"
+#include "output/frm_print.h"
+#include "output/pdf_save.h"
 #include "print_test_support.h"
 
 namespace pecunor::test {
@@ -142,8 +142,8 @@ TEST_F(PrintDialogTest, OkPrintsTheChosenKindOnThePrinterAndCloses)
         int tableRows;
         int pages;
     };
-    for (const Case& c : {Case{false, false, 40, 1}, Case{false, false, 400, 6}, Case{true, false, 40, 1},
-                          Case{true, true, 40, 1}}) {
+    for (const Case& c :
+         {Case{false, false, 40, 1}, Case{false, false, 400, 6}, Case{true, false, 40, 1}, Case{true, true, 40, 1}}) {
         QFile::remove(pdfPath());
         table = namedCellsSheet(5, c.tableRows);
         PrintServices s = services();
@@ -285,8 +285,9 @@ TEST(TextPrintoutOfTheWindow, ErrorLineShownPrintsTheInputsOnly)
         EXPECT_EQ(hasTable, !errorLine);
         EXPECT_EQ(hasSummary, !errorLine);
         EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const PlacedText& t) { return t.text == "Method :"; }));
-        EXPECT_EQ(std::all_of(texts.begin(), texts.end(), [&](const PlacedText& t) { return t.y < 9 * page.lineHeight; }),
-                  errorLine);
+        EXPECT_EQ(
+            std::all_of(texts.begin(), texts.end(), [&](const PlacedText& t) { return t.y < 9 * page.lineHeight; }),
+            errorLine);
     }
     window.close();
 }

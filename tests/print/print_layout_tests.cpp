@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "print_layout.h"
+#include "output/print_layout.h"
 #include "print_test_support.h"
 
 namespace pecunor::test {
@@ -48,9 +48,16 @@ TEST(TextPrintout, InputAndSummaryBlocksMeetAtTheMiddleAndHiddenRowsLeaveBlankLi
         int y;
     };
     const std::vector<Expected> expected = {
-        {"Label :", 490 - 70, 0},        {"value0", 500, 0},     {"Label :", 420, 40},  {"value4", 500, 40},
-        {"Label :", 420, 60},            {"value7", 500, 70},    {"Future Value :", 490 - 140, 90},
-        {"1,331.00", 500, 90},           {"Total Interest :", 490 - 160, 100},       {"331.00", 500, 100},
+        {"Label :", 490 - 70, 0},
+        {"value0", 500, 0},
+        {"Label :", 420, 40},
+        {"value4", 500, 40},
+        {"Label :", 420, 60},
+        {"value7", 500, 70},
+        {"Future Value :", 490 - 140, 90},
+        {"1,331.00", 500, 90},
+        {"Total Interest :", 490 - 160, 100},
+        {"331.00", 500, 100},
         {"r0c0", 110 - 40, 130},
     };
     for (const Expected& e : expected) {
@@ -107,10 +114,18 @@ TEST(TextPrintout, GapsScaleWithTheResolutionAndColumnsHoldTheirTexts)
         {"300 dpi", 300, 5, schedule, {344, 657, 1354, 2051, 2748}, 1531},
         {"600 dpi", 600, 5, schedule, {687, 1312, 2708, 4104, 5500}, 3062},
         {"1200 dpi", 1200, 5, schedule, {1375, 2625, 5416, 8207, 10998}, 6125},
-        {"ratio labels whole", 1200, 2, {{"Coupon Rate", "$8.00"}, {"Price", "$950.00"}, {"Yield", "0.84%"}},
-         {1500, 2750}, 6125},
-        {"a wide date a third of a figure apart from its row number", 96, 2, {{"#", "Date"}, {"1", "12/31/2024"}},
-         {110, 213}, 490},
+        {"ratio labels whole",
+         1200,
+         2,
+         {{"Coupon Rate", "$8.00"}, {"Price", "$950.00"}, {"Yield", "0.84%"}},
+         {1500, 2750},
+         6125},
+        {"a wide date a third of a figure apart from its row number",
+         96,
+         2,
+         {{"#", "Date"}, {"1", "12/31/2024"}},
+         {110, 213},
+         490},
     };
     for (const Case& c : cases) {
         const TextWidth width = [&c](std::string_view text) { return static_cast<int>(text.size()) * 10 * c.dpi / 96; };
@@ -152,17 +167,25 @@ TEST(TextPrintout, ColumnsHoldTheirWidestTextsAndATableTooWideShrinksToTheLarges
     };
     const std::string payment = "$12,345,678,901,234,567.00";
     const std::vector<Case> cases = {
-        {"narrow amounts keep the planned edges", {"$1,234.57", "$123.46", "$1,358.02"}, 100,
+        {"narrow amounts keep the planned edges",
+         {"$1,234.57", "$123.46", "$1,358.02"},
+         100,
          {120, 220, 440, 660, 880}},
         // 220 + 3 + 260: the edges move only as far as the texts need, the
         // last one past its planned place but inside the page.
         {"a 17-digit payment widens the columns",
-         {payment, "$1,234,567,890,123,456.70", "$13,580,246,791,358,023.70"}, 100, {120, 220, 483, 736, 999}},
+         {payment, "$1,234,567,890,123,456.70", "$13,580,246,791,358,023.70"},
+         100,
+         {120, 220, 483, 736, 999}},
         // 1029 pixels at 10 points, 1018 at 9.9, 1008 at 9.8, 999 at 9.7.
         {"wider than the page: a smaller table font",
-         {payment, "$165,691,277,652,604,690.45", "$155,302,182,676,354,406.06"}, 97, {119, 216, 471, 735, 999}},
+         {payment, "$165,691,277,652,604,690.45", "$155,302,182,676,354,406.06"},
+         97,
+         {119, 216, 471, 735, 999}},
         // 1429 pixels at 10 points, 1009 at 6.8.
-        {"far wider than the page", {std::string(40, '9'), std::string(40, '9'), std::string(40, '9')}, 67,
+        {"far wider than the page",
+         {std::string(40, '9'), std::string(40, '9'), std::string(40, '9')},
+         67,
          {113, 186, 456, 726, 996}},
     };
     for (const Case& c : cases) {
@@ -174,8 +197,7 @@ TEST(TextPrintout, ColumnsHoldTheirWidestTextsAndATableTooWideShrinksToTheLarges
         const int size = tableFontSize(shown, PrintRange::AllRows, smallPage, scaledFont, 100, dateSample);
         EXPECT_EQ(size, c.decipoints) << c.name;
         const SizedFont font = scaledFont(size);
-        const auto texts =
-            layoutTextPrintout(shown, PrintRange::AllRows, smallPage, tenPerCharacter, dateSample, font);
+        const auto texts = layoutTextPrintout(shown, PrintRange::AllRows, smallPage, tenPerCharacter, dateSample, font);
         // The inputs keep the printer font.
         EXPECT_EQ(rightEdge(texts.front()), 490) << c.name;
 
@@ -201,8 +223,8 @@ TEST(TextPrintout, ColumnsHoldTheirWidestTextsAndATableTooWideShrinksToTheLarges
         // The largest size: a tenth of a point more passes the page's edge.
         if (size < 100) {
             const SizedFont larger = scaledFont(size + 1);
-            const auto wider = layoutTextPrintout(shown, PrintRange::AllRows, smallPage, tenPerCharacter, dateSample,
-                                                  larger);
+            const auto wider =
+                layoutTextPrintout(shown, PrintRange::AllRows, smallPage, tenPerCharacter, dateSample, larger);
             EXPECT_TRUE(std::any_of(wider.begin(), wider.end(), [&](const PlacedText& t) {
                 return t.inTable && t.x + larger.width(t.text) > smallPage.pageWidth;
             })) << c.name;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shown_result.h"
+#include "output/shown_result.h"
 
 namespace pecunor::test {
 

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "ini_text.h"
+#include "settings/ini_text.h"
 #include "settings_test_support.h"
 
 namespace pecunor::test {
 namespace {
 
-class IniText : public SettingsFileTest {};
+class IniText : public SettingsFileTest { };
 
 TEST_F(IniText, QSettingsReadsBackEveryTextAsWritten)
 {
@@ -25,9 +25,12 @@ TEST_F(IniText, QSettingsReadsBackEveryTextAsWritten)
         QStringLiteral("@@two"),
         QStringLiteral("@Variant(x)"),
         QStringLiteral("tab\tnew\nline\rbell\a"),
-        QStringLiteral("\x01" "9f"),
+        QStringLiteral("\x01"
+                       "9f"),
         QString(QChar(u'\0')) + QStringLiteral("7"),
-        QStringLiteral("\x1f" "a" "\x02"),
+        QStringLiteral("\x1f"
+                       "a"
+                       "\x02"),
         QStringLiteral("été € 😀"),
         QStringLiteral("#hash [section] ;"),
         QStringLiteral("\\x41 \\n"),
@@ -56,7 +59,8 @@ TEST(IniValueText, PlainTextsStayAsTheyAreAndOthersAreQuotedLikeQSettingsDoes)
     EXPECT_EQ(iniValueText(QStringLiteral("/home/anna/Pecunor.txt")), "/home/anna/Pecunor.txt");
     EXPECT_EQ(iniValueText(QStringLiteral("|1,000.50|")), "\"|1,000.50|\"");
     EXPECT_EQ(iniValueText(QStringLiteral("@Arial")), "@@Arial");
-    EXPECT_EQ(iniValueText(QStringLiteral("Überblick")), "\xC3\x9c" "berblick");
+    EXPECT_EQ(iniValueText(QStringLiteral("Überblick")), "\xC3\x9c"
+                                                         "berblick");
 }
 
 }  // namespace

@@ -9,10 +9,10 @@
 
 #include <sys/stat.h>
 
-#include "app_settings.h"
-#include "settings_readers.h"
-#include "settings_test_support.h"
 #include "../support/file_limits.h"
+#include "settings/app_settings.h"
+#include "settings/settings_readers.h"
+#include "settings_test_support.h"
 
 namespace pecunor::test {
 namespace {
@@ -57,17 +57,11 @@ struct LoadCase {
     std::function<void(const AppSettings&)> check;
 };
 
-void PrintTo(const LoadCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
+void PrintTo(const LoadCase& c, std::ostream* out) { *out << c.name; }
 
-class SettingsLoadCases : public SettingsLoad, public ::testing::WithParamInterface<LoadCase> {};
+class SettingsLoadCases : public SettingsLoad, public ::testing::WithParamInterface<LoadCase> { };
 
-TEST_P(SettingsLoadCases, ReadsWhatItCanAndDefaultsTheRest)
-{
-    GetParam().check(loadFile(GetParam().body));
-}
+TEST_P(SettingsLoadCases, ReadsWhatItCanAndDefaultsTheRest) { GetParam().check(loadFile(GetParam().body)); }
 
 const std::vector<std::int32_t> fivePeriods{1, 2, 3, 4, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 const std::vector<std::int32_t> shiftedPeriods{2, 3, 4, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -121,13 +115,14 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"DateItemsOutsideTheYears1To9999GiveToday",
                  "[General]\nDates=|-693593|2958465|-693594|2958466|abc||1e4|36000.75|-0.5|99999999999999999999|\n",
                  [](const AppSettings& s) {
-                     const std::vector<DayNumber> expected{firstDayNumber, lastDayNumber, today, today, today, today,
-                                                           10000,          36000,         0,     today, today, today,
-                                                           today,          today};
+                     const std::vector<DayNumber> expected{firstDayNumber, lastDayNumber, today, today, today,
+                                                           today,          10000,         36000, 0,     today,
+                                                           today,          today,         today, today};
                      for (int m = 0; m < methodCount; ++m)
                          EXPECT_EQ(slotOf(s, m).startDate, expected[static_cast<std::size_t>(m)]) << "method " << m;
                  }},
-        LoadCase{"IndexItemsThatAreNoIntegersGiveZero", "[General]\nPaymentsDue=|1|x||2.0|-3|\nInterestPer=|300|-1|5|z|\n",
+        LoadCase{"IndexItemsThatAreNoIntegersGiveZero",
+                 "[General]\nPaymentsDue=|1|x||2.0|-3|\nInterestPer=|300|-1|5|z|\n",
                  [](const AppSettings& s) {
                      EXPECT_EQ(slotOf(s, 0).paymentTiming, 1);
                      EXPECT_EQ(slotOf(s, 1).paymentTiming, 0);
@@ -163,7 +158,8 @@ TEST_F(SettingsLoad, AFileThatCannotBeSettingsIsNotRead)
         {"pipe", [](const QString& path) { ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0); }},
         {"folder", [](const QString& path) { ASSERT_TRUE(QDir().mkpath(path)); }},
         {"larger than the limit", [&](const QString& path) { writeBytes(path, huge); }},
-        {"unreadable", [&](const QString& path) {
+        {"unreadable",
+         [&](const QString& path) {
              writeBytes(path, storedPage);
              QFile::setPermissions(path, QFileDevice::WriteOwner);
          }},
@@ -268,9 +264,19 @@ struct IntCase {
 TEST_F(SettingsLoad, ReadersJudgeTheTextOfAValue)
 {
     const std::vector<IntCase> cases{
-        {"640", 640},         {"-5", -5},       {"+7", 7},       {" 42 ", 42},        {"2147483647", 2147483647},
-        {"-2147483648", -2147483647 - 1},       {"2147483648", {}}, {"5000000000", {}}, {"", {}},
-        {"12abc", {}},        {"0x10", {}},     {"1.0", {}},     {"1e3", {}},
+        {"640", 640},
+        {"-5", -5},
+        {"+7", 7},
+        {" 42 ", 42},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"2147483648", {}},
+        {"5000000000", {}},
+        {"", {}},
+        {"12abc", {}},
+        {"0x10", {}},
+        {"1.0", {}},
+        {"1e3", {}},
     };
     QByteArray body = "[General]\n";
     for (std::size_t i = 0; i < cases.size(); ++i)

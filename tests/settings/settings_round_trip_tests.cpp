@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "app_settings.h"
+#include "settings/app_settings.h"
 #include "settings_test_support.h"
 
 namespace pecunor::test {
 namespace {
 
-class SettingsRoundTrip : public SettingsFileTest {};
+class SettingsRoundTrip : public SettingsFileTest { };
 
 TEST_F(SettingsRoundTrip, EveryValueAndEverySlotComesBack)
 {
@@ -16,7 +16,8 @@ TEST_F(SettingsRoundTrip, EveryValueAndEverySlotComesBack)
     const SaveResult result = saveSettings(saved, programFolder, settingsPath());
     ASSERT_TRUE(result.succeeded()) << result.message().toStdString();
 
-    const AppSettings loaded = loadSettings(today - 1, RegionalSettings{}, QStringLiteral("/elsewhere/"), settingsPath());
+    const AppSettings loaded =
+        loadSettings(today - 1, RegionalSettings{}, QStringLiteral("/elsewhere/"), settingsPath());
 
     expectSameSettings(saved, loaded);
     // Saving what was loaded writes the same file again.

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "../support/file_limits.h"
-#include "app_settings.h"
+#include "settings/app_settings.h"
 #include "settings_test_support.h"
 
 namespace pecunor::test {

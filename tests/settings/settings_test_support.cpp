@@ -6,10 +6,7 @@
 
 #include <iomanip>
 
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << std::quoted(text.toStdString());
-}
+void PrintTo(const QString& text, std::ostream* out) { *out << std::quoted(text.toStdString()); }
 
 namespace pecunor {
 
@@ -61,8 +58,8 @@ AppSettings sampleSettings()
     settings.HideAbout = true;
     settings.TableFont = {"@Liberation Mono, \"Narrow\"; x=1", 37, true, true};
     settings.DivLeft = 255;
-    const std::array<std::string, 14> typed{"1,000.50", " 7 ", "@5", "\"quoted\"", "back\\slash", "12 €", "",
-                                            "x;y=z", "tab\there", "0", "1e3", "-4", "#9", "[10]"};
+    const std::array<std::string, 14> typed{"1,000.50", " 7 ",       "@5", "\"quoted\"", "back\\slash", "12 €", "",
+                                            "x;y=z",    "tab\there", "0",  "1e3",        "-4",          "#9",   "[10]"};
     for (int m = 0; m < methodCount; ++m) {
         MethodInput& input = settings.MethodInputs.slot(static_cast<CalcMethod>(m));
         input.startDate = today - 5000 + m * 997;

@@ -8,7 +8,7 @@
 
 #include <ostream>
 
-#include "app_settings.h"
+#include "settings/app_settings.h"
 
 // Readable QString values in failure messages.
 void PrintTo(const QString& text, std::ostream* out);

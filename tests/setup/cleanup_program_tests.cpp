@@ -14,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-#include "cleanup_program.h"
+#include "setup/cleanup_program.h"
 
 namespace pecunor {
 namespace {

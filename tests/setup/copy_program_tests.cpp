@@ -15,8 +15,8 @@
 #include <sys/mount.h>
 
 #include "../support/file_limits.h"
-#include "copy_program.h"
-#include "product_constants.h"
+#include "product/copy_program.h"
+#include "product/product_constants.h"
 
 namespace pecunor {
 namespace {
@@ -48,15 +48,13 @@ void writeFile(const QString& path, const QByteArray& bytes, const QDateTime& mo
     }
 }
 
-QDateTime shippedDate(int index)
-{
-    return QDateTime(QDate(1997, 3, 1 + index), QTime(12, 0), Qt::UTC);
-}
+QDateTime shippedDate(int index) { return QDateTime(QDate(1997, 3, 1 + index), QTime(12, 0), Qt::UTC); }
 
 // This process's own view of the mounts, so that a test may mount file systems.
 bool privateMounts()
 {
-    static const bool possible = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    static const bool possible =
+        unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
     return possible;
 }
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <string>
 
-#include "product_constants.h"
+#include "product/product_constants.h"
 
 namespace pecunor {
 namespace {
@@ -36,7 +36,7 @@ struct BuiltFile {
     bool executable;
 };
 
-class DistFolderFile : public ::testing::TestWithParam<BuiltFile> {};
+class DistFolderFile : public ::testing::TestWithParam<BuiltFile> { };
 
 TEST_P(DistFolderFile, IsTheBuiltFile)
 {

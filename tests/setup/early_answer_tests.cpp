@@ -26,7 +26,7 @@ struct WindowlessRun {
     const char* standardErrorStart;
 };
 
-class WindowlessRunTest : public ::testing::TestWithParam<WindowlessRun> {};
+class WindowlessRunTest : public ::testing::TestWithParam<WindowlessRun> { };
 
 TEST_P(WindowlessRunTest, AnswersOrSaysWhyInOneLine)
 {
@@ -57,13 +57,12 @@ TEST_P(WindowlessRunTest, AnswersOrSaysWhyInOneLine)
 
 INSTANTIATE_TEST_SUITE_P(
     Runs, WindowlessRunTest,
-    ::testing::Values(
-        WindowlessRun{"Version", {"--version"}, false, 0, "Ostrel Pecunor 97 1.02\n", ""},
-        WindowlessRun{"ShortVersion", {"-V"}, true, 0, "Ostrel Pecunor 97 1.02\n", ""},
-        WindowlessRun{"Help", {"--help"}, false, 0, "Usage: opecu97 [SETUP | UNINSTALL | HELP]\n", ""},
-        WindowlessRun{"ShortHelp", {"-h"}, false, 0, "Usage: opecu97", ""},
-        WindowlessRun{"NoDisplay", {}, false, 1, "", "opecu97: no display to open a window on"},
-        WindowlessRun{"DisplayGone", {"HELP"}, true, 1, "", "opecu97: cannot connect to the display %1"}),
+    ::testing::Values(WindowlessRun{"Version", {"--version"}, false, 0, "Ostrel Pecunor 97 1.02\n", ""},
+                      WindowlessRun{"ShortVersion", {"-V"}, true, 0, "Ostrel Pecunor 97 1.02\n", ""},
+                      WindowlessRun{"Help", {"--help"}, false, 0, "Usage: opecu97 [SETUP | UNINSTALL | HELP]\n", ""},
+                      WindowlessRun{"ShortHelp", {"-h"}, false, 0, "Usage: opecu97", ""},
+                      WindowlessRun{"NoDisplay", {}, false, 1, "", "opecu97: no display to open a window on"},
+                      WindowlessRun{"DisplayGone", {"HELP"}, true, 1, "", "opecu97: cannot connect to the display %1"}),
     [](const ::testing::TestParamInfo<WindowlessRun>& info) { return info.param.name; });
 
 }  // namespace

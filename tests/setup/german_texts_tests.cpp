@@ -13,12 +13,12 @@
 #include <functional>
 #include <memory>
 
-#include "app_settings.h"
-#include "copy_program.h"
-#include "frm_install.h"
 #include "install_test_support.h"
-#include "uninstall.h"
-#include "window_system.h"
+#include "platform/window_system.h"
+#include "product/copy_program.h"
+#include "settings/app_settings.h"
+#include "setup/frm_install.h"
+#include "setup/uninstall.h"
 
 namespace pecunor {
 namespace {

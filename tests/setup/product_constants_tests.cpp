@@ -5,15 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include "product_constants.h"
+#include "product/product_constants.h"
 
 namespace pecunor {
 namespace {
 
-QString text(std::string_view value)
-{
-    return QString::fromUtf8(value);
-}
+QString text(std::string_view value) { return QString::fromUtf8(value); }
 
 TEST(ProductConstants, ContactDataIsWellFormedAndOfOneDomain)
 {

@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "../support/file_limits.h"
-#include "program_folders.h"
+#include "product/program_folders.h"
 
 namespace pecunor {
 namespace {
@@ -148,9 +148,14 @@ TEST(IsSharedProgramFolder, TellsSystemAndForeignFoldersFromTheUsersOwn)
         ASSERT_TRUE(QDir().mkpath(folder));
     ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), ::geteuid() + 1, ::getegid()), 0);
     const std::vector<std::pair<QString, bool>> cases{
-        {QStringLiteral("/usr/lib"), true}, {QStringLiteral("/opt"), true}, {layout, true},
-        {layout + u'/', true},              {foreign, true},                {own, false},
-        {root.path(), false},               {QStringLiteral("/nonexistent/x"), false},
+        {QStringLiteral("/usr/lib"), true},
+        {QStringLiteral("/opt"), true},
+        {layout, true},
+        {layout + u'/', true},
+        {foreign, true},
+        {own, false},
+        {root.path(), false},
+        {QStringLiteral("/nonexistent/x"), false},
     };
     for (const auto& [folder, shared] : cases)
         EXPECT_EQ(isSharedProgramFolder(folder), shared) << folder.toStdString();

@@ -14,7 +14,7 @@
 #include <sys/resource.h>
 
 #include "../support/file_limits.h"
-#include "setup_utilities.h"
+#include "product/setup_utilities.h"
 
 namespace pecunor {
 namespace {
@@ -45,8 +45,8 @@ QByteArray readFile(const QString& path)
 }
 
 const QDateTime sourceDate = QDateTime(QDate(1997, 8, 15), QTime(10, 30, 0), Qt::UTC);
-const QFileDevice::Permissions executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                           QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup;
+const QFileDevice::Permissions executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                            QFileDevice::ReadGroup | QFileDevice::ExeGroup;
 
 class CopyFileKeepDate : public ::testing::TestWithParam<qsizetype> {
 protected:
@@ -107,7 +107,7 @@ struct SameFile {
     const char* destination;  // the file "folder/file", reached another way
 };
 
-class CopyFileKeepDateOntoItself : public ::testing::TestWithParam<SameFile> {};
+class CopyFileKeepDateOntoItself : public ::testing::TestWithParam<SameFile> { };
 
 TEST_P(CopyFileKeepDateOntoItself, LeavesTheFileWhole)
 {
@@ -135,7 +135,7 @@ struct FailingCopy {
     const char* namedInMessage;
 };
 
-class CopyFileKeepDateFails : public ::testing::TestWithParam<FailingCopy> {};
+class CopyFileKeepDateFails : public ::testing::TestWithParam<FailingCopy> { };
 
 TEST_P(CopyFileKeepDateFails, ThrowsNamingTheFile)
 {
@@ -154,12 +154,12 @@ TEST_P(CopyFileKeepDateFails, ThrowsNamingTheFile)
     }
     EXPECT_EQ(readFile(folder.filePath("existing")), "left alone");
 }
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CopyFileKeepDateFails,
-    ::testing::Values(FailingCopy{"MissingSource", "absent", "existing", "absent"},
-                      FailingCopy{"SourceIsAFolder", "folder", "existing", "folder"},
-                      FailingCopy{"DestinationFolderMissing", "present", "nowhere/file", "nowhere/file"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, CopyFileKeepDateFails,
+                         ::testing::Values(FailingCopy{"MissingSource", "absent", "existing", "absent"},
+                                           FailingCopy{"SourceIsAFolder", "folder", "existing", "folder"},
+                                           FailingCopy{"DestinationFolderMissing", "present", "nowhere/file",
+                                                       "nowhere/file"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WaitSeconds, WaitsTheTimeWhileHandlingEvents)
 {

@@ -87,8 +87,7 @@ public:
     {
         const int fd = ::open(QFile::encodeName(fillerPath()).constData(), O_WRONLY | O_CREAT, 0600);
         const std::string block(4096, 'x');
-        while (fd >= 0 && ::write(fd, block.data(), block.size()) > 0) {
-        }
+        while (fd >= 0 && ::write(fd, block.data(), block.size()) > 0) { }
         ::close(fd);
     }
     QString fillerPath() const { return folder_ + QStringLiteral("/filler"); }

@@ -26,8 +26,8 @@ public:
         set("XDG_CACHE_HOME", path_ + QStringLiteral("/.cache"));
         set("TMPDIR", path_ + QStringLiteral("/tmp"));
         QDir(path_).mkpath(QStringLiteral("runtime"));
-        QFile::setPermissions(path_ + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                                     QFileDevice::ExeOwner);
+        QFile::setPermissions(path_ + QStringLiteral("/runtime"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         set("XDG_RUNTIME_DIR", path_ + QStringLiteral("/runtime"));
     }
     ~TestHome() { QDir(path_).removeRecursively(); }

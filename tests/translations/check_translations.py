@@ -21,7 +21,7 @@ import xml.etree.ElementTree as ElementTree
 # with texts.
 AREAS = {
     "window": ["mainwindow", "output"],
-    "setup": ["setup", "settings", "platform", "launcher", "cleanup"],
+    "setup": ["setup", "product", "settings", "platform", "launcher", "cleanup"],
     "cli": ["cli"],
     "engine": ["engine"],
 }

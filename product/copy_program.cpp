@@ -17,18 +17,15 @@
 
 #include <algorithm>
 
+#include "platform/wait_cursor.h"
 #include "product_constants.h"
 #include "reader_notice.h"
 #include "setup_utilities.h"
-#include "wait_cursor.h"
 
 namespace pecunor {
 namespace {
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 bool isNetworkFileSystem(const QByteArray& type)
 {
@@ -104,14 +101,10 @@ QList<CopyVolume> mountedCopyVolumes()
 
 QString volumeCaption(const CopyVolume& volume)
 {
-    return volume.label.isEmpty() ? volume.mountPoint
-                                  : QStringLiteral("%1 [%2]").arg(volume.mountPoint, volume.label);
+    return volume.label.isEmpty() ? volume.mountPoint : QStringLiteral("%1 [%2]").arg(volume.mountPoint, volume.label);
 }
 
-QString copyTargetFolder(const QString& mountPoint)
-{
-    return QDir(mountPoint).filePath(fromView(Product.ProductName));
-}
+QString copyTargetFolder(const QString& mountPoint) { return QDir(mountPoint).filePath(fromView(Product.ProductName)); }
 
 CopyOutcome copyShippedFiles(const QString& mountPoint, const ProgramFolders& folders, QString* reason)
 {
@@ -279,8 +272,7 @@ QString TfrmCopyProgram::selectedMountPoint() const
 void TfrmCopyProgram::cboDriveChange()
 {
     const QString mountPoint = selectedMountPoint();
-    const QString line =
-        mountPoint.isEmpty() ? QString() : tr("Copy to folder %1").arg(copyTargetFolder(mountPoint));
+    const QString line = mountPoint.isEmpty() ? QString() : tr("Copy to folder %1").arg(copyTargetFolder(mountPoint));
     lblTarget->setText(line);
     lblTarget->setToolTip(line);
 }

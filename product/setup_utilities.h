@@ -11,7 +11,9 @@ namespace pecunor {
 class FileCopyError : public std::runtime_error {
 public:
     FileCopyError(const QString& message, const QString& reason, bool sourceFault)
-        : std::runtime_error(message.toStdString()), reason_(reason), sourceFault_(sourceFault)
+        : std::runtime_error(message.toStdString()),
+          reason_(reason),
+          sourceFault_(sourceFault)
     {
     }
     // The system's words for it, without the file's name.

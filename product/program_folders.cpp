@@ -10,9 +10,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/system_folders.h"
+#include "platform/whole_file.h"
 #include "product_constants.h"
-#include "system_folders.h"
-#include "whole_file.h"
 
 namespace pecunor {
 
@@ -38,8 +38,8 @@ bool isSharedProgramFolder(const QString& programFolder)
     const QString path = folder.filePath();
     if (path.isEmpty())
         return false;
-    static const char* const systemPrefixes[] = {"/usr", "/opt", "/bin", "/sbin", "/lib", "/lib32", "/lib64",
-                                                 "/libx32", "/etc", "/var", "/srv", "/snap", "/boot"};
+    static const char* const systemPrefixes[] = {"/usr",    "/opt", "/bin", "/sbin", "/lib",  "/lib32", "/lib64",
+                                                 "/libx32", "/etc", "/var", "/srv",  "/snap", "/boot"};
     for (const char* prefix : systemPrefixes) {
         const QString system = QLatin1String(prefix);
         if (path == system || path.startsWith(system + u'/'))
@@ -49,7 +49,7 @@ bool isSharedProgramFolder(const QString& programFolder)
     if (folder.fileName() == QLatin1String(SystemPackageName.data(), SystemPackageName.size()) &&
         QFileInfo(folder.absolutePath()).fileName() == QLatin1String("lib"))
         return true;
-    struct stat status {};
+    struct stat status { };
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 && status.st_uid != ::geteuid();
 }
 

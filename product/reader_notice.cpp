@@ -12,7 +12,7 @@ namespace {
 // a notification with the names and labels of the windows around it.
 class NoticeAccessible : public QAccessibleWidget {
 public:
-    explicit NoticeAccessible(QWidget* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
+    explicit NoticeAccessible(QWidget* notice) : QAccessibleWidget(notice, QAccessible::Notification) { }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(qApp); }
 };
 

@@ -18,7 +18,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "whole_file.h"
+#include "platform/whole_file.h"
 
 namespace pecunor {
 namespace {
@@ -43,8 +43,8 @@ FileCopyError readFailure(const QFile& file)
 bool isSameFile(const QString& first, const QString& second)
 {
     std::error_code ignored;
-    return std::filesystem::equivalent(QFile::encodeName(first).toStdString(),
-                                       QFile::encodeName(second).toStdString(), ignored);
+    return std::filesystem::equivalent(QFile::encodeName(first).toStdString(), QFile::encodeName(second).toStdString(),
+                                       ignored);
 }
 
 }  // namespace
@@ -154,14 +154,8 @@ void waitSeconds(double seconds)
     }
 }
 
-int windowsVersionNumber()
-{
-    return versionNumberForTesting().value_or(PassingVersionNumber);
-}
+int windowsVersionNumber() { return versionNumberForTesting().value_or(PassingVersionNumber); }
 
-void setWindowsVersionNumberForTesting(int number)
-{
-    versionNumberForTesting() = number;
-}
+void setWindowsVersionNumberForTesting(int number) { versionNumberForTesting() = number; }
 
 }  // namespace pecunor
