@@ -27,7 +27,9 @@ SETUP = [
     ("Tab Tab Down Down Down Tab", "1000", None),
     ("Tab", "1", None),
     ("Tab Tab", "9999", None),
-    ("alt+c Tab Tab", "", "table with 9999 rows"),
+    # Tab from the last field reaches the page tabs, Left the Calculator page,
+    # Tab its table: no Alt chord, which Orca's key grab can split in two.
+    ("Tab Left Tab", "", "table with 9999 rows"),
     ("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab End", "", "Present Value"),
 ]
 
