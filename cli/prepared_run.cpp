@@ -1,7 +1,5 @@
 #include "prepared_run.h"
 
-#include <cstdlib>
-
 #include <QCoreApplication>
 #include <QDate>
 
@@ -27,13 +25,8 @@ std::string withoutCodeset(std::string_view name) { return std::string(name.subs
 // reads it; C where none is set or Qt does not know it.
 std::string systemLocaleName(const char* category)
 {
-    for (const char* variable : {"LC_ALL", category, "LANG"}) {
-        const char* value = std::getenv(variable);
-        if (value == nullptr || *value == '\0')
-            continue;
-        return platform::regionalSettingsNamed(QString::fromUtf8(value)) ? withoutCodeset(value) : "C";
-    }
-    return "C";
+    const QString name = platform::localeNameOf(category);
+    return platform::regionalSettingsNamed(name) ? withoutCodeset(name.toStdString()) : "C";
 }
 
 }  // namespace

@@ -115,7 +115,8 @@ public:
 
     const std::string& summaryLabels() const { return summaryLabels_; }
     const std::string& summaryValues() const { return summaryValues_; }
-    // The summary's values as numbers, one per line of summaryValues.
+    // The summary's values as numbers, one per line of summaryValues, when
+    // the figures are kept.
     const std::vector<Figure>& summaryFigures() const { return summaryFigures_; }
     void setSummary(std::string labels, std::string values, std::vector<Figure> figures = {});
 

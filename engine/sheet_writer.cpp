@@ -67,10 +67,12 @@ void SheetWriter::summary(std::string values)
 
 std::string SheetWriter::values(std::string_view pattern, std::initializer_list<long double> values)
 {
+    summaryFigures_.clear();
+    if (!sheet_.keepsFigures())
+        return formatValues(pattern, values, regional_, source_, steps_);
     std::vector<long double> shown;
     std::string text = formatValues(pattern, values, regional_, source_, steps_, &shown);
     // "%m" is money, "%n" a number, a percentage where "%%" follows it.
-    summaryFigures_.clear();
     auto value = shown.begin();
     for (std::size_t at = 0; at + 1 < pattern.size() && value != shown.end(); ++at) {
         if (pattern[at] != '%' || (pattern[at + 1] != 'm' && pattern[at + 1] != 'n'))

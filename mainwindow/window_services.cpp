@@ -55,8 +55,6 @@ WindowServices WindowServices::desktop(const QString& programFolder)
     services.copyProgram = &showCopyProgramDialog;
     services.print = PrintServices::desktop();
     services.print.showError = services.showError;
-    // The window keeps the last PDF's name in its settings instead.
-    services.print.pdfFileName = nullptr;
     services.files = FileCommandServices::desktop(ownFilesFolder(programFolder));
     services.files.showError = services.showError;
     return services;

@@ -5,7 +5,6 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QStandardPaths>
 
 #include "frm_print.h"
 
@@ -51,15 +50,6 @@ public:
     }
 };
 
-// The PDF name lives as long as the process printer: the next save starts
-// from the last one; the first in the user's documents folder.
-QString& processPdfFileName()
-{
-    static QString name =
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Pecunor.pdf");
-    return name;
-}
-
 QString windowTitleOf(QWidget* parent) { return parent != nullptr ? parent->window()->windowTitle() : QString(); }
 
 bool offerPdfInMessage(QWidget* parent, const QString& message)
@@ -98,7 +88,6 @@ PrintServices PrintServices::desktop()
     };
     services.offerPdf = offerPdfInMessage;
     services.askSaveFile = execSaveDialog;
-    services.pdfFileName = processPdfFileName;
     return services;
 }
 

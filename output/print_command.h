@@ -31,11 +31,12 @@ struct PrintServices {
     std::function<bool(QWidget* parent, const QString& message)> offerPdf;
     // Shows the prepared save dialog of Save as PDF; nothing when the user cancels.
     std::function<std::optional<SaveChoice>(QFileDialog& dialog)> askSaveFile;
-    // The last PDF file saved, where the next save dialog starts.
+    // The last PDF file saved, where the next save dialog starts; kept by the
+    // caller (the window, in its settings).
     std::function<QString&()> pdfFileName;
 
     // One printer for the whole process, CUPS's printer list, QPrintDialog,
-    // exec(), message boxes, the save dialog and a PDF name kept for the run.
+    // exec(), message boxes and the save dialog; no keeper of the PDF name.
     static PrintServices desktop();
 };
 

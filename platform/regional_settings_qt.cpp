@@ -131,18 +131,6 @@ RegionalSettings cLocaleSettings()
     return regional;
 }
 
-// The locale name a category takes from the environment, in POSIX order:
-// LC_ALL, the category's own variable, then LANG; "C" when none is set.
-QString localeNameOf(const char* category)
-{
-    for (const char* variable : {"LC_ALL", category, "LANG"}) {
-        QString name = qEnvironmentVariable(variable);
-        if (!name.isEmpty())
-            return name;
-    }
-    return QStringLiteral("C");
-}
-
 // The C library's data of a locale's monetary category; "de_CH" also finds
 // "de_CH.UTF-8", as machines often generate the UTF-8 form only.
 class MonetaryLocale {
@@ -300,6 +288,16 @@ std::optional<QLocale> localeNamed(const QString& name)
     if (locale.language() == QLocale::C)
         return std::nullopt;
     return locale;
+}
+
+QString localeNameOf(const char* category)
+{
+    for (const char* variable : {"LC_ALL", category, "LANG"}) {
+        QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty())
+            return name;
+    }
+    return QStringLiteral("C");
 }
 
 QLocale systemDateLocale() { return localeNamed(localeNameOf("LC_TIME")).value_or(QLocale::c()); }

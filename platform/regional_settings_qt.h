@@ -30,6 +30,11 @@ RegionalSettings systemRegionalSettings();
 // nullopt when Qt knows no language of that name.
 std::optional<QLocale> localeNamed(const QString& name);
 
+// The locale name a category ("LC_TIME") takes from the environment, in the
+// C library's order: LC_ALL, the category's own variable, then LANG; "C"
+// when none is set.
+QString localeNameOf(const char* category);
+
 // The locale of the dates' category (LC_ALL, LC_TIME, LANG), whose month and
 // day names go with the dates as they are written; C when none is known.
 QLocale systemDateLocale();

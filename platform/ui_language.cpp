@@ -9,6 +9,8 @@
 #include <map>
 #include <memory>
 
+#include "regional_settings_qt.h"
+
 namespace pecunor::platform {
 
 namespace {
@@ -84,14 +86,8 @@ QStringList translatedLanguages()
 
 QStringList desktopLanguages()
 {
-    QString messages;
-    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        messages = qEnvironmentVariable(variable);
-        if (!messages.isEmpty())
-            break;
-    }
-    const QString base = messages.section(u'.', 0, 0).section(u'@', 0, 0);
-    if (base.isEmpty() || base == QLatin1String("C") || base == QLatin1String("POSIX"))
+    const QString base = localeNameOf("LC_MESSAGES").section(u'.', 0, 0).section(u'@', 0, 0);
+    if (base == QLatin1String("C") || base == QLatin1String("POSIX"))
         return {};
     return QLocale::system().uiLanguages();
 }
